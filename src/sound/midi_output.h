@@ -1,0 +1,27 @@
+#pragma once
+// The device seam: where notes leave the program. One open, the note-on
+// messages, one close per note or chord.
+
+#include <cstdint>
+
+namespace fretlab {
+
+class MidiOutput {
+ public:
+  virtual ~MidiOutput() = default;
+  virtual void open() = 0;
+  // A packed MIDI short message: status in the lowest byte, then data 1, data 2.
+  virtual void send(std::uint32_t shortMessage) = 0;
+  // Ends the notes that the matching open() started.
+  virtual void close() = 0;
+};
+
+inline constexpr int kNoteOnVelocity = 64;
+
+// Note-on on MIDI channel 1, velocity 64, for notes 0..127.
+constexpr std::uint32_t NoteOnMessage(int note) {
+  return 0x90u + static_cast<std::uint32_t>(note) * 256u +
+         static_cast<std::uint32_t>(kNoteOnVelocity) * 65536u;
+}
+
+}  // namespace fretlab

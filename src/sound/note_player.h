@@ -1,0 +1,48 @@
+#pragma once
+// Sounding notes for a length in units of 10 ms: open, note-ons, wait, close.
+// The player owns the timing; its clock and its way of waiting are given to
+// it, so tests run on a fake clock and the window waits on its event loop.
+
+#include <array>
+#include <chrono>
+#include <functional>
+
+#include "sound/midi_output.h"
+
+namespace fretlab {
+
+using SoundClock = std::chrono::steady_clock;
+
+struct Timing {
+  std::function<SoundClock::time_point()> now;
+  // Returns at (or just after) the deadline; never spins the processor.
+  std::function<void(SoundClock::time_point deadline)> waitUntil;
+};
+
+// The monotonic clock and a sleep until the deadline.
+Timing SystemTiming();
+
+class NotePlayer {
+ public:
+  NotePlayer(MidiOutput& output, Timing timing);
+
+  void PlayNote(int note, int length);
+  // Six notes by chord slot (0 = low E); slots without a note (0) are not sent.
+  void PlayChord(const std::array<int, 6>& notes, int length);
+  // Waits until `length` units after the start of the current note.
+  void WaitUnits(int length);
+
+  void SetOutput(MidiOutput& output) { output_ = &output; }
+  MidiOutput& Output() const { return *output_; }
+
+ private:
+  void BeginNote();
+
+  MidiOutput* output_;
+  Timing timing_;
+  SoundClock::time_point noteStart_{};
+  SoundClock::time_point lastDeadline_{};
+  bool hasDeadline_ = false;
+};
+
+}  // namespace fretlab

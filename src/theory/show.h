@@ -1,0 +1,59 @@
+#pragma once
+// Turning a choice (root and scale, arpeggio or chord, or a single note) into
+// markers on the neck and notes sounded, in the program's fixed order.
+
+#include <array>
+
+#include "theory/fretboard.h"
+
+namespace fretlab {
+
+inline constexpr int kOctaves = 5;
+inline constexpr NoteNumber kOctaveFoldBelow = 39;
+
+// The chord under construction, by chord slot (0 = low E); 0 = no note.
+extern std::array<NoteNumber, 6> g_currentChord;
+// The string ShowChord is capturing; 0 whenever no ShowChord runs.
+extern int g_stringCursor;
+
+// What the show operations need from the window: the current selections of
+// its lists (list indices, -1 for none), its settings, and the way to mark and
+// sound. Selections are read at the moment an operation needs them.
+class FretboardHost {
+ public:
+  virtual ~FretboardHost() = default;
+  virtual int RootSelection() const = 0;      // 0..11 or -1
+  virtual int FromFretSelection() const = 0;  // 0..25 or -1
+  virtual int ToFretSelection() const = 0;    // 0..25 or -1
+  virtual int AutoRoot() const = 0;           // m_bAutoRoot
+  virtual int NoteLength() const = 0;         // m_nNoteLength, units of 10 ms
+  virtual void DrawMarker(StringIndex s, FretIndex f, int rootFlag) = 0;
+  // Returns once the note has sounded for `length` units.
+  virtual void PlayNote(NoteNumber note, int length) = 0;
+  // Six notes by chord slot, sounded together for NoteLength().
+  virtual void PlayChord(const std::array<NoteNumber, 6>& notes) = 0;
+};
+
+struct FretWindow {
+  FretIndex from = 0;  // inclusive
+  FretIndex to = 0;    // inclusive; from > to admits nothing
+  constexpr bool Contains(FretIndex f) const { return from <= f && f <= to; }
+  friend bool operator==(const FretWindow&, const FretWindow&) = default;
+};
+
+// The five-fret box that starts at the root on the low E string.
+FretWindow AutoRootWindow(int root);
+
+// Step t (0..11) over root r in octave o (0..4), folded up once below 39.
+NoteNumber ExpandStep(int step, int root, int octave);
+
+void ShowNote(FretboardHost& host, NoteNumber note);
+// The three list operations do nothing for a root outside 0..11 or an index
+// outside their table.
+void ShowScale(FretboardHost& host, int scale, int root);
+void ShowArpeggio(FretboardHost& host, int formula, int root);
+void ShowChord(FretboardHost& host, int formula, int root);
+void CaptureOnString(FretboardHost& host, NoteNumber note, StringIndex s);
+void StrumCurrentChord(FretboardHost& host);
+
+}  // namespace fretlab
