@@ -1,0 +1,1 @@
+#include "sequence/chord_sequence.h"

@@ -1,0 +1,1 @@
+#include "sound/note_player.h"

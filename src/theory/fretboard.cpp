@@ -1,0 +1,1 @@
+#include "theory/fretboard.h"
