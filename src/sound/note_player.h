@@ -22,14 +22,25 @@ struct Timing {
 // The monotonic clock and a sleep until the deadline.
 Timing SystemTiming();
 
+// One length unit: 10 ms.
+inline constexpr std::chrono::milliseconds kNoteLengthUnit{10};
+
+// A note that starts no later than this after the previous note's deadline
+// (the time the window takes to draw the next marker) counts as starting at
+// that deadline, so a run of notes stays on its grid of whole lengths.
+inline constexpr std::chrono::milliseconds kNoteJoinTolerance{10};
+
 class NotePlayer {
  public:
   NotePlayer(MidiOutput& output, Timing timing);
 
+  // Note 0..127 for `length` units; a note outside that range is not sent,
+  // but the open, the wait and the close still happen.
   void PlayNote(int note, int length);
   // Six notes by chord slot (0 = low E); slots without a note (0) are not sent.
   void PlayChord(const std::array<int, 6>& notes, int length);
-  // Waits until `length` units after the start of the current note.
+  // Waits until `length` units after the start of the current note. Outside
+  // a note it starts a rest of its own, on the same grid as the notes.
   void WaitUnits(int length);
 
   void SetOutput(MidiOutput& output) { output_ = &output; }
@@ -37,12 +48,14 @@ class NotePlayer {
 
  private:
   void BeginNote();
+  void EndNote();
 
   MidiOutput* output_;
   Timing timing_;
   SoundClock::time_point noteStart_{};
   SoundClock::time_point lastDeadline_{};
   bool hasDeadline_ = false;
+  bool inNote_ = false;
 };
 
 }  // namespace fretlab

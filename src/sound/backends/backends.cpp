@@ -1,1 +1,56 @@
 #include "sound/backends/backends.h"
+
+#include <ostream>
+
+#include "sound/backends/alsa_midi_output.h"
+#include "sound/backends/fluid_synth_output.h"
+#include "sound/backends/log_output.h"
+#include "sound/backends/silent_output.h"
+
+namespace fretlab {
+
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+template <typename Output>
+std::unique_ptr<MidiOutput> OrSilent(std::unique_ptr<Output> output) {
+  if (output == nullptr) {
+    return std::make_unique<SilentOutput>();
+  }
+  return output;
+}
+
+}  // namespace
+
+std::unique_ptr<MidiOutput> CreateMidiOutput(const OutputOptions& options,
+                                             std::ostream& diagnostics) {
+  const std::string& spec = options.midiOut;
+  if (spec.empty() || spec == "synth") {
+    auto synth = std::make_unique<FluidSynthOutput>(
+        options.soundfont, FluidSynthOutput::Mode::kAudioDevice, diagnostics);
+    if (!synth->IsWorking()) {
+      synth.reset();
+    }
+    return OrSilent(std::move(synth));
+  }
+  if (spec == "none") {
+    return std::make_unique<SilentOutput>();
+  }
+  if (spec == "alsa") {
+    return OrSilent(AlsaMidiOutput::Create("", diagnostics));
+  }
+  if (StartsWith(spec, "alsa:")) {
+    return OrSilent(AlsaMidiOutput::Create(spec.substr(5), diagnostics));
+  }
+  if (StartsWith(spec, "log:")) {
+    return OrSilent(LogOutput::Create(spec.substr(4), diagnostics));
+  }
+  diagnostics << "fretlab: no sound: unknown --midi-out \"" << spec
+              << "\"; choose synth, alsa, alsa:NAME, log:FILE or none. Playing silently.\n";
+  return std::make_unique<SilentOutput>();
+}
+
+}  // namespace fretlab
