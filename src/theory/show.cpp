@@ -1,0 +1,123 @@
+#include "theory/show.h"
+
+#include "theory/tables.h"
+
+namespace fretlab {
+
+std::array<NoteNumber, 6> g_currentChord = {0, 0, 0, 0, 0, 0};
+int g_stringCursor = 0;
+
+namespace {
+
+constexpr bool IsRoot(int root) { return root >= 0 && root < kRootCount; }
+
+// The fret lists' bounds, read once at the start of an operation. An empty
+// list reads -1 and takes part in the comparisons as it is.
+FretWindow ListedWindow(const FretboardHost& host) {
+  return FretWindow{host.FromFretSelection(), host.ToFretSelection()};
+}
+
+// With Auto Root on, the window is replaced at every position by the box
+// around the root list's selection as it stands at that moment.
+void FollowRoot(const FretboardHost& host, FretWindow& window) {
+  if (host.AutoRoot() > 0) window = AutoRootWindow(host.RootSelection());
+}
+
+// The root letter belongs to the note's pitch class. With no root selected
+// (-1) no note qualifies, since note % 12 is never negative for a note found
+// on the neck.
+bool IsRootNote(const FretboardHost& host, NoteNumber note) {
+  return host.RootSelection() == note % 12;
+}
+
+// Calls `visit` with every expanded note of a table row, octave 0..4 outer,
+// column 0..6 inner, skipping NoTone columns.
+template <typename Visit>
+void ForEachExpandedNote(const int (&row)[kTableColumns], int root, Visit visit) {
+  for (int octave = 0; octave < kOctaves; ++octave) {
+    for (int column = 0; column < kTableColumns; ++column) {
+      if (row[column] == NoTone) continue;
+      visit(ExpandStep(row[column], root, octave));
+    }
+  }
+}
+
+}  // namespace
+
+FretWindow AutoRootWindow(int root) {
+  // Fret f on the low E string has pitch class (4 + f) mod 12, so root + 8
+  // (or root - 4 once that passes 11) is the root's fret there. With no root
+  // (-1) this gives frets 7 to 11.
+  FretIndex from = root + 8;
+  if (from > 11) from = root - 4;
+  return FretWindow{from, from + 4};
+}
+
+NoteNumber ExpandStep(int step, int root, int octave) {
+  NoteNumber note = step + root + 12 * octave + 24;
+  // Folded once only: octave 0 then repeats octave 1, and for root + step of
+  // 2 or less it still lands on 36..38, below the neck.
+  if (note < kOctaveFoldBelow) note += 12;
+  return note;
+}
+
+void ShowNote(FretboardHost& host, NoteNumber note) {
+  FretWindow window = ListedWindow(host);
+  int rootFlag = 0;  // once set, it stays set for the rest of the call
+  for (StringIndex s = 0; s < kStringCount; ++s) {
+    for (FretIndex f = 0; f < kFretCount; ++f) {
+      const NoteNumber n = NoteAt(s, f);
+      FollowRoot(host, window);
+      if (n != note || !window.Contains(f)) continue;
+      if (IsRootNote(host, note)) rootFlag = 1;
+      host.DrawMarker(s, f, rootFlag);
+      host.PlayNote(n, host.NoteLength());
+    }
+  }
+}
+
+void ShowScale(FretboardHost& host, int scale, int root) {
+  if (!IsRoot(root) || scale < 0 || scale >= kScaleCount) return;
+  ForEachExpandedNote(ScaleTable[scale], root, [&](NoteNumber note) { ShowNote(host, note); });
+}
+
+void ShowArpeggio(FretboardHost& host, int formula, int root) {
+  if (!IsRoot(root) || formula < 0 || formula >= kChordFormulaCount) return;
+  ForEachExpandedNote(ChordFormulaTable[formula], root,
+                      [&](NoteNumber note) { ShowNote(host, note); });
+}
+
+void ShowChord(FretboardHost& host, int formula, int root) {
+  if (!IsRoot(root) || formula < 0 || formula >= kChordFormulaCount) return;
+  // One pass over all expanded tones per string, top string first; the last
+  // tone found inside the window on a string is the one strummed.
+  while (g_stringCursor < kStringCount) {
+    ForEachExpandedNote(ChordFormulaTable[formula], root,
+                        [&](NoteNumber note) { CaptureOnString(host, note, g_stringCursor); });
+    ++g_stringCursor;
+  }
+  StrumCurrentChord(host);
+}
+
+void CaptureOnString(FretboardHost& host, NoteNumber note, StringIndex s) {
+  if (s < 0 || s >= kStringCount) return;
+  FretWindow window = ListedWindow(host);
+  int rootFlag = 0;
+  for (FretIndex f = 0; f < kFretCount; ++f) {
+    const NoteNumber n = NoteAt(s, f);
+    FollowRoot(host, window);
+    if (n != note || !window.Contains(f)) continue;
+    if (IsRootNote(host, note)) rootFlag = 1;
+    host.DrawMarker(s, f, rootFlag);
+    g_currentChord[SlotOfString(s)] = n;
+  }
+}
+
+void StrumCurrentChord(FretboardHost& host) {
+  // Empty slots (0) go out as they are; the sound layer decides what a 0 means.
+  host.PlayChord(g_currentChord);
+  g_stringCursor = 0;
+  g_currentChord.fill(0);
+}
+
+}  // namespace fretlab
