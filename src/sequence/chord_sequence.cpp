@@ -1,1 +1,80 @@
 #include "sequence/chord_sequence.h"
+
+#include <algorithm>
+
+namespace fretlab {
+
+int g_chordRows[kMaxChords][kChordColumns] = {};
+int g_fretRows[kMaxChords][6] = {};
+
+namespace {
+
+// The fret lists: the clicked fret and the three above it, cut at fret 23.
+constexpr int kPickSpan = 3;
+constexpr FretIndex kHighestPickFrom = kFretCount - 1 - kPickSpan;  // 20
+
+// Notes a click may pick; every position of the neck lies inside.
+constexpr bool IsPickableNote(NoteNumber n) { return n > 39 && n < 100; }
+
+}  // namespace
+
+bool PickNote(SequenceHost& host, int x, int y, int chordCount) {
+  const std::optional<Position> hit = HitTest(x, y);
+  if (!hit) return false;
+  const StringIndex s = hit->string;
+  const FretIndex f = hit->fret;
+  const NoteNumber n = NoteAt(s, f);
+  if (!IsPickableNote(n)) return false;
+
+  host.SetAutoRoot(0);
+  host.SelectFromFret(f);
+  host.SelectToFret(std::min(f, kHighestPickFrom) + kPickSpan);
+  ShowNote(host, n);
+  g_currentChord[SlotOfString(s)] = n;
+  // Row chordCount is the fret row of the chord under construction; a full
+  // sequence has no such row.
+  if (chordCount >= 0 && chordCount < kMaxChords) g_fretRows[chordCount][SlotOfString(s)] = f;
+  return true;
+}
+
+AddChordResult AddChord(SequenceHost& host, int& chordCount) {
+  if (chordCount >= kMaxChords) return AddChordResult::SequenceFull;
+  int* row = g_chordRows[chordCount];
+  std::copy(g_currentChord.begin(), g_currentChord.end(), row);
+  row[kNoteLengthColumn] = host.NoteLength();
+  ++chordCount;
+  StrumCurrentChord(host);
+  host.ClearMarkers();
+  return AddChordResult::Added;
+}
+
+void PlayCurrentChord(SequenceHost& host) { host.PlayChord(g_currentChord); }
+
+void PlayAll(SequenceHost& host, int chordCount) {
+  const int count = std::min(chordCount, kMaxChords);
+  for (int i = 0; i < count; ++i) {
+    std::copy(g_chordRows[i], g_chordRows[i] + 6, g_currentChord.begin());
+    host.SetNoteLength(g_chordRows[i][kNoteLengthColumn]);
+    for (ChordSlot k = 0; k < 6; ++k) {
+      if (g_currentChord[k] <= 0) continue;
+      const StringIndex s = StringOfSlot(k);
+      const FretIndex f = g_fretRows[i][k];
+      // Markers exist only for positions on the neck.
+      if (IsPosition(s, f)) host.DrawMarker(s, f, 0);
+    }
+    host.PlayChord(g_currentChord);
+    host.ClearMarkers();
+  }
+}
+
+void ClearChord(SequenceHost& host) {
+  host.ClearMarkers();
+  g_currentChord.fill(0);
+}
+
+void NewSequence(SequenceHost& host, int& chordCount) {
+  ClearChord(host);
+  chordCount = 0;
+}
+
+}  // namespace fretlab
