@@ -1,0 +1,217 @@
+// The note player's calls and waits, on a recording output and a fake clock.
+
+#include "sound/note_player.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "fake_sound.h"
+
+namespace fretlab {
+namespace {
+
+using testing::Close;
+using testing::FakeClock;
+using testing::Open;
+using testing::OutputCall;
+using testing::RecordingOutput;
+using testing::Send;
+using namespace std::chrono_literals;
+
+// The packed note-on written out byte by byte: status 0x90 (channel 1), the
+// note, velocity 64.
+constexpr std::uint32_t NoteOnBytes(std::uint32_t note) {
+  return 0x90u | (note << 8) | (0x40u << 16);
+}
+
+class NotePlayerTest : public ::testing::Test {
+ protected:
+  FakeClock clock_;
+  RecordingOutput output_{clock_};
+  NotePlayer player_{output_, clock_.MakeTiming()};
+
+  std::vector<long long> WaitsMs() const {
+    std::vector<long long> ms;
+    for (auto deadline : clock_.waits) ms.push_back(FakeClock::Ms(deadline));
+    return ms;
+  }
+};
+
+TEST(NoteOnMessageTest, PacksStatusNoteAndVelocity) {
+  EXPECT_EQ(NoteOnMessage(60), 0x403C90u);
+  EXPECT_EQ(NoteOnMessage(0), 0x400090u);
+  EXPECT_EQ(NoteOnMessage(127), 0x407F90u);
+}
+
+TEST_F(NotePlayerTest, PlayNoteOpensSendsWaitsTheLengthAndCloses) {
+  player_.PlayNote(60, 15);
+  EXPECT_EQ(output_.calls,
+            (std::vector<OutputCall>{Open(0), Send(NoteOnBytes(60), 0), Close(150)}));
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150}));
+}
+
+TEST_F(NotePlayerTest, PlayChordSendsAllSixSlotsInSlotOrderTogether) {
+  player_.PlayChord({40, 45, 50, 55, 59, 64}, 50);
+  EXPECT_EQ(output_.calls, (std::vector<OutputCall>{
+                               Open(0), Send(NoteOnBytes(40), 0), Send(NoteOnBytes(45), 0),
+                               Send(NoteOnBytes(50), 0), Send(NoteOnBytes(55), 0),
+                               Send(NoteOnBytes(59), 0), Send(NoteOnBytes(64), 0), Close(500)}));
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{500}));
+}
+
+TEST_F(NotePlayerTest, PlayChordLeavesEmptySlotsSilent) {
+  // Slot order, not note order: slot 1 holds a higher note than slot 3.
+  player_.PlayChord({0, 57, 0, 52, 0, 64}, 15);
+  EXPECT_EQ(output_.calls,
+            (std::vector<OutputCall>{Open(0), Send(NoteOnBytes(57), 0), Send(NoteOnBytes(52), 0),
+                                     Send(NoteOnBytes(64), 0), Close(150)}));
+}
+
+TEST_F(NotePlayerTest, AllEmptyChordStillOpensWaitsAndCloses) {
+  player_.PlayChord({0, 0, 0, 0, 0, 0}, 25);
+  EXPECT_EQ(output_.calls, (std::vector<OutputCall>{Open(0), Close(250)}));
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{250}));
+}
+
+TEST_F(NotePlayerTest, LengthZeroClosesAtOnceWithoutWaiting) {
+  player_.PlayNote(64, 0);
+  player_.PlayChord({0, 45, 0, 0, 0, 0}, 0);
+  EXPECT_EQ(output_.calls,
+            (std::vector<OutputCall>{Open(0), Send(NoteOnBytes(64), 0), Close(0), Open(0),
+                                     Send(NoteOnBytes(45), 0), Close(0)}));
+  EXPECT_TRUE(clock_.waits.empty());
+}
+
+TEST_F(NotePlayerTest, NegativeLengthDoesNotWait) {
+  player_.PlayNote(64, -3);
+  EXPECT_TRUE(clock_.waits.empty());
+  EXPECT_EQ(output_.calls.back(), Close(0));
+}
+
+TEST_F(NotePlayerTest, PlayNoteSkipsNotesOutsideTheMidiRange) {
+  for (int note : {-1, 128, 1000, -9999}) {
+    player_.PlayNote(note, 5);
+  }
+  // Each still takes its open, its wait and its close.
+  EXPECT_EQ(output_.calls, (std::vector<OutputCall>{Open(0), Close(50), Open(50), Close(100),
+                                                    Open(100), Close(150), Open(150),
+                                                    Close(200)}));
+}
+
+TEST_F(NotePlayerTest, PlayNoteSendsTheRangeEnds) {
+  player_.PlayNote(0, 5);
+  player_.PlayNote(127, 5);
+  EXPECT_EQ(output_.calls, (std::vector<OutputCall>{Open(0), Send(NoteOnBytes(0), 0), Close(50),
+                                                    Open(50), Send(NoteOnBytes(127), 50),
+                                                    Close(100)}));
+}
+
+TEST_F(NotePlayerTest, PlayChordSkipsSlotsOutsideTheMidiRange) {
+  player_.PlayChord({-4, 127, 128, 40, 300, 1}, 5);
+  EXPECT_EQ(output_.calls,
+            (std::vector<OutputCall>{Open(0), Send(NoteOnBytes(127), 0), Send(NoteOnBytes(40), 0),
+                                     Send(NoteOnBytes(1), 0), Close(50)}));
+}
+
+TEST_F(NotePlayerTest, WaitUnitsOutsideANoteRestsFromNow) {
+  clock_.Advance(1234ms);
+  player_.WaitUnits(20);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{1434}));
+  EXPECT_TRUE(output_.calls.empty());
+}
+
+TEST_F(NotePlayerTest, RestAfterANoteKeepsTheGrid) {
+  player_.PlayNote(60, 15);
+  clock_.Advance(4ms);
+  player_.WaitUnits(15);
+  player_.PlayNote(62, 15);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 300, 450}));
+}
+
+TEST_F(NotePlayerTest, SetOutputSendsToTheNewOutput) {
+  RecordingOutput other(clock_);
+  player_.SetOutput(other);
+  player_.PlayNote(60, 5);
+  EXPECT_EQ(&player_.Output(), &other);
+  EXPECT_TRUE(output_.calls.empty());
+  EXPECT_EQ(other.calls.size(), 3u);
+}
+
+// PlayChord is given m_nNoteLength; whatever length single notes used just
+// before, the chord waits its own.
+class ChordLengthTest : public NotePlayerTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ChordLengthTest, PlayChordWaitsTheLengthItIsGiven) {
+  const int length = GetParam();
+  player_.PlayNote(60, 20);
+  clock_.Advance(1s);  // a separate operation
+  player_.PlayChord({40, 0, 0, 0, 0, 0}, length);
+  ASSERT_EQ(clock_.waits.size(), 2u);
+  EXPECT_EQ(clock_.waits[1] - clock_.waits[0], 1s + length * 10ms);
+  EXPECT_EQ(output_.calls.back(), Close(200 + 1000 + length * 10));
+}
+
+INSTANTIATE_TEST_SUITE_P(NoteValues, ChordLengthTest,
+                         ::testing::Values(5, 12, 15, 20, 25, 37, 50, 75, 100, 150, 200));
+
+// A display marks a position (a few ms of drawing) before each note, and a
+// real sleep wakes a little late. Neither may add up over a scale.
+class NoDriftTest : public NotePlayerTest {
+ protected:
+  void PlayScale(int notes, SoundClock::duration drawing) {
+    for (int i = 0; i < notes; ++i) {
+      clock_.Advance(drawing);
+      player_.PlayNote(40 + i, 15);
+    }
+  }
+};
+
+TEST_F(NoDriftTest, ThirtyFiveNotesStayOnTheGridOfTheirLengths) {
+  clock_.lateWakeUp = 1ms;
+  PlayScale(35, 3ms);
+  ASSERT_EQ(clock_.waits.size(), 35u);
+  for (std::size_t i = 0; i < clock_.waits.size(); ++i) {
+    // The first note starts after the first marker is drawn, at 3 ms.
+    EXPECT_EQ(FakeClock::Ms(clock_.waits[i]), 3 + 150 * static_cast<long long>(i + 1))
+        << "note " << i;
+  }
+  EXPECT_EQ(output_.calls.back(), Close(3 + 35 * 150 + 1));
+}
+
+TEST_F(NoDriftTest, GapUpToTheToleranceJoinsThePreviousDeadline) {
+  PlayScale(2, kNoteJoinTolerance);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{10 + 150, 10 + 300}));
+}
+
+TEST_F(NoDriftTest, LongerGapStartsAfresh) {
+  PlayScale(2, kNoteJoinTolerance + 1ms);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{11 + 150, 11 + 150 + 11 + 150}));
+}
+
+TEST_F(NoDriftTest, NoteAfterSoundOffStartsFromNow) {
+  player_.PlayNote(60, 15);
+  player_.PlayNote(62, 0);
+  clock_.Advance(5ms);
+  player_.PlayNote(64, 15);
+  // The length-0 note leaves no deadline behind to join.
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 155 + 150}));
+}
+
+TEST(SystemTimingTest, WaitReturnsNoEarlierThanTheDeadline) {
+  const Timing timing = SystemTiming();
+  const SoundClock::time_point deadline = timing.now() + 3ms;
+  timing.waitUntil(deadline);
+  EXPECT_GE(timing.now(), deadline);
+}
+
+TEST(SystemTimingTest, PassedDeadlineReturns) {
+  const Timing timing = SystemTiming();
+  const SoundClock::time_point before = timing.now();
+  timing.waitUntil(before - 1s);
+  EXPECT_GE(timing.now(), before);
+}
+
+}  // namespace
+}  // namespace fretlab
