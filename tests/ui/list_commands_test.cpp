@@ -1,0 +1,263 @@
+// Lists, menu commands and the mouse, end to end through the window: real
+// hit-tested input, the real core, a recording output and a fake clock.
+
+#include <QAction>
+#include <QMenuBar>
+#include <set>
+
+#include "ui/command_ids.h"
+#include "ui_test_support.h"
+
+namespace fretlab::testing {
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+
+using Pos = std::pair<StringIndex, FretIndex>;
+
+// Root C, "MAJOR (Ionian)", Auto Root on: the positions in the order they
+// are marked and sounded, and the three that carry the root letter.
+const std::vector<Pos> kWorkedExample = {
+    {5, 8},  {5, 10}, {5, 8},  {5, 10}, {5, 12}, {4, 8},  {4, 10}, {4, 12}, {3, 9},  {3, 10},
+    {3, 12}, {2, 9},  {2, 10}, {1, 8},  {2, 12}, {1, 10}, {1, 12}, {0, 8},  {0, 10}, {0, 12}};
+const std::set<Pos> kWorkedExampleRoots = {{5, 8}, {3, 10}, {0, 8}};
+
+class ListCommands : public DialogTest {
+ protected:
+  std::set<Pos> MarkedPositions() const {
+    std::set<Pos> marked;
+    for (const Marker& m : dlg->View()->Markers()) marked.insert({m.string, m.fret});
+    return marked;
+  }
+};
+
+TEST_F(ListCommands, MajorScaleOnCMarksAndSoundsTheWorkedExample) {
+  // At every note's start, the marker drawn for it must already be painted.
+  std::vector<bool> screenCurrentAtNote;
+  output.onOpen = [&] {
+    screenCurrentAtNote.push_back(dlg->View()->PaintedGeneration() == dlg->View()->Generation());
+  };
+  ClickEntry(dlg->m_rootList, 0);
+  ASSERT_EQ(dlg->m_rootList.GetCurSel(), 0);
+  DoubleClickEntry(dlg->m_scaleList, 1);
+
+  std::vector<int> expectedNotes;
+  for (auto [s, f] : kWorkedExample) expectedNotes.push_back(g_openNote[s] + f);
+  EXPECT_EQ(output.Notes(), expectedNotes);
+  const auto sounds = output.Sounds();
+  ASSERT_EQ(sounds.size(), kWorkedExample.size());
+  for (const auto& sound : sounds) EXPECT_EQ(sound.closedAt - sound.openedAt, 150);
+  EXPECT_EQ(screenCurrentAtNote, std::vector<bool>(kWorkedExample.size(), true));
+
+  std::set<Pos> expectedMarked(kWorkedExample.begin(), kWorkedExample.end());
+  EXPECT_EQ(MarkedPositions(), expectedMarked);
+  const QImage image = ClientImage();
+  for (const Marker& m : dlg->View()->Markers()) {
+    const int x = g_fretX[m.fret], y = g_stringY[m.string];
+    EXPECT_EQ(m.root, kWorkedExampleRoots.contains({m.string, m.fret})) << m.string << "," << m.fret;
+    EXPECT_EQ(At(image, x + 5, y), kBlack);
+    EXPECT_EQ(At(image, x - 6, y - 6), m.root ? kWhite : At(FretboardPicture(), x - 17, y - 17));
+  }
+  EXPECT_EQ(dlg->m_statusNumber.text(), "1");
+  EXPECT_EQ(dlg->m_statusText.text(), "MAJOR (Ionian)");
+}
+
+TEST_F(ListCommands, DoubleClickingHarmonicMinorShowsItAndReportsIt) {
+  dlg->DrawMarker(0, 0, 1);  // left over from before: cleared first
+  ClickEntry(dlg->m_rootList, 9);  // A: the automatic window is frets 5 to 9
+  DoubleClickEntry(dlg->m_scaleList, 7);
+  EXPECT_EQ(dlg->m_statusNumber.text(), "7");
+  EXPECT_EQ(dlg->m_statusText.text(), "Harmonic minor");
+  EXPECT_FALSE(output.Notes().empty());
+  EXPECT_FALSE(MarkedPositions().contains(Pos{0, 0}));
+  for (const Marker& m : dlg->View()->Markers()) {
+    EXPECT_GE(m.fret, 5);
+    EXPECT_LE(m.fret, 9);
+  }
+}
+
+TEST_F(ListCommands, DoubleClickingAnArpeggioOrAChordReportsIt) {
+  ClickEntry(dlg->m_rootList, 2);
+  DoubleClickEntry(dlg->m_arpeggioList, 20);
+  EXPECT_EQ(dlg->m_statusNumber.text(), "20");
+  EXPECT_EQ(dlg->m_statusText.text(), "m7");
+  EXPECT_FALSE(output.Notes().empty());
+  output.events.clear();
+  DoubleClickEntry(dlg->m_chordList, 29);
+  EXPECT_EQ(dlg->m_statusNumber.text(), "29");
+  EXPECT_EQ(dlg->m_statusText.text(), "dim");
+  // A chord is strummed once: six note-ons between one open and one close.
+  const auto sounds = output.Sounds();
+  ASSERT_EQ(sounds.size(), 1u);
+  // Strings without a chord tone in the window stay silent.
+  EXPECT_GE(sounds[0].notes.size(), 4u);
+  EXPECT_LE(sounds[0].notes.size(), 6u);
+  EXPECT_EQ(g_stringCursor, 0);
+}
+
+TEST_F(ListCommands, EditChangeOnHarmonicMinorClearsAndShowsNothing) {
+  dlg->DrawMarker(2, 2, 0);
+  TypeInto(dlg->m_scaleList, "har");
+  EXPECT_EQ(dlg->m_scaleList.GetCurSel(), 7);
+  EXPECT_EQ(dlg->m_statusNumber.text(), "7");
+  EXPECT_EQ(dlg->m_statusText.text(), "har");
+  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(dlg->View()->Markers().empty());
+}
+
+TEST_F(ListCommands, EditChangeWithoutASelectionReportsMinusOne) {
+  dlg->DrawMarker(2, 2, 0);
+  TypeInto(dlg->m_scaleList, "xyz");
+  EXPECT_EQ(dlg->m_statusNumber.text(), "-1");
+  EXPECT_EQ(dlg->m_statusText.text(), "xyz");
+  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(dlg->View()->Markers().empty());
+}
+
+TEST_F(ListCommands, EditChangeOnMixolydianShowsItAtOnce) {
+  ClickEntry(dlg->m_rootList, 7);
+  TypeInto(dlg->m_scaleList, "mi");  // "m" alone shows "MAJOR (Ionian)"
+  output.events.clear();
+  TypeInto(dlg->m_scaleList, "x");
+  EXPECT_EQ(dlg->m_statusNumber.text(), "2");
+  EXPECT_EQ(dlg->m_statusText.text(), "mix");
+  const std::vector<int> typed = output.Notes();
+  ASSERT_FALSE(typed.empty());
+  // The same display as a double-click on the entry.
+  output.events.clear();
+  DoubleClickEntry(dlg->m_scaleList, 2);
+  EXPECT_EQ(output.Notes(), typed);
+}
+
+TEST_F(ListCommands, StatusTextIsCutToNineteenCharacters) {
+  TypeInto(dlg->m_scaleList, "abcdefghijklmnopqrstuvwxyz");
+  EXPECT_EQ(dlg->m_statusText.text(), "abcdefghijklmnopqrs");
+}
+
+TEST_F(ListCommands, SelectingMixolydianWritesItAndAddsAPlainMarker) {
+  dlg->DrawMarker(0, 3, 1);
+  dlg->m_statusNumber.setText("kept");
+  ClickEntry(dlg->m_scaleList, 2);
+  EXPECT_EQ(dlg->m_statusText.text(), "Mixolydian");
+  EXPECT_EQ(dlg->m_statusNumber.text(), "kept");
+  ASSERT_EQ(dlg->View()->Markers().size(), 2u);
+  EXPECT_EQ(dlg->View()->Markers().back(), (Marker{5, 5, false}));
+  EXPECT_TRUE(output.events.empty());
+}
+
+TEST_F(ListCommands, SelectingAnotherScaleOnlyWritesItsText) {
+  ClickEntry(dlg->m_scaleList, 3);
+  EXPECT_EQ(dlg->m_statusText.text(), dlg->m_scaleList.GetLBText(3));
+  EXPECT_TRUE(dlg->View()->Markers().empty());
+  EXPECT_TRUE(output.events.empty());
+}
+
+TEST_F(ListCommands, OtherListsDoNothingByThemselves) {
+  ClickEntry(dlg->m_rootList, 4);
+  ClickEntry(dlg->m_chordList, 4);
+  ClickEntry(dlg->m_fromFretList, 3);
+  TypeInto(dlg->m_arpeggioList, "m");
+  EXPECT_TRUE(dlg->m_statusText.text().isEmpty());
+  EXPECT_TRUE(dlg->m_statusNumber.text().isEmpty());
+  EXPECT_TRUE(output.events.empty());
+}
+
+class MenuCommand : public ListCommands {
+ protected:
+  void Choose(int id, int occurrence = 0) {
+    QAction* action = dlg->ActionById(id, occurrence);
+    ASSERT_NE(action, nullptr) << id;
+    action->trigger();
+  }
+};
+
+TEST_F(MenuCommand, TempoAndSoundSetTheNoteLength) {
+  Choose(ID_TEMPO_SLOW);
+  EXPECT_EQ(dlg->m_nNoteLength, 20);
+  Choose(ID_TEMPO_FAST);
+  EXPECT_EQ(dlg->m_nNoteLength, 5);
+  Choose(ID_SOUND_OFF);
+  EXPECT_EQ(dlg->m_nNoteLength, 0);
+  Choose(ID_TEMPO_FAST, 1);  // Sound > "On": the fast tempo, not the start value
+  EXPECT_EQ(dlg->m_nNoteLength, 5);
+  EXPECT_EQ(dlg->ActionById(ID_TEMPO_FAST, 1)->text(), "On");
+}
+
+TEST_F(MenuCommand, PositionSetsAutoRoot) {
+  Choose(ID_POSITION_SHOW_ALL);
+  EXPECT_EQ(dlg->m_bAutoRoot, 0);
+  Choose(ID_POSITION_AUTO_ROOT);
+  EXPECT_EQ(dlg->m_bAutoRoot, 1);
+}
+
+TEST_F(MenuCommand, ShowAllNotesCoversTheWholeNeckWithTheStartBounds) {
+  Choose(ID_POSITION_SHOW_ALL);
+  Choose(ID_SOUND_OFF);
+  ClickEntry(dlg->m_rootList, 0);
+  DoubleClickEntry(dlg->m_scaleList, 1);
+  const std::set<Pos> marked = MarkedPositions();
+  EXPECT_TRUE(marked.contains(Pos{5, 0}));   // E, open low string
+  EXPECT_TRUE(marked.contains(Pos{5, 22}));  // D near the top
+  EXPECT_FALSE(marked.contains(Pos{0, 20})); // beyond the expansion's reach
+  // Sound off: every note still sent, with no time between them.
+  for (const auto& sound : output.Sounds()) EXPECT_EQ(sound.closedAt, sound.openedAt);
+}
+
+TEST_F(MenuCommand, CopyRemoveTheEmptyFileEntryAndHelpDoNothing) {
+  dlg->DrawMarker(1, 1, 1);
+  ClickClient({g_fretX[5], g_stringY[2]});
+  output.events.clear();
+  const auto chord = g_currentChord;
+  const int length = dlg->m_nNoteLength, autoRoot = dlg->m_bAutoRoot;
+  const auto markers = dlg->View()->Markers();
+  Choose(ID_ACTION_COPY);
+  Choose(ID_ACTION_REMOVE);
+  Choose(ID_FILE_EMPTY);
+  Key(Qt::Key_F1);
+  dlg->SendCommand(ID_HELP);
+  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_EQ(g_currentChord, chord);
+  EXPECT_EQ(dlg->m_nNoteLength, length);
+  EXPECT_EQ(dlg->m_bAutoRoot, autoRoot);
+  EXPECT_EQ(dlg->View()->Markers(), markers);
+  EXPECT_TRUE(output.events.empty());
+}
+
+using Mouse = ListCommands;
+
+TEST_F(Mouse, MovingOverThePictureShowsThePosition) {
+  MoveClient({300, 50});
+  EXPECT_EQ(dlg->m_statusNumber.text(), "300");
+  EXPECT_EQ(dlg->m_statusText.text(), "50");
+  MoveClient({300, 400});  // the window's own surface, below the lists
+  EXPECT_EQ(dlg->m_statusNumber.text(), "300");
+  EXPECT_EQ(dlg->m_statusText.text(), "400");
+  // Over a list the moves are the list's own.
+  MoveClient(dlg->m_rootList.geometry().center());
+  EXPECT_EQ(dlg->m_statusText.text(), "400");
+}
+
+TEST_F(Mouse, ClickOnTheGStringAtFretFivePicksMiddleC) {
+  ClickClient({g_fretX[5], g_stringY[2]});
+  EXPECT_EQ(dlg->m_fromFretList.GetCurSel(), 5);
+  EXPECT_EQ(dlg->m_toFretList.GetCurSel(), 8);
+  EXPECT_EQ(dlg->m_bAutoRoot, 0);
+  EXPECT_EQ(output.Notes(), std::vector<int>{60});
+  EXPECT_EQ(g_currentChord[3], 60);
+  EXPECT_EQ(g_fretRows[0][3], 5);
+  EXPECT_EQ(dlg->View()->Markers(), (std::vector<Marker>{{2, 5, false}}));
+}
+
+TEST_F(Mouse, PressesOnAListNeverReachTheNeck) {
+  // The root list's edit field lies where no string band is; its first
+  // entry would be the open high E if the press fell through to the window.
+  QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier,
+                    ToWindow(dlg->m_statusNumber.geometry().center()));
+  ClickEntry(dlg->m_rootList, 0);
+  EXPECT_TRUE(output.events.empty());
+  EXPECT_EQ(dlg->m_bAutoRoot, 1);
+}
+
+}  // namespace
+}  // namespace fretlab::testing
