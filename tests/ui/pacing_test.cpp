@@ -1,0 +1,151 @@
+// Input that arrives while notes sound waits for the display to end, and
+// every way of ending the window passes the one question.
+
+#include <QAction>
+#include <QTimer>
+
+#include "ui/command_ids.h"
+#include "ui/event_loop_timing.h"
+#include "ui_test_support.h"
+
+namespace fretlab::testing {
+namespace {
+
+// Root C, "MAJOR (Ionian)", Auto Root: 20 notes (see the window tests).
+const std::vector<int> kCMajorNotes = {48, 50, 48, 50, 52, 53, 55, 57, 59, 60,
+                                       62, 64, 65, 67, 67, 69, 71, 72, 74, 76};
+
+class DuringADisplay : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    ClickEntry(dlg->m_rootList, 0);
+  }
+  std::vector<int> FirstNotes(std::size_t count) const {
+    std::vector<int> notes = output.Notes();
+    notes.resize(std::min(count, notes.size()));
+    return notes;
+  }
+};
+
+TEST_F(DuringADisplay, AClickOnTheNeckIsHandledAfterIt) {
+  std::vector<int> autoRootWhileSounding;
+  clock.duringWait = [&](int wait) {
+    if (wait == 3) ClickClient({g_fretX[5], g_stringY[2]});
+    if (wait > 3 && wait < 20) autoRootWhileSounding.push_back(dlg->m_bAutoRoot);
+  };
+  DoubleClickEntry(dlg->m_scaleList, 1);
+  std::vector<int> expected = kCMajorNotes;
+  expected.push_back(60);
+  EXPECT_EQ(output.Notes(), expected);
+  EXPECT_EQ(autoRootWhileSounding, std::vector<int>(16, 1));
+  EXPECT_EQ(dlg->m_bAutoRoot, 0);
+  EXPECT_EQ(dlg->m_fromFretList.GetCurSel(), 5);
+  // Middle C under the root C carries the letter.
+  EXPECT_EQ(dlg->View()->Markers().back(), (Marker{2, 5, true}));
+}
+
+TEST_F(DuringADisplay, ADoubleClickOnAnotherScaleClearsAndShowsItAfterwards) {
+  clock.duringWait = [&](int wait) {
+    if (wait == 2) DoubleClickEntry(dlg->m_scaleList, 2);
+  };
+  DoubleClickEntry(dlg->m_scaleList, 1);
+  EXPECT_EQ(FirstNotes(20), kCMajorNotes);
+  EXPECT_GT(output.Notes().size(), 20u);
+  EXPECT_EQ(dlg->m_statusNumber.text(), "2");
+  EXPECT_EQ(dlg->m_statusText.text(), "Mixolydian");
+  // The second display cleared the first: C major's B at (3, 9) is not in
+  // C Mixolydian.
+  for (const Marker& m : dlg->View()->Markers()) EXPECT_FALSE(m.string == 3 && m.fret == 9);
+}
+
+TEST_F(DuringADisplay, EscapeEndsTheWindowOnceTheDisplayIsOver) {
+  bool visibleAfterKey = false;
+  clock.duringWait = [&](int wait) {
+    if (wait == 0) {
+      Key(Qt::Key_Escape);
+      visibleAfterKey = dlg->isVisible();
+    }
+  };
+  DoubleClickEntry(dlg->m_scaleList, 1);
+  EXPECT_TRUE(visibleAfterKey);
+  EXPECT_EQ(output.Notes(), kCMajorNotes);
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(dlg->result(), QDialog::Rejected);
+  EXPECT_EQ(dlg->endQuestions, 1);
+}
+
+TEST_F(DuringADisplay, TheWindowManagersCloseWaitsToo) {
+  clock.duringWait = [&](int wait) {
+    if (wait == 5) dlg->close();
+  };
+  DoubleClickEntry(dlg->m_scaleList, 1);
+  EXPECT_EQ(output.Notes(), kCMajorNotes);
+  EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST_F(DuringADisplay, CommandsQueueInTheOrderTheyCame) {
+  clock.duringWait = [&](int wait) {
+    if (wait == 0) {
+      dlg->SendCommand(ID_TEMPO_SLOW);
+      ClickClient({g_fretX[5], g_stringY[2]});
+      dlg->SendCommand(ID_SOUND_OFF);
+    }
+  };
+  DoubleClickEntry(dlg->m_scaleList, 1);
+  const auto sounds = output.Sounds();
+  ASSERT_EQ(sounds.size(), 21u);
+  EXPECT_EQ(sounds[19].closedAt - sounds[19].openedAt, 150);  // the display's own tempo
+  EXPECT_EQ(sounds[20].notes, std::vector<int>{60});
+  EXPECT_EQ(sounds[20].closedAt - sounds[20].openedAt, 200);  // slow, set before the click
+  EXPECT_EQ(dlg->m_nNoteLength, 0);                           // off, set after it
+}
+
+TEST(EventLoopWait, RunsOtherEventsAndReturnsAtTheDeadline) {
+  bool timerRan = false;
+  QTimer::singleShot(0, [&] { timerRan = true; });
+  const auto deadline = SoundClock::now() + std::chrono::milliseconds(20);
+  WaitRunningEvents(deadline);
+  EXPECT_TRUE(timerRan);
+  EXPECT_GE(SoundClock::now(), deadline);
+}
+
+using Ending = DialogTest;
+
+TEST_F(Ending, EscapeEndsTheDialog) {
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(dlg->result(), QDialog::Rejected);
+  EXPECT_EQ(dlg->endQuestions, 1);
+}
+
+TEST_F(Ending, EnterEndsTheDialog) {
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(dlg->result(), QDialog::Accepted);
+  EXPECT_EQ(dlg->endQuestions, 1);
+}
+
+TEST_F(Ending, EnterOnTheKeypadEndsTheDialog) {
+  Key(Qt::Key_Enter);
+  EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST_F(Ending, FileCloseEndsTheDialog) {
+  dlg->ActionById(ID_APP_EXIT)->trigger();
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(dlg->endQuestions, 1);
+}
+
+TEST_F(Ending, EveryWayAsksFirstAndCanBeRefused) {
+  dlg->allowEnd = false;
+  Key(Qt::Key_Escape);
+  Key(Qt::Key_Return);
+  dlg->ActionById(ID_APP_EXIT)->trigger();
+  dlg->close();
+  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_EQ(dlg->endQuestions, 4);
+}
+
+}  // namespace
+}  // namespace fretlab::testing
