@@ -25,6 +25,8 @@ CComboList::CComboList(QWidget* parent)
   // Presses and moves over a list never reach the window's own handlers.
   setAttribute(Qt::WA_NoMousePropagation);
 
+  // A click on an entry puts the keyboard in this control's field.
+  connect(m_list, &QListWidget::pressed, m_edit, [this] { m_edit->setFocus(Qt::MouseFocusReason); });
   connect(m_list, &QListWidget::currentRowChanged, this, &CComboList::OnListRowChanged);
   connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {
     if (!m_quiet) emit Notify(CBN_SELENDOK);

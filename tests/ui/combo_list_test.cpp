@@ -58,10 +58,13 @@ TEST_F(ComboList, SetCurSelShowsTheTextAndReportsNothing) {
 }
 
 TEST_F(ComboList, AClickSelectsShowsTheTextAndReportsTheChange) {
+  list.Edit()->clearFocus();
   QTest::mouseClick(list.List()->viewport(), Qt::LeftButton, Qt::NoModifier, EntryCentre(2));
   EXPECT_EQ(list.GetCurSel(), 2);
   EXPECT_EQ(list.GetWindowText(), "Mixolydian");
   EXPECT_EQ(Codes(), (std::vector<int>{CBN_SELCHANGE, CBN_SELENDOK}));
+  // The keyboard follows: the arrow keys now move this list's selection.
+  EXPECT_TRUE(list.Edit()->hasFocus());
 }
 
 TEST_F(ComboList, ADoubleClickIsReported) {
