@@ -1,6 +1,10 @@
 #include "ui/fretboard_dlg.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -11,6 +15,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "sequence/sequence_file.h"
 #include "theory/tables.h"
 #include "ui/dialog_units.h"
 #include "ui/fretboard_app.h"
@@ -121,7 +126,7 @@ constexpr std::array<MenuEntry, 2> kSoundMenu = {{{"On", ID_TEMPO_FAST}, {"Off",
 constexpr std::array<MenuEntry, 2> kPositionMenu = {
     {{"Auto Root ", ID_POSITION_AUTO_ROOT}, {"Show all notes", ID_POSITION_SHOW_ALL}}};
 constexpr std::array<MenuEntry, 2> kPlayMenu = {{{"Chord", ID_PLAY_CHORD}, {"Play All", ID_PLAY_ALL}}};
-// Two columns on the original platform; here a separator before "1/16 note".
+// Two groups, the dotted values with the sixteenth after a separator.
 constexpr std::array<MenuEntry, 4> kAddChordFirstGroup = {{
     {"whole note", ID_ADD_WHOLE},
     {"half note", ID_ADD_HALF},
@@ -470,7 +475,11 @@ void CFretboardDlg::OnFileNew() { NewSequence(*this, m_nChordCount); }
 
 void CFretboardDlg::AddChordWithLength(int length) {
   m_nNoteLength = length;
-  if (AddChord(*this, m_nChordCount) == AddChordResult::SequenceFull) ShowSequenceFull();
+  if (AddChord(*this, m_nChordCount) == AddChordResult::SequenceFull) {
+    ShowSequenceFull();
+    return;
+  }
+  m_bSequenceChanged = true;
 }
 
 void CFretboardDlg::OnAddWhole() { AddChordWithLength(kWholeNote); }
@@ -489,22 +498,110 @@ void CFretboardDlg::ShowSequenceFull() {
                            .arg(kMaxChords));
 }
 
+// ---- Sequence files
+
+namespace {
+
+constexpr char kOpenFilter[] = "FBS files (*.fbs)";
+constexpr char kSaveFilter[] = "FBS files (*.fbs);;All files (*.*)";
+
+// File names go to the file layer in the encoding of the file system.
+std::filesystem::path ToPath(const QString& name) {
+  return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+QString FromPath(const std::filesystem::path& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+}  // namespace
+
 void CFretboardDlg::LoadSequence() {
-  // file dialogs come with the sequence files
+  const QString name = AskOpenFileName();
+  if (name.isEmpty()) return;
+  LoadSequenceFile(name);
 }
 
 void CFretboardDlg::SaveSequence() {
-  // file dialogs come with the sequence files
+  const QString name = AskSaveFileName();
+  if (name.isEmpty()) return;
+  SaveSequenceFile(name);
 }
 
-void CFretboardDlg::LoadSequenceFile(const QString& path) {
-  // opening a named file comes with the sequence files
-  (void)path;
+bool CFretboardDlg::LoadSequenceFile(const QString& path) {
+  const FileOutcome outcome = fretlab::LoadSequenceFile(ToPath(path), m_nChordCount);
+  if (!outcome) {
+    ShowFileProblem(QString::fromStdString(outcome.message));
+    return false;
+  }
+  m_bSequenceChanged = false;
+  m_lastFolder = QFileInfo(path).absolutePath();
+  return true;
+}
+
+bool CFretboardDlg::SaveSequenceFile(const QString& chosen) {
+  const QString file = FromPath(SequenceFileName(ToPath(chosen)));
+  if (QFileInfo::exists(file) && !AskReplace(file)) return false;
+  const FileOutcome outcome = fretlab::SaveSequenceFile(ToPath(file), m_nChordCount);
+  if (!outcome) {
+    ShowFileProblem(QString::fromStdString(outcome.message));
+    return false;
+  }
+  m_bSequenceChanged = false;
+  m_lastFolder = QFileInfo(file).absolutePath();
+  return true;
+}
+
+QString CFretboardDlg::AskOpenFileName() {
+  return QFileDialog::getOpenFileName(this, tr("Open"), m_lastFolder, QString::fromLatin1(kOpenFilter));
+}
+
+QString CFretboardDlg::AskSaveFileName() {
+  // The replace question comes after ".fbs" is appended, for the name that
+  // is really written.
+  return QFileDialog::getSaveFileName(this, tr("Save As"), m_lastFolder,
+                                      QString::fromLatin1(kSaveFilter), nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
+}
+
+bool CFretboardDlg::AskReplace(const QString& file) {
+  return QMessageBox::question(this, QStringLiteral("Fretlab"),
+                               tr("\"%1\" already exists. Replace it?").arg(file),
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+CFretboardDlg::UnsavedChoice CFretboardDlg::AskSaveChanges() {
+  const auto answer = QMessageBox::question(
+      this, QStringLiteral("Fretlab"),
+      tr("The chord sequence has chords that are not saved. Save them before closing?"),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  if (answer == QMessageBox::Save) return UnsavedChoice::Save;
+  if (answer == QMessageBox::Discard) return UnsavedChoice::Discard;
+  return UnsavedChoice::Cancel;
+}
+
+void CFretboardDlg::ShowFileProblem(const QString& message) {
+  QMessageBox::warning(this, QStringLiteral("Fretlab"), message);
 }
 
 // ---- Ending
 
-bool CFretboardDlg::ConfirmEnd() { return true; }
+bool CFretboardDlg::ConfirmEnd() {
+  if (!HasUnsavedChords()) return true;
+  switch (AskSaveChanges()) {
+    case UnsavedChoice::Save: {
+      // Ends only once the chords are safe; a cancelled or failed save keeps
+      // the program running.
+      const QString name = AskSaveFileName();
+      return !name.isEmpty() && SaveSequenceFile(name);
+    }
+    case UnsavedChoice::Discard:
+      return true;
+    case UnsavedChoice::Cancel:
+      break;
+  }
+  return false;
+}
 
 void CFretboardDlg::done(int result) {
   if (m_bBusy) {

@@ -110,7 +110,14 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   // File > "Open" and File > "Save As".
   void LoadSequence();
   void SaveSequence();
-  void LoadSequenceFile(const QString& path);
+  // Opens a sequence file; on failure tells the user and changes nothing.
+  bool LoadSequenceFile(const QString& path);
+  // Saves under `chosen` with ".fbs" appended when missing, asking before
+  // replacing an existing file. False when not saved.
+  bool SaveSequenceFile(const QString& chosen);
+  // True when the sequence holds chords added since it was last saved or
+  // opened, which ending the program would lose.
+  bool HasUnsavedChords() const { return m_nChordCount > 0 && m_bSequenceChanged; }
 
   // Every way of ending the dialog (File > "Close", Enter, Escape, the window
   // manager's close) passes here first; false keeps the window open.
@@ -132,9 +139,20 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   QIcon m_hIcon;
 
  protected:
-  // Tells the user that Add Chord found the sequence full. Tests replace it
-  // to observe the message without a modal box.
+  // The questions and messages of the window. Tests replace them to answer
+  // and observe without modal boxes.
+  // Tells the user that Add Chord found the sequence full.
   virtual void ShowSequenceFull();
+  // The file to open or the name to save under; empty when cancelled.
+  virtual QString AskOpenFileName();
+  virtual QString AskSaveFileName();
+  // Whether to replace an existing file (named as it will be written).
+  virtual bool AskReplace(const QString& file);
+  enum class UnsavedChoice { Save, Discard, Cancel };
+  // Asked before ending with unsaved chords.
+  virtual UnsavedChoice AskSaveChanges();
+  // A file could not be opened or saved; `message` names it and the reason.
+  virtual void ShowFileProblem(const QString& message);
 
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -166,6 +184,8 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   bool m_bBusy = false;
   std::deque<PendingMessage> m_pending;
   QString m_startFile;
+  QString m_lastFolder;             // where the file dialogs open next
+  bool m_bSequenceChanged = false;  // Add Chord since the last save or open
 };
 
 }  // namespace fretlab

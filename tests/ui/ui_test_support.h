@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QListWidget>
+#include <QString>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -100,21 +101,52 @@ class RecordingOutput : public MidiOutput {
   const FakeClock& m_clock;
 };
 
-// The dialog with its two seams observed: the full-sequence message and the
-// question before ending.
+// The dialog with its questions answered by the test and its messages
+// recorded instead of shown in modal boxes.
 class TestDialog : public CFretboardDlg {
  public:
   using CFretboardDlg::CFretboardDlg;
+  using CFretboardDlg::UnsavedChoice;
+
   int sequenceFullMessages = 0;
   int endQuestions = 0;
-  bool allowEnd = true;
+  bool allowEnd = true;  // false refuses every end before the real check
   bool ConfirmEnd() override {
     ++endQuestions;
-    return allowEnd;
+    return allowEnd && CFretboardDlg::ConfirmEnd();
   }
+
+  // Answers for the file dialogs; an empty name stands for Cancel.
+  QString openAnswer;
+  QString saveAnswer;
+  bool replaceAnswer = true;
+  UnsavedChoice unsavedAnswer = UnsavedChoice::Cancel;
+  // What was asked and told.
+  int openQuestions = 0;
+  int saveQuestions = 0;
+  std::vector<QString> replaceQuestions;
+  int unsavedQuestions = 0;
+  std::vector<QString> fileProblems;
 
  protected:
   void ShowSequenceFull() override { ++sequenceFullMessages; }
+  QString AskOpenFileName() override {
+    ++openQuestions;
+    return openAnswer;
+  }
+  QString AskSaveFileName() override {
+    ++saveQuestions;
+    return saveAnswer;
+  }
+  bool AskReplace(const QString& file) override {
+    replaceQuestions.push_back(file);
+    return replaceAnswer;
+  }
+  UnsavedChoice AskSaveChanges() override {
+    ++unsavedQuestions;
+    return unsavedAnswer;
+  }
+  void ShowFileProblem(const QString& message) override { fileProblems.push_back(message); }
 };
 
 class DialogTest : public ::testing::Test {
