@@ -61,7 +61,9 @@ FluidSynthOutput::FluidSynthOutput(const std::string& soundfont, Mode mode,
   fluid_settings_setint(settings_, "audio.periods", kPeriods);
   // Chorus wobbles the pitch; a little reverb is kept for the room.
   fluid_settings_setint(settings_, "synth.chorus.active", 0);
-  fluid_settings_setnum(settings_, "synth.gain", 0.5);
+  // A single nylon-string note at velocity 64 peaks near -17 dBFS at this
+  // gain, and a six-string strum stays below full scale.
+  fluid_settings_setnum(settings_, "synth.gain", 1.0);
   fluid_settings_setint(settings_, "synth.cpu-cores", 1);
   // Notes come from the window's thread while the audio thread renders.
   fluid_settings_setint(settings_, "synth.threadsafe-api", 1);
