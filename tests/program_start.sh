@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Starts the real program offscreen and checks what a user sees on the
+# terminal: --help lists the sound choices, --version answers, an output that
+# cannot start says so in one line and the program keeps running silently,
+# and the log output records what a sequence named on the command line does
+# not play by itself (nothing until the user asks).
+set -uo pipefail
+program=$1
+work=$(mktemp -d)
+trap 'kill "${pid:-0}" 2>/dev/null; rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+fail() { echo "FAIL: $*"; exit 1; }
+
+"$program" --help >"$work/help" 2>&1 || fail "--help exited non-zero"
+for word in --midi-out synth alsa:NAME log:FILE none --soundfont --version; do
+  grep -q -- "$word" "$work/help" || fail "--help does not mention $word"
+done
+"$program" --version | grep -Eq '^Fretlab [0-9]+\.[0-9]+' || fail "--version"
+
+# A log file in a folder that does not exist: one clear line, still running.
+"$program" --midi-out "log:$work/no/such/folder/x.log" >"$work/out" 2>"$work/err" &
+pid=$!
+sleep 2
+kill -0 "$pid" 2>/dev/null || fail "the program ended with an unusable output: $(cat "$work/err")"
+kill "$pid"; wait "$pid" 2>/dev/null
+lines=$(grep -c '^fretlab: ' "$work/err")
+[[ $lines -eq 1 ]] || fail "expected one line about the output, got $lines: $(cat "$work/err")"
+grep -q "x.log" "$work/err" || fail "the message does not name the log file"
+
+# A working log output with a sequence file to open: the program starts,
+# opens it, and sounds nothing by itself.
+printf '\x0f\x27\x00\x00' >"$work/empty.fbs"
+"$program" --midi-out "log:$work/play.log" "$work/empty.fbs" >"$work/out" 2>"$work/err" &
+pid=$!
+sleep 2
+kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$work/err")"
+kill "$pid"; wait "$pid" 2>/dev/null
+[[ -f "$work/play.log" ]] || fail "the log output was not created"
+[[ ! -s "$work/play.log" ]] || fail "something was played at start: $(cat "$work/play.log")"
+grep -q '^fretlab: ' "$work/err" && fail "unexpected message: $(cat "$work/err")"
+echo "program start checks passed"
