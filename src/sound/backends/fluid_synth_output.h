@@ -47,8 +47,8 @@ class FluidSynthOutput : public MidiOutput {
   // What is asked of the audio driver: period size × periods ÷ sample rate
   // is the latency between a note-on and its sound.
   static constexpr int kSampleRate = 44100;
-  static constexpr int kPeriodSize = 256;  // frames
-  static constexpr int kPeriods = 3;
+  static constexpr int kPeriodSize = 512;  // frames
+  static constexpr int kPeriods = 2;
   static double ConfiguredLatencyMs();
 
   // `soundfont` empty: kDefaultSoundfont. When the soundfont or the audio
