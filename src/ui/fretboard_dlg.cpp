@@ -438,29 +438,20 @@ void CFretboardDlg::OnScaleEditChange() {
   StatusReport(scale, ListText(m_scaleList));
 }
 
-void CFretboardDlg::OnScaleDblClk() {
+void CFretboardDlg::ShowListChoice(const CComboList& list,
+                                   void (*show)(FretboardHost&, int choice, int root)) {
   ClearMarkers();
+  // The root first, then the list's own choice, both after the clear.
   const int root = m_rootList.GetCurSel();
-  const int scale = m_scaleList.GetCurSel();
-  ShowScale(*this, scale, root);
-  StatusReport(scale, ListText(m_scaleList));
+  const int choice = list.GetCurSel();
+  show(*this, choice, root);
+  // Written once every note has sounded.
+  StatusReport(choice, ListText(list));
 }
 
-void CFretboardDlg::OnArpeggioDblClk() {
-  ClearMarkers();
-  const int root = m_rootList.GetCurSel();
-  const int formula = m_arpeggioList.GetCurSel();
-  ShowArpeggio(*this, formula, root);
-  StatusReport(formula, ListText(m_arpeggioList));
-}
-
-void CFretboardDlg::OnChordDblClk() {
-  ClearMarkers();
-  const int root = m_rootList.GetCurSel();
-  const int formula = m_chordList.GetCurSel();
-  ShowChord(*this, formula, root);
-  StatusReport(formula, ListText(m_chordList));
-}
+void CFretboardDlg::OnScaleDblClk() { ShowListChoice(m_scaleList, &ShowScale); }
+void CFretboardDlg::OnArpeggioDblClk() { ShowListChoice(m_arpeggioList, &ShowArpeggio); }
+void CFretboardDlg::OnChordDblClk() { ShowListChoice(m_chordList, &ShowChord); }
 
 void CFretboardDlg::OnTempoFast() { m_nNoteLength = 5; }
 void CFretboardDlg::OnTempoSlow() { m_nNoteLength = 20; }

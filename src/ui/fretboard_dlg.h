@@ -173,6 +173,9 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   void Run(const MessageMapEntry& entry, unsigned flags, QPoint point);
   void RunPending();
   void StatusReport(int index, const QString& text);
+  // A double-click in the scale, arpeggio or chord list: clear, show the
+  // list's choice over the selected root, report the choice.
+  void ShowListChoice(const CComboList& list, void (*show)(FretboardHost&, int choice, int root));
   static QString ListText(const CComboList& list);
   static const MessageMapEntry* FindEntry(Message message, int code, int id);
   void AddChordWithLength(int length);

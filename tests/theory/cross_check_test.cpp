@@ -87,18 +87,24 @@ void CheckMarkedAndSounded(const RecordingHost& host, int root, const std::vecto
   }
 }
 
+// Fret lists at 0 and 24, so that with Auto Root off the whole neck counts.
+RecordingHost WholeNeckHost(int root, int autoRoot) {
+  RecordingHost host;
+  host.root = root;
+  host.autoRoot = autoRoot;
+  host.fromFret = 0;
+  host.toFret = 24;
+  host.noteLength = kLength;
+  return host;
+}
+
 class ScaleDisplay : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(ScaleDisplay, AllRoots) {
   const auto [scale, autoRoot] = GetParam();
   for (int root = 0; root < 12; ++root) {
     SCOPED_TRACE("root " + std::to_string(root));
-    RecordingHost host;
-    host.root = root;
-    host.autoRoot = autoRoot;
-    host.fromFret = 0;
-    host.toFret = 24;
-    host.noteLength = kLength;
+    RecordingHost host = WholeNeckHost(root, autoRoot);
     ShowScale(host, scale, root);
     EXPECT_FALSE(host.events.empty());
     CheckMarkedAndSounded(host, root, test::kWrittenScales[scale].steps,
@@ -115,12 +121,7 @@ TEST_P(ArpeggioDisplay, AllRoots) {
   const auto [formula, autoRoot] = GetParam();
   for (int root = 0; root < 12; ++root) {
     SCOPED_TRACE("root " + std::to_string(root));
-    RecordingHost host;
-    host.root = root;
-    host.autoRoot = autoRoot;
-    host.fromFret = 0;
-    host.toFret = 24;
-    host.noteLength = kLength;
+    RecordingHost host = WholeNeckHost(root, autoRoot);
     ShowArpeggio(host, formula, root);
     EXPECT_FALSE(host.events.empty());
     CheckMarkedAndSounded(host, root, test::kWrittenChords[formula].steps,
