@@ -15,7 +15,7 @@ constexpr int kEditHeight = 20;  // pixels; the list fills the rest of the contr
 
 CComboList::CComboList(QWidget* parent)
     : QWidget(parent), m_edit(new QLineEdit(this)), m_list(new QListWidget(this)) {
-  // As with the platform's simple combo box, the keyboard stays in the edit
+  // Like a simple always-open combo box, the keyboard stays in the edit
   // field; the arrow keys there move the list's selection.
   m_list->setFocusPolicy(Qt::NoFocus);
   m_list->setSortingEnabled(false);

@@ -124,7 +124,7 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   virtual bool ConfirmEnd();
   void done(int result) override;
 
-  // The documented state of the window, in its documented order.
+  // The window's state, its lists and fields, and its icon.
   int m_nChordCount = 0;   // chords in the sequence, 0..kMaxChords
   int m_bAutoRoot = 0;     // 1: the fret window follows the root; 0: the fret lists
   int m_nNoteLength = 0;   // length of every sound, units of 10 ms
