@@ -42,6 +42,27 @@ void ForEachExpandedNote(const int (&row)[kTableColumns], int root, Visit visit)
   }
 }
 
+// Marks every position of `note` inside the fret window on the strings
+// first..last, top string first and fret 0 upwards, and hands each one to
+// `found` right after its marker is drawn. The fret lists are read once; the
+// root letter, once earned, stays for the rest of the call.
+template <typename Found>
+void MarkPositionsOf(FretboardHost& host, NoteNumber note, StringIndex first, StringIndex last,
+                     Found found) {
+  FretWindow window = ListedWindow(host);
+  int rootFlag = 0;
+  for (StringIndex s = first; s <= last; ++s) {
+    for (FretIndex f = 0; f < kFretCount; ++f) {
+      const NoteNumber n = NoteAt(s, f);
+      FollowRoot(host, window);
+      if (n != note || !window.Contains(f)) continue;
+      if (IsRootNote(host, note)) rootFlag = 1;
+      host.DrawMarker(s, f, rootFlag);
+      found(s, n);
+    }
+  }
+}
+
 }  // namespace
 
 FretWindow AutoRootWindow(int root) {
@@ -62,18 +83,8 @@ NoteNumber ExpandStep(int step, int root, int octave) {
 }
 
 void ShowNote(FretboardHost& host, NoteNumber note) {
-  FretWindow window = ListedWindow(host);
-  int rootFlag = 0;  // once set, it stays set for the rest of the call
-  for (StringIndex s = 0; s < kStringCount; ++s) {
-    for (FretIndex f = 0; f < kFretCount; ++f) {
-      const NoteNumber n = NoteAt(s, f);
-      FollowRoot(host, window);
-      if (n != note || !window.Contains(f)) continue;
-      if (IsRootNote(host, note)) rootFlag = 1;
-      host.DrawMarker(s, f, rootFlag);
-      host.PlayNote(n, host.NoteLength());
-    }
-  }
+  MarkPositionsOf(host, note, 0, kStringCount - 1,
+                  [&](StringIndex, NoteNumber n) { host.PlayNote(n, host.NoteLength()); });
 }
 
 void ShowScale(FretboardHost& host, int scale, int root) {
@@ -101,16 +112,9 @@ void ShowChord(FretboardHost& host, int formula, int root) {
 
 void CaptureOnString(FretboardHost& host, NoteNumber note, StringIndex s) {
   if (s < 0 || s >= kStringCount) return;
-  FretWindow window = ListedWindow(host);
-  int rootFlag = 0;
-  for (FretIndex f = 0; f < kFretCount; ++f) {
-    const NoteNumber n = NoteAt(s, f);
-    FollowRoot(host, window);
-    if (n != note || !window.Contains(f)) continue;
-    if (IsRootNote(host, note)) rootFlag = 1;
-    host.DrawMarker(s, f, rootFlag);
-    g_currentChord[SlotOfString(s)] = n;
-  }
+  // Nothing sounds here; the last tone found on the string is the one kept.
+  MarkPositionsOf(host, note, s, s,
+                  [](StringIndex string, NoteNumber n) { g_currentChord[SlotOfString(string)] = n; });
 }
 
 void StrumCurrentChord(FretboardHost& host) {

@@ -27,8 +27,8 @@ std::unique_ptr<MidiOutput> OrSilent(std::unique_ptr<Output> output) {
 
 std::unique_ptr<MidiOutput> CreateMidiOutput(const OutputOptions& options,
                                              std::ostream& diagnostics) {
-  const std::string& spec = options.midiOut;
-  if (spec.empty() || spec == "synth") {
+  const std::string& choice = options.midiOut;
+  if (choice.empty() || choice == "synth") {
     auto synth = std::make_unique<FluidSynthOutput>(
         options.soundfont, FluidSynthOutput::Mode::kAudioDevice, diagnostics);
     if (!synth->IsWorking()) {
@@ -36,19 +36,19 @@ std::unique_ptr<MidiOutput> CreateMidiOutput(const OutputOptions& options,
     }
     return OrSilent(std::move(synth));
   }
-  if (spec == "none") {
+  if (choice == "none") {
     return std::make_unique<SilentOutput>();
   }
-  if (spec == "alsa") {
+  if (choice == "alsa") {
     return OrSilent(AlsaMidiOutput::Create("", diagnostics));
   }
-  if (StartsWith(spec, "alsa:")) {
-    return OrSilent(AlsaMidiOutput::Create(spec.substr(5), diagnostics));
+  if (StartsWith(choice, "alsa:")) {
+    return OrSilent(AlsaMidiOutput::Create(choice.substr(5), diagnostics));
   }
-  if (StartsWith(spec, "log:")) {
-    return OrSilent(LogOutput::Create(spec.substr(4), diagnostics));
+  if (StartsWith(choice, "log:")) {
+    return OrSilent(LogOutput::Create(choice.substr(4), diagnostics));
   }
-  diagnostics << "fretlab: no sound: unknown --midi-out \"" << spec
+  diagnostics << "fretlab: no sound: unknown --midi-out \"" << choice
               << "\"; choose synth, alsa, alsa:NAME, log:FILE or none. Playing silently.\n";
   return std::make_unique<SilentOutput>();
 }
