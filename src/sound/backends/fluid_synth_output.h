@@ -6,7 +6,7 @@
 //
 // Note-ons do not reach the synthesizer at once: they wait in a queue that the
 // audio side empties at the start of its next block (every kPeriodSize frames,
-// about 6 ms). close() ends the notes its open() started: a note still in the
+// about 12 ms). close() ends the notes its open() started: a note still in the
 // queue is taken out, so a note closed in the same instant it was opened
 // (length 0, sound off) makes no sound; a note already sounding gets its
 // note-off and releases naturally.
