@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include "ui/command_ids.h"
 #include "ui/event_loop_timing.h"
@@ -108,6 +109,45 @@ TEST(EventLoopWait, RunsOtherEventsAndReturnsAtTheDeadline) {
   WaitRunningEvents(deadline);
   EXPECT_TRUE(timerRan);
   EXPECT_GE(SoundClock::now(), deadline);
+}
+
+// The program's own waiting, on the real clock: a press that reaches the
+// window system while notes sound stays in its queue until the display has
+// ended, and is then handled like any other.
+TEST(RealWaiting, WindowSystemInputWaitsForTheDisplayToEnd) {
+  g_currentChord.fill(0);
+  g_stringCursor = 0;
+  FakeClock stamps;  // only stamps the recorded events; the waits are real
+  RecordingOutput output(stamps);
+  TestDialog dlg(output, EventLoopTiming());
+  dlg.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+  dlg.m_nNoteLength = 2;  // 20 ms a note, 0.4 s for the whole display
+  dlg.m_rootList.SetCurSel(0);   // C
+  dlg.m_scaleList.SetCurSel(1);  // "MAJOR (Ionian)"
+
+  QWindow* window = dlg.windowHandle();
+  const QPoint gString5 = dlg.ClientArea()->mapTo(&dlg, QPoint(g_fretX[5], g_stringY[2]));
+  const QPointF global = window->mapToGlobal(gString5);
+  int opens = 0;
+  output.onOpen = [&] {
+    if (++opens != 3) return;
+    using Async = QWindowSystemInterface::AsynchronousDelivery;
+    QWindowSystemInterface::handleMouseEvent<Async>(window, gString5, global, Qt::LeftButton,
+                                                   Qt::LeftButton, QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<Async>(window, gString5, global, Qt::NoButton,
+                                                   Qt::LeftButton, QEvent::MouseButtonRelease);
+  };
+
+  dlg.Dispatch(Message::Command, CBN_DBLCLK, IDC_SCALE_LIST);
+  output.onOpen = nullptr;
+  EXPECT_EQ(output.Notes(), kCMajorNotes) << "the press was handled during the display";
+  EXPECT_EQ(dlg.m_bAutoRoot, 1);
+
+  QTRY_COMPARE(output.Notes().size(), kCMajorNotes.size() + 1);
+  EXPECT_EQ(output.Notes().back(), 60);
+  EXPECT_EQ(dlg.m_bAutoRoot, 0);
+  EXPECT_EQ(dlg.m_fromFretList.GetCurSel(), 5);
 }
 
 using Ending = DialogTest;
