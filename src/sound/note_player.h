@@ -5,22 +5,11 @@
 
 #include <array>
 #include <chrono>
-#include <functional>
 
 #include "sound/midi_output.h"
+#include "sound/sound_clock.h"
 
 namespace fretlab {
-
-using SoundClock = std::chrono::steady_clock;
-
-struct Timing {
-  std::function<SoundClock::time_point()> now;
-  // Returns at (or just after) the deadline; never spins the processor.
-  std::function<void(SoundClock::time_point deadline)> waitUntil;
-};
-
-// The monotonic clock and a sleep until the deadline.
-Timing SystemTiming();
 
 // One length unit: 10 ms.
 inline constexpr std::chrono::milliseconds kNoteLengthUnit{10};
@@ -34,23 +23,24 @@ class NotePlayer {
  public:
   NotePlayer(MidiOutput& output, Timing timing);
 
+  // Each returns true once the note has sounded for its whole length, false
+  // when the wait was stopped early; the output is closed either way, so the
+  // notes end at once.
+  //
   // Note 0..127 for `length` units; a note outside that range is not sent,
   // but the open, the wait and the close still happen.
-  void PlayNote(int note, int length);
+  bool PlayNote(int note, int length);
   // Six notes by chord slot (0 = low E); slots without a note (0) are not sent.
-  void PlayChord(const std::array<int, 6>& notes, int length);
+  bool PlayChord(const std::array<int, 6>& notes, int length);
   // Waits until `length` units after the start of the current note. Outside
   // a note it starts a rest of its own, on the same grid as the notes.
-  void WaitUnits(int length);
-
-  void SetOutput(MidiOutput& output) { output_ = &output; }
-  MidiOutput& Output() const { return *output_; }
+  bool WaitUnits(int length);
 
  private:
   void BeginNote();
   void EndNote();
 
-  MidiOutput* output_;
+  MidiOutput& output_;
   Timing timing_;
   SoundClock::time_point noteStart_{};
   SoundClock::time_point lastDeadline_{};

@@ -7,13 +7,13 @@
 
 namespace fretlab {
 
-void WaitRunningEvents(SoundClock::time_point deadline) {
+bool WaitRunningEvents(SoundClock::time_point deadline) {
   for (;;) {
     const SoundClock::time_point now = SoundClock::now();
-    if (now >= deadline) return;
+    if (now >= deadline) return true;
     if (QCoreApplication::instance() == nullptr || QCoreApplication::closingDown()) {
       std::this_thread::sleep_until(deadline);
-      return;
+      return true;
     }
     // Rounded up: the loop wakes at or after the deadline, never before it
     // and so never in a busy round of short waits.
@@ -28,7 +28,7 @@ void WaitRunningEvents(SoundClock::time_point deadline) {
     // the application is quitting and the loop would return at once: sleep.
     if (loop.exec(QEventLoop::ExcludeUserInputEvents) != 0) {
       std::this_thread::sleep_until(deadline);
-      return;
+      return true;
     }
   }
 }

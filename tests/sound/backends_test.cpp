@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_sound.h"
+#include "support/fake_sound.h"
 #include "sound/backends/alsa_midi_output.h"
 #include "sound/backends/log_output.h"
 #include "sound/backends/short_message.h"

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "fake_sound.h"
+#include "support/fake_sound.h"
 
 namespace fretlab {
 namespace {
@@ -130,13 +130,15 @@ TEST_F(NotePlayerTest, RestAfterANoteKeepsTheGrid) {
   EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 300, 450}));
 }
 
-TEST_F(NotePlayerTest, SetOutputSendsToTheNewOutput) {
-  RecordingOutput other(clock_);
-  player_.SetOutput(other);
-  player_.PlayNote(60, 5);
-  EXPECT_EQ(&player_.Output(), &other);
-  EXPECT_TRUE(output_.calls.empty());
-  EXPECT_EQ(other.calls.size(), 3u);
+// A wait the user stops ends the note at that moment: the output closes at
+// once and the next note starts a grid of its own.
+TEST_F(NotePlayerTest, StoppedWaitClosesAtOnceAndRestartsTheGrid) {
+  clock_.stopAfter = 40ms;
+  EXPECT_FALSE(player_.PlayNote(60, 15));
+  EXPECT_EQ(output_.calls, (std::vector<OutputCall>{Open(0), Send(NoteOnMessage(60), 0), Close(40)}));
+  clock_.stopAfter.reset();
+  EXPECT_TRUE(player_.PlayChord({40, 0, 0, 0, 0, 0}, 10));
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 140}));
 }
 
 // PlayChord is given m_nNoteLength; whatever length single notes used just
@@ -202,14 +204,14 @@ TEST_F(NoDriftTest, NoteAfterSoundOffStartsFromNow) {
 TEST(SystemTimingTest, WaitReturnsNoEarlierThanTheDeadline) {
   const Timing timing = SystemTiming();
   const SoundClock::time_point deadline = timing.now() + 3ms;
-  timing.waitUntil(deadline);
+  EXPECT_TRUE(timing.waitUntil(deadline));
   EXPECT_GE(timing.now(), deadline);
 }
 
 TEST(SystemTimingTest, PassedDeadlineReturns) {
   const Timing timing = SystemTiming();
   const SoundClock::time_point before = timing.now();
-  timing.waitUntil(before - 1s);
+  EXPECT_TRUE(timing.waitUntil(before - 1s));
   EXPECT_GE(timing.now(), before);
 }
 

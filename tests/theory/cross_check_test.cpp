@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "theory/recording_host.h"
+#include "support/recording_host.h"
 #include "theory/show.h"
 #include "theory/written_tables.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "theory/recording_host.h"
+#include "support/recording_host.h"
 #include "theory/tables.h"
 #include "theory/written_tables.h"
 

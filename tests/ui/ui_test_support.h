@@ -44,6 +44,7 @@ class FakeClock {
                     const int index = waits++;
                     if (duringWait) duringWait(index);
                     m_now = std::max(m_now, deadline);
+                    return true;
                   }};
   }
 

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "sound/midi_output.h"
-#include "sound/note_player.h"
+#include "sound/sound_clock.h"
 
 namespace fretlab {
 

@@ -4,12 +4,13 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "sound/midi_output.h"
-#include "sound/note_player.h"
+#include "sound/sound_clock.h"
 
 namespace fretlab::testing {
 
@@ -27,14 +28,22 @@ class FakeClock {
   // deadline, as a real sleep does, or at once when the deadline has passed.
   std::vector<SoundClock::time_point> waits;
   SoundClock::duration lateWakeUp{};
+  // Set: the next waits end this long after they begin, stopped by the user
+  // (waitUntil returns false), unless the deadline comes first.
+  std::optional<SoundClock::duration> stopAfter;
 
   Timing MakeTiming() {
     return Timing{[this] { return now_; },
                   [this](SoundClock::time_point deadline) {
                     waits.push_back(deadline);
+                    if (stopAfter && now_ + *stopAfter < deadline) {
+                      now_ += *stopAfter;
+                      return false;
+                    }
                     if (now_ < deadline) {
                       now_ = deadline + lateWakeUp;
                     }
+                    return true;
                   }};
   }
 
