@@ -84,7 +84,7 @@ bool ReadPrefix(const std::filesystem::path& file, std::vector<std::uint8_t>& by
   return true;
 }
 
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -224,17 +224,16 @@ std::filesystem::path SequenceFileName(const std::filesystem::path& chosen) {
   return std::filesystem::path(name + std::string(kSequenceExtension));
 }
 
-FileOutcome SaveSequenceFile(const std::filesystem::path& file, int chordCount) {
-  constexpr std::string_view kVerb = "Cannot save";
+FileOutcome WriteFileAtomically(const std::filesystem::path& file,
+                                std::span<const std::uint8_t> bytes, std::string_view verb) {
   const std::filesystem::path name = file.filename();
-  if (name.empty()) return Failure(kVerb, file, ErrnoText(EISDIR));
+  if (name.empty()) return Failure(verb, file, ErrnoText(EISDIR));
   std::filesystem::path folder = file.parent_path();
   if (folder.empty()) folder = ".";
 
-  const std::vector<std::uint8_t> bytes = WriteSequence(chordCount);
   std::filesystem::path temporary;
   const int fd = CreateTemporary(folder, name, temporary);
-  if (fd < 0) return Failure(kVerb, file, ErrnoText(errno));
+  if (fd < 0) return Failure(verb, file, ErrnoText(errno));
 
   // A replaced file keeps its permissions.
   struct stat old {};
@@ -248,7 +247,7 @@ FileOutcome SaveSequenceFile(const std::filesystem::path& file, int chordCount) 
   if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.c_str());
-    return Failure(kVerb, file, ErrnoText(error));
+    return Failure(verb, file, ErrnoText(error));
   }
   // Make the rename itself durable; the data is already safe either way.
   const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -259,15 +258,26 @@ FileOutcome SaveSequenceFile(const std::filesystem::path& file, int chordCount) 
   return {};
 }
 
-FileOutcome LoadSequenceFile(const std::filesystem::path& file, int& chordCount) {
+FileOutcome SaveSequenceFile(const std::filesystem::path& file, int chordCount) {
+  return WriteFileAtomically(file, WriteSequence(chordCount), "Cannot save");
+}
+
+FileOutcome ReadSequenceFile(const std::filesystem::path& file, SequenceImage& image) {
   constexpr std::string_view kVerb = "Cannot open";
   std::vector<std::uint8_t> bytes;
   int error = 0;
   if (!ReadPrefix(file, bytes, error)) return Failure(kVerb, file, ErrnoText(error));
-  const SequenceParse parse = ParseSequence(bytes);
+  SequenceParse parse = ParseSequence(bytes);
   if (!parse.image) return Failure(kVerb, file, parse.problem);
-  ApplySequence(*parse.image, chordCount);
+  image = std::move(*parse.image);
   return {};
+}
+
+FileOutcome LoadSequenceFile(const std::filesystem::path& file, int& chordCount) {
+  SequenceImage image;
+  FileOutcome outcome = ReadSequenceFile(file, image);
+  if (outcome) ApplySequence(image, chordCount);
+  return outcome;
 }
 
 }  // namespace fretlab

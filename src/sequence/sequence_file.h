@@ -77,11 +77,20 @@ struct FileOutcome {
 // song.txt -> song.txt.fbs).
 std::filesystem::path SequenceFileName(const std::filesystem::path& chosen);
 
+// Writes `bytes` to `file` through a temporary file in the same folder that
+// replaces `file` only once every byte is on disk. On failure the temporary
+// file is removed, an existing `file` is left as it was, and the message
+// begins with `verb` ("Cannot save").
+FileOutcome WriteFileAtomically(const std::filesystem::path& file,
+                                std::span<const std::uint8_t> bytes, std::string_view verb);
+
 // Writes the sequence to `file` (the final name, see SequenceFileName)
-// through a temporary file in the same folder that replaces `file` only once
-// every byte is on disk. On failure the temporary file is removed and an
-// existing `file` is left as it was.
+// atomically, as WriteFileAtomically does.
 FileOutcome SaveSequenceFile(const std::filesystem::path& file, int chordCount);
+
+// Reads `file` into `image` when it is accepted whole; the sequence in
+// memory is not touched. On failure `image` is unspecified.
+FileOutcome ReadSequenceFile(const std::filesystem::path& file, SequenceImage& image);
 
 // Reads `file` and, only when it is accepted whole, applies it to the
 // sequence in memory. On any failure nothing in memory changes.

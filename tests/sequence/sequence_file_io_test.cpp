@@ -226,6 +226,31 @@ TEST_F(SequenceFileTest, OpeningAFileWithTrailingBytesLoadsIt) {
   EXPECT_EQ(g_fretRows[1][0], 5);
 }
 
+// Reading a file apart from the sequence in memory (the export does this)
+// gives the file's chords and leaves the tables and the count alone.
+TEST_F(SequenceFileTest, ReadingIntoAnImageLeavesTheSequenceAlone) {
+  FillTenChords();
+  const SequenceSnapshot before = SequenceSnapshot::Take(chordCount_);
+  const fs::path file = folder_.Path() / "two.fbs";
+  FileBytes bytes;
+  bytes.Record({40, 0, 0, 0, 0, 64}, {0, 0, 0, 0, 0, 0}, 75, 5)
+      .Record({0, 45, 52, 0, 0, 0}, {0, 0, 2, 0, 0, 0}, 25, 0)
+      .End();
+  WriteBytes(file, bytes.Bytes());
+  SequenceImage image;
+  const FileOutcome read = ReadSequenceFile(file, image);
+  ASSERT_TRUE(read) << read.message;
+  ASSERT_EQ(image.ChordCount(), 2);
+  EXPECT_EQ(image.chordRows[1], (std::array<int, kChordColumns>{0, 45, 52, 0, 0, 0, 25}));
+  EXPECT_EQ(image.fretRows[1], (std::array<int, 6>{0, 0, 2, 0, 0, 0}));
+  EXPECT_EQ(image.carriedFret, 0);
+  EXPECT_EQ(SequenceSnapshot::Take(chordCount_), before);
+
+  const FileOutcome missing = ReadSequenceFile(folder_.Path() / "none.fbs", image);
+  EXPECT_FALSE(missing);
+  EXPECT_TRUE(Contains(missing.message, "No such file or directory")) << missing.message;
+}
+
 TEST_F(SequenceFileTest, OpeningAHugeFileReadsOnlyWhatItNeeds) {
   // A full sequence, its end word, and a megabyte of anything after it.
   FileBytes bytes;
