@@ -18,12 +18,6 @@ inline constexpr int CBN_DBLCLK = 2;
 inline constexpr int CBN_EDITCHANGE = 5;
 inline constexpr int CBN_SELENDOK = 9;
 
-// Resources.
-inline constexpr int IDR_MAINFRAME = 128;
-inline constexpr int IDB_FRETBOARD = 129;
-inline constexpr int IDR_MAINMENU = 135;
-inline constexpr int IDD_MAIN = 102;
-
 // Controls.
 inline constexpr int IDC_SCALE_LIST = 1001;
 inline constexpr int IDC_STATUS_NUMBER = 1004;

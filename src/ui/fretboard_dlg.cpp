@@ -30,23 +30,6 @@ namespace {
 constexpr QSize kClientSize{DialogUnitsToPixelsX(425), DialogUnitsToPixelsY(261)};
 constexpr int kListTextChars = 19;  // a list's text is read into 20 characters
 
-// Key-state flags of a mouse message.
-constexpr unsigned MK_LBUTTON = 0x0001;
-constexpr unsigned MK_RBUTTON = 0x0002;
-constexpr unsigned MK_SHIFT = 0x0004;
-constexpr unsigned MK_CONTROL = 0x0008;
-constexpr unsigned MK_MBUTTON = 0x0010;
-
-unsigned KeyFlags(const QMouseEvent& event) {
-  unsigned flags = 0;
-  if (event.buttons() & Qt::LeftButton) flags |= MK_LBUTTON;
-  if (event.buttons() & Qt::RightButton) flags |= MK_RBUTTON;
-  if (event.buttons() & Qt::MiddleButton) flags |= MK_MBUTTON;
-  if (event.modifiers() & Qt::ShiftModifier) flags |= MK_SHIFT;
-  if (event.modifiers() & Qt::ControlModifier) flags |= MK_CONTROL;
-  return flags;
-}
-
 // The window's own surface: every control sits on it at its client pixel
 // rectangle, and the presses and moves that no control takes (the picture
 // and the labels let them through) arrive here in client pixels.
@@ -59,11 +42,11 @@ class CClientArea : public QWidget {
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override {
-    m_dialog.Dispatch(Message::MouseMove, 0, 0, KeyFlags(*event), event->position().toPoint());
+    m_dialog.Dispatch(Message::MouseMove, 0, 0, event->position().toPoint());
   }
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return;
-    m_dialog.Dispatch(Message::LButtonDown, 0, 0, KeyFlags(*event), event->position().toPoint());
+    m_dialog.Dispatch(Message::LButtonDown, 0, 0, event->position().toPoint());
   }
   // The second press of a double-click is a message of its own, which the
   // window does not handle: one pick per double-click.
@@ -82,7 +65,6 @@ using D = CFretboardDlg;
 constexpr MessageMapEntry kMessageMap[] = {
     {Message::MouseMove, 0, 0, nullptr, &D::OnMouseMove},
     {Message::Command, CBN_SELCHANGE, IDC_SCALE_LIST, &D::OnScaleSelChange, nullptr},
-    {Message::Command, CBN_SELENDOK, IDC_SCALE_LIST, &D::OnScaleSelEndOk, nullptr},
     {Message::Command, CBN_EDITCHANGE, IDC_SCALE_LIST, &D::OnScaleEditChange, nullptr},
     {Message::Command, CBN_DBLCLK, IDC_SCALE_LIST, &D::OnScaleDblClk, nullptr},
     {Message::Command, CBN_DBLCLK, IDC_ARPEGGIO_LIST, &D::OnArpeggioDblClk, nullptr},
@@ -282,8 +264,6 @@ void CFretboardDlg::OnInitDialog() {
   m_scaleList.setFocus();  // the first tab stop
 }
 
-std::span<const MessageMapEntry> CFretboardDlg::MessageMap() { return kMessageMap; }
-
 const MessageMapEntry* CFretboardDlg::FindEntry(Message message, int code, int id) {
   for (const MessageMapEntry& entry : kMessageMap) {
     if (entry.message != message) continue;
@@ -293,7 +273,7 @@ const MessageMapEntry* CFretboardDlg::FindEntry(Message message, int code, int i
   return nullptr;
 }
 
-void CFretboardDlg::Dispatch(Message message, int code, int id, unsigned flags, QPoint point) {
+void CFretboardDlg::Dispatch(Message message, int code, int id, QPoint point) {
   const MessageMapEntry* entry = FindEntry(message, code, id);
   if (entry == nullptr) {
     // Menu commands that the window does not hold go on to the application.
@@ -303,14 +283,14 @@ void CFretboardDlg::Dispatch(Message message, int code, int id, unsigned flags, 
   if (m_bBusy) {
     // Only input delivered past the event loop's filter lands here (the
     // waits between notes hold user input back); it waits its turn too.
-    m_pending.push_back({message, code, id, flags, point, -1});
+    m_pending.push_back({message, code, id, point, -1});
     return;
   }
-  Run(*entry, flags, point);
+  Run(*entry, point);
   RunPending();
 }
 
-void CFretboardDlg::Run(const MessageMapEntry& entry, unsigned flags, QPoint point) {
+void CFretboardDlg::Run(const MessageMapEntry& entry, QPoint point) {
   struct BusyScope {
     bool& busy;
     explicit BusyScope(bool& b) : busy(b) { busy = true; }
@@ -319,7 +299,7 @@ void CFretboardDlg::Run(const MessageMapEntry& entry, unsigned flags, QPoint poi
   if (entry.command != nullptr) {
     (this->*entry.command)();
   } else if (entry.mouse != nullptr) {
-    (this->*entry.mouse)(flags, point);
+    (this->*entry.mouse)(point);
   }
 }
 
@@ -336,7 +316,7 @@ void CFretboardDlg::RunPending() {
       continue;
     }
     if (const MessageMapEntry* entry = FindEntry(next.message, next.code, next.id)) {
-      Run(*entry, next.flags, next.point);
+      Run(*entry, next.point);
     }
   }
 }
@@ -378,18 +358,6 @@ void CFretboardDlg::ClearMarkers() {
   m_view->repaint();
 }
 
-CComboList* CFretboardDlg::ListById(int id) {
-  switch (id) {
-    case IDC_SCALE_LIST: return &m_scaleList;
-    case IDC_ROOT_LIST: return &m_rootList;
-    case IDC_ARPEGGIO_LIST: return &m_arpeggioList;
-    case IDC_CHORD_LIST: return &m_chordList;
-    case IDC_FROM_FRET_LIST: return &m_fromFretList;
-    case IDC_TO_FRET_LIST: return &m_toFretList;
-    default: return nullptr;
-  }
-}
-
 QAction* CFretboardDlg::ActionById(int id, int occurrence) const {
   for (QAction* action : m_menuBar->findChildren<QAction*>()) {
     if (!action->isSeparator() && action->menu() == nullptr && action->data().toInt() == id &&
@@ -402,12 +370,12 @@ QAction* CFretboardDlg::ActionById(int id, int occurrence) const {
 
 // ---- Handlers
 
-void CFretboardDlg::OnMouseMove(unsigned, QPoint point) {
+void CFretboardDlg::OnMouseMove(QPoint point) {
   m_statusNumber.setText(QString::asprintf("%i", point.x()));
   m_statusText.setText(QString::asprintf("%i", point.y()));
 }
 
-void CFretboardDlg::OnLButtonDown(unsigned, QPoint point) {
+void CFretboardDlg::OnLButtonDown(QPoint point) {
   PickNote(*this, point.x(), point.y(), m_nChordCount);
 }
 
@@ -425,8 +393,6 @@ void CFretboardDlg::OnScaleSelChange() {
   m_statusText.setText(text);
   if (text == QStringLiteral("Mixolydian")) DrawMarker(5, 5, 0);
 }
-
-void CFretboardDlg::OnScaleSelEndOk() {}
 
 void CFretboardDlg::OnScaleEditChange() {
   ClearMarkers();
@@ -597,7 +563,7 @@ bool CFretboardDlg::ConfirmEnd() {
 void CFretboardDlg::done(int result) {
   if (m_bBusy) {
     // Ending in the middle of an operation waits for it, like other input.
-    m_pending.push_back({Message::Command, 0, 0, 0, {}, result});
+    m_pending.push_back({Message::Command, 0, 0, {}, result});
     return;
   }
   if (!ConfirmEnd()) return;

@@ -9,7 +9,6 @@
 #include <QPoint>
 #include <QString>
 #include <deque>
-#include <span>
 
 #include "sequence/chord_sequence.h"
 #include "sound/note_player.h"
@@ -26,13 +25,13 @@ class CFretboardDlg;
 
 // One row of the command table: a message, a notification code (0 for menu
 // commands) and an id select the member handler. Command handlers take no
-// arguments; mouse handlers take the button flags and the client pixel.
+// arguments; mouse handlers take the client pixel.
 struct MessageMapEntry {
   Message message;
   int code;
   int id;
   void (CFretboardDlg::*command)();
-  void (CFretboardDlg::*mouse)(unsigned flags, QPoint point);
+  void (CFretboardDlg::*mouse)(QPoint point);
 };
 
 class CFretboardDlg : public QDialog, public SequenceHost {
@@ -47,10 +46,8 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   // row holds goes on to the application (ID_APP_EXIT, ID_HELP) or is
   // ignored. Input that arrives while an operation runs is held and handled,
   // in order, when that operation has returned.
-  static std::span<const MessageMapEntry> MessageMap();
-  void Dispatch(Message message, int code, int id, unsigned flags = 0, QPoint point = {});
+  void Dispatch(Message message, int code, int id, QPoint point = {});
   void SendCommand(int id) { Dispatch(Message::Command, 0, id); }
-  bool IsBusy() const { return m_bBusy; }
 
   // A sequence file named when the program was started; opened once the
   // window is up.
@@ -76,15 +73,13 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   QWidget* ClientArea() const { return m_client; }
   CFretboardView* View() const { return m_view; }
   QMenuBar* MenuBar() const { return m_menuBar; }
-  CComboList* ListById(int id);
   QAction* ActionById(int id, int occurrence = 0) const;
 
   // Window handlers.
-  void OnMouseMove(unsigned flags, QPoint point);
-  void OnLButtonDown(unsigned flags, QPoint point);
+  void OnMouseMove(QPoint point);
+  void OnLButtonDown(QPoint point);
   // List handlers.
   void OnScaleSelChange();
-  void OnScaleSelEndOk();
   void OnScaleEditChange();
   void OnScaleDblClk();
   void OnArpeggioDblClk();
@@ -161,7 +156,6 @@ class CFretboardDlg : public QDialog, public SequenceHost {
     Message message;
     int code;
     int id;
-    unsigned flags;
     QPoint point;
     int endResult;  // >= 0: not a message but a request to end with this result
   };
@@ -170,7 +164,7 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   void BuildMenu();
   void BuildControls();
   void FillLists();
-  void Run(const MessageMapEntry& entry, unsigned flags, QPoint point);
+  void Run(const MessageMapEntry& entry, QPoint point);
   void RunPending();
   void StatusReport(int index, const QString& text);
   // A double-click in the scale, arpeggio or chord list: clear, show the
