@@ -15,7 +15,7 @@ namespace fretlab {
 namespace {
 
 // Names of the strings by chord slot (0 = low E), for the problem texts.
-constexpr std::array<std::string_view, 6> kSlotStringNames = {"low E", "A", "D",
+constexpr std::array<std::string_view, kStringCount> kSlotStringNames = {"low E", "A", "D",
                                                               "G",     "B", "high E"};
 
 void PutWord(std::vector<std::uint8_t>& out, std::int32_t value) {
@@ -122,7 +122,7 @@ std::vector<std::uint8_t> WriteSequence(int chordCount) {
   std::vector<std::uint8_t> out;
   out.reserve(static_cast<std::size_t>(count) * kChordRecordBytes + kWordBytes);
   for (int i = 0; i < count; ++i) {
-    for (int k = 0; k < 6; ++k) {
+    for (ChordSlot k = 0; k < kStringCount; ++k) {
       PutWord(out, g_chordRows[i][k]);
       PutWord(out, g_fretRows[i][k]);
     }

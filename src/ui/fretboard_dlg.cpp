@@ -344,8 +344,8 @@ void CFretboardDlg::DrawMarker(StringIndex s, FretIndex f, int rootFlag) {
 
 void CFretboardDlg::PlayNote(NoteNumber note, int length) { m_player.PlayNote(note, length); }
 
-void CFretboardDlg::PlayChord(const std::array<NoteNumber, 6>& notes) {
-  m_player.PlayChord(notes, m_nNoteLength);
+void CFretboardDlg::PlayChord(const Chord& notes, int length) {
+  m_player.PlayChord(notes, length);
 }
 
 void CFretboardDlg::SetAutoRoot(int autoRoot) { m_bAutoRoot = autoRoot; }

@@ -62,7 +62,7 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   int NoteLength() const override;
   void DrawMarker(StringIndex s, FretIndex f, int rootFlag) override;
   void PlayNote(NoteNumber note, int length) override;
-  void PlayChord(const std::array<NoteNumber, 6>& notes) override;
+  void PlayChord(const Chord& notes, int length) override;
   void SetAutoRoot(int autoRoot) override;
   void SelectFromFret(int index) override;
   void SelectToFret(int index) override;

@@ -39,10 +39,10 @@ class RecordingHost : public SequenceHost {
   void PlayNote(NoteNumber note, int length) override {
     Log("note " + std::to_string(note) + " for " + std::to_string(length));
   }
-  void PlayChord(const std::array<NoteNumber, 6>& notes) override {
+  void PlayChord(const Chord& notes, int length) override {
     std::string line = "chord";
     for (NoteNumber n : notes) line += " " + std::to_string(n);
-    Log(line + " for " + std::to_string(noteLength));
+    Log(line + " for " + std::to_string(length));
   }
   void SetAutoRoot(int value) override {
     autoRoot = value;

@@ -26,7 +26,8 @@ struct Sound {
 };
 
 struct Strum {
-  std::array<NoteNumber, 6> notes{};  // by chord slot, 0 = low E
+  Chord notes{};   // by chord slot, 0 = low E
+  int length = 0;  // units of 10 ms
   friend bool operator==(const Strum&, const Strum&) = default;
 };
 
@@ -40,8 +41,8 @@ inline std::ostream& operator<<(std::ostream& os, const Sound& s) {
 }
 inline std::ostream& operator<<(std::ostream& os, const Strum& s) {
   os << "Strum(";
-  for (int i = 0; i < 6; ++i) os << (i ? ", " : "") << s.notes[i];
-  return os << ")";
+  for (int i = 0; i < kStringCount; ++i) os << (i ? ", " : "") << s.notes[i];
+  return os << " for " << s.length << ")";
 }
 inline std::ostream& operator<<(std::ostream& os, const Event& e) {
   std::visit([&os](const auto& v) { os << v; }, e);
@@ -74,8 +75,8 @@ class RecordingHost : public FretboardHost {
     events.push_back(Sound{note, length});
     if (afterPlayNote) afterPlayNote(*this);
   }
-  void PlayChord(const std::array<NoteNumber, 6>& notes) override {
-    events.push_back(Strum{notes});
+  void PlayChord(const Chord& notes, int length) override {
+    events.push_back(Strum{notes, length});
   }
 
   template <typename T>

@@ -320,7 +320,7 @@ TEST_F(ShowTest, ChordMajorOnCStrumsTheLastToneOfEachString) {
   const std::vector<Event> expected = {
       Mark{0, 8, 1},  Mark{0, 12, 0}, Mark{1, 8, 0}, Mark{2, 9, 0},  Mark{2, 12, 0},
       Mark{3, 10, 1}, Mark{4, 10, 0}, Mark{5, 8, 1}, Mark{5, 8, 1},  Mark{5, 12, 0},
-      Strum{{52, 55, 60, 67, 67, 76}}};
+      Strum{{52, 55, 60, 67, 67, 76}, 50}};
   EXPECT_EQ(host.events, expected);
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(g_stringCursor, 0);
@@ -332,7 +332,7 @@ TEST_F(ShowTest, ChordWithNoToneInTheWindowStrumsZeroForThatString) {
   host.toFret = 0;  // only the open strings: E B G D A E
   host.root = 4;
   ShowChord(host, kMajorTriad, 4);  // E major: E, G#, B
-  EXPECT_EQ(host.Strums(), (std::vector<Strum>{{{40, 0, 0, 0, 59, 64}}}));
+  EXPECT_EQ(host.Strums(), (std::vector<Strum>{{{40, 0, 0, 0, 59, 64}, 50}}));
   EXPECT_TRUE(host.Sounds().empty());
 }
 
@@ -371,8 +371,9 @@ TEST_F(ShowTest, CaptureOnStringOutsideTheStringsDoesNothing) {
 TEST_F(ShowTest, StrumSendsTheChordAsItIsAndResets) {
   g_currentChord = {40, 0, 52, 0, 0, 64};
   g_stringCursor = 3;
+  host.noteLength = 37;
   StrumCurrentChord(host);
-  EXPECT_EQ(host.events, (std::vector<Event>{Strum{{40, 0, 52, 0, 0, 64}}}));
+  EXPECT_EQ(host.events, (std::vector<Event>{Strum{{40, 0, 52, 0, 0, 64}, 37}}));
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(g_stringCursor, 0);
 }
