@@ -83,7 +83,7 @@ TEST_F(ListCommands, DoubleClickingAnArpeggioOrAChordReportsIt) {
   EXPECT_EQ(dlg->m_statusNumber.text(), "20");
   EXPECT_EQ(dlg->m_statusText.text(), "m7");
   EXPECT_FALSE(output.Notes().empty());
-  output.events.clear();
+  output.calls.clear();
   DoubleClickEntry(dlg->m_chordList, 29);
   EXPECT_EQ(dlg->m_statusNumber.text(), "29");
   EXPECT_EQ(dlg->m_statusText.text(), "dim");
@@ -102,7 +102,7 @@ TEST_F(ListCommands, EditChangeOnHarmonicMinorClearsAndShowsNothing) {
   EXPECT_EQ(dlg->m_scaleList.GetCurSel(), 7);
   EXPECT_EQ(dlg->m_statusNumber.text(), "7");
   EXPECT_EQ(dlg->m_statusText.text(), "har");
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
   EXPECT_TRUE(dlg->View()->Markers().empty());
 }
 
@@ -111,21 +111,21 @@ TEST_F(ListCommands, EditChangeWithoutASelectionReportsMinusOne) {
   TypeInto(dlg->m_scaleList, "xyz");
   EXPECT_EQ(dlg->m_statusNumber.text(), "-1");
   EXPECT_EQ(dlg->m_statusText.text(), "xyz");
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
   EXPECT_TRUE(dlg->View()->Markers().empty());
 }
 
 TEST_F(ListCommands, EditChangeOnMixolydianShowsItAtOnce) {
   ClickEntry(dlg->m_rootList, 7);
   TypeInto(dlg->m_scaleList, "mi");  // "m" alone shows "MAJOR (Ionian)"
-  output.events.clear();
+  output.calls.clear();
   TypeInto(dlg->m_scaleList, "x");
   EXPECT_EQ(dlg->m_statusNumber.text(), "2");
   EXPECT_EQ(dlg->m_statusText.text(), "mix");
   const std::vector<int> typed = output.Notes();
   ASSERT_FALSE(typed.empty());
   // The same display as a double-click on the entry.
-  output.events.clear();
+  output.calls.clear();
   DoubleClickEntry(dlg->m_scaleList, 2);
   EXPECT_EQ(output.Notes(), typed);
 }
@@ -143,14 +143,14 @@ TEST_F(ListCommands, SelectingMixolydianWritesItAndAddsAPlainMarker) {
   EXPECT_EQ(dlg->m_statusNumber.text(), "kept");
   ASSERT_EQ(dlg->View()->Markers().size(), 2u);
   EXPECT_EQ(dlg->View()->Markers().back(), (Marker{5, 5, false}));
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(ListCommands, SelectingAnotherScaleOnlyWritesItsText) {
   ClickEntry(dlg->m_scaleList, 3);
   EXPECT_EQ(dlg->m_statusText.text(), dlg->m_scaleList.GetLBText(3));
   EXPECT_TRUE(dlg->View()->Markers().empty());
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(ListCommands, OtherListsDoNothingByThemselves) {
@@ -160,7 +160,7 @@ TEST_F(ListCommands, OtherListsDoNothingByThemselves) {
   TypeInto(dlg->m_arpeggioList, "m");
   EXPECT_TRUE(dlg->m_statusText.text().isEmpty());
   EXPECT_TRUE(dlg->m_statusNumber.text().isEmpty());
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 class MenuCommand : public ListCommands {
@@ -207,7 +207,7 @@ TEST_F(MenuCommand, ShowAllNotesCoversTheWholeNeckWithTheStartBounds) {
 TEST_F(MenuCommand, CopyRemoveTheEmptyFileEntryAndHelpDoNothing) {
   dlg->DrawMarker(1, 1, 1);
   ClickClient({g_fretX[5], g_stringY[2]});
-  output.events.clear();
+  output.calls.clear();
   const auto chord = g_currentChord;
   const int length = dlg->m_nNoteLength, autoRoot = dlg->m_bAutoRoot;
   const auto markers = dlg->View()->Markers();
@@ -221,7 +221,7 @@ TEST_F(MenuCommand, CopyRemoveTheEmptyFileEntryAndHelpDoNothing) {
   EXPECT_EQ(dlg->m_nNoteLength, length);
   EXPECT_EQ(dlg->m_bAutoRoot, autoRoot);
   EXPECT_EQ(dlg->View()->Markers(), markers);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 using Mouse = ListCommands;
@@ -255,7 +255,7 @@ TEST_F(Mouse, PressesOnAListNeverReachTheNeck) {
   QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier,
                     ToWindow(dlg->m_statusNumber.geometry().center()));
   ClickEntry(dlg->m_rootList, 0);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
   EXPECT_EQ(dlg->m_bAutoRoot, 1);
 }
 

@@ -115,10 +115,10 @@ TEST(EventLoopWait, RunsOtherEventsAndReturnsAtTheDeadline) {
 // window system while notes sound stays in its queue until the display has
 // ended, and is then handled like any other.
 TEST(RealWaiting, WindowSystemInputWaitsForTheDisplayToEnd) {
-  g_currentChord.fill(0);
-  g_stringCursor = 0;
+  ResetChordState();
   FakeClock stamps;  // only stamps the recorded events; the waits are real
   RecordingOutput output(stamps);
+  output.noteOnsOnly = true;
   TestDialog dlg(output, EventLoopTiming());
   dlg.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));

@@ -79,7 +79,7 @@ TEST_F(SequenceCommands, PlayAllShowsEachChordsMarkersAndSoundsItsLength) {
   Pick(0, 7);
   Choose(ID_ADD_EIGHTH);
   ASSERT_EQ(dlg->m_nChordCount, 3);
-  output.events.clear();
+  output.calls.clear();
   std::vector<std::set<Pos>> markedAtChord;
   std::vector<bool> lettered;
   output.onOpen = [&] {
@@ -107,7 +107,7 @@ TEST_F(SequenceCommands, PlayAllShowsEachChordsMarkersAndSoundsItsLength) {
 TEST_F(SequenceCommands, PlayChordSoundsTheChordUnderConstruction) {
   Pick(2, 5);
   Pick(0, 0);
-  output.events.clear();
+  output.calls.clear();
   Choose(ID_PLAY_CHORD);
   const auto sounds = output.Sounds();
   ASSERT_EQ(sounds.size(), 1u);
@@ -137,12 +137,12 @@ TEST_F(SequenceCommands, ClearForgetsTheChordUnderConstruction) {
   Pick(2, 5);
   Choose(ID_ADD_QUARTER);
   Pick(1, 3);
-  output.events.clear();
+  output.calls.clear();
   Choose(ID_ACTION_CLEAR);
   EXPECT_TRUE(dlg->View()->Markers().empty());
   EXPECT_EQ(g_currentChord, (std::array<int, 6>{}));
   EXPECT_EQ(dlg->m_nChordCount, 1);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(SequenceCommands, NewEmptiesTheSequence) {
@@ -153,19 +153,19 @@ TEST_F(SequenceCommands, NewEmptiesTheSequence) {
   EXPECT_EQ(dlg->m_nChordCount, 0);
   EXPECT_EQ(g_currentChord, (std::array<int, 6>{}));
   EXPECT_TRUE(dlg->View()->Markers().empty());
-  output.events.clear();
+  output.calls.clear();
   Choose(ID_PLAY_ALL);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(SequenceCommands, AFullSequenceSaysSoAndAppendsNothing) {
   dlg->m_nChordCount = kMaxChords;
   Pick(2, 5);
-  output.events.clear();
+  output.calls.clear();
   Choose(ID_ADD_WHOLE);
   EXPECT_EQ(dlg->sequenceFullMessages, 1);
   EXPECT_EQ(dlg->m_nChordCount, kMaxChords);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(SequenceCommands, AddingBelowTheLimitSaysNothing) {

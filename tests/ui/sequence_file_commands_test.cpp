@@ -168,7 +168,7 @@ TEST_F(SequenceFiles, OpenReplacesTheSequenceAndNothingElse) {
 
   Pick(2, 5);  // a chord under construction: 60 on the G string
   dlg->m_nNoteLength = 20;
-  const auto eventsBefore = output.events.size();
+  const auto eventsBefore = output.calls.size();
   const auto markersBefore = dlg->View()->Markers().size();
 
   dlg->openAnswer = Path("two.fbs");
@@ -181,7 +181,7 @@ TEST_F(SequenceFiles, OpenReplacesTheSequenceAndNothingElse) {
             (std::vector<int>{3, 2, 0, 0, 0, 3}));
   EXPECT_EQ(g_fretRows[2][0], 3) << "the carried cell";
   // Opening neither sounds nor draws, and keeps the chord and the length.
-  EXPECT_EQ(output.events.size(), eventsBefore);
+  EXPECT_EQ(output.calls.size(), eventsBefore);
   EXPECT_EQ(dlg->View()->Markers().size(), markersBefore);
   EXPECT_EQ(g_currentChord, (std::array<int, 6>{0, 0, 0, 60, 0, 0}));
   EXPECT_EQ(dlg->m_nNoteLength, 20);

@@ -1,6 +1,6 @@
 #pragma once
 // The real main window, offscreen, with a MIDI output that records what it is
-// sent and a clock that only moves when the player waits.
+// sent and a clock that only moves when the player waits (tests/support).
 
 #include <gtest/gtest.h>
 
@@ -9,98 +9,19 @@
 #include <QString>
 #include <QTest>
 #include <algorithm>
-#include <chrono>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "sequence/chord_sequence.h"
-#include "sound/midi_output.h"
-#include "sound/note_player.h"
 #include "theory/fretboard.h"
 #include "theory/show.h"
+#include "support/chord_state.h"
+#include "support/fake_sound.h"
 #include "ui/combo_list.h"
 #include "ui/fretboard_dlg.h"
 #include "ui/fretboard_view.h"
 
 namespace fretlab::testing {
-
-// Milliseconds on the fake clock since the test began.
-class FakeClock {
- public:
-  SoundClock::time_point now() const { return m_now; }
-  long long Millis() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(m_now - SoundClock::time_point{})
-        .count();
-  }
-  // Runs inside every wait of the player, before the clock jumps to the
-  // deadline; a test uses it to act "while the note sounds".
-  std::function<void(int waitIndex)> duringWait;
-  int waits = 0;
-
-  Timing MakeTiming() {
-    return Timing{[this] { return m_now; },
-                  [this](SoundClock::time_point deadline) {
-                    const int index = waits++;
-                    if (duringWait) duringWait(index);
-                    m_now = std::max(m_now, deadline);
-                    return true;
-                  }};
-  }
-
- private:
-  SoundClock::time_point m_now{};
-};
-
-struct MidiEvent {
-  enum Kind { Open, NoteOn, Close } kind;
-  int note = 0;           // for NoteOn
-  long long millis = 0;   // fake time of the event
-  friend bool operator==(const MidiEvent&, const MidiEvent&) = default;
-};
-
-class RecordingOutput : public MidiOutput {
- public:
-  explicit RecordingOutput(const FakeClock& clock) : m_clock(clock) {}
-  void open() override {
-    events.push_back({MidiEvent::Open, 0, m_clock.Millis()});
-    if (onOpen) onOpen();
-  }
-  void send(std::uint32_t message) override {
-    ASSERT_EQ(message & 0xF0u, 0x90u) << "only note-on messages are sent";
-    events.push_back({MidiEvent::NoteOn, static_cast<int>((message >> 8) & 0x7Fu), m_clock.Millis()});
-  }
-  void close() override { events.push_back({MidiEvent::Close, 0, m_clock.Millis()}); }
-
-  std::vector<int> Notes() const {
-    std::vector<int> notes;
-    for (const MidiEvent& e : events)
-      if (e.kind == MidiEvent::NoteOn) notes.push_back(e.note);
-    return notes;
-  }
-  // Note groups between an open and its close, with the time each was opened
-  // and closed.
-  struct Sound {
-    std::vector<int> notes;
-    long long openedAt = 0;
-    long long closedAt = 0;
-  };
-  std::vector<Sound> Sounds() const {
-    std::vector<Sound> sounds;
-    for (const MidiEvent& e : events) {
-      if (e.kind == MidiEvent::Open) sounds.push_back({{}, e.millis, e.millis});
-      if (e.kind == MidiEvent::NoteOn && !sounds.empty()) sounds.back().notes.push_back(e.note);
-      if (e.kind == MidiEvent::Close && !sounds.empty()) sounds.back().closedAt = e.millis;
-    }
-    return sounds;
-  }
-
-  std::vector<MidiEvent> events;
-  std::function<void()> onOpen;
-
- private:
-  const FakeClock& m_clock;
-};
 
 // The dialog with its questions answered by the test and its messages
 // recorded instead of shown in modal boxes.
@@ -153,11 +74,9 @@ class TestDialog : public CFretboardDlg {
 class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The chord state is static storage that a real run starts with zeroed.
-    g_currentChord.fill(0);
-    g_stringCursor = 0;
-    for (auto& row : g_chordRows) std::fill(std::begin(row), std::end(row), 0);
-    for (auto& row : g_fretRows) std::fill(std::begin(row), std::end(row), 0);
+    ResetChordState();
+    ResetSequenceTables();
+    output.noteOnsOnly = true;
     dlg = std::make_unique<TestDialog>(output, clock.MakeTiming());
     dlg->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));

@@ -70,7 +70,7 @@ TEST_F(StartState, SelectionsSettingsAndStatusFields) {
   EXPECT_TRUE(dlg->m_statusText.isReadOnly());
   EXPECT_EQ(dlg->m_statusNumber.alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
   EXPECT_TRUE(dlg->View()->Markers().empty());
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(StartState, TitleIconAndNoCloseBox) {
