@@ -37,10 +37,9 @@ class CommandTable {
     }
   }
 
-  // The first matching row wins; no two rows overlap. Action > "Copy" and
-  // Action > "Remove" have no row and do nothing: the program has never
-  // given them an operation, and their entries stay in the menu as they were.
-  // Painting is the view's own (fretboard_view.cpp).
+  // The first matching row wins; no two rows overlap. Painting is the view's
+  // own (fretboard_view.cpp). Action > "Copy" and "Remove" have no row and do
+  // nothing: long-standing behaviour of this window, kept as its users know it.
   static constexpr CommandRow kRows[] = {
       {Input::MouseMove, 0, 0, &Call<&D::OnMouseMove>},
       {Input::Command, CBN_SELCHANGE, IDC_SCALE_LIST, &Call<&D::OnScaleSelChange>},

@@ -3,6 +3,7 @@
 // status fields; the scale list also answers typing and selection changes.
 
 #include "theory/show.h"
+#include "theory/tables.h"
 #include "ui/fretboard_dlg.h"
 
 namespace fretlab {
@@ -10,7 +11,6 @@ namespace fretlab {
 namespace {
 
 constexpr int kListTextChars = 19;  // a list's text is read into 20 characters
-constexpr int kModeCount = 7;       // scales 0..6, "Lydian" to "Locrian"
 
 QString ListText(const CComboList& list) { return list.GetWindowText().left(kListTextChars); }
 
@@ -49,8 +49,8 @@ void CFretboardDlg::OnScaleEditChange() {
 void CFretboardDlg::OnScaleSelChange() {
   const QString text = ListText(m_scaleList);
   m_statusText.setText(text);
-  // Selecting "Mixolydian" adds a plain marker on the low E string at fret
-  // 5, over whatever is shown; the program has always done so, and it stays.
+  // A plain marker at string 5, fret 5, over whatever is shown: long-standing
+  // behaviour of this window, kept so that it works as its users know it.
   if (text == QStringLiteral("Mixolydian")) DrawMarker(5, 5, 0);
 }
 

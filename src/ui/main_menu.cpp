@@ -24,8 +24,8 @@ constexpr std::array<MenuEntry, 5> kFileMenu = {{
     {"", ID_FILE_EMPTY},
 }};
 constexpr std::array<MenuEntry, 2> kTempoMenu = {{{"Fast", ID_TEMPO_FAST}, {"Slow", ID_TEMPO_SLOW}}};
-// "On" sends the fast tempo's command, so switching the sound back on sets
-// the fast tempo rather than the start value; the program has always done so.
+// "On" sends the fast tempo's command (length 5, not the start value 15):
+// long-standing behaviour of this window, kept as its users know it.
 constexpr std::array<MenuEntry, 2> kSoundMenu = {{{"On", ID_TEMPO_FAST}, {"Off", ID_SOUND_OFF}}};
 constexpr std::array<MenuEntry, 2> kPositionMenu = {
     {{"Auto Root ", ID_POSITION_AUTO_ROOT}, {"Show all notes", ID_POSITION_SHOW_ALL}}};

@@ -148,7 +148,7 @@ TEST_F(StartState, MenuEntriesCaptionsAndIds) {
   }
 }
 
-// Hand-converted from the template's dialog units (x * 6 / 4, y * 13 / 8,
+// Hand-converted from the layout's dialog units (x * 6 / 4, y * 13 / 8,
 // each rounded to the nearest pixel).
 TEST_F(StartState, ControlsSitAtTheirClientRectangles) {
   EXPECT_EQ(ClientArea()->size(), QSize(638, 424));
@@ -203,7 +203,7 @@ TEST_F(StartState, EveryControlHasAnAccessibleName) {
   EXPECT_TRUE(RootList().List()->accessibleName().startsWith("Root"));
 }
 
-TEST_F(StartState, TheScaleListHasTheFocusAndTabFollowsTheTemplate) {
+TEST_F(StartState, TheScaleListHasTheFocusAndTabFollowsTheLayoutOrder) {
   EXPECT_EQ(QApplication::focusWidget(), ScaleList().Edit());
   std::vector<QWidget*> order;
   QWidget* w = ScaleList().Edit();
