@@ -74,11 +74,18 @@ Problem CheckNotEndMark(int chord, int pair, std::int32_t word) {
          std::to_string(pair + 1) + " of 7";
 }
 
+// A note or fret of one string outside its range, in words.
+Problem SlotValueProblem(int chord, ChordSlot slot, std::string_view what, std::int32_t value,
+                         std::string_view range) {
+  return ChordName(chord) + " has the " + std::string(what) + " " + std::to_string(value) +
+         " on the " + std::string(kSlotStringNames[slot]) + " string; a " + std::string(what) +
+         " must be " + std::string(range);
+}
+
 // A note is 0 (the string is silent) or one on the neck, 40..87.
 Problem CheckNote(int chord, ChordSlot slot, std::int32_t note) {
   if (IsStoredNote(note)) return {};
-  return ChordName(chord) + " has the note " + std::to_string(note) + " on the " +
-         std::string(kSlotStringNames[slot]) + " string; a note must be 0 or 40 to 87";
+  return SlotValueProblem(chord, slot, "note", note, "0 or 40 to 87");
 }
 
 // A length is 0..kMaxNoteLength units of 10 ms.
@@ -91,8 +98,7 @@ Problem CheckLength(int chord, std::int32_t length) {
 // A fret is on the neck, 0..23.
 Problem CheckFret(int chord, ChordSlot slot, std::int32_t fret) {
   if (IsStoredFret(fret)) return {};
-  return ChordName(chord) + " has the fret " + std::to_string(fret) + " on the " +
-         std::string(kSlotStringNames[slot]) + " string; a fret must be 0 to 23";
+  return SlotValueProblem(chord, slot, "fret", fret, "0 to 23");
 }
 
 // The fret carried for the next row's low E string is a fret like the others.

@@ -36,20 +36,16 @@ void SequenceFiles::SaveAs() {
 }
 
 bool SequenceFiles::OpenFile(const QString& path) {
-  const FileOutcome outcome = LoadSequenceFile(ToPath(path), m_chordCount);
-  if (!outcome) {
-    m_prompts.ShowFileProblem(QString::fromStdString(outcome.message));
-    return false;
-  }
-  m_bChanged = false;
-  m_lastFolder = QFileInfo(path).absolutePath();
-  return true;
+  return Settle(LoadSequenceFile(ToPath(path), m_chordCount), path);
 }
 
 bool SequenceFiles::SaveFile(const QString& chosen) {
   const QString file = FromPath(SequenceFileName(ToPath(chosen)));
   if (QFileInfo::exists(file) && !m_prompts.AskReplace(file)) return false;
-  const FileOutcome outcome = SaveSequenceFile(ToPath(file), m_chordCount);
+  return Settle(SaveSequenceFile(ToPath(file), m_chordCount), file);
+}
+
+bool SequenceFiles::Settle(const FileOutcome& outcome, const QString& file) {
   if (!outcome) {
     m_prompts.ShowFileProblem(QString::fromStdString(outcome.message));
     return false;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "sequence/sequence_file.h"
 #include "ui/prompts.h"
 
 namespace fretlab {
@@ -36,6 +37,10 @@ class SequenceFiles {
   bool MaybeSave();
 
  private:
+  // After opening or saving `file`: tells the user of a failure, or else
+  // counts the sequence as saved and remembers the file's folder.
+  bool Settle(const FileOutcome& outcome, const QString& file);
+
   int& m_chordCount;
   Prompts& m_prompts;
   QString m_lastFolder;     // where the file dialogs open next
