@@ -76,6 +76,9 @@ TEST_F(StartState, SelectionsSettingsAndStatusFields) {
 TEST_F(StartState, TitleIconAndNoCloseBox) {
   EXPECT_EQ(dlg->windowTitle(), "Fretlab");
   EXPECT_FALSE(dlg->windowIcon().isNull());
+  // The window's own icon in its three sizes, not a fallback.
+  EXPECT_EQ(dlg->windowIcon().availableSizes(),
+            (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(64, 64)}));
   EXPECT_FALSE(dlg->windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(dlg->windowFlags() & Qt::WindowSystemMenuHint);
 }
