@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QIcon>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 
@@ -58,6 +60,17 @@ bool AnswersWithoutWindow(int argc, char* argv[]) {
   return false;
 }
 
+// The file argument as the system's bytes: the parser holds arguments as
+// text, in which bytes that are not UTF-8 have become replacement characters
+// that name no file. The argument is the one whose text the parser gave,
+// looked for from the end, where a file usually stands.
+std::filesystem::path FileArgument(int argc, char* argv[], const QString& parsed) {
+  for (int i = argc - 1; i > 0; --i) {
+    if (QString::fromLocal8Bit(argv[i]) == parsed) return std::filesystem::path(argv[i]);
+  }
+  return std::filesystem::path(QFile::encodeName(parsed).toStdString());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -95,7 +108,7 @@ int main(int argc, char* argv[]) {
       fretlab::CreateMidiOutput(outputOptions, std::cerr);
 
   fretlab::CFretboardApp app(*output, fretlab::EventLoopTiming());
-  if (!files.isEmpty()) app.OpenAtStart(files.front());
+  if (!files.isEmpty()) app.OpenAtStart(FileArgument(argc, argv, files.front()));
   app.InitInstance();
   return 0;
 }

@@ -139,7 +139,9 @@ void CFretboardDlg::OnPositionShowAll() { m_bAutoRoot = 0; }
 void CFretboardDlg::OnActionClear() { ClearChord(*this); }
 void CFretboardDlg::OnPlayChord() { PlayCurrentChord(*this); }
 void CFretboardDlg::OnPlayAll() { PlayAll(*this, m_nChordCount); }
-void CFretboardDlg::OnFileNew() { NewSequence(*this, m_nChordCount); }
+void CFretboardDlg::OnFileNew() {
+  if (m_files.MaybeSave()) NewSequence(*this, m_nChordCount);
+}
 void CFretboardDlg::LoadSequence() { m_files.Open(); }
 void CFretboardDlg::SaveSequence() { m_files.SaveAs(); }
 

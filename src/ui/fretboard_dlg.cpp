@@ -151,8 +151,8 @@ void CFretboardDlg::OnInitDialog() {
   m_scaleList.setFocus();  // the first tab stop
 }
 
-void CFretboardDlg::OpenAtStart(const QString& path) {
-  m_startFile = path;
+void CFretboardDlg::OpenAtStart(const std::filesystem::path& file) {
+  m_startFile = file;
   // Once the window is up, so that any message about the file has its parent.
   QTimer::singleShot(0, this, [this] { m_files.OpenFile(m_startFile); });
 }

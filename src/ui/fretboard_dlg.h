@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPoint>
 #include <deque>
+#include <filesystem>
 #include <memory>
 
 #include "sequence/chord_sequence.h"
@@ -33,8 +34,9 @@ class CFretboardDlg : public QDialog, public SequenceHost {
                 QWidget* parent = nullptr);
   ~CFretboardDlg() override;
 
-  // A sequence file named on the command line; opened once the window is up.
-  void OpenAtStart(const QString& path);
+  // A sequence file named on the command line, by the system's bytes;
+  // opened once the window is up.
+  void OpenAtStart(const std::filesystem::path& file);
   // Runs a menu command as its entry does. Input that arrives while an
   // operation runs is held and handled, in order, once it has returned.
   void SendCommand(int id) { Dispatch(Input::Command, 0, id); }
@@ -131,7 +133,7 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   CFretboardView* m_view = nullptr;
   bool m_bBusy = false;  // an operation is running
   std::deque<PendingInput> m_pending;
-  QString m_startFile;
+  std::filesystem::path m_startFile;
 };
 
 }  // namespace fretlab
