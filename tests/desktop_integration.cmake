@@ -11,6 +11,7 @@ endif()
 
 foreach(f bin/fretlab
           share/applications/org.fretlab.Fretlab.desktop
+          share/applications/org.fretlab.FretlabPractice.desktop
           share/mime/packages/fretlab.xml
           share/icons/hicolor/scalable/apps/fretlab.svg
           share/icons/hicolor/16x16/apps/fretlab.png
@@ -35,6 +36,32 @@ foreach(needle "Categories=Education;Music;" "Exec=fretlab %f" "Icon=fretlab"
     message(FATAL_ERROR "desktop entry lacks ${needle}")
   endif()
 endforeach()
+
+# The Practice window: an action of the main entry, and a launcher of its own.
+foreach(needle "Actions=Practice;" "[Desktop Action Practice]" "Name=Practice"
+               "Exec=fretlab --practice")
+  string(FIND "${text}" "${needle}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "desktop entry lacks ${needle}")
+  endif()
+endforeach()
+set(practice "${prefix}/share/applications/org.fretlab.FretlabPractice.desktop")
+execute_process(COMMAND desktop-file-validate "${practice}" RESULT_VARIABLE rc
+                OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+  message(FATAL_ERROR "desktop-file-validate: ${out}")
+endif()
+file(READ "${practice}" text)
+foreach(needle "Name=Fretlab Practice" "Exec=fretlab --practice" "Icon=fretlab" "Comment=")
+  string(FIND "${text}" "${needle}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the Practice launcher lacks ${needle}")
+  endif()
+endforeach()
+string(FIND "${text}" "Actions=" at)
+if(NOT at EQUAL -1)
+  message(FATAL_ERROR "the Practice launcher should not repeat the main entry's actions")
+endif()
 
 # The MIME type must be one that update-mime-database accepts and maps *.fbs.
 set(mime "${prefix}/share/mime")
