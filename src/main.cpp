@@ -86,6 +86,13 @@ bool HasArgument(int argc, char* argv[], std::string_view wanted) {
   return false;
 }
 
+// A command that succeeds prints nothing: Qt's remark about a missing
+// runtime folder (usual under sudo or in a container) is not for the user.
+void QuietAboutPaths(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+  std::cerr << qPrintable(qFormatLogMessage(type, QMessageLogContext(), message)) << '\n';
+}
+
 // --render draws its picture without showing a window, on the offscreen
 // platform when there is no display to use.
 int Render(int argc, char* argv[]) {
@@ -93,6 +100,7 @@ int Render(int argc, char* argv[]) {
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  qInstallMessageHandler(QuietAboutPaths);
   QGuiApplication application(argc, argv);
   return fretlab::RenderCommand(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
 }

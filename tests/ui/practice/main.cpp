@@ -13,7 +13,9 @@ namespace {
 
 QtMessageHandler g_defaultHandler = nullptr;
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains(QStringLiteral("propagateSizeHints"))) return;
+  // The offscreen platform says once per window what it cannot pass on
+  // (size hints, raising a tooltip); nothing to act on.
+  if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
   g_defaultHandler(type, context, message);
 }
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <set>
@@ -289,6 +290,23 @@ TEST(PracticeWindowTimer, PlaysOnTheRealClockWithoutBlocking) {
     EXPECT_GE(since.count(), static_cast<long long>(i) * 100000 - 500) << i;
   }
   EXPECT_EQ(output.closes, 11);
+}
+
+}  // namespace
+}  // namespace fretlab::testing
+
+namespace fretlab::testing {
+namespace {
+
+TEST_F(PracticeTest, HoveringShowsTheNoteWithoutSound) {
+  QTest::mouseMove(&Neck(), CentreOf({2, 5}));
+  EXPECT_EQ(window->statusBar()->currentMessage(),
+            QStringLiteral("C4 \u2014 string 3, G string, fret 5 \u2014 root"));
+  EXPECT_EQ(Neck().picture().hover, (Position{2, 5}));
+  QTest::mouseMove(&Neck(), CentreOf({0, 1}));
+  EXPECT_EQ(window->statusBar()->currentMessage(),
+            QStringLiteral("F4 \u2014 string 1, E string, fret 1 \u2014 perfect fourth"));
+  EXPECT_TRUE(output.calls.empty());
 }
 
 }  // namespace
