@@ -131,6 +131,11 @@ void ChordLabMode::muteClicked(StringIndex string) {
   changed();
 }
 
+bool ChordLabMode::play() {
+  window().playPositions(m_shape.Sounding(window().view().tuning));
+  return true;
+}
+
 bool ChordLabMode::strum() {
   window().strumPositions(m_shape.Sounding(window().view().tuning));
   return true;

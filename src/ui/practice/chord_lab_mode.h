@@ -23,6 +23,7 @@ class ChordLabMode : public PracticeMode {
   void showOnNeck() override;
   void positionClicked(Position position) override;
   void muteClicked(StringIndex string) override;
+  bool play() override;
   bool strum() override;
 
   const ChordShape& shape() const { return m_shape; }

@@ -83,7 +83,15 @@ PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
   m_neck->setFocus();
 }
 
-PracticeWindow::~PracticeWindow() { m_playback.stop(); }
+PracticeWindow::~PracticeWindow() {
+  m_playback.stop();
+  // The child widgets outlive the modes and the player; whatever they still
+  // signal while they are taken down must not reach them.
+  for (QObject* sender : {static_cast<QObject*>(m_modes), static_cast<QObject*>(m_neck),
+                          static_cast<QObject*>(m_controls), static_cast<QObject*>(&m_playback)}) {
+    disconnect(sender, nullptr, this, nullptr);
+  }
+}
 
 QWidget* PracticeWindow::buildControlPanel() {
   auto* panel = new QWidget;
@@ -199,9 +207,11 @@ void PracticeWindow::soundPosition(Position position) {
                                              milliseconds(m_controls->choices().noteLengthMs * 2)));
 }
 
-void PracticeWindow::playShown() {
-  m_playback.play(PlaybackSchedule::Walk(MarkedNotes(BuildMarks(view())),
-                                         milliseconds(m_controls->choices().noteLengthMs), true));
+void PracticeWindow::playShown() { playPositions(MarkedNotes(BuildMarks(view()))); }
+
+void PracticeWindow::playPositions(const std::vector<SoundedPosition>& positions) {
+  m_playback.play(
+      PlaybackSchedule::Walk(positions, milliseconds(m_controls->choices().noteLengthMs), true));
 }
 
 void PracticeWindow::strumShown() { strumPositions(ChordVoicing(view())); }

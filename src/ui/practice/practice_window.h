@@ -5,7 +5,7 @@
 // blocks the window.
 //
 // For modes (see practice_mode.h): neck(), view(), controls(), playback(),
-// settings(), soundPosition(), strumPositions(), playShown(), strumShown(),
+// settings(), soundPosition(), playPositions(), strumPositions(), playShown(), strumShown(),
 // stopPlaying(), and the viewChanged() signal.
 
 #include <QMainWindow>
@@ -56,6 +56,8 @@ class PracticeWindow : public QMainWindow {
   void soundPosition(Position position);
   // The shown notes low to high and back, the marks following the sound.
   void playShown();
+  // Any positions the same way, each pitch once per direction.
+  void playPositions(const std::vector<SoundedPosition>& positions);
   // The shown chord: on each string its lowest chord tone in use.
   void strumShown();
   void strumPositions(const std::vector<SoundedPosition>& lowStringFirst);

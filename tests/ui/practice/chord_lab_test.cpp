@@ -81,6 +81,11 @@ TEST_F(ChordLabTest, StrumSoundsTheBuiltChordLowestStringFirst) {
   EXPECT_EQ(SentNotes(), (std::vector<int>{48, 52, 55, 60, 64}));
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_EQ(output.calls.back().kind, OutputCall::kClose);
+  // Play arpeggiates the built chord, up and back.
+  output.calls.clear();
+  QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+  for (int i = 0; i < 9; ++i) Wait(300ms);
+  EXPECT_EQ(SentNotes(), (std::vector<int>{48, 52, 55, 60, 64, 60, 55, 52, 48}));
 }
 
 TEST_F(ChordLabTest, KeyboardBuildsTooAndATuningChangeStartsAfresh) {
