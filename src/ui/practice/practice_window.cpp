@@ -185,14 +185,8 @@ void PracticeWindow::choicesChanged() {
   SavePracticeChoices(m_settings, choices);
   m_leftHandedAction->setChecked(choices.view.leftHanded);
   stopPlaying();
-  const PracticeView v = view();
-  NeckPicture picture = m_neck->picture();
-  picture.tuning = v.tuning;
-  picture.capo = v.capo;
-  picture.frets = v.frets;
-  picture.spacing = v.spacing;
-  picture.leftHanded = v.leftHanded;
-  m_neck->setPicture(picture);
+  // The neck keeps its overlays; the mode then sets its own marks.
+  m_neck->setPicture(PictureOfView(view()));
   showOnNeck();
   emit viewChanged();
 }

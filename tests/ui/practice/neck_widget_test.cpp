@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "practice/practice_view.h"
+#include "ui/practice/picture_export.h"
 
 namespace fretlab {
 namespace {
@@ -24,15 +25,7 @@ class NeckWidgetTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&neck));
   }
 
-  void Show(const PracticeView& view) {
-    NeckPicture p;
-    p.tuning = view.tuning;
-    p.capo = view.capo;
-    p.frets = view.frets;
-    p.leftHanded = view.leftHanded;
-    p.marks = BuildMarks(view);
-    neck.setPicture(p);
-  }
+  void Show(const PracticeView& view) { neck.setPicture(PictureOfView(view)); }
 
   QPoint Centre(Position p) const {
     const NeckPoint c = neck.layout().Centre(p);
