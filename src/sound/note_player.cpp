@@ -1,5 +1,7 @@
 #include "sound/note_player.h"
 
+#include <algorithm>
+
 namespace fretlab {
 
 namespace {
@@ -12,7 +14,7 @@ NotePlayer::NotePlayer(MidiOutput& output, Timing timing)
     : output_(output), timing_(std::move(timing)) {}
 
 bool NotePlayer::PlayNote(int note, int length) {
-  BeginNote();
+  BeginNote(length);
   output_.open();
   if (IsSendableNote(note)) {
     output_.send(NoteOnMessage(note));
@@ -24,7 +26,7 @@ bool NotePlayer::PlayNote(int note, int length) {
 }
 
 bool NotePlayer::PlayChord(const std::array<int, 6>& notes, int length) {
-  BeginNote();
+  BeginNote(length);
   output_.open();
   // Slot order 0..5 (low E first) with nothing in between, so the strings
   // start together. A slot holding 0 is a string without a note.
@@ -42,7 +44,7 @@ bool NotePlayer::PlayChord(const std::array<int, 6>& notes, int length) {
 bool NotePlayer::WaitUnits(int length) {
   const bool ownRest = !inNote_;
   if (ownRest) {
-    BeginNote();
+    BeginNote(length);
   }
   // A length of 0 (sound off) or less has no wait at all: the note's close
   // follows its open at once, and there is no grid for the next note to keep.
@@ -62,14 +64,15 @@ bool NotePlayer::WaitUnits(int length) {
   return whole;
 }
 
-void NotePlayer::BeginNote() {
+void NotePlayer::BeginNote(int length) {
   const SoundClock::time_point now = timing_.now();
-  // Joining the previous deadline absorbs the few milliseconds spent between
-  // notes (drawing a marker, opening the output) into this note's length
-  // instead of adding them to every note of a scale. A longer gap (the user
-  // starting another display) begins afresh from now.
-  if (hasDeadline_ && now >= lastDeadline_ - kNoteJoinTolerance &&
-      now <= lastDeadline_ + kNoteJoinTolerance) {
+  // Joining the previous deadline absorbs the time spent between notes
+  // (drawing a marker, opening the output, a late wake-up on a busy machine)
+  // into this note's length instead of adding it to every later note. A gap
+  // that reaches this note's own end on the grid (the user starting another
+  // display) begins afresh from now.
+  const SoundClock::time_point endOnGrid = lastDeadline_ + std::max(length, 0) * kNoteLengthUnit;
+  if (hasDeadline_ && now >= lastDeadline_ - kNoteJoinTolerance && now < endOnGrid) {
     noteStart_ = lastDeadline_;
   } else {
     noteStart_ = now;

@@ -187,9 +187,54 @@ TEST_F(NoDriftTest, GapUpToTheToleranceJoinsThePreviousDeadline) {
   EXPECT_EQ(WaitsMs(), (std::vector<long long>{10 + 150, 10 + 300}));
 }
 
-TEST_F(NoDriftTest, LongerGapStartsAfresh) {
+TEST_F(NoDriftTest, GapBeyondTheToleranceStillKeepsTheGrid) {
+  // 11 ms used to start a grid of its own; the note now gives up those
+  // milliseconds of its own wait instead.
   PlayScale(2, kNoteJoinTolerance + 1ms);
-  EXPECT_EQ(WaitsMs(), (std::vector<long long>{11 + 150, 11 + 150 + 11 + 150}));
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{11 + 150, 11 + 300}));
+}
+
+// A busy machine: one note of a 20-note display starts 40 ms late (a wake-up
+// or a marker that took that long). That note is shortened by 40 ms and every
+// later note stays on the display's grid.
+TEST_F(NoDriftTest, LateNoteShortensItsOwnWaitAndTheDisplayStaysOnItsGrid) {
+  for (int i = 0; i < 20; ++i) {
+    clock_.Advance(i == 7 ? 40ms : 1ms);
+    player_.PlayNote(40 + i, 15);
+  }
+  ASSERT_EQ(clock_.waits.size(), 20u);
+  for (std::size_t i = 0; i < clock_.waits.size(); ++i) {
+    EXPECT_EQ(FakeClock::Ms(clock_.waits[i]), 1 + 150 * static_cast<long long>(i + 1))
+        << "note " << i;
+  }
+  // The late note opened 40 ms after the previous close and closed on the grid.
+  EXPECT_EQ(output_.calls[7 * 3], Open(1 + 7 * 150 + 40));
+  EXPECT_EQ(output_.calls[7 * 3 + 2], Close(1 + 8 * 150));
+}
+
+TEST_F(NoDriftTest, NoteStartingJustBeforeItsEndOnTheGridIsShortenedToAlmostNothing) {
+  player_.PlayNote(60, 15);
+  clock_.Advance(149ms);
+  EXPECT_TRUE(player_.PlayNote(62, 15));
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 300}));
+}
+
+TEST_F(NoDriftTest, NoteStartingAtOrAfterItsEndOnTheGridStartsAfresh) {
+  // Another display begun a whole note length after the last one ended.
+  player_.PlayNote(60, 15);
+  clock_.Advance(150ms);
+  player_.PlayNote(62, 15);
+  clock_.Advance(400ms);
+  player_.PlayChord({40, 0, 0, 0, 0, 0}, 20);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 450, 1050}));
+}
+
+TEST_F(NoDriftTest, TheGridRuleUsesTheLengthOfTheNoteThatStarts) {
+  // 300 ms after a deadline: too late for a 150 ms note, not for a 500 ms chord.
+  player_.PlayNote(60, 15);
+  clock_.Advance(300ms);
+  player_.PlayChord({40, 0, 0, 0, 0, 0}, 50);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 650}));
 }
 
 TEST_F(NoDriftTest, NoteAfterSoundOffStartsFromNow) {
