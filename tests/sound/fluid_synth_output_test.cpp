@@ -19,7 +19,7 @@ namespace fretlab {
 namespace {
 
 constexpr int kRate = FluidSynthOutput::kSampleRate;
-constexpr int kBlock = FluidSynthOutput::kPeriodSize;
+constexpr int kBlock = 512;  // frames a sound server asks for at a time
 
 int Frames(double ms) { return static_cast<int>(std::lround(ms * kRate / 1000.0)); }
 
