@@ -4,6 +4,7 @@
 #include "sound/backends/fluid_synth_output.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,67 +15,12 @@
 #include <vector>
 
 #include "sound/backends/backends.h"
+#include "sound/listening.h"
 
 namespace fretlab {
 namespace {
 
-constexpr int kRate = FluidSynthOutput::kSampleRate;
-constexpr int kBlock = 512;  // frames a sound server asks for at a time
-
-int Frames(double ms) { return static_cast<int>(std::lround(ms * kRate / 1000.0)); }
-
-// Renders in audio-sized blocks, as the audio driver does, into one mono track.
-void RenderMs(FluidSynthOutput& synth, double ms, std::vector<float>& track) {
-  int remaining = Frames(ms);
-  std::vector<float> left(kBlock), right(kBlock);
-  while (remaining > 0) {
-    const int frames = std::min(remaining, kBlock);
-    synth.Render(left.data(), right.data(), frames);
-    for (int i = 0; i < frames; ++i) track.push_back(0.5f * (left[i] + right[i]));
-    remaining -= frames;
-  }
-}
-
-double Rms(const std::vector<float>& track, double fromMs, double toMs) {
-  const int from = Frames(fromMs), to = std::min<int>(Frames(toMs), track.size());
-  double sum = 0;
-  for (int i = from; i < to; ++i) sum += double(track[i]) * track[i];
-  return std::sqrt(sum / std::max(1, to - from));
-}
-
-double Peak(const std::vector<float>& track) {
-  double peak = 0;
-  for (float s : track) peak = std::max(peak, double(std::fabs(s)));
-  return peak;
-}
-
-// The fundamental between 200 and 330 Hz: the lag with the highest
-// normalised autocorrelation, refined by a parabola through its neighbours.
-double PitchHz(const std::vector<float>& track, double fromMs, double toMs) {
-  const int from = Frames(fromMs), to = Frames(toMs);
-  const int minLag = kRate / 330, maxLag = kRate / 200 + 1;
-  const int length = to - from - maxLag;
-  auto correlation = [&](int lag) {
-    double sum = 0, energyA = 0, energyB = 0;
-    for (int i = from; i < from + length; ++i) {
-      sum += double(track[i]) * track[i + lag];
-      energyA += double(track[i]) * track[i];
-      energyB += double(track[i + lag]) * track[i + lag];
-    }
-    return sum / std::sqrt(energyA * energyB + 1e-30);
-  };
-  std::vector<double> r(maxLag + 2);
-  int best = minLag;
-  for (int lag = minLag - 1; lag <= maxLag + 1; ++lag) r[lag] = correlation(lag);
-  for (int lag = minLag; lag <= maxLag; ++lag) {
-    if (r[lag] > r[best]) best = lag;
-  }
-  const double a = r[best - 1], b = r[best], c = r[best + 1];
-  const double offset = 0.5 * (a - c) / (a - 2 * b + c);
-  return kRate / (best + offset);
-}
-
-double Cents(double hz, double reference) { return 1200.0 * std::log2(hz / reference); }
+using namespace listening;
 
 class FluidSynthOfflineTest : public ::testing::Test {
  protected:
@@ -194,7 +140,9 @@ TEST_F(FluidSynthOfflineTest, NoteSentButNotClosedBeforeTheNextBlockSounds) {
   EXPECT_GT(Peak(track), 0.01);
 }
 
-TEST(FluidSynthMissingSoundfontTest, SaysWhatIsMissingAndStaysSilent) {
+// A soundfont the user named: the message names it and asks for a working
+// file; installing the default package would not help.
+TEST(FluidSynthMissingSoundfontTest, MissingSoundfontTheUserGaveIsNamedWithoutTheDefaultPackage) {
   std::ostringstream diagnostics;
   const std::string path = "/nonexistent/fretlab/none.sf2";
   FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
@@ -203,7 +151,10 @@ TEST(FluidSynthMissingSoundfontTest, SaysWhatIsMissingAndStaysSilent) {
   const std::string message = diagnostics.str();
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
   EXPECT_NE(message.find(path), std::string::npos) << message;
-  EXPECT_NE(message.find("timgm6mb-soundfont"), std::string::npos) << message;
+  EXPECT_NE(message.find("No such file or directory"), std::string::npos) << message;
+  EXPECT_NE(message.find("--soundfont"), std::string::npos) << message;
+  EXPECT_EQ(message.find(kDefaultSoundfontPackage), std::string::npos) << message;
+  EXPECT_EQ(message.find("install"), std::string::npos) << message;
 
   synth.open();
   synth.send(NoteOnMessage(60));
@@ -211,7 +162,40 @@ TEST(FluidSynthMissingSoundfontTest, SaysWhatIsMissingAndStaysSilent) {
   RenderMs(synth, 100, track);
   synth.close();
   RenderMs(synth, 100, track);
-  EXPECT_LT(Peak(track), 1e-6);  // FluidSynth dithers at about 1e-8
+  EXPECT_LT(Peak(track), 1e-6);
+}
+
+TEST(FluidSynthMissingSoundfontTest, UnreadableSoundfontTheUserGaveIsNamedWithTheReason) {
+  // A path through a regular file cannot be read by anyone, root included.
+  char file[] = "/tmp/fretlab-notadir-XXXXXX";
+  const int fd = mkstemp(file);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  const std::string path = std::string(file) + "/guitar.sf2";
+  std::ostringstream diagnostics;
+  FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
+  std::remove(file);
+  EXPECT_FALSE(synth.IsWorking());
+  const std::string message = diagnostics.str();
+  EXPECT_NE(message.find(path), std::string::npos) << message;
+  EXPECT_NE(message.find("Not a directory"), std::string::npos) << message;
+  EXPECT_EQ(message.find("install"), std::string::npos) << message;
+}
+
+// Without --soundfont the default soundfont is used; when it is missing, the
+// package that brings it is the fix.
+TEST(FluidSynthMissingSoundfontTest, MissingDefaultSoundfontNamesItsPackage) {
+  std::ostringstream diagnostics;
+  FluidSynthOutput::Setup setup;
+  setup.defaultSoundfont = "/nonexistent/fretlab/default-GM.sf2";
+  setup.mode = FluidSynthOutput::Mode::kOffline;
+  FluidSynthOutput synth(setup, diagnostics);
+  EXPECT_FALSE(synth.IsWorking());
+  const std::string message = diagnostics.str();
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  EXPECT_NE(message.find(setup.defaultSoundfont), std::string::npos) << message;
+  EXPECT_NE(message.find(std::string("install ") + kDefaultSoundfontPackage), std::string::npos)
+      << message;
 }
 
 TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
@@ -225,6 +209,35 @@ TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
   std::remove(path);
   EXPECT_FALSE(synth.IsWorking());
   EXPECT_NE(diagnostics.str().find("not a SoundFont"), std::string::npos) << diagnostics.str();
+  EXPECT_EQ(diagnostics.str().find(kDefaultSoundfontPackage), std::string::npos)
+      << diagnostics.str();
+}
+
+// A file that says it is a SoundFont but breaks off after its header: one
+// line of our own, and nothing from the library on standard error.
+TEST(FluidSynthMissingSoundfontTest, BrokenSoundfontGivesOneLineAndNoLibraryNoise) {
+  char path[] = "/tmp/fretlab-broken-XXXXXX";
+  const int fd = mkstemp(path);
+  ASSERT_GE(fd, 0);
+  const char header[] = "RIFF\x40\x00\x00\x00sfbkLIST\x30\x00\x00\x00INFOifil\x04\x00";
+  ASSERT_EQ(write(fd, header, sizeof header - 1), static_cast<ssize_t>(sizeof header - 1));
+  close(fd);
+  std::ostringstream diagnostics;
+  ::testing::internal::CaptureStderr();
+  {
+    FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
+    EXPECT_TRUE(synth.IsWorking());  // only the load finds the fault
+    EXPECT_FALSE(synth.WaitUntilLoaded());
+    EXPECT_FALSE(synth.IsWorking());
+  }
+  const std::string noise = ::testing::internal::GetCapturedStderr();
+  std::remove(path);
+  const std::string message = diagnostics.str();
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  EXPECT_NE(message.find(path), std::string::npos) << message;
+  EXPECT_NE(message.find("could not be loaded"), std::string::npos) << message;
+  EXPECT_EQ(message.find(kDefaultSoundfontPackage), std::string::npos) << message;
+  EXPECT_EQ(noise, "");
 }
 
 TEST(FluidSynthMissingSoundfontTest, ChosenSynthBackendFallsBackToSilence) {
@@ -233,9 +246,10 @@ TEST(FluidSynthMissingSoundfontTest, ChosenSynthBackendFallsBackToSilence) {
   options.soundfont = "/nonexistent/fretlab/none.sf2";
   auto output = CreateMidiOutput(options, diagnostics);
   ASSERT_NE(output, nullptr);
+  EXPECT_EQ(dynamic_cast<FluidSynthOutput*>(output.get()), nullptr);
   const std::string message = diagnostics.str();
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
-  EXPECT_NE(message.find("install timgm6mb-soundfont"), std::string::npos) << message;
+  EXPECT_NE(message.find(options.soundfont), std::string::npos) << message;
   output->open();
   output->send(NoteOnMessage(60));
   output->close();

@@ -1,6 +1,7 @@
 #include "sound/backends/fluid_log.h"
 
 #include <fluidsynth.h>
+#include <glib.h>
 
 #include <mutex>
 
@@ -19,7 +20,20 @@ void KeepFluidError(int level, const char* message, void*) {
   g_lastFluidError = message;
 }
 
+void DropGlibMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
 }  // namespace
+
+// The default handler is process-wide: while a load runs, GLib messages from
+// other threads are dropped too. Nothing else in the program logs through
+// GLib.
+QuietGlibLog::QuietGlibLog()
+    : previous_(reinterpret_cast<void (*)()>(g_log_set_default_handler(DropGlibMessage, nullptr))) {}
+
+QuietGlibLog::~QuietGlibLog() {
+  // GLib's own default handler takes no data.
+  g_log_set_default_handler(reinterpret_cast<GLogFunc>(previous_), nullptr);
+}
 
 void QuietFluidLog() {
   static std::once_flag once;

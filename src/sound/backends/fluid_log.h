@@ -12,4 +12,17 @@ void QuietFluidLog();
 // The last error FluidSynth logged since the previous call, or empty.
 std::string TakeFluidError();
 
+// While one lives, GLib's log (which the libraries under FluidSynth use, such
+// as libinstpatch when it tries a broken file as DLS) writes nothing.
+class QuietGlibLog {
+ public:
+  QuietGlibLog();
+  ~QuietGlibLog();
+  QuietGlibLog(const QuietGlibLog&) = delete;
+  QuietGlibLog& operator=(const QuietGlibLog&) = delete;
+
+ private:
+  void (*previous_)();  // GLib's handler before, kept without GLib's types
+};
+
 }  // namespace fretlab

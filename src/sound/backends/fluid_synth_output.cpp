@@ -139,7 +139,12 @@ bool FluidSynthOutput::StartSynth() {
            "). Playing silently.\n");
     return false;
   }
-  bool loaded = fluid_synth_sfload(synth_, soundfont_.c_str(), 1) != FLUID_FAILED;
+  bool loaded = false;
+  {
+    // A broken file is tried by every loader; the reason comes from ours.
+    QuietGlibLog quiet;
+    loaded = fluid_synth_sfload(synth_, soundfont_.c_str(), 1) != FLUID_FAILED;
+  }
   // Every melodic channel plays the guitar; channel 10 (9 from 0) keeps drums.
   for (int channel = 0; loaded && channel < 16; ++channel) {
     if (channel == 9) continue;
