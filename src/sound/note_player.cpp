@@ -54,6 +54,7 @@ bool NotePlayer::WaitUnits(int length) {
     whole = timing_.waitUntil(deadline);
     // A stopped note leaves no grid: whatever follows starts afresh.
     lastDeadline_ = deadline;
+    lastLength_ = length;
     hasDeadline_ = whole;
   } else {
     hasDeadline_ = false;
@@ -69,9 +70,10 @@ void NotePlayer::BeginNote(int length) {
   // Joining the previous deadline absorbs the time spent between notes
   // (drawing a marker, opening the output, a late wake-up on a busy machine)
   // into this note's length instead of adding it to every later note. A gap
-  // that reaches this note's own end on the grid (the user starting another
-  // display) begins afresh from now.
-  const SoundClock::time_point endOnGrid = lastDeadline_ + std::max(length, 0) * kNoteLengthUnit;
+  // that reaches this note's own end on the grid, or a whole step of the
+  // previous note, is another operation and begins afresh from now.
+  const SoundClock::time_point endOnGrid =
+      lastDeadline_ + std::max(std::min(length, lastLength_), 0) * kNoteLengthUnit;
   if (hasDeadline_ && now >= lastDeadline_ - kNoteJoinTolerance && now < endOnGrid) {
     noteStart_ = lastDeadline_;
   } else {

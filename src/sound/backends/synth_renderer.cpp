@@ -21,7 +21,9 @@ SynthRenderer::SynthRenderer(fluid_synth_t* synth, std::function<void()> onIdle)
       clock_(kSampleRate, kEventLatency),
       aligner_([this](std::int64_t frame, float* left, float* right) {
         RenderBlock(frame, left, right);
-      }) {}
+      }),
+      // Back to full gain within about 50 ms of the last loud frame.
+      limiter_(kCeiling, 1.0f / (0.015f * kSampleRate)) {}
 
 void SynthRenderer::Queue(const TimedEvent& event) {
   std::lock_guard lock(queueMutex_);
@@ -58,6 +60,7 @@ void SynthRenderer::Render(float* left, float* right, int frames, SoundClock::ti
   clock_.Observe(start + frames, when);
   PlanDue(start + frames + OnsetAligner::kLookahead);
   aligner_.Render(left, right, frames);
+  limiter_.Process(left, right, frames);
 }
 
 void SynthRenderer::PlanDue(std::int64_t beforeFrame) {

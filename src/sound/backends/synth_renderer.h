@@ -2,7 +2,8 @@
 // The one way the built-in synthesizer makes sound, for the audio device and
 // offline alike: each queued message is applied at the frame its stamp maps
 // to (StreamClock), each note starts on its own frame (OnsetAligner), and
-// FluidSynth renders stereo with its reverb. A stretch of silence is noticed,
+// FluidSynth renders stereo with its reverb, and a limiter keeps the
+// loudest strums under a ceiling. A stretch of silence is noticed,
 // so that the stream can stop until the next note.
 
 #include <atomic>
@@ -13,6 +14,7 @@
 #include <mutex>
 
 #include "sound/backends/onset_aligner.h"
+#include "sound/backends/peak_limiter.h"
 #include "sound/backends/stream_clock.h"
 #include "sound/sound_clock.h"
 
@@ -39,6 +41,8 @@ class SynthRenderer {
   // This long without a voice and below kSilentLevel, the stream may stop.
   static constexpr SoundClock::duration kIdleAfter = std::chrono::seconds(2);
   static constexpr float kSilentLevel = 1e-4f;  // -80 dBFS
+  // Nothing leaves louder than this: -4 dBFS.
+  static constexpr float kCeiling = 0.63f;
 
   // `synth` must outlive the renderer. `onIdle` is called on the audio side
   // once a stretch of silence reaches kIdleAfter.
@@ -67,6 +71,7 @@ class SynthRenderer {
   std::function<void()> onIdle_;
   StreamClock clock_;
   OnsetAligner aligner_;
+  PeakLimiter limiter_;
 
   mutable std::mutex queueMutex_;
   std::deque<TimedEvent> queue_;  // guarded by queueMutex_
