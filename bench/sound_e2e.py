@@ -26,6 +26,7 @@ import numpy as np
 RATE = 44100
 MENU_BAR = 19  # px above the window's client area
 STRING_Y = [29, 50, 71, 92, 113, 134]  # client px, string 0 = high E
+OPEN_NOTE = [64, 59, 55, 50, 45, 40]
 FRET_X = [51, 73, 96, 120, 142, 165, 188, 211, 234, 257, 279, 303]  # client px, fret 0..11
 # First rows of the lists, under their edit fields: "C" and "Lydian".
 ROOT_LIST = (47 + 12, 205 + 27)
@@ -225,41 +226,114 @@ def idle_cost(pids, seconds):
                 (switches(p) - before[p][1]) / wall) for p in pids}
 
 
-def onset_strength(mono):
-    """Second difference, smoothed over 0.25 ms: attacks stand out of ringing notes."""
-    d2 = np.abs(np.diff(mono, 2, prepend=[0.0, 0.0]))
-    k = 11
-    return np.convolve(d2, np.ones(k) / k, mode="same")
+class Templates:
+    """How each note begins, rendered straight by FluidSynth from the same
+    soundfont and program, starting at frame 0: found again in the recording
+    by cross-correlation, its onset is placed to a fraction of a frame,
+    whatever rings on from the note before."""
+
+    LENGTH = int(0.012 * RATE)  # the attack, 12 ms
+
+    def __init__(self, soundfont):
+        fl = ctypes.CDLL("libfluidsynth.so.3")
+        fl.new_fluid_settings.restype = ctypes.c_void_p
+        fl.new_fluid_synth.restype = ctypes.c_void_p
+        fl.new_fluid_synth.argtypes = [ctypes.c_void_p]
+        fl.fluid_settings_setnum.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_double]
+        fl.fluid_settings_setint.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        for name in ("fluid_synth_sfload", "fluid_synth_program_change", "fluid_synth_noteon",
+                     "fluid_synth_all_sounds_off", "fluid_synth_write_float"):
+            getattr(fl, name).argtypes = None
+        settings = fl.new_fluid_settings()
+        fl.fluid_settings_setnum(settings, b"synth.sample-rate", float(RATE))
+        fl.fluid_settings_setint(settings, b"synth.reverb.active", 0)
+        fl.fluid_settings_setint(settings, b"synth.chorus.active", 0)
+        self.fl, self.synth = fl, fl.new_fluid_synth(settings)
+        fl.fluid_synth_sfload(ctypes.c_void_p(self.synth), soundfont.encode(), 1)
+        fl.fluid_synth_program_change(ctypes.c_void_p(self.synth), 0, 24)
+        self.cache = {}
+
+    def __getitem__(self, note):
+        if note not in self.cache:
+            synth = ctypes.c_void_p(self.synth)
+            n = (self.LENGTH + 63) // 64 * 64
+            left, right = (ctypes.c_float * n)(), (ctypes.c_float * n)()
+            self.fl.fluid_synth_noteon(synth, 0, int(note), 64)
+            self.fl.fluid_synth_write_float(synth, n, left, 0, 1, right, 0, 1)
+            self.fl.fluid_synth_all_sounds_off(synth, -1)
+            rest = (ctypes.c_float * (64 * 200))()
+            self.fl.fluid_synth_write_float(synth, 64 * 200, rest, 0, 1, rest, 0, 1)
+            attack = np.frombuffer(left, dtype=np.float32).astype(float)
+            self.cache[note] = high_pass(np.concatenate([attack, np.zeros(n)]))[:self.LENGTH]
+        return self.cache[note]
 
 
-def find_onset(strength, start, stop, floor):
-    """First frame in [start, stop) whose strength exceeds four times the
-    median of the 20 ms before it (and `floor`), or None."""
-    start, stop = max(start, 900), min(stop, len(strength))
-    step = 64
-    for block in range(start, stop, step):
-        base = np.median(strength[block - 882:block])
-        level = max(4.0 * base, floor)
-        above = np.nonzero(strength[block:block + step] > level)[0]
+def high_pass(signal):
+    """Above 6 kHz: a pluck's first milliseconds, hardly any of the notes ringing."""
+    spectrum = np.fft.rfft(signal)
+    spectrum[np.fft.rfftfreq(len(signal), 1.0 / RATE) < 6000] = 0
+    return np.fft.irfft(spectrum, len(signal))
+
+
+def envelope(signal):
+    return np.sqrt(np.convolve(signal ** 2, np.ones(22) / 22, mode="same"))
+
+
+def rough_onset(band, start, stop):
+    """First frame in [start, stop) where the high band rises six times
+    over its median in the 20 ms before, or None: within a few ms."""
+    start, stop = max(start, 900), min(stop, len(band))
+    for block in range(start, stop, 64):
+        level = max(6.0 * np.median(band[block - 882:block]), 1e-6)
+        above = np.nonzero(band[block:block + 64] > level)[0]
         if above.size:
             return block + int(above[0])
     return None
 
 
+def exact_onset(high, template, rough):
+    """The frame where `template` starts, near `rough` (10 ms before to 2 ms
+    after), by normalised cross-correlation of the high bands, refined with
+    a parabola."""
+    lo = rough - int(0.010 * RATE)
+    hi = rough + int(0.002 * RATE)
+    if lo < 0 or hi + len(template) > len(high):
+        return None
+    t = template / np.linalg.norm(template)
+    scores = np.array([np.dot(high[lag:lag + len(t)], t) / (np.linalg.norm(high[lag:lag + len(t)]) + 1e-12)
+                       for lag in range(lo, hi)])
+    i = int(np.argmax(scores))
+    if 0 < i < len(scores) - 1:
+        a, b, c = scores[i - 1], scores[i], scores[i + 1]
+        return lo + i + 0.5 * (a - c) / (a - 2 * b + c)
+    return float(lo + i)
+
+
+def find_onset(high, band, templates, note, start, stop):
+    rough = rough_onset(band, start, stop)
+    return None if rough is None else exact_onset(high, templates[note], rough)
+
+
 def pitch_cents(mono, onset, note):
-    """Cents between the note's fundamental (autocorrelation over 30..130 ms
-    after its onset, searched within a semitone of the expected pitch) and
-    equal temperament."""
+    """Cents between the note's pitch and equal temperament: the peaks of its
+    first three harmonics, each searched within 40 cents of where it belongs,
+    in the spectrum of 30..230 ms after the onset. Notes still ringing from
+    before (and their reverb) lie a semitone or more away, outside."""
     expected = 440.0 * 2 ** ((note - 69) / 12.0)
-    a, b = onset + int(0.03 * RATE), onset + int(0.13 * RATE)
-    x = mono[a:b] - np.mean(mono[a:b])
-    lags = np.arange(int(RATE / (expected * 2 ** (1 / 12))), int(RATE / (expected / 2 ** (1 / 12))) + 2)
-    n = len(x) - lags[-1] - 1
-    r = np.array([np.dot(x[:n], x[l:l + n]) / np.sqrt(np.dot(x[:n], x[:n]) * np.dot(x[l:l + n], x[l:l + n]) + 1e-30)
-                  for l in lags])
-    i = int(np.argmax(r[1:-1])) + 1
-    offset = 0.5 * (r[i - 1] - r[i + 1]) / (r[i - 1] - 2 * r[i] + r[i + 1])
-    return 1200.0 * np.log2((RATE / (lags[i] + offset)) / expected)
+    piece = mono[onset + int(0.02 * RATE):onset + int(0.14 * RATE)]
+    size = 1 << 18
+    spectrum = np.log(np.abs(np.fft.rfft(piece * np.hanning(len(piece)), size)) + 1e-12)
+    weighted, weights = 0.0, 0.0
+    for harmonic in (1, 2, 3):
+        centre = harmonic * expected * size / RATE
+        lo, hi = int(centre * 2 ** (-40 / 1200)), int(centre * 2 ** (40 / 1200)) + 1
+        i = lo + int(np.argmax(spectrum[lo:hi]))
+        a, b, c = spectrum[i - 1], spectrum[i], spectrum[i + 1]
+        peak = i + 0.5 * (a - c) / (a - 2 * b + c)
+        weight = np.exp(b)
+        weighted += weight * 1200.0 * np.log2(peak * RATE / size / (harmonic * expected))
+        weights += weight
+    return weighted / weights
 
 
 def start_program(program, backend, xd, extra_env=None, log=None):
@@ -323,27 +397,25 @@ def display_notes(program, xd):
             return [int(line.split()[2]) for line in f if " on " in line]
 
 
-def analyse(left, right, recorder, display, clicks, notes):
+def analyse(left, right, recorder, display, clicks, notes, click_notes, templates):
     mono = 0.5 * (left + right)
-    strength = onset_strength(mono)
-    floor = 1e-5
+    high = high_pass(mono)
+    band = envelope(high)
     onsets = []
-    at = recorder.frame_of(display)
-    first = find_onset(strength, at, at + RATE, floor)
-    if first is not None:
-        onsets.append(first)
-        while len(onsets) < len(notes):
-            nxt = find_onset(strength, onsets[-1] + int(0.1 * RATE), onsets[-1] + int(0.2 * RATE), floor)
-            if nxt is None:
-                break
-            onsets.append(nxt)
+    start, stop = recorder.frame_of(display), recorder.frame_of(display) + RATE
+    for note in notes:
+        onset = find_onset(high, band, templates, note, start, stop)
+        if onset is None:
+            break
+        onsets.append(onset)
+        start, stop = int(onset) + int(0.1 * RATE), int(onset) + int(0.2 * RATE)
     intervals = np.diff(onsets) * 1000.0 / RATE
     deviation = np.abs(intervals - 150.0)
-    cents = [pitch_cents(mono, o, n) for o, n in zip(onsets, notes)]
+    cents = [pitch_cents(mono, int(o), n) for o, n in zip(onsets, notes)]
     latencies = []
-    for c in clicks:
+    for c, note in zip(clicks, click_notes):
         at = recorder.frame_of(c)
-        o = find_onset(strength, at, at + int(0.2 * RATE), floor)
+        o = find_onset(high, band, templates, note, at, at + int(0.2 * RATE))
         latencies.append(float("nan") if o is None else (recorder.time_of(o) - c) / 1e6)
     peak = max(np.max(np.abs(left)), np.max(np.abs(right)), 1e-12)
     side = np.sqrt(np.mean((left - right) ** 2))
@@ -368,10 +440,13 @@ def main():
     parser.add_argument("--server-pid", type=int, required=True)
     parser.add_argument("--sink", required=True)
     parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--soundfont", default="/usr/share/sounds/sf2/default-GM.sf2")
     parser.add_argument("--keep", help="folder to keep each run's recording in (.npz)")
     args = parser.parse_args()
     xd = XDisplay()
+    templates = Templates(args.soundfont)
     notes = display_notes(args.program, xd)
+    click_notes = [OPEN_NOTE[s] + f for s, f in NECK_CLICKS[:1] + NECK_CLICKS]
     print("display: C Lydian, %d notes at 150 ms; then 1 click after %.0f s of silence and %d clicks %.1f s apart"
           % (len(notes), IDLE_WAIT_S, len(NECK_CLICKS), CLICK_GAP_S))
     results = []
@@ -400,7 +475,7 @@ def main():
         if args.keep:
             np.savez(os.path.join(args.keep, "run%d.npz" % (run + 1)), left=left, right=right,
                      anchor=recorder.anchor, slope=recorder.slope, arrivals=np.array(recorder.arrivals), display=display, clicks=np.array(clicks), notes=np.array(notes))
-        r = analyse(left, right, recorder, display, clicks, notes)
+        r = analyse(left, right, recorder, display, clicks, notes, click_notes, templates)
         r.update(startup_none=startup["none"], startup_synth=startup["synth"], rss_none=startup["none_rss"],
                  rss_synth=rss, cpu_program=cost[process.pid][0], wake_program=cost[process.pid][1],
                  cpu_server=cost[args.server_pid][0], wake_server=cost[args.server_pid][1])

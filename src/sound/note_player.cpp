@@ -15,6 +15,7 @@ NotePlayer::NotePlayer(MidiOutput& output, Timing timing)
 
 bool NotePlayer::PlayNote(int note, int length) {
   BeginNote(length);
+  output_.due(noteStart_);
   output_.open();
   if (IsSendableNote(note)) {
     output_.send(NoteOnMessage(note));
@@ -27,6 +28,7 @@ bool NotePlayer::PlayNote(int note, int length) {
 
 bool NotePlayer::PlayChord(const std::array<int, 6>& notes, int length) {
   BeginNote(length);
+  output_.due(noteStart_);
   output_.open();
   // Slot order 0..5 (low E first) with nothing in between, so the strings
   // start together. A slot holding 0 is a string without a note.

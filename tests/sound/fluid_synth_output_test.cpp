@@ -274,9 +274,11 @@ TEST(FluidSynthDeviceTest, DefaultBackendStartsOrSaysThatTheAudioDeviceIsMissing
   output->close();
 }
 
-TEST(FluidSynthLatencyTest, ConfiguredLatencyIsAtMost25Ms) {
-  EXPECT_GT(FluidSynthOutput::ConfiguredLatencyMs(), 0.0);
-  EXPECT_LE(FluidSynthOutput::ConfiguredLatencyMs(), 25.0);
+// A click must be heard within 30 ms; the window takes a millisecond or two
+// of that to handle it.
+TEST(FluidSynthLatencyTest, ConfiguredLatencyLeavesTheWindowTwoMillisecondsOf30) {
+  EXPECT_GT(FluidSynthOutput::ConfiguredLatencyMs(), 10.0);
+  EXPECT_LE(FluidSynthOutput::ConfiguredLatencyMs(), 28.0);
 }
 
 }  // namespace

@@ -255,6 +255,30 @@ TEST_F(NoDriftTest, NoteAfterSoundOffStartsFromNow) {
   EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 155 + 150}));
 }
 
+// Before each open the output hears when the note is due on the grid: the
+// previous deadline for a joined note, the start for a fresh one.
+class DueOutput : public RecordingOutput {
+ public:
+  using RecordingOutput::RecordingOutput;
+  void due(SoundClock::time_point time) override { dues.push_back(FakeClock::Ms(time)); }
+  std::vector<long long> dues;
+};
+
+TEST(NotePlayerDueTest, EachNoteIsAnnouncedWithItsTimeOnTheGrid) {
+  FakeClock clock;
+  DueOutput output(clock);
+  NotePlayer player(output, clock.MakeTiming());
+  clock.Advance(2ms);
+  player.PlayNote(60, 15);
+  clock.Advance(6ms);  // a late wake-up and a marker
+  player.PlayNote(62, 15);
+  clock.Advance(1s);
+  player.PlayChord({40, 0, 0, 0, 0, 0}, 20);
+  EXPECT_EQ(output.dues, (std::vector<long long>{2, 152, 1302}));
+  // The calls themselves are unchanged: the note is still sent when it is.
+  EXPECT_EQ(output.calls[3], Open(158));
+}
+
 TEST(SystemTimingTest, WaitReturnsNoEarlierThanTheDeadline) {
   const Timing timing = SystemTiming();
   const SoundClock::time_point deadline = timing.now() + 3ms;

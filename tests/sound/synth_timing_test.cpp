@@ -138,6 +138,29 @@ TEST_F(SynthTimingTest, TwoNotesWithinOneRequestStartAtTheirOwnFrames) {
   }
 }
 
+// A note sent late (the window woke late and drew a marker) but announced as
+// due earlier is heard where it was due, up to FluidSynthOutput::kMostEarly.
+TEST_F(SynthTimingTest, NoteSentLateIsPlacedWhereItWasDue) {
+  auto onTime = StartNote(20ms);
+  ASSERT_TRUE(onTime->PlayUntilMs(120));
+  const long expected = FirstAbove(onTime->track.left, kHeard);
+  ASSERT_GE(expected, 0);
+  for (auto late : {3ms, 8ms, 20ms}) {
+    LiveSynth live;
+    ASSERT_TRUE(live.synth->WaitUntilLoaded());
+    live.At(20ms + late);
+    live.synth->due(LiveSynth::kStreamStart + 20ms);
+    live.synth->open();
+    live.synth->send(NoteOnMessage(60));
+    ASSERT_TRUE(FakeAudioSink::WaitUntil(*live.server, true));
+    ASSERT_TRUE(live.PlayUntilMs(150));
+    const auto moved = std::max(SoundClock::duration::zero(), late - FluidSynthOutput::kMostEarly);
+    EXPECT_NEAR(FirstAbove(live.track.left, kHeard) - expected,
+                std::chrono::duration<double>(moved).count() * kRate, 1.0)
+        << "sent " << late.count() << " ms late";
+  }
+}
+
 TEST_F(SynthTimingTest, StreamStartsForANoteAndStopsAfterTwoSecondsOfSilence) {
   auto live = std::make_unique<LiveSynth>();
   ASSERT_TRUE(live->synth->WaitUntilLoaded());

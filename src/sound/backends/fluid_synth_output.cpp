@@ -40,7 +40,7 @@ void SetSound(fluid_settings_t* settings) {
 
 double FluidSynthOutput::ConfiguredLatencyMs() {
   return std::chrono::duration<double, std::milli>(SynthRenderer::kEventLatency).count() +
-         1000.0 * PulseAudioSink::kBufferFrames / kSampleRate;
+         1000.0 * (PeakLimiter::kLookahead + PulseAudioSink::kBufferFrames) / kSampleRate;
 }
 
 std::unique_ptr<FluidSynthOutput> FluidSynthOutput::Create(const std::string& soundfont,
@@ -258,9 +258,12 @@ void FluidSynthOutput::Queue(const TimedEvent& event) {
   if (!streaming_.load() && setup_.mode == Mode::kAudioDevice) Wake(true);
 }
 
+void FluidSynthOutput::due(SoundClock::time_point time) { due_ = time; }
+
 void FluidSynthOutput::open() {
   ++session_;
   started_.Clear();
+  noteDue_ = std::exchange(due_, std::nullopt);
 }
 
 void FluidSynthOutput::send(std::uint32_t shortMessage) {
@@ -272,7 +275,9 @@ void FluidSynthOutput::send(std::uint32_t shortMessage) {
   // Only notes are played; the program and everything else stay as set up.
   if (message.IsNoteOn()) {
     started_.Add(message.Channel(), message.data1);
-    Queue({true, message.Channel(), message.data1, message.data2, setup_.now(), session_});
+    SoundClock::time_point stamp = setup_.now();
+    if (noteDue_ && *noteDue_ < stamp) stamp = std::max(*noteDue_, stamp - kMostEarly);
+    Queue({true, message.Channel(), message.data1, message.data2, stamp, session_});
   } else if (message.IsNoteOff()) {
     Queue({false, message.Channel(), message.data1, 0, setup_.now(), session_});
   }

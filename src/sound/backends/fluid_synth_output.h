@@ -24,6 +24,7 @@
 #include <iosfwd>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -52,8 +53,12 @@ class FluidSynthOutput : public MidiOutput {
   };
   static constexpr int kSampleRate = SynthRenderer::kSampleRate;
   static constexpr SoundClock::duration kSameInstant = std::chrono::milliseconds(1);
-  // From sending a note to hearing it: the stamp's fixed latency plus the
-  // sound server's buffer.
+  // How much earlier than sent a note may be placed when it is due earlier:
+  // what the fixed latency leaves after one request and the aligner's look-
+  // ahead. A window that is later still gets its note later by the rest.
+  static constexpr SoundClock::duration kMostEarly = std::chrono::milliseconds(8);
+  // From sending a note to hearing it: the stamp's fixed latency, the
+  // limiter's look-ahead and the sound server's buffer.
   static double ConfiguredLatencyMs();
 
   using SinkFactory = std::function<std::unique_ptr<AudioSink>(AudioSink::RenderFunction)>;
@@ -87,6 +92,9 @@ class FluidSynthOutput : public MidiOutput {
   void open() override;
   void send(std::uint32_t shortMessage) override;
   void close() override;
+  // The note-ons of the coming open() are stamped with `time` rather than
+  // the moment they are sent, when that is at most kMostEarly before.
+  void due(SoundClock::time_point time) override;
 
   // False when the soundfont is missing or unreadable, or once the
   // background start has failed.
@@ -140,6 +148,8 @@ class FluidSynthOutput : public MidiOutput {
   std::atomic<std::int64_t> offlineFrames_{0};  // frames rendered offline
 
   unsigned session_ = 0;    // sending side only
+  std::optional<SoundClock::time_point> due_;  // sending side only, for the next open()
+  std::optional<SoundClock::time_point> noteDue_;  // sending side only, this open()
   StartedNotes started_;    // sending side only
 };
 

@@ -35,9 +35,10 @@ class SynthRenderer {
  public:
   static constexpr int kSampleRate = 44100;
   // From a stamp to the request that covers its frame: one request of a few
-  // milliseconds, the aligner's look-ahead (3.6 ms) and room for a request
-  // that comes late.
-  static constexpr SoundClock::duration kEventLatency = std::chrono::milliseconds(12);
+  // milliseconds, the aligner's look-ahead (3.6 ms), room for a request that
+  // comes late, and for a note stamped a little before it was sent (see
+  // FluidSynthOutput::due).
+  static constexpr SoundClock::duration kEventLatency = std::chrono::milliseconds(16);
   // This long without a voice and below kSilentLevel, the stream may stop.
   static constexpr SoundClock::duration kIdleAfter = std::chrono::seconds(2);
   static constexpr float kSilentLevel = 1e-4f;  // -80 dBFS
