@@ -1,6 +1,8 @@
 #include "sound/backends/pulse_audio_sink.h"
 
+#include <pthread.h>
 #include <pulse/pulseaudio.h>
+#include <sched.h>
 
 namespace fretlab {
 
@@ -9,6 +11,7 @@ namespace {
 constexpr std::size_t kFrameBytes = 2 * sizeof(float);  // stereo, interleaved
 
 }  // namespace
+
 
 PulseAudioSink::PulseAudioSink(int sampleRate, RenderFunction render)
     : sampleRate_(sampleRate), render_(std::move(render)) {}
@@ -108,7 +111,20 @@ void PulseAudioSink::OnWrite(pa_stream*, std::size_t bytes, void* self) {
   static_cast<PulseAudioSink*>(self)->Write(bytes);
 }
 
+// Real-time priority for the thread that renders, as FluidSynth's own drivers
+// ask for: a busy machine then delays the window, not the sound. Without the
+// right to it (no rtkit, no RLIMIT_RTPRIO) the thread keeps its priority.
+static void RaiseRenderingPriority() {
+  static thread_local bool tried = false;
+  if (tried) return;
+  tried = true;
+  sched_param param{};
+  param.sched_priority = 60;
+  pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+}
+
 void PulseAudioSink::Write(std::size_t bytes) {
+  RaiseRenderingPriority();
   const SoundClock::time_point when = SoundClock::now();
   while (bytes >= kFrameBytes) {
     void* data = nullptr;
