@@ -11,6 +11,8 @@
 
 #include "sound/backends/alsa_audio_sink.h"
 #include "sound/backends/fluid_log.h"
+#include "sound/backends/memory_soundfont.h"
+#include "sound/backends/soundfont_extract.h"
 #include "sound/backends/pulse_audio_sink.h"
 
 namespace fretlab {
@@ -144,7 +146,18 @@ bool FluidSynthOutput::StartSynth() {
   {
     // A broken file is tried by every loader; the reason comes from ours.
     QuietGlibLog quiet;
-    loaded = fluid_synth_sfload(synth_, soundfont_.c_str(), 1) != FLUID_FAILED;
+    // Only the guitar, when the soundfont has it where General MIDI puts it:
+    // a fraction of the memory and of the time of the whole set.
+    std::string ignored;
+    guitar_ = ExtractPreset(soundfont_, 0, kNylonGuitarProgram, ignored);
+    if (!guitar_.empty()) {
+      loaded = LoadMemorySoundfont(synth_, settings_, guitar_) != FLUID_FAILED;
+    }
+    if (!loaded) {
+      guitar_.clear();
+      TakeFluidError();
+      loaded = fluid_synth_sfload(synth_, soundfont_.c_str(), 1) != FLUID_FAILED;
+    }
   }
   // Every melodic channel plays the guitar; channel 10 (9 from 0) keeps drums.
   for (int channel = 0; loaded && channel < 16; ++channel) {

@@ -132,6 +132,7 @@ class FluidSynthOutput : public MidiOutput {
 
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
+  std::vector<std::uint8_t> guitar_;  // the soundfont's guitar alone; outlives synth_
   std::unique_ptr<SynthRenderer> renderer_;  // set before ready_
   std::unique_ptr<AudioSink> sink_;          // set before ready_; kAudioDevice only
   std::atomic<bool> ready_{false};
