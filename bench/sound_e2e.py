@@ -232,7 +232,7 @@ class Templates:
     by cross-correlation, its onset is placed to a fraction of a frame,
     whatever rings on from the note before."""
 
-    LENGTH = int(0.012 * RATE)  # the attack, 12 ms
+    LENGTH = int(0.030 * RATE)  # the attack and the start of the note, 30 ms
 
     def __init__(self, soundfont):
         fl = ctypes.CDLL("libfluidsynth.so.3")
@@ -451,12 +451,18 @@ def main():
           % (len(notes), IDLE_WAIT_S, len(NECK_CLICKS), CLICK_GAP_S))
     results = []
     for run in range(args.runs):
-        startup = {}
-        for backend in ("none", "synth"):
-            process, _, startup[backend] = start_program(args.program, backend, xd)
-            time.sleep(1.5)
-            startup[backend + "_rss"] = resident_mb(process.pid)
-            end_program(process)
+        # Start-up, each backend three times in turn; the median of each.
+        startup = {"none": [], "synth": []}
+        for attempt in range(3):
+            for backend in ("none", "synth"):
+                process, _, ms = start_program(args.program, backend, xd)
+                startup[backend].append(ms)
+                time.sleep(1.5 if attempt == 0 else 0.3)
+                if attempt == 0 and backend == "none":
+                    startup["none_rss"] = resident_mb(process.pid)
+                end_program(process)
+        startup["none"] = statistics.median(startup["none"])
+        startup["synth"] = statistics.median(startup["synth"])
         # The null sink renders in long blocks while nothing listens: the
         # recording has begun once its first frames arrive.
         recorder = Recorder(args.sink)

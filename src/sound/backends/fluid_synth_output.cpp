@@ -1,6 +1,7 @@
 #include "sound/backends/fluid_synth_output.h"
 
 #include <fluidsynth.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -119,7 +120,18 @@ void FluidSynthOutput::Report(const std::string& line) {
 }
 
 void FluidSynthOutput::Start() {
-  const bool ready = StartSynth() && (setup_.mode == Mode::kOffline || StartSink());
+  // The sound server first, from this thread at its normal priority: the
+  // threads it starts inherit that. Then the synthesizer and the soundfont
+  // (40 ms or more of work) on a thread of the lowest priority, so that on a
+  // busy machine they wait for the window's start rather than delay it.
+  bool ready = setup_.mode == Mode::kOffline || StartSink();
+  if (ready) {
+    std::thread loader([&] {
+      setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+      ready = StartSynth();
+    });
+    loader.join();
+  }
   FinishStart(ready);
   if (ready) Control();
 }
