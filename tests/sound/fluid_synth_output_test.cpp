@@ -16,6 +16,7 @@
 
 #include "sound/backends/backends.h"
 #include "sound/listening.h"
+#include "sound/temp_file.h"
 
 namespace fretlab {
 namespace {
@@ -167,14 +168,10 @@ TEST(FluidSynthMissingSoundfontTest, MissingSoundfontTheUserGaveIsNamedWithoutTh
 
 TEST(FluidSynthMissingSoundfontTest, UnreadableSoundfontTheUserGaveIsNamedWithTheReason) {
   // A path through a regular file cannot be read by anyone, root included.
-  char file[] = "/tmp/fretlab-notadir-XXXXXX";
-  const int fd = mkstemp(file);
-  ASSERT_GE(fd, 0);
-  close(fd);
-  const std::string path = std::string(file) + "/guitar.sf2";
+  testing::TempFile file("");
+  const std::string path = file.path() + "/guitar.sf2";
   std::ostringstream diagnostics;
   FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
-  std::remove(file);
   EXPECT_FALSE(synth.IsWorking());
   const std::string message = diagnostics.str();
   EXPECT_NE(message.find(path), std::string::npos) << message;
@@ -199,14 +196,9 @@ TEST(FluidSynthMissingSoundfontTest, MissingDefaultSoundfontNamesItsPackage) {
 }
 
 TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
-  char path[] = "/tmp/fretlab-notsf2-XXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(write(fd, "RIFF0000WAVEfmt ", 16), 16);
-  close(fd);
+  testing::TempFile wave("RIFF0000WAVEfmt ");
   std::ostringstream diagnostics;
-  FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
-  std::remove(path);
+  FluidSynthOutput synth(wave.path(), FluidSynthOutput::Mode::kOffline, diagnostics);
   EXPECT_FALSE(synth.IsWorking());
   EXPECT_NE(diagnostics.str().find("not a SoundFont"), std::string::npos) << diagnostics.str();
   EXPECT_EQ(diagnostics.str().find(kDefaultSoundfontPackage), std::string::npos)
@@ -216,12 +208,9 @@ TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
 // A file that says it is a SoundFont but breaks off after its header: one
 // line of our own, and nothing from the library on standard error.
 TEST(FluidSynthMissingSoundfontTest, BrokenSoundfontGivesOneLineAndNoLibraryNoise) {
-  char path[] = "/tmp/fretlab-broken-XXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
   const char header[] = "RIFF\x40\x00\x00\x00sfbkLIST\x30\x00\x00\x00INFOifil\x04\x00";
-  ASSERT_EQ(write(fd, header, sizeof header - 1), static_cast<ssize_t>(sizeof header - 1));
-  close(fd);
+  testing::TempFile broken(std::string_view(header, sizeof header - 1));
+  const std::string& path = broken.path();
   std::ostringstream diagnostics;
   ::testing::internal::CaptureStderr();
   {
@@ -231,7 +220,6 @@ TEST(FluidSynthMissingSoundfontTest, BrokenSoundfontGivesOneLineAndNoLibraryNois
     EXPECT_FALSE(synth.IsWorking());
   }
   const std::string noise = ::testing::internal::GetCapturedStderr();
-  std::remove(path);
   const std::string message = diagnostics.str();
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
   EXPECT_NE(message.find(path), std::string::npos) << message;

@@ -14,6 +14,7 @@
 
 #include "sound/backends/fluid_synth_output.h"
 #include "sound/backends/memory_soundfont.h"
+#include "sound/temp_file.h"
 
 namespace fretlab {
 namespace {
@@ -68,14 +69,10 @@ TEST_F(SoundfontExtractTest, GuitarAloneSoundsLikeTheGuitarOfTheWholeSoundfont) 
 TEST_F(SoundfontExtractTest, ExtractIsASoundfontFileOfItsOwn) {
   std::string failure;
   const auto guitar = ExtractPreset(kDefaultSoundfont, 0, kNylonGuitarProgram, failure);
-  char path[] = "/tmp/fretlab-guitar-XXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(write(fd, guitar.data(), guitar.size()), static_cast<ssize_t>(guitar.size()));
-  close(fd);
-  EXPECT_TRUE(fluid_is_soundfont(path));
-  const auto fromFile = Play([&](fluid_synth_t* s) { return fluid_synth_sfload(s, path, 1); });
-  std::remove(path);
+  testing::TempFile file(std::string_view(reinterpret_cast<const char*>(guitar.data()), guitar.size()));
+  EXPECT_TRUE(fluid_is_soundfont(file.path().c_str()));
+  const auto fromFile =
+      Play([&](fluid_synth_t* s) { return fluid_synth_sfload(s, file.path().c_str(), 1); });
   const auto fromWhole = Play([](fluid_synth_t* s) { return fluid_synth_sfload(s, kDefaultSoundfont, 1); });
   EXPECT_EQ(fromFile, fromWhole);
 }
@@ -90,16 +87,11 @@ TEST(SoundfontExtractFailureTest, FilesThatAreNoSoundfontGiveTheReason) {
   std::string failure;
   EXPECT_TRUE(ExtractPreset("/nonexistent/fretlab.sf2", 0, 24, failure).empty());
   EXPECT_EQ(failure, "No such file or directory");
-  char path[] = "/tmp/fretlab-cut-XXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
   // A header that promises more than the file holds.
   const char cut[] = "RIFF\x00\x10\x00\x00sfbkLIST\xff\x00\x00\x00INFO";
-  ASSERT_EQ(write(fd, cut, sizeof cut - 1), static_cast<ssize_t>(sizeof cut - 1));
-  close(fd);
-  EXPECT_TRUE(ExtractPreset(path, 0, 24, failure).empty());
+  testing::TempFile file(std::string_view(cut, sizeof cut - 1));
+  EXPECT_TRUE(ExtractPreset(file.path(), 0, 24, failure).empty());
   EXPECT_FALSE(failure.empty());
-  std::remove(path);
 }
 
 }  // namespace
