@@ -22,7 +22,9 @@ class PulseAudioSink : public AudioSink {
   static constexpr int kBufferFrames = 441;   // 10 ms
   static constexpr int kRequestFrames = 128;  // 2.9 ms
 
-  PulseAudioSink(int sampleRate, RenderFunction render);
+  // `underflow` is called on the audio side when the server ran out of
+  // frames: the stream's time has slipped against the monotonic clock.
+  PulseAudioSink(int sampleRate, RenderFunction render, std::function<void()> underflow = {});
   ~PulseAudioSink() override;
   PulseAudioSink(const PulseAudioSink&) = delete;
   PulseAudioSink& operator=(const PulseAudioSink&) = delete;
@@ -35,10 +37,12 @@ class PulseAudioSink : public AudioSink {
  private:
   static void OnContextState(pa_context* context, void* self);
   static void OnWrite(pa_stream* stream, std::size_t bytes, void* self);
+  static void OnUnderflow(pa_stream* stream, void* self);
   void Write(std::size_t bytes);
 
   int sampleRate_;
   RenderFunction render_;
+  std::function<void()> underflow_;
   pa_threaded_mainloop* loop_ = nullptr;
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;  // guarded by the main loop's lock
