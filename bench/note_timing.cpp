@@ -147,8 +147,8 @@ int main() {
               FluidSynthOutput::ConfiguredLatencyMs());
   std::ostringstream diagnostics;
   FluidSynthOutput device("", FluidSynthOutput::Mode::kAudioDevice, diagnostics);
-  if (device.IsWorking()) {
-    device.WaitUntilLoaded();
+  // The device is looked for on the output's own thread.
+  if (device.WaitUntilLoaded()) {
     std::printf("synth: playing through %s\n", device.AudioDriverName().c_str());
     PlayDisplay("synth", device);
   } else {
