@@ -27,7 +27,8 @@ struct Options {
       QStringLiteral("midi-out"),
       QStringLiteral("Where notes go: synth (built-in synthesizer, the default), alsa (an ALSA "
                      "sequencer port), alsa:NAME (connect to the port whose name contains "
-                     "NAME), log:FILE (a line per event) or none (silent)."),
+                     "NAME), log:FILE (a line per event; a pipe needs its reader running) or "
+                     "none (silent)."),
       QStringLiteral("output"), QStringLiteral("synth")};
   QCommandLineOption soundfont{
       QStringLiteral("soundfont"),
