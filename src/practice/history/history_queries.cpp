@@ -1,0 +1,149 @@
+// What the progress view and the weighting read from the history, and the
+// CSV export. Medians come from the covering indexes, which hold each
+// position's (or note's) times in order: count first, then step to the
+// middle one.
+
+#include <QSaveFile>
+#include <QSqlError>
+
+#include "practice/history/history_sql.h"
+#include "practice/history/history_store.h"
+
+namespace fretlab::practice {
+
+namespace {
+
+constexpr long long kDayMs = 86'400'000;
+
+QString Cutoff(Period period, long long now) {
+  switch (period) {
+    case Period::kLast7Days:
+      return history_sql::TimeText(now - 7 * kDayMs);
+    case Period::kLast30Days:
+      return history_sql::TimeText(now - 30 * kDayMs);
+    case Period::kAll:
+      break;
+  }
+  return QString("");  // every time text sorts after it
+}
+
+// The lower middle of `count` times matching `where` (bound to `binds`).
+int Median(const QSqlDatabase& db, const QString& where, const QVariantList& binds, int count) {
+  QSqlQuery q(db);
+  q.prepare("SELECT ms FROM answers WHERE " + where + " ORDER BY ms LIMIT 1 OFFSET ?");
+  for (const QVariant& v : binds) q.addBindValue(v);
+  q.addBindValue((count - 1) / 2);
+  return q.exec() && q.next() ? q.value(0).toInt() : 0;
+}
+
+QString CsvField(const QString& text) {
+  if (!text.contains(',') && !text.contains('"') && !text.contains('\n') && !text.contains('\r')) {
+    return text;
+  }
+  return '"' + QString(text).replace('"', "\"\"") + '"';
+}
+
+}  // namespace
+
+std::vector<PositionCell> HistoryStore::Heatmap(const std::string& tuning, Period period,
+                                                long long now, const std::string& drill) const {
+  std::vector<PositionCell> cells;
+  if (!readable_) return cells;
+  const QSqlDatabase db = Connection();
+  QString where = "tuning = ? AND at >= ?";
+  QVariantList binds{QString::fromStdString(tuning), Cutoff(period, now)};
+  if (!drill.empty()) {
+    where += " AND drill = ?";
+    binds << QString::fromStdString(drill);
+  }
+  QSqlQuery q(db);
+  q.setForwardOnly(true);
+  q.prepare("SELECT string, fret, COUNT(*), SUM(correct) FROM answers WHERE " + where +
+            " AND string IS NOT NULL GROUP BY string, fret ORDER BY string, fret");
+  for (const QVariant& v : binds) q.addBindValue(v);
+  if (!q.exec()) return cells;
+  while (q.next()) {
+    cells.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(),
+                     q.value(3).toInt(), 0});
+  }
+  const QString cellWhere = "tuning = ? AND string = ? AND fret = ? AND at >= ?" +
+                            QString(drill.empty() ? "" : " AND drill = ?");
+  for (PositionCell& c : cells) {
+    QVariantList cellBinds{binds[0], c.string, c.fret, binds[1]};
+    if (!drill.empty()) cellBinds << binds[2];
+    c.medianMs = Median(db, cellWhere, cellBinds, c.answers);
+  }
+  return cells;
+}
+
+std::vector<AskedRow> HistoryStore::AskedTable(const std::string& drill, Period period,
+                                               long long now) const {
+  std::vector<AskedRow> rows;
+  if (!readable_) return rows;
+  const QSqlDatabase db = Connection();
+  const QVariantList binds{QString::fromStdString(drill), Cutoff(period, now)};
+  QSqlQuery q(db);
+  q.setForwardOnly(true);
+  q.prepare("SELECT asked, COUNT(*), SUM(correct) FROM answers WHERE drill = ? AND at >= ? "
+            "GROUP BY asked ORDER BY asked");
+  for (const QVariant& v : binds) q.addBindValue(v);
+  if (!q.exec()) return rows;
+  while (q.next()) {
+    rows.push_back({q.value(0).toString().toStdString(), q.value(1).toInt(), q.value(2).toInt(), 0});
+  }
+  for (AskedRow& r : rows) {
+    r.medianMs = Median(db, "drill = ? AND asked = ? AND at >= ?",
+                        {binds[0], QString::fromStdString(r.asked), binds[1]}, r.answers);
+  }
+  return rows;
+}
+
+std::vector<std::pair<std::string, ItemState>> HistoryStore::Schedule(
+    const std::string& drill, const std::string& tuning) const {
+  std::vector<std::pair<std::string, ItemState>> items;
+  if (!readable_) return items;
+  QSqlQuery q(Connection());
+  q.prepare("SELECT item, box, seen, errors, mean_ms, last_seen FROM schedule "
+            "WHERE drill = ? AND tuning = ? ORDER BY item");
+  q.addBindValue(QString::fromStdString(drill));
+  q.addBindValue(QString::fromStdString(tuning));
+  if (!q.exec()) return items;
+  while (q.next()) {
+    items.push_back({q.value(0).toString().toStdString(),
+                     {q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
+                      q.value(4).toDouble(), q.value(5).toLongLong()}});
+  }
+  return items;
+}
+
+long long HistoryStore::AnswerCount() const {
+  if (!readable_) return 0;
+  QSqlQuery q(Connection());
+  return q.exec("SELECT COUNT(*) FROM answers") && q.next() ? q.value(0).toLongLong() : 0;
+}
+
+bool HistoryStore::ExportCsv(const QString& file, QString* error) const {
+  QSaveFile out(file);
+  auto failed = [&](const QString& why) {
+    if (error) *error = QString("Fretlab could not export the practice history to %1: %2").arg(file, why);
+    return false;
+  };
+  if (!readable_) return failed("the history could not be read");
+  if (!out.open(QIODevice::WriteOnly)) return failed(out.errorString());
+  QSqlQuery q(Connection());
+  q.setForwardOnly(true);
+  if (!q.exec("SELECT id, at, drill, tuning, string, fret, asked, answered, correct, ms "
+              "FROM answers ORDER BY id")) {
+    return failed(q.lastError().text());
+  }
+  out.write("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n");
+  while (q.next()) {
+    QStringList fields;
+    for (int i = 0; i < 10; ++i) fields << CsvField(q.value(i).isNull() ? QString() : q.value(i).toString());
+    out.write((fields.join(',') + '\n').toUtf8());
+  }
+  if (!out.commit()) return failed(out.errorString());
+  return true;
+}
+
+}  // namespace fretlab::practice
