@@ -3,33 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "theory/spelling.h"
+
 namespace fretlab::practice {
 
 namespace {
-
-constexpr std::string_view kSharp = "♯";
-constexpr std::string_view kFlat = "♭";
-
-// Reads the accidentals at the start of `text` and returns their sum in
-// semitones; `text` is left at the first other character.
-int TakeAccidentals(std::string_view& text) {
-  int shift = 0;
-  for (;;) {
-    if (text.starts_with('#')) {
-      ++shift, text.remove_prefix(1);
-    } else if (text.starts_with('x')) {
-      shift += 2, text.remove_prefix(1);
-    } else if (text.starts_with(kSharp)) {
-      ++shift, text.remove_prefix(kSharp.size());
-    } else if (text.starts_with('b')) {
-      --shift, text.remove_prefix(1);
-    } else if (text.starts_with(kFlat)) {
-      --shift, text.remove_prefix(kFlat.size());
-    } else {
-      return shift;
-    }
-  }
-}
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
@@ -41,20 +19,22 @@ bool IsFindQuestion(QuestionKind kind) {
   return kind != QuestionKind::kNameNote && kind != QuestionKind::kNameDegree;
 }
 
+std::string PositionText(Position p) {
+  return std::to_string(p.string + 1) + "/" + std::to_string(p.fret);
+}
+
 Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
                       const std::vector<bool>& found) {
   Checked c;
   c.position = p;
-  const auto allowed = AllowedPositions(setup);
-  const bool inRange = std::find(allowed.begin(), allowed.end(), p) != allowed.end();
-  const int note = inRange ? PitchAt(setup, p) : -1;
-  c.answered = note < 0 ? "off range" : std::to_string(p.string + 1) + "/" + std::to_string(p.fret);
+  const bool inRange = p.string < setup.tuning.StringCount() && setup.area.Admits(p);
+  c.answered = inRange ? PositionText(p) : "off range";
   const auto it = std::find(q.targets.begin(), q.targets.end(), p);
   if (it != q.targets.end()) {
     c.target = static_cast<int>(it - q.targets.begin());
     c.verdict = found[c.target] ? Verdict::kAgain : Verdict::kRight;
-  } else if (q.kind == QuestionKind::kEarToNeck && note >= 0 &&
-             PitchClass(note) == PitchClass(q.pitch)) {
+  } else if (q.kind == QuestionKind::kEarToNeck && inRange &&
+             PitchClass(PitchAt(setup, p)) == PitchClass(q.pitch)) {
     c.verdict = Verdict::kOctave;
   } else {
     c.verdict = Verdict::kWrong;
@@ -62,10 +42,12 @@ Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
   return c;
 }
 
+// Any target of the note's pitch not found yet answers; a wrong note still
+// stands for a position when the range has one of it.
 Checked CheckPitch(const Question& q, const DrillSetup& setup, int note,
                    const std::vector<bool>& found) {
   Checked c;
-  c.answered = std::to_string(note);
+  c.answered = NoteNameWithOctave(note, setup.key.Spell(PitchClass(note)));
   bool seenFound = false;
   for (std::size_t i = 0; i < q.targets.size(); ++i) {
     if (PitchAt(setup, q.targets[i]) != note) continue;
@@ -85,80 +67,88 @@ Checked CheckPitch(const Question& q, const DrillSetup& setup, int note,
   } else {
     c.verdict = Verdict::kWrong;
   }
-  // A wrong note still stands for a position when the range has one of it.
-  for (const Position& p : AllowedPositions(setup)) {
-    if (!c.position && PitchAt(setup, p) == note) c.position = p;
-  }
+  const auto at = PositionsOfNote(setup.tuning, setup.area, note);
+  if (!at.empty()) c.position = at.front();
   return c;
 }
 
-// Name drills: the answer's pitch class (note) or interval (degree).
-Checked CheckName(const Question& q, const DrillSetup& setup, const Answer& a) {
+Checked CheckNoteName(const Question& q, const DrillSetup& setup, const Answer& a) {
   Checked c;
-  const bool degree = q.kind == QuestionKind::kNameDegree;
-  std::optional<int> value;
-  if (a.kind == Answer::kPitch) {
-    value = PitchClass(degree ? a.pitch - setup.root : a.pitch);
-    c.answered = degree ? setup.degreeName(*value) : setup.noteName(*value);
-  } else {
-    const std::string_view text = Trimmed(a.text);
-    value = degree ? ParseDegree(text) : ParseNoteName(text);
-    c.answered = std::string(text);
-  }
-  if (!value) return c;
-  const int expected = degree ? q.semitones : PitchClass(q.pitch);
-  c.verdict = *value == expected ? Verdict::kRight : Verdict::kWrong;
-  if (c.verdict == Verdict::kRight && a.kind == Answer::kText) {
-    // Same sound, other spelling: "D♭" where the key has "C♯", "♯4" for "♭5".
-    const auto spelled = degree ? ParseDegree(q.asked) : ParseNoteName(q.asked);
-    std::string_view text = Trimmed(a.text);
-    std::string_view asked = q.asked;
-    const bool sameLetter = !text.empty() && !asked.empty() &&
-                            std::toupper(static_cast<unsigned char>(text[0])) == asked[0];
-    if (degree) {
-      TakeAccidentals(text), TakeAccidentals(asked);
-      const bool root = (text == "R" || text == "1") && (asked == "R" || asked == "1");
-      c.enharmonic = spelled && !root && text != asked;
-    } else {
-      c.enharmonic = !sameLetter;
-    }
-  }
   c.position = q.shown;
+  const SpelledNote expected = setup.key.Spell(PitchClass(q.pitch));
+  std::optional<SpelledNote> given;
+  if (a.kind == Answer::kPitch) {
+    given = setup.key.Spell(PitchClass(a.pitch));
+  } else {
+    given = ParseNoteName(Trimmed(a.text));
+  }
+  if (!given) return c;
+  c.answered = NoteName(*given);
+  c.verdict = given->PitchClass() == expected.PitchClass() ? Verdict::kRight : Verdict::kWrong;
+  // Same sound, other spelling: "D♭" where the key has "C♯".
+  c.enharmonic = c.verdict == Verdict::kRight && !(*given == expected);
+  return c;
+}
+
+Checked CheckDegree(const Question& q, const DrillSetup& setup, const Answer& a) {
+  Checked c;
+  c.position = q.shown;
+  std::optional<Degree> given;
+  if (a.kind == Answer::kPitch) {
+    const int index = setup.key.IndexOfPitchClass(PitchClass(a.pitch));
+    if (index >= 0) {
+      given = setup.key.DegreeAt(index);
+    } else {
+      c.verdict = Verdict::kWrong;
+      c.answered = NoteName(setup.key.Spell(PitchClass(a.pitch)));
+      return c;
+    }
+  } else {
+    given = ParseDegree(Trimmed(a.text));
+  }
+  if (!given) return c;
+  c.answered = IntervalLabel(*given);
+  c.verdict = given->Semitones() == q.degree.Semitones() ? Verdict::kRight : Verdict::kWrong;
+  // "♯4" where the scale has "♭5"; a ninth for a second is the same degree.
+  c.enharmonic = c.verdict == Verdict::kRight && (given->LetterSteps() != q.degree.LetterSteps() ||
+                                                  given->alteration != q.degree.alteration);
   return c;
 }
 
 }  // namespace
 
-std::optional<int> ParseNoteName(std::string_view text) {
+std::optional<Degree> ParseDegree(std::string_view text) {
   text = Trimmed(text);
-  static constexpr int kLetterPc[7] = {9, 11, 0, 2, 4, 5, 7};  // A..G
-  if (text.empty()) return std::nullopt;
-  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-  if (letter < 'A' || letter > 'G') return std::nullopt;
-  text.remove_prefix(1);
-  const int shift = TakeAccidentals(text);
-  if (!text.empty()) return std::nullopt;
-  return PitchClass(kLetterPc[letter - 'A'] + shift);
-}
-
-std::optional<int> ParseDegree(std::string_view text) {
-  text = Trimmed(text);
-  if (text == "R" || text == "r") return 0;
-  const int shift = TakeAccidentals(text);
-  if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), ::isdigit)) {
+  if (text == "R" || text == "r") return Degree{1, 0};
+  int alteration = 0;
+  for (;;) {
+    if (text.starts_with('#')) {
+      ++alteration, text.remove_prefix(1);
+    } else if (text.starts_with('b')) {
+      --alteration, text.remove_prefix(1);
+    } else if (text.starts_with("♯")) {
+      ++alteration, text.remove_prefix(std::string_view("♯").size());
+    } else if (text.starts_with("♭")) {
+      --alteration, text.remove_prefix(std::string_view("♭").size());
+    } else {
+      break;
+    }
+  }
+  if (text.empty() || text.size() > 2 || alteration < -2 || alteration > 2 ||
+      !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; })) {
     return std::nullopt;
   }
   const int number = std::stoi(std::string(text));
   if (number < 1 || number > 13) return std::nullopt;
-  static constexpr int kMajorSteps[7] = {0, 2, 4, 5, 7, 9, 11};
-  return PitchClass(kMajorSteps[(number - 1) % 7] + shift);
+  return Degree{number, alteration};
 }
 
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found) {
   if (!IsFindQuestion(question.kind)) {
     if (answer.kind == Answer::kPosition) return {};
-    return CheckName(question, setup, answer);
+    return question.kind == QuestionKind::kNameNote ? CheckNoteName(question, setup, answer)
+                                                    : CheckDegree(question, setup, answer);
   }
   switch (answer.kind) {
     case Answer::kPosition:

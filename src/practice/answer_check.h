@@ -45,10 +45,8 @@ struct Checked {
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found);
 
-// "C", "c#", "Db", "C♯", "E♭♭", "Fx": pitch class 0..11; nothing when the
-// text is not a note name.
-std::optional<int> ParseNoteName(std::string_view text);
-// "R", "1", "b3", "♭3", "#4", "9", "♭13": semitones above the root, 0..11.
-std::optional<int> ParseDegree(std::string_view text);
+// "R", "1", "b3", "♭3", "#4", "9", "♭13": a degree above the root. Note
+// names are read by ParseNoteName of the theory core.
+std::optional<Degree> ParseDegree(std::string_view text);
 
 }  // namespace fretlab::practice

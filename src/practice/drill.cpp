@@ -12,14 +12,13 @@ constexpr std::array<std::string_view, kQuestionKindCount> kKeys = {
     "ear", "chord-tone", "chord-tones"};
 
 bool StringAllowed(const DrillSetup& setup, int string) {
-  return setup.strings.empty() ||
-         (string < static_cast<int>(setup.strings.size()) && setup.strings[string]);
+  return ((setup.area.strings >> string) & 1u) != 0;
 }
 
 // " on strings 1–3", " on string 2", " on strings 1–2 and 5"; empty when
 // every string is allowed. Guitarists' numbers: 1 = the highest string.
 std::string StringsText(const DrillSetup& setup) {
-  const int count = static_cast<int>(setup.openNotes.size());
+  const int count = setup.tuning.StringCount();
   std::vector<std::string> runs;
   int allowed = 0;
   for (int s = 0; s < count;) {
@@ -42,47 +41,26 @@ std::string StringsText(const DrillSetup& setup) {
   return text;
 }
 
-int LowestFret(const DrillSetup& setup) { return std::max(setup.firstFret, setup.capo); }
-
 std::string FretsText(const DrillSetup& setup) {
-  return " between frets " + std::to_string(LowestFret(setup)) + " and " +
-         std::to_string(setup.lastFret);
+  return " between frets " + std::to_string(std::max(setup.area.frets.from, setup.area.capo)) +
+         " and " + std::to_string(setup.area.frets.to);
 }
 
-// "C♯4": the spelled name and the octave of its letter (60 = C4), so that
-// C♭ sounding as B3 reads C♭4 and B♯ sounding as C4 reads B♯3.
-std::string PitchName(const DrillSetup& setup, int note) {
-  const std::string name = setup.noteName(PitchClass(note));
-  int octave = note / 12 - 1;
-  if (!name.empty() && name[0] == 'C' && PitchClass(note) == 11) ++octave;
-  if (!name.empty() && name[0] == 'B' && PitchClass(note) == 0) --octave;
-  return name + std::to_string(octave);
-}
-
-std::vector<Position> PositionsWhere(const DrillSetup& setup,
-                                     const std::function<bool(int note)>& keep) {
-  std::vector<Position> out;
-  for (const Position& p : AllowedPositions(setup)) {
-    if (keep(PitchAt(setup, p))) out.push_back(p);
-  }
-  return out;
-}
-
-// One question per step of the key (or chord) that has a position in range.
+// One question per note of the key (or chord) that has a position in range.
 void AddPerStep(QuestionKind kind, const DrillSetup& setup, std::vector<Question>& out) {
-  for (int step : setup.steps) {
+  for (int i = 0; i < setup.key.Size(); ++i) {
     Question q;
     q.kind = kind;
-    q.semitones = step;
-    const int pc = PitchClass(setup.root + step);
-    q.targets = PositionsWhere(setup, [pc](int note) { return PitchClass(note) == pc; });
+    q.degree = setup.key.DegreeAt(i);
+    const int pc = setup.key.NoteAt(i).PitchClass();
+    q.targets = PositionsOfPitchClass(setup.tuning, setup.area, pc);
     if (q.targets.empty()) continue;
     if (kind == QuestionKind::kFindNote) {
-      q.asked = setup.noteName(pc);
+      q.asked = NoteName(setup.key.NoteAt(i));
       q.prompt = "Find every " + q.asked + StringsText(setup) + FretsText(setup);
       q.every = true;
     } else {
-      q.asked = setup.degreeName(step);
+      q.asked = IntervalLabel(q.degree);
       q.prompt = kind == QuestionKind::kFindDegree
                      ? "Where is the " + q.asked + "?"
                      : "Click the " + q.asked + " of " + setup.keyName;
@@ -94,16 +72,15 @@ void AddPerStep(QuestionKind kind, const DrillSetup& setup, std::vector<Question
 
 // One question per allowed position in the key: name its note or degree.
 void AddPerPosition(QuestionKind kind, const DrillSetup& setup, std::vector<Question>& out) {
-  for (const Position& p : AllowedPositions(setup)) {
-    const int note = PitchAt(setup, p);
-    if (!InKey(setup, note)) continue;
+  for (const MarkedPosition& m : ChoicePositions(setup.tuning, setup.area, setup.key)) {
+    const Position p = m.position;
     Question q;
     q.kind = kind;
     q.shown = p;
-    q.pitch = note;
-    q.semitones = PitchClass(note - setup.root);
+    q.pitch = m.note;
+    q.degree = setup.key.DegreeAt(m.degreeIndex);
     const bool name = kind == QuestionKind::kNameNote;
-    q.asked = name ? setup.noteName(PitchClass(note)) : setup.degreeName(q.semitones);
+    q.asked = name ? NoteName(setup.key.NoteAt(m.degreeIndex)) : IntervalLabel(q.degree);
     q.prompt = name ? "Name this note" : "Which degree is this?";
     q.item = std::to_string(p.string + 1) + "/" + std::to_string(p.fret);
     out.push_back(std::move(q));
@@ -124,22 +101,21 @@ bool IsPositionItemDrill(std::string_view key) {
   return key == DrillKey(QuestionKind::kNameNote) || key == DrillKey(QuestionKind::kNameDegree);
 }
 
-std::vector<Position> AllowedPositions(const DrillSetup& setup) {
-  std::vector<Position> out;
-  for (int s = 0; s < static_cast<int>(setup.openNotes.size()); ++s) {
-    if (!StringAllowed(setup, s)) continue;
-    for (int f = LowestFret(setup); f <= setup.lastFret; ++f) out.push_back({s, f});
-  }
-  return out;
-}
-
 bool InKey(const DrillSetup& setup, int note) {
-  const int step = PitchClass(note - setup.root);
-  return std::find(setup.steps.begin(), setup.steps.end(), step) != setup.steps.end();
+  return setup.key.IndexOfPitchClass(PitchClass(note)) >= 0;
 }
 
 int PitchAt(const DrillSetup& setup, Position position) {
-  return setup.openNotes[position.string] + position.fret;
+  return setup.tuning.NoteAt(position.string, position.fret);
+}
+
+std::string NoteNameInKey(const DrillSetup& setup, int note) {
+  return NoteName(setup.key.Spell(PitchClass(note)));
+}
+
+std::string DegreeNameInKey(const DrillSetup& setup, int note) {
+  const int index = setup.key.IndexOfPitchClass(PitchClass(note));
+  return index < 0 ? std::string() : IntervalLabel(setup.key.DegreeAt(index));
 }
 
 std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
@@ -156,9 +132,8 @@ std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
       break;
     case QuestionKind::kEarToNeck: {
       std::vector<int> pitches;
-      for (const Position& p : AllowedPositions(setup)) {
-        const int note = PitchAt(setup, p);
-        if (InKey(setup, note)) pitches.push_back(note);
+      for (const MarkedPosition& m : ChoicePositions(setup.tuning, setup.area, setup.key)) {
+        pitches.push_back(m.note);
       }
       std::sort(pitches.begin(), pitches.end());
       pitches.erase(std::unique(pitches.begin(), pitches.end()), pitches.end());
@@ -166,11 +141,11 @@ std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
         Question q;
         q.kind = kind;
         q.pitch = note;
-        q.semitones = PitchClass(note - setup.root);
-        q.asked = PitchName(setup, note);
+        q.degree = setup.key.DegreeAt(setup.key.IndexOfPitchClass(PitchClass(note)));
+        q.asked = NoteNameWithOctave(note, setup.key.Spell(PitchClass(note)));
         q.item = q.asked;
         q.prompt = "Find the note you hear";
-        q.targets = PositionsWhere(setup, [note](int n) { return n == note; });
+        q.targets = PositionsOfNote(setup.tuning, setup.area, note);
         out.push_back(std::move(q));
       }
       break;
@@ -178,7 +153,9 @@ std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
     case QuestionKind::kFindChordTones: {
       Question q;
       q.kind = kind;
-      q.targets = PositionsWhere(setup, [&setup](int note) { return InKey(setup, note); });
+      for (const MarkedPosition& m : ChoicePositions(setup.tuning, setup.area, setup.key)) {
+        q.targets.push_back(m.position);
+      }
       if (q.targets.empty()) break;
       q.asked = setup.keyName;
       q.item = q.asked;

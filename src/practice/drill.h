@@ -4,9 +4,10 @@
 // of strings, and a key (root and scale) or a chord. The questions of a drill
 // are exactly those these limits allow; a round draws from them.
 //
-// Indices: strings from 0 = the highest string (string 1 to a guitarist) at
-// the top of the neck; frets absolute from 0 = the open string, so with a
-// capo on fret 2 the lowest fret played is 2.
+// Indices as the theory core counts them (neck_positions.h): strings from
+// 0 = the thinnest string (string 1 to a guitarist) at the top of the neck;
+// frets absolute from 0 = the open string, so with a capo on fret 2 the
+// lowest fret played is 2.
 
 #include <functional>
 #include <optional>
@@ -15,6 +16,9 @@
 #include <vector>
 
 #include "theory/fretboard.h"
+#include "theory/key_spelling.h"
+#include "theory/neck_positions.h"
+#include "theory/tuning.h"
 
 namespace fretlab::practice {
 
@@ -35,23 +39,16 @@ std::optional<QuestionKind> KindOfKey(std::string_view key);
 // The drills that show a position: their weak spots are positions.
 bool IsPositionItemDrill(std::string_view key);
 
-// What a drill is limited to, and how the current key names things.
+// What a drill is limited to: the neck in use and the key (root and scale)
+// or the chord, which also spells every name the drill shows.
 struct DrillSetup {
-  // MIDI note of each open string, index 0 = the highest string; 4..8 strings.
-  std::vector<NoteNumber> openNotes;
-  int capo = 0;       // 0..12: frets below it are not played
-  int firstFret = 0;  // inclusive range, absolute frets
-  int lastFret = 12;
-  std::vector<bool> strings;  // per string: may be asked; empty = every string
-  int root = 0;               // pitch class 0..11, 0 = C
-  // Semitones 0..11 above the root: the scale's steps, or the chord's tones
-  // for the chord drills. All twelve: every note counts.
-  std::vector<int> steps;
+  DrillSetup(Tuning tuning, NeckArea area, KeySpelling key, std::string keyName = {})
+      : tuning(std::move(tuning)), area(area), key(std::move(key)), keyName(std::move(keyName)) {}
+
+  Tuning tuning;
+  NeckArea area;
+  KeySpelling key;
   std::string keyName;  // for the chord drills' prompts: "C7"
-  // Spelling in the current key: pitch class 0..11 → "C♯"; semitones above
-  // the root 0..11 → "R", "♭3", "♯4", …
-  std::function<std::string(int pitchClass)> noteName;
-  std::function<std::string(int semitones)> degreeName;
 };
 
 struct Question {
@@ -61,18 +58,20 @@ struct Question {
   std::string item;               // what the weighting counts it against
   std::optional<Position> shown;  // the marked position (name drills)
   int pitch = -1;                 // the note heard (ear) or at `shown`, MIDI
-  int semitones = 0;              // the answer above the root (degree drills)
+  Degree degree;                  // the answer above the root (degree drills)
   std::vector<Position> targets;  // find drills: the positions that answer it
   bool every = false;             // all targets must be found, not one
 };
 
-// The positions the setup allows, string by string from the top, frets upwards.
-std::vector<Position> AllowedPositions(const DrillSetup& setup);
 // Pitch class 0..11 of a MIDI note.
 constexpr int PitchClass(int note) { return ((note % 12) + 12) % 12; }
 // Whether a note belongs to the setup's key or chord.
 bool InKey(const DrillSetup& setup, int note);
 int PitchAt(const DrillSetup& setup, Position position);
+// The note's name as the key spells it: "C♯"; with its octave: "C♯4".
+std::string NoteNameInKey(const DrillSetup& setup, int note);
+// The degree of a note of the key or chord ("♭3"); "" for other notes.
+std::string DegreeNameInKey(const DrillSetup& setup, int note);
 
 // Every question the kind can ask within the setup, in a fixed order. Empty
 // when the limits leave nothing to ask.

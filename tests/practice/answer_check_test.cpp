@@ -29,43 +29,34 @@ Question Showing(QuestionKind kind, const DrillSetup& s, Position p) {
   return {};
 }
 
-TEST(ParseNames, LettersWithSharpsAndFlatsInEitherSign) {
-  EXPECT_EQ(ParseNoteName("C"), 0);
-  EXPECT_EQ(ParseNoteName("c#"), 1);
-  EXPECT_EQ(ParseNoteName(" Db "), 1);
-  EXPECT_EQ(ParseNoteName("C♯"), 1);
-  EXPECT_EQ(ParseNoteName("B♭"), 10);
-  EXPECT_EQ(ParseNoteName("bb"), 10);
-  EXPECT_EQ(ParseNoteName("Cb"), 11);
-  EXPECT_EQ(ParseNoteName("E#"), 5);
-  EXPECT_EQ(ParseNoteName("Fx"), 7);
-  EXPECT_EQ(ParseNoteName("Ebb"), 2);
-  EXPECT_FALSE(ParseNoteName(""));
-  EXPECT_FALSE(ParseNoteName("H"));
-  EXPECT_FALSE(ParseNoteName("C4"));
-  EXPECT_FALSE(ParseNoteName("C#?"));
+std::optional<int> Semitones(std::string_view text) {
+  const auto degree = ParseDegree(text);
+  if (!degree) return std::nullopt;
+  return degree->Semitones();
 }
 
-TEST(ParseNames, DegreesAboveTheRoot) {
-  EXPECT_EQ(ParseDegree("R"), 0);
-  EXPECT_EQ(ParseDegree("1"), 0);
-  EXPECT_EQ(ParseDegree("b3"), 3);
-  EXPECT_EQ(ParseDegree("♭3"), 3);
-  EXPECT_EQ(ParseDegree("3"), 4);
-  EXPECT_EQ(ParseDegree("#4"), 6);
-  EXPECT_EQ(ParseDegree("♭5"), 6);
-  EXPECT_EQ(ParseDegree("b7"), 10);
-  EXPECT_EQ(ParseDegree("9"), 2);
-  EXPECT_EQ(ParseDegree("11"), 5);
-  EXPECT_EQ(ParseDegree("♭13"), 8);
+TEST(ParseDegrees, NumbersWithSharpsAndFlatsInEitherSign) {
+  EXPECT_EQ(ParseDegree("R"), (Degree{1, 0}));
+  EXPECT_EQ(ParseDegree(" 1 "), (Degree{1, 0}));
+  EXPECT_EQ(ParseDegree("b3"), (Degree{3, -1}));
+  EXPECT_EQ(ParseDegree("♭3"), (Degree{3, -1}));
+  EXPECT_EQ(ParseDegree("#4"), (Degree{4, 1}));
+  EXPECT_EQ(ParseDegree("♭♭7"), (Degree{7, -2}));
+  EXPECT_EQ(Semitones("3"), 4);
+  EXPECT_EQ(Semitones("♭5"), 6);
+  EXPECT_EQ(Semitones("b7"), 10);
+  EXPECT_EQ(Semitones("9"), 2);
+  EXPECT_EQ(Semitones("11"), 5);
+  EXPECT_EQ(Semitones("♭13"), 8);
   EXPECT_FALSE(ParseDegree("0"));
   EXPECT_FALSE(ParseDegree("14"));
   EXPECT_FALSE(ParseDegree("b"));
+  EXPECT_FALSE(ParseDegree("###3"));
   EXPECT_FALSE(ParseDegree("3rd"));
 }
 
 TEST(CheckAnswer, FindNoteMarksEachPositionOnceAndCountsWrongClicks) {
-  const DrillSetup s = MakeSetup(kStandard, 0, 7);
+  const DrillSetup s = MakeSetup("Standard", 0, 7);
   const Question q = First(QuestionKind::kFindNote, s, "C♯");
   ASSERT_EQ(q.targets.size(), 3u);  // string 2 fret 2, string 3 fret 6, string 5 fret 4
   std::vector<bool> found(q.targets.size(), false);
@@ -81,7 +72,7 @@ TEST(CheckAnswer, FindNoteMarksEachPositionOnceAndCountsWrongClicks) {
 }
 
 TEST(CheckAnswer, AMidiNoteFindsAnyPositionOfItsPitchInRange) {
-  const DrillSetup s = MakeSetup(kStandard, 0, 7);
+  const DrillSetup s = MakeSetup("Standard", 0, 7);
   const Question q = First(QuestionKind::kFindNote, s, "E");
   std::vector<bool> found(q.targets.size(), false);
   // E4 lies on string 1 open and string 2 fret 5: each note-on finds one.
@@ -102,7 +93,7 @@ TEST(CheckAnswer, AMidiNoteFindsAnyPositionOfItsPitchInRange) {
 }
 
 TEST(CheckAnswer, NameNoteTakesEitherSpellingAndSaysWhichTheKeyUses) {
-  DrillSetup s = MakeSetup(kStandard, 0, 5);
+  const DrillSetup s = MakeSetup("Standard", 0, 5);
   const Question q = Showing(QuestionKind::kNameNote, s, {1, 2});  // C♯4
   const std::vector<bool> none;
   Checked c = Check(q, s, Answer::Text("C#"), none);
@@ -114,7 +105,7 @@ TEST(CheckAnswer, NameNoteTakesEitherSpellingAndSaysWhichTheKeyUses) {
   c = Check(q, s, Answer::Text("db"), none);
   EXPECT_EQ(c.verdict, Verdict::kRight);
   EXPECT_TRUE(c.enharmonic);
-  EXPECT_EQ(c.answered, "db");
+  EXPECT_EQ(c.answered, "D♭");
   EXPECT_EQ(Check(q, s, Answer::Text("D"), none).verdict, Verdict::kWrong);
   EXPECT_EQ(Check(q, s, Answer::Text("X"), none).verdict, Verdict::kUnreadable);
   EXPECT_EQ(Check(q, s, Answer::At({1, 2}), none).verdict, Verdict::kUnreadable);
@@ -122,14 +113,14 @@ TEST(CheckAnswer, NameNoteTakesEitherSpellingAndSaysWhichTheKeyUses) {
   c = Check(q, s, Answer::Pitch(49), none);
   EXPECT_EQ(c.verdict, Verdict::kRight);
   EXPECT_EQ(c.answered, "C♯");
-  s.noteName = FlatName;
-  const Question flat = Showing(QuestionKind::kNameNote, s, {1, 2});
+  const DrillSetup flats = MakeSetup("Standard", 0, 5, Chromatic(), 0, Accidentals::kFlats);
+  const Question flat = Showing(QuestionKind::kNameNote, flats, {1, 2});
   EXPECT_EQ(flat.asked, "D♭");
-  EXPECT_TRUE(Check(flat, s, Answer::Text("C#"), none).enharmonic);
+  EXPECT_TRUE(Check(flat, flats, Answer::Text("C#"), none).enharmonic);
 }
 
 TEST(CheckAnswer, DegreesByClickAndByName) {
-  const DrillSetup s = MakeSetup(kStandard, 0, 5, {0, 2, 3, 5, 7, 9, 10}, 9);  // A Dorian
+  const DrillSetup s = MakeSetup("Standard", 0, 5, Dorian(), 9);  // A Dorian
   const Question where = First(QuestionKind::kFindDegree, s, "♭3");
   std::vector<bool> found(where.targets.size(), false);
   EXPECT_EQ(Check(where, s, Answer::At({1, 1}), found).verdict, Verdict::kRight);  // C4
@@ -146,15 +137,16 @@ TEST(CheckAnswer, DegreesByClickAndByName) {
   const Question root = Showing(QuestionKind::kNameDegree, s, {4, 0});
   EXPECT_EQ(Check(root, s, Answer::Text("1"), none).verdict, Verdict::kRight);
   EXPECT_FALSE(Check(root, s, Answer::Text("1"), none).enharmonic);
-  const DrillSetup c = MakeSetup(kStandard, 0, 5, kChromatic, 0);
-  const Question flatFive = Showing(QuestionKind::kNameDegree, c, {0, 2});  // F♯4 over C
+  const DrillSetup c = MakeSetup("Standard", 0, 5, Chromatic(), 0, Accidentals::kFlats);
+  const Question flatFive = Showing(QuestionKind::kNameDegree, c, {0, 2});  // G♭4 over C
+  EXPECT_EQ(flatFive.asked, "♭5");
   const Checked sharpFour = Check(flatFive, c, Answer::Text("#4"), none);
   EXPECT_EQ(sharpFour.verdict, Verdict::kRight);
   EXPECT_TRUE(sharpFour.enharmonic);  // the key spells it ♭5
 }
 
 TEST(CheckAnswer, EarDrillCountsTheExactPitchAndShowsOctaveErrors) {
-  const DrillSetup s = MakeSetup(kStandard, 0, 12);
+  const DrillSetup s = MakeSetup("Standard", 0, 12);
   const Question q = First(QuestionKind::kEarToNeck, s, "A3");  // MIDI 57
   const std::vector<bool> found(q.targets.size(), false);
   EXPECT_EQ(Check(q, s, Answer::At({2, 2}), found).verdict, Verdict::kRight);
@@ -169,9 +161,8 @@ TEST(CheckAnswer, EarDrillCountsTheExactPitchAndShowsOctaveErrors) {
 }
 
 TEST(CheckAnswer, ChordTonesInTheBoxOnly) {
-  DrillSetup s = MakeSetup(kStandard, 5, 8, {0, 4, 7, 10}, 0);  // C7 at frets 5–8
-  s.keyName = "C7";
-  s.strings = {false, true, true, true, false, false};
+  DrillSetup s = MakeSetup("Standard", 5, 8, Dominant7(), 0);  // C7 at frets 5–8
+  s.area.strings = Strings({2, 3, 4});
   const Question every = AllQuestions(QuestionKind::kFindChordTones, s).at(0);
   std::vector<bool> found(every.targets.size(), false);
   EXPECT_EQ(Check(every, s, Answer::At({1, 5}), found).verdict, Verdict::kRight);  // E

@@ -15,17 +15,22 @@ namespace {
 
 using namespace testing;
 
-constexpr int kNeckFrets = 24;
+struct Small {
+  DrillSetup setup;
+  std::vector<int> steps;  // of the key, semitones above the root
+  int root;
+};
 
 // The allowed positions in the key, by a walk over every fret of the neck.
-std::vector<Position> Expected(const DrillSetup& s) {
+std::vector<Position> Expected(const Small& small) {
+  const DrillSetup& s = small.setup;
   std::vector<Position> out;
-  for (int string = 0; string < static_cast<int>(s.openNotes.size()); ++string) {
-    if (!s.strings.empty() && !s.strings[string]) continue;
-    for (int fret = 0; fret <= kNeckFrets; ++fret) {
-      if (fret < s.capo || fret < s.firstFret || fret > s.lastFret) continue;
-      const int step = ((s.openNotes[string] + fret - s.root) % 12 + 12) % 12;
-      if (std::count(s.steps.begin(), s.steps.end(), step)) out.push_back({string, fret});
+  for (int string = 0; string < s.tuning.StringCount(); ++string) {
+    if (((s.area.strings >> string) & 1u) == 0) continue;
+    for (int fret = 0; fret <= 24; ++fret) {
+      if (fret < s.area.capo || fret < s.area.frets.from || fret > s.area.frets.to) continue;
+      const int step = ((s.tuning.OpenNote(string) + fret - small.root) % 12 + 12) % 12;
+      if (std::count(small.steps.begin(), small.steps.end(), step)) out.push_back({string, fret});
     }
   }
   return out;
@@ -38,23 +43,20 @@ PositionSet AsSet(const std::vector<Position>& v) {
   return out;
 }
 
-std::vector<DrillSetup> SmallSetups() {
-  std::vector<DrillSetup> out;
-  const std::vector<std::vector<NoteNumber>> tunings = {kStandard, kBass, kSevenString};
-  const std::vector<std::pair<int, int>> ranges = {{0, 4}, {2, 7}, {5, 5}, {10, 14}};
-  const std::vector<std::pair<std::vector<int>, int>> keys = {
-      {kChromatic, 0}, {kMajor, 2}, {{0, 4, 7, 10}, 7}};
-  for (const auto& tuning : tunings) {
+std::vector<Small> SmallSetups() {
+  std::vector<Small> out;
+  const std::vector<std::pair<int, int>> ranges = {{0, 4}, {2, 7}, {5, 5}, {10, 14}, {20, 24}};
+  const std::vector<std::pair<const CatalogueEntry*, int>> keys = {
+      {&Chromatic(), 0}, {&Major(), 2}, {&Dominant7(), 7}};
+  for (const char* tuning : {"Standard", "Bass", "7-string", "DADGAD"}) {
     for (const auto& [first, last] : ranges) {
       for (int capo : {0, 3}) {
-        for (const auto& [steps, root] : keys) {
-          for (int set = 0; set < 3; ++set) {
-            DrillSetup s = MakeSetup(tuning, first, last, steps, root);
-            s.capo = capo;
-            if (set == 1) s.strings = {true, true, true};  // strings 1–3 (the rest off)
-            if (set == 2) s.strings = {false, true, false, true};
-            s.strings.resize(set == 0 ? 0 : tuning.size(), false);
-            out.push_back(s);
+        for (const auto& [entry, root] : keys) {
+          for (std::uint32_t strings : {kAllStrings, Strings({1, 2, 3}), Strings({2, 4})}) {
+            DrillSetup s = MakeSetup(tuning, first, last, *entry, root);
+            s.area.capo = capo;
+            s.area.strings = strings;
+            out.push_back({s, entry->Steps(), root});
           }
         }
       }
@@ -63,21 +65,25 @@ std::vector<DrillSetup> SmallSetups() {
   return out;
 }
 
+int Step(const Small& small, int note) { return ((note - small.root) % 12 + 12) % 12; }
+
 TEST(DrillGenerator, NameDrillsShowEveryAllowedPositionOnce) {
-  for (const DrillSetup& s : SmallSetups()) {
+  for (const Small& small : SmallSetups()) {
+    const DrillSetup& s = small.setup;
     for (QuestionKind kind : {QuestionKind::kNameNote, QuestionKind::kNameDegree}) {
       std::vector<Position> shown;
       for (const Question& q : AllQuestions(kind, s)) {
         ASSERT_TRUE(q.shown);
         shown.push_back(*q.shown);
-        const int note = s.openNotes[q.shown->string] + q.shown->fret;
+        const int note = s.tuning.NoteAt(q.shown->string, q.shown->fret);
         EXPECT_EQ(q.pitch, note);
-        EXPECT_EQ(q.asked, kind == QuestionKind::kNameNote ? SharpName(note % 12)
-                                                           : DegreeName(((note - s.root) % 12 + 12) % 12));
+        EXPECT_EQ(q.degree.Semitones(), Step(small, note));
+        EXPECT_EQ(q.asked, kind == QuestionKind::kNameNote ? NoteNameInKey(s, note)
+                                                           : DegreeNameInKey(s, note));
         EXPECT_TRUE(q.targets.empty());
       }
       EXPECT_EQ(shown.size(), AsSet(shown).size()) << "a position asked twice";
-      EXPECT_EQ(AsSet(shown), AsSet(Expected(s)));
+      EXPECT_EQ(AsSet(shown), AsSet(Expected(small)));
     }
   }
 }
@@ -85,20 +91,22 @@ TEST(DrillGenerator, NameDrillsShowEveryAllowedPositionOnce) {
 // Find drills: one question per note (or degree) present in range, whose
 // targets are exactly the allowed positions of that pitch class.
 TEST(DrillGenerator, FindDrillsTargetEveryPositionOfTheirNote) {
-  for (const DrillSetup& s : SmallSetups()) {
+  for (const Small& small : SmallSetups()) {
+    const DrillSetup& s = small.setup;
     std::map<int, PositionSet> byClass;
-    for (const Position& p : Expected(s)) {
-      byClass[(s.openNotes[p.string] + p.fret) % 12].insert({p.string, p.fret});
+    for (const Position& p : Expected(small)) {
+      byClass[s.tuning.NoteAt(p.string, p.fret) % 12].insert({p.string, p.fret});
     }
     for (QuestionKind kind : {QuestionKind::kFindNote, QuestionKind::kFindDegree,
                               QuestionKind::kFindChordTone}) {
       std::map<int, PositionSet> asked;
       for (const Question& q : AllQuestions(kind, s)) {
-        const int pc = (s.root + q.semitones) % 12;
+        const int pc = (small.root + q.degree.Semitones()) % 12;
         EXPECT_FALSE(asked.count(pc)) << "pitch class " << pc << " asked twice";
         asked[pc] = AsSet(q.targets);
         EXPECT_EQ(q.every, kind == QuestionKind::kFindNote);
-        EXPECT_EQ(q.asked, kind == QuestionKind::kFindNote ? SharpName(pc) : DegreeName(q.semitones));
+        EXPECT_EQ(q.asked, kind == QuestionKind::kFindNote ? NoteNameInKey(s, pc)
+                                                           : IntervalLabel(q.degree));
       }
       EXPECT_EQ(asked, byClass);
     }
@@ -106,13 +114,13 @@ TEST(DrillGenerator, FindDrillsTargetEveryPositionOfTheirNote) {
 }
 
 TEST(DrillGenerator, EarDrillAsksEveryPitchInRangeAtItsExactPositions) {
-  for (const DrillSetup& s : SmallSetups()) {
+  for (const Small& small : SmallSetups()) {
     std::map<int, PositionSet> byPitch;
-    for (const Position& p : Expected(s)) {
-      byPitch[s.openNotes[p.string] + p.fret].insert({p.string, p.fret});
+    for (const Position& p : Expected(small)) {
+      byPitch[small.setup.tuning.NoteAt(p.string, p.fret)].insert({p.string, p.fret});
     }
     std::map<int, PositionSet> asked;
-    for (const Question& q : AllQuestions(QuestionKind::kEarToNeck, s)) {
+    for (const Question& q : AllQuestions(QuestionKind::kEarToNeck, small.setup)) {
       EXPECT_FALSE(asked.count(q.pitch));
       asked[q.pitch] = AsSet(q.targets);
     }
@@ -121,9 +129,9 @@ TEST(DrillGenerator, EarDrillAsksEveryPitchInRangeAtItsExactPositions) {
 }
 
 TEST(DrillGenerator, ChordTonesAskForEveryToneInTheBoxAtOnce) {
-  for (const DrillSetup& s : SmallSetups()) {
-    const auto questions = AllQuestions(QuestionKind::kFindChordTones, s);
-    const auto expected = Expected(s);
+  for (const Small& small : SmallSetups()) {
+    const auto questions = AllQuestions(QuestionKind::kFindChordTones, small.setup);
+    const auto expected = Expected(small);
     ASSERT_EQ(questions.size(), expected.empty() ? 0u : 1u);
     if (expected.empty()) continue;
     EXPECT_TRUE(questions[0].every);
@@ -132,44 +140,56 @@ TEST(DrillGenerator, ChordTonesAskForEveryToneInTheBoxAtOnce) {
 }
 
 TEST(DrillGenerator, NothingToAskWhenTheCapoIsAboveTheRange) {
-  DrillSetup s = MakeSetup(kStandard, 0, 4);
-  s.capo = 5;
+  DrillSetup s = MakeSetup("Standard", 0, 4);
+  s.area.capo = 5;
   for (int k = 0; k < kQuestionKindCount; ++k) {
     EXPECT_TRUE(AllQuestions(static_cast<QuestionKind>(k), s).empty()) << k;
   }
 }
 
 TEST(DrillGenerator, PromptsNameTheNoteStringsAndFrets) {
-  DrillSetup s = MakeSetup(kStandard, 0, 7);
-  s.strings = {true, true, true, false, false, false};
+  DrillSetup s = MakeSetup("Standard", 0, 7);
+  s.area.strings = Strings({1, 2, 3});
   auto questions = AllQuestions(QuestionKind::kFindNote, s);
   ASSERT_GT(questions.size(), 1u);
   EXPECT_EQ(questions[1].prompt, "Find every C♯ on strings 1–3 between frets 0 and 7");
-  s.strings = {false, true, false, true, true, false};
-  s.capo = 2;
+  s.area.strings = Strings({2, 4, 5});
+  s.area.capo = 2;
   EXPECT_EQ(AllQuestions(QuestionKind::kFindNote, s)[0].prompt,
             "Find every C on strings 2 and 4–5 between frets 2 and 7");
-  s.strings = {};
+  s.area.strings = kAllStrings;
   EXPECT_EQ(AllQuestions(QuestionKind::kFindNote, s)[0].prompt,
             "Find every C between frets 2 and 7");
-  s.keyName = "C7";
-  s.steps = {0, 4, 7, 10};
-  s.strings = {false, true, true, true, false, false};
-  EXPECT_EQ(AllQuestions(QuestionKind::kFindChordTones, s)[0].prompt,
+  DrillSetup chord = MakeSetup("Standard", 0, 7, Dominant7(), 0);
+  chord.area.strings = Strings({2, 3, 4});
+  EXPECT_EQ(chord.keyName, "C7");
+  EXPECT_EQ(AllQuestions(QuestionKind::kFindChordTones, chord)[0].prompt,
             "Click every chord tone of C7 on strings 2–4");
-  EXPECT_EQ(AllQuestions(QuestionKind::kFindChordTone, s)[1].prompt, "Click the 3 of C7");
-  EXPECT_EQ(AllQuestions(QuestionKind::kFindDegree, s)[3].prompt, "Where is the ♭7?");
+  EXPECT_EQ(AllQuestions(QuestionKind::kFindChordTone, chord)[1].prompt, "Click the 3 of C7");
+  EXPECT_EQ(AllQuestions(QuestionKind::kFindDegree, chord)[3].prompt, "Where is the ♭7?");
 }
 
-TEST(DrillGenerator, EarDrillNamesPitchesWithTheOctaveOfTheirLetter) {
-  DrillSetup s = MakeSetup({59, 60}, 0, 0);
-  s.noteName = [](int pc) { return pc == 11 ? std::string("C♭") : std::string("B♯"); };
-  const auto questions = AllQuestions(QuestionKind::kEarToNeck, s);
-  ASSERT_EQ(questions.size(), 2u);
-  EXPECT_EQ(questions[0].asked, "C♭4");  // sounds as B3
-  EXPECT_EQ(questions[1].asked, "B♯3");  // sounds as C4
-  s.noteName = SharpName;
-  EXPECT_EQ(AllQuestions(QuestionKind::kEarToNeck, s)[1].asked, "C4");
+TEST(DrillGenerator, NamesAreSpelledInTheKey) {
+  // F major has B♭, not A♯; C♯ minor's leading note would be B♯.
+  const DrillSetup f = MakeSetup("Standard", 0, 12, Major(), 5);
+  const auto notes = AllQuestions(QuestionKind::kFindNote, f);
+  ASSERT_EQ(notes.size(), 7u);
+  EXPECT_EQ(notes[3].asked, "B♭");
+  const DrillSetup flats = MakeSetup("Standard", 0, 3, Chromatic(), 0, Accidentals::kFlats);
+  EXPECT_EQ(AllQuestions(QuestionKind::kFindNote, flats)[1].asked, "D♭");
+  // The ear drill names a pitch with the octave of its letter: C♭4 sounds as B3.
+  NeckArea area;
+  area.frets = {0, 12};
+  const DrillSetup gFlat(Preset("Standard"), area,
+                         KeySpelling(SpelledNote{4, -1}, Major(), Accidentals::kFlats), "G♭");
+  bool seen = false;
+  for (const Question& q : AllQuestions(QuestionKind::kEarToNeck, gFlat)) {
+    if (q.pitch == 59) {
+      EXPECT_EQ(q.asked, "C♭4");
+      seen = true;
+    }
+  }
+  EXPECT_TRUE(seen);
 }
 
 TEST(DrillGenerator, DrillKeysRoundTrip) {

@@ -1,50 +1,40 @@
 #pragma once
-// Setups for the drill tests: tunings given as MIDI notes, a key given as
-// steps, and plain names for notes and degrees. The names here are only
-// what the tests compare against; the Practice window spells with the
-// theory core.
+// Setups for the drill tests, built from the theory core's tunings, scale
+// catalogue and key spelling.
 
 #include <string>
 #include <vector>
 
 #include "practice/drill.h"
+#include "theory/scale_catalogue.h"
 
 namespace fretlab::practice::testing {
 
-inline const std::vector<NoteNumber> kStandard = {64, 59, 55, 50, 45, 40};  // E4 B3 G3 D3 A2 E2
-inline const std::vector<NoteNumber> kBass = {43, 38, 33, 28};              // G2 D2 A1 E1
-inline const std::vector<NoteNumber> kSevenString = {64, 59, 55, 50, 45, 40, 35};
-inline const std::vector<int> kMajor = {0, 2, 4, 5, 7, 9, 11};
-inline const std::vector<int> kChromatic = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+inline Tuning Preset(std::string_view name) { return *FindPresetTuning(name); }
+inline const CatalogueEntry& Chromatic() { return Scales()[kCatalogueChromatic]; }
+inline const CatalogueEntry& Major() { return Scales()[1]; }
+inline const CatalogueEntry& Dorian() { return Scales()[3]; }
+inline const CatalogueEntry& Dominant7() { return ChordFormulas()[7]; }
+
+// Strings given as guitarists count them (1 = the thinnest); none = all.
+inline std::uint32_t Strings(std::initializer_list<int> numbers) {
+  std::uint32_t mask = 0;
+  for (int n : numbers) mask |= 1u << (n - 1);
+  return mask;
+}
+
+inline DrillSetup MakeSetup(std::string_view tuning, int first, int last,
+                            const CatalogueEntry& entry = Chromatic(), int root = 0,
+                            Accidentals preference = Accidentals::kSharps) {
+  NeckArea area;
+  area.frets = {first, last};
+  KeySpelling key = KeySpelling::Automatic(root, entry, preference);
+  const std::string name = NoteName(key.Root()) + std::string(entry.shortName);
+  return DrillSetup(Preset(tuning), area, std::move(key), name);
+}
 
 inline std::string SharpName(int pc) {
-  static const char* const kNames[12] = {"C", "C♯", "D", "D♯", "E", "F",
-                                         "F♯", "G", "G♯", "A", "A♯", "B"};
-  return kNames[pc];
-}
-inline std::string FlatName(int pc) {
-  static const char* const kNames[12] = {"C", "D♭", "D", "E♭", "E", "F",
-                                         "G♭", "G", "A♭", "A", "B♭", "B"};
-  return kNames[pc];
-}
-inline std::string DegreeName(int semitones) {
-  static const char* const kNames[12] = {"R", "♭2", "2", "♭3", "3", "4",
-                                         "♭5", "5", "♭6", "6", "♭7", "7"};
-  return kNames[semitones];
-}
-
-inline DrillSetup MakeSetup(std::vector<NoteNumber> open, int first, int last,
-                        std::vector<int> steps = kChromatic, int root = 0) {
-  DrillSetup s;
-  s.openNotes = std::move(open);
-  s.firstFret = first;
-  s.lastFret = last;
-  s.steps = std::move(steps);
-  s.root = root;
-  s.keyName = "C";
-  s.noteName = SharpName;
-  s.degreeName = DegreeName;
-  return s;
+  return NoteName(SpellPitchClass(pc, Accidentals::kSharps));
 }
 
 }  // namespace fretlab::practice::testing
