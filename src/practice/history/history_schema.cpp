@@ -78,39 +78,43 @@ long long Replay(QSqlDatabase& db, QSqlQuery& q, QSqlError& error) {
 }  // namespace
 
 bool HistoryStore::Migrate(int from) {
-  QSqlDatabase db = Connection();
-  QSqlQuery q(db);
-  if (!q.exec("BEGIN IMMEDIATE")) return Fail(q.lastError(), "prepare the history");
-  QSqlError replayError;
-  bool ok = true;
-  if (from < 1) ok = RunAll(q, kVersion1);
-  if (ok && from < 2) ok = RunAll(q, kVersion2) && (from < 1 || Replay(db, q, replayError) >= 0);
-  if (ok) ok = q.exec(QString("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec("COMMIT");
-  if (!ok) {
-    const QSqlError error = replayError.isValid() ? replayError : q.lastError();
-    QSqlQuery(db).exec("ROLLBACK");
-    return Fail(error, "prepare the history");
+  QSqlError error;
+  {
+    QSqlDatabase db = Connection();
+    QSqlQuery q(db);
+    QSqlError replayError;
+    bool ok = q.exec("BEGIN IMMEDIATE");
+    if (ok && from < 1) ok = RunAll(q, kVersion1);
+    if (ok && from < 2) ok = RunAll(q, kVersion2) && (from < 1 || Replay(db, q, replayError) >= 0);
+    if (ok) ok = q.exec(QString("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec("COMMIT");
+    if (!ok) {
+      error = replayError.isValid() ? replayError : q.lastError();
+      QSqlQuery(db).exec("ROLLBACK");
+    }
   }
-  return true;
+  return error.isValid() ? Fail(error, "prepare the history") : true;
 }
 
 long long HistoryStore::RebuildSchedule() {
   if (!saving_) return -1;
-  QSqlDatabase db = Connection();
-  QSqlQuery q(db);
-  if (!q.exec("BEGIN IMMEDIATE")) {
-    Fail(q.lastError(), "rebuild the schedule");
-    return -1;
-  }
-  QSqlError replayError;
+  QSqlError error;
   long long count = -1;
-  if (q.exec("DELETE FROM schedule")) count = Replay(db, q, replayError);
-  if (count < 0 || !q.exec("COMMIT")) {
-    const QSqlError error = replayError.isValid() ? replayError : q.lastError();
-    QSqlQuery(db).exec("ROLLBACK");
-    Fail(error, "rebuild the schedule");
-    return -1;
+  {
+    QSqlDatabase db = Connection();
+    QSqlQuery q(db);
+    if (!q.exec("BEGIN IMMEDIATE")) {
+      error = q.lastError();
+    } else {
+      QSqlError replayError;
+      if (q.exec("DELETE FROM schedule")) count = Replay(db, q, replayError);
+      if (count < 0 || !q.exec("COMMIT")) {
+        error = replayError.isValid() ? replayError : q.lastError();
+        QSqlQuery(db).exec("ROLLBACK");
+        count = -1;
+      }
+    }
   }
+  if (error.isValid()) Fail(error, "rebuild the schedule");
   return count;
 }
 

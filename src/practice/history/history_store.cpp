@@ -63,27 +63,36 @@ bool HistoryStore::Open() {
                        "goes on without saving.").arg(file.absolutePath());
     return false;
   }
-  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection_);
-  db.setDatabaseName(path_);
-  db.setConnectOptions(QString("QSQLITE_BUSY_TIMEOUT=%1").arg(options_.busyTimeoutMs));
-  if (!db.open()) return Fail(db.lastError(), "open");
-  QSqlQuery q(db);
-  if (!q.exec("PRAGMA user_version") || !q.next()) return Fail(q.lastError(), "read");
-  const int version = q.value(0).toInt();
-  readable_ = true;
+  QSqlError error;
+  int version = 0;
+  // Fail() may close the connection, so it runs once no handle is left here.
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection_);
+    db.setDatabaseName(path_);
+    db.setConnectOptions(QString("QSQLITE_BUSY_TIMEOUT=%1").arg(options_.busyTimeoutMs));
+    QSqlQuery q(db);
+    if (!db.open()) {
+      error = db.lastError();
+    } else if (!q.exec("PRAGMA user_version") || !q.next()) {
+      error = q.lastError();
+    } else {
+      version = q.value(0).toInt();
+      readable_ = true;
+      if (version <= kSchemaVersion && !q.exec("PRAGMA journal_mode=WAL")) error = q.lastError();
+      // In WAL mode a commit is safe against a crash of the program without
+      // waiting for the disk; a power cut can lose the last few answers.
+      q.exec("PRAGMA synchronous=NORMAL");
+      if (options_.maxPageCount > 0) {
+        q.exec(QString("PRAGMA max_page_count=%1").arg(options_.maxPageCount));
+      }
+    }
+  }
+  if (error.isValid()) return Fail(error, "open");
   if (version > kSchemaVersion) {
     message_ = QString("The practice history %1 was written by a newer Fretlab; it is shown but "
                        "practice goes on without saving.").arg(path_);
     return false;
   }
-  if (!q.exec("PRAGMA journal_mode=WAL")) return Fail(q.lastError(), "open");
-  // In WAL mode a commit is safe against a crash of the program without
-  // waiting for the disk; a power cut can lose the last few answers.
-  q.exec("PRAGMA synchronous=NORMAL");
-  if (options_.maxPageCount > 0) {
-    q.exec(QString("PRAGMA max_page_count=%1").arg(options_.maxPageCount));
-  }
-  q.finish();
   if (version < kSchemaVersion && !Migrate(version)) return false;
   saving_ = true;
   return true;
@@ -159,30 +168,35 @@ bool HistoryStore::SetAside(const QString& aside) {
 
 bool HistoryStore::Record(const AnswerRecord& answer, const ItemState& item, long long at) {
   if (!saving_) return false;
-  QSqlDatabase db = Connection();
-  QSqlQuery q(db);
-  // IMMEDIATE takes the write lock at once, so a lock held elsewhere shows
-  // here and not halfway through.
-  if (!q.exec("BEGIN IMMEDIATE")) return Fail(q.lastError(), "begin");
-  q.prepare(history_sql::kInsertAnswer);
-  q.addBindValue(history_sql::TimeText(at));
-  q.addBindValue(QString::fromStdString(answer.drill));
-  q.addBindValue(QString::fromStdString(answer.tuning));
-  q.addBindValue(answer.string == kNoPosition ? QVariant() : QVariant(answer.string));
-  q.addBindValue(answer.fret == kNoPosition ? QVariant() : QVariant(answer.fret));
-  q.addBindValue(QString::fromStdString(answer.asked));
-  q.addBindValue(QString::fromStdString(answer.answered));
-  q.addBindValue(answer.correct ? 1 : 0);
-  q.addBindValue(answer.ms);
-  bool ok = q.exec();
-  if (ok) ok = history_sql::SaveItem(db, answer.drill, answer.tuning, ItemKey(answer), item, q);
-  if (ok) ok = q.exec("COMMIT");
-  if (!ok) {
-    const QSqlError error = q.lastError();
-    QSqlQuery(db).exec("ROLLBACK");
-    return Fail(error, "store an answer");
+  QSqlError error;
+  {
+    QSqlDatabase db = Connection();
+    QSqlQuery q(db);
+    // IMMEDIATE takes the write lock at once, so a lock held elsewhere shows
+    // here and not halfway through.
+    if (!q.exec("BEGIN IMMEDIATE")) {
+      error = q.lastError();
+    } else {
+      q.prepare(history_sql::kInsertAnswer);
+      q.addBindValue(history_sql::TimeText(at));
+      q.addBindValue(QString::fromStdString(answer.drill));
+      q.addBindValue(QString::fromStdString(answer.tuning));
+      q.addBindValue(answer.string == kNoPosition ? QVariant() : QVariant(answer.string));
+      q.addBindValue(answer.fret == kNoPosition ? QVariant() : QVariant(answer.fret));
+      q.addBindValue(QString::fromStdString(answer.asked));
+      q.addBindValue(QString::fromStdString(answer.answered));
+      q.addBindValue(answer.correct ? 1 : 0);
+      q.addBindValue(answer.ms);
+      const bool ok =
+          q.exec() && history_sql::SaveItem(db, answer.drill, answer.tuning, ItemKey(answer), item, q) &&
+          q.exec("COMMIT");
+      if (!ok) {
+        error = q.lastError();
+        QSqlQuery(db).exec("ROLLBACK");
+      }
+    }
   }
-  return true;
+  return error.isValid() ? Fail(error, "store an answer") : true;
 }
 
 }  // namespace fretlab::practice
