@@ -4,6 +4,8 @@
 // middle one.
 
 #include <QSaveFile>
+#include <algorithm>
+#include <map>
 #include <QSqlError>
 
 #include "practice/history/history_sql.h"
@@ -46,32 +48,45 @@ QString CsvField(const QString& text) {
 }  // namespace
 
 std::vector<PositionCell> HistoryStore::Heatmap(const std::string& tuning, Period period,
-                                                long long now, const std::string& drill) const {
+                                                long long now) const {
   std::vector<PositionCell> cells;
   if (!readable_) return cells;
-  const QSqlDatabase db = Connection();
-  QString where = "tuning = ? AND at >= ?";
-  QVariantList binds{QString::fromStdString(tuning), Cutoff(period, now)};
-  if (!drill.empty()) {
-    where += " AND drill = ?";
-    binds << QString::fromStdString(drill);
-  }
-  QSqlQuery q(db);
+  QSqlQuery q(Connection());
   q.setForwardOnly(true);
-  q.prepare("SELECT string, fret, COUNT(*), SUM(correct) FROM answers WHERE " + where +
-            " AND string IS NOT NULL GROUP BY string, fret ORDER BY string, fret");
-  for (const QVariant& v : binds) q.addBindValue(v);
+  const bool all = period == Period::kAll;
+  // Rows come by position; each position's times in rising order for the
+  // whole history (10 ms steps with their counts), in time order otherwise.
+  q.prepare(all ? "SELECT string, fret, step, answers, right FROM position_times "
+                  "WHERE tuning = ? ORDER BY string, fret, step"
+                : "SELECT string, fret, ms, 1, correct FROM answers "
+                  "WHERE tuning = ? AND at >= ? AND string IS NOT NULL");
+  q.addBindValue(QString::fromStdString(tuning));
+  if (!all) q.addBindValue(Cutoff(period, now));
   if (!q.exec()) return cells;
+  std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> times;  // (ms, answers)
+  std::map<std::pair<int, int>, PositionCell> byPosition;
   while (q.next()) {
-    cells.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(),
-                     q.value(3).toInt(), 0});
+    const std::pair<int, int> key{q.value(0).toInt(), q.value(1).toInt()};
+    PositionCell& c = byPosition[key];
+    c.string = key.first;
+    c.fret = key.second;
+    const int answers = q.value(3).toInt();
+    c.answers += answers;
+    c.right += q.value(4).toInt();
+    times[key].push_back({all ? q.value(2).toInt() * 10 + 5 : q.value(2).toInt(), answers});
   }
-  const QString cellWhere = "tuning = ? AND string = ? AND fret = ? AND at >= ?" +
-                            QString(drill.empty() ? "" : " AND drill = ?");
-  for (PositionCell& c : cells) {
-    QVariantList cellBinds{binds[0], c.string, c.fret, binds[1]};
-    if (!drill.empty()) cellBinds << binds[2];
-    c.medianMs = Median(db, cellWhere, cellBinds, c.answers);
+  for (auto& [key, cell] : byPosition) {
+    auto& t = times[key];
+    if (!all) std::sort(t.begin(), t.end());
+    int before = (cell.answers - 1) / 2;  // answers ahead of the lower middle one
+    for (const auto& [ms, answers] : t) {
+      if (before < answers) {
+        cell.medianMs = ms;
+        break;
+      }
+      before -= answers;
+    }
+    cells.push_back(cell);
   }
   return cells;
 }

@@ -1,6 +1,8 @@
 // The history's layout and its migrations. PRAGMA user_version holds the
 // layout's version: 0 a new file, 1 the answers alone, 2 with the indexes
-// for the progress view and the saved schedule. Each step runs once, in
+// for the progress view, the saved schedule, and each position's answer
+// times in 10 ms steps (so the all-time heatmap reads a few thousand rows,
+// not every answer). Each step runs once, in
 // order, inside one transaction with the version change.
 
 #include <QSqlError>
@@ -22,12 +24,18 @@ const char* const kVersion1[] = {
 const char* const kVersion2[] = {
     // Both indexes hold every column their queries read, so a heatmap or a
     // table never reads the answers themselves.
-    "CREATE INDEX answers_by_position ON answers (tuning, string, fret, ms, at, drill, correct)",
+    "CREATE INDEX answers_by_time ON answers (tuning, at, string, fret, ms, correct)",
     "CREATE INDEX answers_by_asked ON answers (drill, asked, ms, at, correct)",
     "CREATE TABLE schedule (drill TEXT, tuning TEXT, item TEXT, box INTEGER, seen INTEGER, "
     "errors INTEGER, mean_ms REAL, last_seen INTEGER, PRIMARY KEY (drill, tuning, item)) "
     "WITHOUT ROWID",
+    "CREATE TABLE position_times (tuning TEXT, string INTEGER, fret INTEGER, step INTEGER, "
+    "answers INTEGER, right INTEGER, PRIMARY KEY (tuning, string, fret, step)) WITHOUT ROWID",
 };
+
+const char* const kSummariseTimes =
+    "INSERT INTO position_times SELECT tuning, string, fret, ms / 10, COUNT(*), SUM(correct) "
+    "FROM answers WHERE string IS NOT NULL GROUP BY 1, 2, 3, 4";
 
 template <std::size_t N>
 bool RunAll(QSqlQuery& q, const char* const (&statements)[N]) {
@@ -85,7 +93,10 @@ bool HistoryStore::Migrate(int from) {
     QSqlError replayError;
     bool ok = q.exec("BEGIN IMMEDIATE");
     if (ok && from < 1) ok = RunAll(q, kVersion1);
-    if (ok && from < 2) ok = RunAll(q, kVersion2) && (from < 1 || Replay(db, q, replayError) >= 0);
+    if (ok && from < 2) {
+      ok = RunAll(q, kVersion2) &&
+           (from < 1 || (q.exec(kSummariseTimes) && Replay(db, q, replayError) >= 0));
+    }
     if (ok) ok = q.exec(QString("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec("COMMIT");
     if (!ok) {
       error = replayError.isValid() ? replayError : q.lastError();
@@ -95,7 +106,7 @@ bool HistoryStore::Migrate(int from) {
   return error.isValid() ? Fail(error, "prepare the history") : true;
 }
 
-long long HistoryStore::RebuildSchedule() {
+long long HistoryStore::RebuildSummaries() {
   if (!saving_) return -1;
   QSqlError error;
   long long count = -1;
@@ -106,7 +117,10 @@ long long HistoryStore::RebuildSchedule() {
       error = q.lastError();
     } else {
       QSqlError replayError;
-      if (q.exec("DELETE FROM schedule")) count = Replay(db, q, replayError);
+      if (q.exec("DELETE FROM schedule") && q.exec("DELETE FROM position_times") &&
+          q.exec(kSummariseTimes)) {
+        count = Replay(db, q, replayError);
+      }
       if (count < 0 || !q.exec("COMMIT")) {
         error = replayError.isValid() ? replayError : q.lastError();
         QSqlQuery(db).exec("ROLLBACK");
@@ -114,7 +128,7 @@ long long HistoryStore::RebuildSchedule() {
       }
     }
   }
-  if (error.isValid()) Fail(error, "rebuild the schedule");
+  if (error.isValid()) Fail(error, "rebuild the summaries");
   return count;
 }
 

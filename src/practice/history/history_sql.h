@@ -28,6 +28,11 @@ inline long long TimeFromText(const QString& text) {
   return t.isValid() ? t.toMSecsSinceEpoch() : 0;
 }
 
+// Counts one answer in its position's 10 ms step.
+inline constexpr const char* kCountTime =
+    "INSERT INTO position_times VALUES (?, ?, ?, ?, 1, ?) ON CONFLICT (tuning, string, fret, step) "
+    "DO UPDATE SET answers = answers + 1, right = right + excluded.right";
+
 // Writes one item's schedule state through `q` (reused by the caller).
 inline bool SaveItem(const QSqlDatabase&, const std::string& drill, const std::string& tuning,
                      const std::string& item, const ItemState& state, QSqlQuery& q) {

@@ -50,6 +50,7 @@ void HistoryStore::Close() {
   if (!QSqlDatabase::contains(connection_)) return;
   {
     QSqlDatabase db = Connection();
+    if (saving_) QSqlQuery(db).exec("PRAGMA wal_checkpoint(TRUNCATE)");
     db.close();
   }
   QSqlDatabase::removeDatabase(connection_);
@@ -82,6 +83,8 @@ bool HistoryStore::Open() {
       // In WAL mode a commit is safe against a crash of the program without
       // waiting for the disk; a power cut can lose the last few answers.
       q.exec("PRAGMA synchronous=NORMAL");
+      q.exec("PRAGMA wal_autocheckpoint=0");
+      q.exec("PRAGMA wal_checkpoint(TRUNCATE)");
       if (options_.maxPageCount > 0) {
         q.exec(QString("PRAGMA max_page_count=%1").arg(options_.maxPageCount));
       }
@@ -94,6 +97,14 @@ bool HistoryStore::Open() {
     return false;
   }
   if (version < kSchemaVersion && !Migrate(version)) return false;
+  {
+    // The first write of a session starts the write-ahead log afresh, which
+    // takes the disk several milliseconds: do it now rather than in the
+    // middle of a drill. A history that cannot be written shows it here too.
+    QSqlQuery q(Connection());
+    if (!q.exec(QString("PRAGMA user_version = %1").arg(kSchemaVersion))) error = q.lastError();
+  }
+  if (error.isValid()) return Fail(error, "open");
   saving_ = true;
   return true;
 }
@@ -187,9 +198,18 @@ bool HistoryStore::Record(const AnswerRecord& answer, const ItemState& item, lon
       q.addBindValue(QString::fromStdString(answer.answered));
       q.addBindValue(answer.correct ? 1 : 0);
       q.addBindValue(answer.ms);
-      const bool ok =
-          q.exec() && history_sql::SaveItem(db, answer.drill, answer.tuning, ItemKey(answer), item, q) &&
-          q.exec("COMMIT");
+      bool ok = q.exec();
+      if (ok && answer.string != kNoPosition) {
+        q.prepare(history_sql::kCountTime);
+        q.addBindValue(QString::fromStdString(answer.tuning));
+        q.addBindValue(answer.string);
+        q.addBindValue(answer.fret);
+        q.addBindValue(answer.ms / 10);
+        q.addBindValue(answer.correct ? 1 : 0);
+        ok = q.exec();
+      }
+      ok = ok && history_sql::SaveItem(db, answer.drill, answer.tuning, ItemKey(answer), item, q) &&
+           q.exec("COMMIT");
       if (!ok) {
         error = q.lastError();
         QSqlQuery(db).exec("ROLLBACK");

@@ -9,6 +9,9 @@
 // on practice goes on without saving. A damaged file is renamed aside with
 // the date and time ("practice.sqlite.damaged-20250131-120000") and a new
 // history is begun; a locked, read-only or full one is left as it is.
+//
+// The write-ahead log is folded into the file when the store opens and
+// closes, never while an answer is being stored, so storing stays quick.
 
 #include <QSqlDatabase>
 #include <QString>
@@ -28,7 +31,9 @@ struct PositionCell {
   int fret = 0;
   int answers = 0;
   int right = 0;
-  int medianMs = 0;  // the lower middle answer time, milliseconds
+  // The lower middle answer time, milliseconds; over the whole history
+  // read from 10 ms steps (the middle of the step), exact otherwise.
+  int medianMs = 0;
 };
 
 // One row of the table per note or degree (what was asked).
@@ -67,9 +72,9 @@ class HistoryStore {
   // new schedule state, in one transaction. False when not saved.
   bool Record(const AnswerRecord& answer, const ItemState& item, long long at);
 
-  // `now` is ms since the Unix epoch; `drill` empty = every drill.
-  std::vector<PositionCell> Heatmap(const std::string& tuning, Period period, long long now,
-                                    const std::string& drill = {}) const;
+  // Every drill's answers at each position of the tuning; `now` is ms
+  // since the Unix epoch. Cells run by string, then fret.
+  std::vector<PositionCell> Heatmap(const std::string& tuning, Period period, long long now) const;
   std::vector<AskedRow> AskedTable(const std::string& drill, Period period, long long now) const;
   // The saved schedule of one drill in one tuning.
   std::vector<std::pair<std::string, ItemState>> Schedule(const std::string& drill,
@@ -79,9 +84,10 @@ class HistoryStore {
   bool ExportCsv(const QString& file, QString* error) const;
   long long AnswerCount() const;
 
-  // Replays every answer into the schedule table (after a migration, or a
-  // bulk import). Returns the number of answers replayed; -1 on failure.
-  long long RebuildSchedule();
+  // Works the saved schedule and the all-time times per position out anew
+  // from the answers (after a migration, or a bulk import). Returns the
+  // number of answers replayed; -1 on failure.
+  long long RebuildSummaries();
 
   // For tests and benchmarks: the open connection, or an invalid one.
   QSqlDatabase Connection() const;

@@ -90,13 +90,24 @@ TEST_F(HistoryTest, AFirstLayoutHistoryIsMigratedAndItsScheduleRebuiltFromItsAns
   EXPECT_EQ(find[0].second.box, 1);
   EXPECT_NEAR(find[0].second.meanMs, (900 + 1500 + 700) / 3.0, 1e-9);
   EXPECT_EQ(find[0].second.lastSeen, kNow - 2 * kDay + 10 * 3'600'000 + 5'000);
+  // The all-time times per position come from the earlier answers too.
+  const auto migrated = store.Heatmap("E2 A2 D3 G3 B3 E4", Period::kAll, kNow);
+  ASSERT_EQ(migrated.size(), 4u);
+  EXPECT_EQ(migrated[3].string, 6);
+  EXPECT_EQ(migrated[3].medianMs, 1205);
   const auto name = store.Schedule("name-note", "E2 A2 D3 G3 B3 E4");
   ASSERT_EQ(name.size(), 1u);
   EXPECT_EQ(name[0].first, "6/3");
   // New answers go on after the old ones.
   EXPECT_TRUE(store.Record(Answer(1, 1, true, 500), {}, kNow));
   EXPECT_EQ(RawQuery(File(), "SELECT MAX(id) FROM answers").toInt(), 5);
-  EXPECT_EQ(store.RebuildSchedule(), 5);
+  EXPECT_EQ(store.RebuildSummaries(), 5);
+  EXPECT_EQ(store.Schedule("find-note", "E2 A2 D3 G3 B3 E4")[0].second.seen, 3);
+  const auto heat = store.Heatmap("E2 A2 D3 G3 B3 E4", Period::kAll, kNow);
+  ASSERT_EQ(heat.size(), 5u);  // 1/1, 1/8, 2/1, 2/3, 6/3
+  EXPECT_EQ(heat[3].answers, 1);
+  EXPECT_EQ(heat[3].right, 0);
+  EXPECT_EQ(heat[3].medianMs, 1505);
 }
 
 TEST_F(HistoryTest, AHistoryFromANewerFretlabIsReadButNotChanged) {
