@@ -97,14 +97,8 @@ bool HistoryStore::Open() {
     return false;
   }
   if (version < kSchemaVersion && !Migrate(version)) return false;
-  {
-    // The first write of a session starts the write-ahead log afresh, which
-    // takes the disk several milliseconds: do it now rather than in the
-    // middle of a drill. A history that cannot be written shows it here too.
-    QSqlQuery q(Connection());
-    if (!q.exec(QString("PRAGMA user_version = %1").arg(kSchemaVersion))) error = q.lastError();
-  }
-  if (error.isValid()) return Fail(error, "open");
+  // No write here, not even to warm the log up: a file found damaged later
+  // must be set aside exactly as the user had it.
   saving_ = true;
   return true;
 }
