@@ -5,11 +5,15 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <iostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "sound/backends/backends.h"
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
+#include "ui/practice/picture_export.h"
+#include "ui/practice/practice_window.h"
 #include "ui/resources.h"
 
 #ifndef FRETLAB_VERSION
@@ -30,6 +34,17 @@ struct Options {
       QStringLiteral("The SoundFont the built-in synthesizer plays (default: the installed "
                      "General MIDI soundfont)."),
       QStringLiteral("path")};
+  QCommandLineOption practice{
+      QStringLiteral("practice"),
+      QStringLiteral("Open Fretlab Practice: a resizable neck in any tuning, with spelled note "
+                     "names, intervals, a left-handed view and pictures.")};
+  QCommandLineOption render{
+      QStringLiteral("render"),
+      QStringLiteral("Write a picture of the Practice neck without a window. Options: --tuning "
+                     "NAME|\"NOTES\", --capo N, --root NOTE, --scale NAME | --arpeggio NAME | "
+                     "--chord NAME, --labels notes|intervals|degrees|none, --frets A-B, "
+                     "--left-handed."),
+      QStringLiteral("OUT.svg|OUT.png")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
@@ -39,6 +54,8 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addVersionOption();
   parser.addOption(options.midiOut);
   parser.addOption(options.soundfont);
+  parser.addOption(options.practice);
+  parser.addOption(options.render);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
@@ -58,6 +75,36 @@ bool AnswersWithoutWindow(int argc, char* argv[]) {
   return false;
 }
 
+bool HasArgument(int argc, char* argv[], std::string_view wanted) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") break;
+    if (arg == wanted || (arg.substr(0, wanted.size()) == wanted && arg[wanted.size()] == '=')) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A command that succeeds prints nothing: Qt's remark about a missing
+// runtime folder (usual under sudo or in a container) is not for the user.
+void QuietAboutPaths(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+  std::cerr << qPrintable(qFormatLogMessage(type, QMessageLogContext(), message)) << '\n';
+}
+
+// --render draws its picture without showing a window, on the offscreen
+// platform when there is no display to use.
+int Render(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  qInstallMessageHandler(QuietAboutPaths);
+  QGuiApplication application(argc, argv);
+  return fretlab::RenderCommand(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -71,6 +118,7 @@ int main(int argc, char* argv[]) {
     parser.process(console);  // prints the answer and exits
     return 0;
   }
+  if (HasArgument(argc, argv, "--render")) return Render(argc, argv);
 
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.Fretlab"));
@@ -93,6 +141,7 @@ int main(int argc, char* argv[]) {
   outputOptions.soundfont = parser.value(options.soundfont).toStdString();
   const std::unique_ptr<fretlab::MidiOutput> output =
       fretlab::CreateMidiOutput(outputOptions, std::cerr);
+  if (parser.isSet(options.practice)) return fretlab::RunPracticeWindow(*output);
 
   fretlab::CFretboardApp app(*output, fretlab::EventLoopTiming());
   if (!files.isEmpty()) app.OpenAtStart(files.front());
