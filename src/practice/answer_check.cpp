@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "practice/answer_record.h"
 #include "theory/spelling.h"
 
 namespace fretlab::practice {
@@ -19,16 +20,12 @@ bool IsFindQuestion(QuestionKind kind) {
   return kind != QuestionKind::kNameNote && kind != QuestionKind::kNameDegree;
 }
 
-std::string PositionText(Position p) {
-  return std::to_string(p.string + 1) + "/" + std::to_string(p.fret);
-}
-
 Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
                       const std::vector<bool>& found) {
   Checked c;
   c.position = p;
   const bool inRange = p.string < setup.tuning.StringCount() && setup.area.Admits(p);
-  c.answered = inRange ? PositionText(p) : "off range";
+  c.answered = inRange ? PositionItem(p.string + 1, p.fret) : "off range";
   const auto it = std::find(q.targets.begin(), q.targets.end(), p);
   if (it != q.targets.end()) {
     c.target = static_cast<int>(it - q.targets.begin());

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "practice/answer_record.h"
+
 namespace fretlab::practice {
 
 namespace {
@@ -82,7 +84,7 @@ void AddPerPosition(QuestionKind kind, const DrillSetup& setup, std::vector<Ques
     const bool name = kind == QuestionKind::kNameNote;
     q.asked = name ? NoteName(setup.key.NoteAt(m.degreeIndex)) : IntervalLabel(q.degree);
     q.prompt = name ? "Name this note" : "Which degree is this?";
-    q.item = std::to_string(p.string + 1) + "/" + std::to_string(p.fret);
+    q.item = PositionItem(p.string + 1, p.fret);
     out.push_back(std::move(q));
   }
 }

@@ -51,6 +51,7 @@ Feedback Round::Give(const Answer& answer, long long now) {
     fb.roundDone = true;
     return fb;
   }
+  fb.question = current_;
   fb.checked = Check(current_, setup_, answer, found_);
   const Verdict verdict = fb.checked.verdict;
   if (verdict == Verdict::kAgain || verdict == Verdict::kUnreadable) return fb;

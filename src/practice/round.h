@@ -21,6 +21,7 @@ struct RoundLimit {
 };
 
 struct Feedback {
+  Question question;  // the one answered (Round::Current() may be the next by now)
   Checked checked;
   int ms = 0;                   // since the question appeared or the last answer to it
   bool questionDone = false;    // the next question is now current

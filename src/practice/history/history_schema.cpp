@@ -75,7 +75,7 @@ long long Replay(QSqlDatabase& db, QSqlQuery& q, QSqlError& error) {
   }
   for (const auto& [key, state] : states) {
     const auto& [drill, tuning, item] = key;
-    if (!history_sql::SaveItem(db, drill, tuning, item, state, q)) {
+    if (!history_sql::SaveItem(drill, tuning, item, state, q)) {
       error = q.lastError();
       return -1;
     }

@@ -34,7 +34,7 @@ inline constexpr const char* kCountTime =
     "DO UPDATE SET answers = answers + 1, right = right + excluded.right";
 
 // Writes one item's schedule state through `q` (reused by the caller).
-inline bool SaveItem(const QSqlDatabase&, const std::string& drill, const std::string& tuning,
+inline bool SaveItem(const std::string& drill, const std::string& tuning,
                      const std::string& item, const ItemState& state, QSqlQuery& q) {
   q.prepare(
       "INSERT INTO schedule (drill, tuning, item, box, seen, errors, mean_ms, last_seen) "

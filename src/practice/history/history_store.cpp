@@ -202,7 +202,7 @@ bool HistoryStore::Record(const AnswerRecord& answer, const ItemState& item, lon
         q.addBindValue(answer.correct ? 1 : 0);
         ok = q.exec();
       }
-      ok = ok && history_sql::SaveItem(db, answer.drill, answer.tuning, ItemKey(answer), item, q) &&
+      ok = ok && history_sql::SaveItem(answer.drill, answer.tuning, ItemKey(answer), item, q) &&
            q.exec("COMMIT");
       if (!ok) {
         error = q.lastError();

@@ -1,17 +1,14 @@
 #include "ui/practice/drill_mode.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QVBoxLayout>
 #include <sstream>
 
 #include "sound/backends/alsa_midi_input.h"
@@ -24,16 +21,6 @@ namespace fretlab {
 using namespace practice;
 
 namespace {
-
-// In the order of QuestionKind.
-const char* const kDrillNames[kQuestionKindCount] = {
-    QT_TRANSLATE_NOOP("DrillMode", "Find the note"),
-    QT_TRANSLATE_NOOP("DrillMode", "Name the note"),
-    QT_TRANSLATE_NOOP("DrillMode", "Where is the degree?"),
-    QT_TRANSLATE_NOOP("DrillMode", "Which degree is this?"),
-    QT_TRANSLATE_NOOP("DrillMode", "Ear to neck"),
-    QT_TRANSLATE_NOOP("DrillMode", "Chord tone"),
-    QT_TRANSLATE_NOOP("DrillMode", "Every chord tone")};
 
 // Semitones above the root 0..11, for the buttons of degrees outside the key.
 const char* const kChromaticDegrees[12] = {"R", "♭2", "2", "♭3", "3", "4",
@@ -115,120 +102,6 @@ bool DrillMode::openMidiInput(const QString& name) {
   return true;
 }
 
-QWidget* DrillMode::page() {
-  if (m_page != nullptr) return m_page;
-  m_page = new QWidget;
-  auto* outer = new QVBoxLayout(m_page);
-  m_sections = new QTabWidget(m_page);
-  outer->addWidget(m_sections);
-
-  auto* practise = new QWidget;
-  auto* layout = new QVBoxLayout(practise);
-  // Only mnemonics the window does not use already (Alt+Q, Alt+M); the
-  // rest are reached in Tab order from the drill chooser.
-  auto* form = new QFormLayout;
-  m_drill = new QComboBox(practise);
-  for (const char* name : kDrillNames) m_drill->addItem(tr(name));
-  m_drill->setAccessibleName(tr("Drill"));
-  form->addRow(tr("Drill:"), m_drill);
-  m_strings = new QLineEdit(practise);
-  m_strings->setPlaceholderText(tr("all, or e.g. 1-3, 5"));
-  m_strings->setAccessibleName(tr("Strings to practise"));
-  form->addRow(tr("Strings:"), m_strings);
-  m_questions = new QSpinBox(practise);
-  m_questions->setRange(0, 500);
-  m_questions->setValue(20);
-  m_questions->setSpecialValueText(tr("no limit"));
-  m_questions->setAccessibleName(tr("Questions per round"));
-  form->addRow(tr("&Questions:"), m_questions);
-  m_minutes = new QSpinBox(practise);
-  m_minutes->setRange(0, 120);
-  m_minutes->setSpecialValueText(tr("no limit"));
-  m_minutes->setAccessibleName(tr("Minutes per round"));
-  form->addRow(tr("&Minutes:"), m_minutes);
-  m_midiBox = new QComboBox(practise);
-  m_midiBox->addItems({tr("No instrument"), tr("Fretlab's own port (connect to it)")});
-  {
-    std::ostringstream quiet;  // no sequencer: said when the user picks a port
-    for (const std::string& port : AlsaMidiInput::PortNames(quiet)) {
-      m_midiBox->addItem(QString::fromStdString(port));
-    }
-  }
-  m_midiBox->setAccessibleName(tr("MIDI instrument"));
-  form->addRow(tr("MIDI instrument:"), m_midiBox);
-  layout->addLayout(form);
-  m_start = new QPushButton(tr("Start round"), practise);
-  layout->addWidget(m_start);
-  m_prompt = new QLabel(practise);
-  m_prompt->setWordWrap(true);
-  QFont big = m_prompt->font();
-  big.setPointSizeF(big.pointSizeF() * 1.3);
-  m_prompt->setFont(big);
-  layout->addWidget(m_prompt);
-  m_buttons = new QGridLayout;
-  layout->addLayout(m_buttons);
-  buildAnswerButtons();
-  m_answer = new QLineEdit(practise);
-  m_answer->setPlaceholderText(tr("or type it (C#, Db, b3) and press Enter"));
-  m_answer->setAccessibleName(tr("Typed answer"));
-  layout->addWidget(m_answer);
-  m_feedback = new QLabel(practise);
-  m_feedback->setWordWrap(true);
-  layout->addWidget(m_feedback);
-  m_summary = new QLabel(practise);
-  m_summary->setWordWrap(true);
-  layout->addWidget(m_summary);
-  m_message = new QLabel(practise);
-  m_message->setWordWrap(true);
-  layout->addWidget(m_message);
-  layout->addStretch();
-  // Scrolled rather than stretching the window: the neck keeps the room.
-  auto* scroll = new QScrollArea;
-  scroll->setWidget(practise);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  m_sections->addTab(scroll, tr("Practise"));
-
-  m_progress = new ProgressPanel(
-      [this] { return session().history(); },
-      [this] { return TuningNotesText(window().view().tuning); },
-      [this] { return std::string(DrillKey(kind())); });
-  m_sections->addTab(m_progress, tr("Progress"));
-
-  connect(m_start, &QPushButton::clicked, this, &DrillMode::start);
-  connect(m_answer, &QLineEdit::returnPressed, this, [this] {
-    const QString text = m_answer->text();
-    m_answer->clear();
-    if (!text.trimmed().isEmpty()) give(Answer::Text(text.toStdString()));
-  });
-  connect(m_midiBox, &QComboBox::activated, this, [this](int index) {
-    if (index == 0) {
-      useMidiInput(nullptr);
-      m_message->clear();
-    } else {
-      openMidiInput(index == 1 ? QString() : m_midiBox->itemText(index));
-    }
-  });
-  connect(m_sections, &QTabWidget::currentChanged, this, [this] { showOnNeck(); });
-  // Coming to the drills, the keyboard starts at the choice of drill; the
-  // controls then follow in Tab order down to Start.
-  connect(window().modeArea(), &QTabWidget::currentChanged, this, [this] {
-    if (window().isCurrentMode(this)) m_drill->setFocus(Qt::TabFocusReason);
-  });
-  connect(m_progress, &ProgressPanel::changed, this, [this] { showOnNeck(); });
-  return m_page;
-}
-
-void DrillMode::buildAnswerButtons() {
-  for (int pc = 0; pc < 12; ++pc) {
-    auto* button = new QPushButton(m_page);
-    button->setFocusPolicy(Qt::TabFocus);
-    m_buttons->addWidget(button, pc / 6, pc % 6);
-    connect(button, &QPushButton::clicked, this,
-            [this, button] { give(Answer::Text(button->text().toStdString())); });
-  }
-}
-
 QuestionKind DrillMode::kind() const {
   return static_cast<QuestionKind>(m_drill != nullptr ? std::max(0, m_drill->currentIndex()) : 0);
 }
@@ -281,10 +154,12 @@ void DrillMode::ask() {
   }
   m_answer->setEnabled(names);
   if (q.kind == QuestionKind::kEarToNeck) {
-    // The note alone, with no ring on the neck to give it away.
-    window().playback().play(PlaybackSchedule::Sequence(
-        {{{q.pitch}, {}}}, std::chrono::milliseconds(window().controls()->choices().noteLengthMs * 3)));
+    std::vector<int> notes;
+    if (m_missedNote) notes.push_back(*m_missedNote);
+    notes.push_back(q.pitch);
+    soundUnmarked(notes);
   }
+  m_missedNote.reset();
   showOnNeck();
   if (names) {
     m_answer->setFocus();
@@ -293,13 +168,21 @@ void DrillMode::ask() {
   }
 }
 
+void DrillMode::soundUnmarked(const std::vector<int>& notes) {
+  // One after another, with no ring on the neck to give their places away.
+  std::vector<PlaybackStep> steps;
+  for (int note : notes) steps.push_back({{note}, {}});
+  window().playback().play(PlaybackSchedule::Sequence(
+      std::move(steps), std::chrono::milliseconds(window().controls()->choices().noteLengthMs * 3)));
+}
+
 void DrillMode::give(const Answer& answer) {
   if (m_session && m_session->round()) m_session->Give(answer);
 }
 
 void DrillMode::answered(const Feedback& fb) {
   if (m_page == nullptr || fb.checked.verdict == Verdict::kUnreadable) return;
-  const Question& q = session().round()->Current();
+  const Question& q = fb.question;
   const std::optional<Position> where = fb.checked.position;
   const QString time = tr("%1 s").arg(fb.ms / 1000.0, 0, 'f', 1);
   QString text;
@@ -320,11 +203,15 @@ void DrillMode::answered(const Feedback& fb) {
   }
   m_feedback->setText(text);
   if (where) window().neck()->flash(*where, fb.checked.verdict == Verdict::kRight ? kRight : kWrong, kFlashMs);
+  // The right note sounds: the one found, the one named, or the one heard.
   if (fb.checked.verdict == Verdict::kRight && where) {
     window().soundPosition(*where);
     if (!fb.questionDone) m_marked.push_back(*where);
   } else if (AsksAName(q.kind) && q.shown) {
-    window().soundPosition(*q.shown);  // the right note sounds
+    window().soundPosition(*q.shown);
+  } else if (q.kind == QuestionKind::kEarToNeck) {
+    m_missedNote = q.pitch;  // heard again before the next question's note
+    if (fb.roundDone) soundUnmarked({q.pitch});
   }
   if (fb.questionDone && !fb.roundDone) {
     ask();

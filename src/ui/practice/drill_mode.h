@@ -67,6 +67,7 @@ class DrillMode : public PracticeMode {
   void answered(const practice::Feedback& feedback);
   void finished(const practice::Summary& summary);
   void ask();
+  void soundUnmarked(const std::vector<int>& notes);
   practice::DrillSetup currentSetup() const;
   practice::QuestionKind kind() const;
   bool running() const;
@@ -74,6 +75,7 @@ class DrillMode : public PracticeMode {
   std::unique_ptr<practice::PracticeSession> m_session;
   std::unique_ptr<MidiInput> m_midi;
   std::vector<Position> m_marked;  // targets found in the current question
+  std::optional<int> m_missedNote;  // the ear drill's last note, when missed
   QTimer m_clock;
   QWidget* m_page = nullptr;
   QTabWidget* m_sections = nullptr;

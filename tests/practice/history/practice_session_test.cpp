@@ -6,7 +6,6 @@
 #include "practice/history/practice_session.h"
 
 #include <QCoreApplication>
-#include <QThread>
 #include <map>
 #include <thread>
 

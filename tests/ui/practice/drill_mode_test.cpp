@@ -145,11 +145,28 @@ TEST_F(DrillTest, AWrongClickFlashesAndARightOneSoundsItsNote) {
   EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), q.targets[0])});
 }
 
-TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingIt) {
+TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAgainAfterAMiss) {
   StartRound(QuestionKind::kEarToNeck, 2);
-  EXPECT_EQ(SentNotes(), std::vector<int>{Current().pitch});
+  const practice::Question first = Current();
+  EXPECT_EQ(SentNotes(), std::vector<int>{first.pitch});
   EXPECT_TRUE(Neck().picture().highlights.empty());
   EXPECT_TRUE(Neck().picture().marks.empty());
+  Position wrong = first.targets[0];
+  wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
+  ClickNeck(wrong);
+  // The missed note again, then, a note's length later, the next question's.
+  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, first.pitch}));
+  Wait(std::chrono::milliseconds(3 * Controls().choices().noteLengthMs));
+  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, first.pitch, Current().pitch}));
+}
+
+TEST_F(DrillTest, AWrongNameSoundsTheNoteThatWasShown) {
+  StartRound(QuestionKind::kNameNote, 3);
+  const Position shown = *Current().shown;
+  drills.answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
+  emit drills.answerField()->returnPressed();
+  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
+  EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), shown)});
 }
 
 TEST_F(DrillTest, AMidiInstrumentAnswersThroughTheSeam) {
