@@ -39,6 +39,11 @@ struct Options {
       QStringLiteral("practice"),
       QStringLiteral("Open Fretlab Practice: a resizable neck in any tuning, with spelled note "
                      "names, intervals, a left-handed view and pictures.")};
+  QCommandLineOption midiIn{
+      QStringLiteral("midi-in"),
+      QStringLiteral("With --practice: answer the drills from the ALSA sequencer input port "
+                     "whose name contains NAME (\"\" for a port of Fretlab's own)."),
+      QStringLiteral("NAME")};
   QCommandLineOption render{
       QStringLiteral("render"),
       QStringLiteral("Write a picture of the Practice neck without a window. Options: --tuning "
@@ -57,6 +62,7 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addOption(options.soundfont);
   parser.addOption(options.practice);
   parser.addOption(options.render);
+  parser.addOption(options.midiIn);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
@@ -142,7 +148,11 @@ int main(int argc, char* argv[]) {
   outputOptions.soundfont = parser.value(options.soundfont).toStdString();
   const std::unique_ptr<fretlab::MidiOutput> output =
       fretlab::CreateMidiOutput(outputOptions, std::cerr);
-  if (parser.isSet(options.practice)) return fretlab::RunPracticeWindow(*output);
+  if (parser.isSet(options.practice)) {
+    return fretlab::RunPracticeWindow(
+        *output, parser.isSet(options.midiIn) ? std::optional(parser.value(options.midiIn))
+                                              : std::nullopt);
+  }
 
   fretlab::CFretboardApp app(*output, fretlab::EventLoopTiming());
   if (!files.isEmpty()) app.OpenAtStart(files.front());

@@ -14,8 +14,10 @@
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <iostream>
 
 #include "ui/practice/chord_lab_mode.h"
+#include "ui/practice/drill_mode.h"
 #include "ui/practice/explore_mode.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
@@ -55,6 +57,7 @@ PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
 
   addMode(new ExploreMode(*this));
   addMode(new ChordLabMode(*this));
+  addMode(new DrillMode(*this));
 
   connect(m_controls, &PracticeControls::choicesChanged, this, &PracticeWindow::choicesChanged);
   connect(m_modes, &QTabWidget::currentChanged, this, [this] {
@@ -171,7 +174,7 @@ void PracticeWindow::buildMenus() {
 void PracticeWindow::addMode(PracticeMode* mode) {
   m_ownedModes.emplace_back(mode);
   m_modes->addTab(mode->page(), mode->title());
-  mode->page()->setAccessibleName(mode->title());
+  mode->page()->setAccessibleName(QString(mode->title()).remove(QLatin1Char('&')));
 }
 
 PracticeMode* PracticeWindow::currentMode() const {
@@ -284,12 +287,17 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-int RunPracticeWindow(MidiOutput& output) {
+int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn) {
   // The window belongs to its own launcher, "Fretlab Practice".
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.FretlabPractice"));
   QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("fretlab"),
                      QStringLiteral("fretlab"));
   PracticeWindow window(output, settings);
+  if (midiIn) {
+    if (DrillMode* drills = window.findMode<DrillMode>(); drills && !drills->openMidiInput(*midiIn)) {
+      std::cerr << qPrintable(drills->messageLabel()->text()) << '\n';
+    }
+  }
   window.show();
   return QApplication::exec();
 }

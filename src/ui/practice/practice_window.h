@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "sound/midi_output.h"
@@ -50,6 +51,14 @@ class PracticeWindow : public QMainWindow {
   // Takes ownership; the mode's page becomes a tab of the mode area.
   void addMode(PracticeMode* mode);
   PracticeMode* currentMode() const;
+  // The first mode of type T, or null.
+  template <typename T>
+  T* findMode() const {
+    for (const auto& mode : m_ownedModes) {
+      if (auto* found = dynamic_cast<T*>(mode.get())) return found;
+    }
+    return nullptr;
+  }
   bool isCurrentMode(const PracticeMode* mode) const { return currentMode() == mode; }
 
   // Sounds one position for the note length, its mark ringed meanwhile.
@@ -98,6 +107,8 @@ class PracticeWindow : public QMainWindow {
 };
 
 // Runs the window until it closes, with the user's settings; for --practice.
-int RunPracticeWindow(MidiOutput& output);
+// `midiIn` given: the drills take answers from that MIDI input port (empty:
+// a port of Fretlab's own), as --midi-in NAME asks.
+int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn = std::nullopt);
 
 }  // namespace fretlab
