@@ -100,7 +100,7 @@ class Recorder(threading.Thread):
         pa = ctypes.CDLL("libpulse-simple.so.0")
         pa.pa_simple_new.restype = ctypes.c_void_p
 
-        class Spec(ctypes.Structure):
+        class SampleFormat(ctypes.Structure):
             _fields_ = [("format", ctypes.c_int), ("rate", ctypes.c_uint32),
                         ("channels", ctypes.c_uint8)]
 
@@ -109,12 +109,12 @@ class Recorder(threading.Thread):
                         ("maxlength", "tlength", "prebuf", "minreq", "fragsize")]
 
         self.piece = 128 * 8
-        spec = Spec(5, RATE, 2)  # PA_SAMPLE_FLOAT32LE, stereo
+        sample = SampleFormat(5, RATE, 2)  # PA_SAMPLE_FLOAT32LE, stereo
         attr = Attr(0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, self.piece)
         error = ctypes.c_int()
         self.pa = pa
         self.stream = pa.pa_simple_new(None, b"fretlab-bench", 2, (sink + ".monitor").encode(),
-                                       b"record", ctypes.byref(spec), None, ctypes.byref(attr),
+                                       b"record", ctypes.byref(sample), None, ctypes.byref(attr),
                                        ctypes.byref(error))
         if not self.stream:
             sys.exit("cannot record from %s.monitor (error %d)" % (sink, error.value))

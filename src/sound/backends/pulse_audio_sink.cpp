@@ -72,8 +72,8 @@ bool PulseAudioSink::Start() {
   pa_threaded_mainloop_lock(loop_);
   bool started = stream_ != nullptr;
   if (!started && pa_context_get_state(context_) == PA_CONTEXT_READY) {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(sampleRate_), 2};
-    stream_ = pa_stream_new(context_, "Fretlab", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(sampleRate_), 2};
+    stream_ = pa_stream_new(context_, "Fretlab", &format, nullptr);
     if (stream_ != nullptr) {
       pa_stream_set_write_callback(stream_, &PulseAudioSink::OnWrite, this);
       pa_stream_set_underflow_callback(stream_, &PulseAudioSink::OnUnderflow, this);
