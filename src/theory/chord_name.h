@@ -152,6 +152,9 @@ inline ChordName NameChord(const std::array<NoteNumber, 6>& slots) {
 // semitones; "P1" for 0 (and for multiples of 12).
 std::string_view IntervalName(int semitones);
 
+// The usual name of a key: C, Db, D, Eb, E, F, F#, G, Ab, A, Bb, B.
+NoteSpelling UsualSpelling(int pitchClass);
+
 // The spelling of `pitchClass` (0..11) as the given chord degree (1..13)
 // above `root`; when that needs more than a double accidental, the plain
 // spelling (sharps) instead.
