@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QIcon>
 #include <iostream>
 #include <string_view>
 
+#include "export/export_command.h"
 #include "sound/backends/backends.h"
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
@@ -30,6 +32,13 @@ struct Options {
       QStringLiteral("The SoundFont the built-in synthesizer plays (default: the installed "
                      "General MIDI soundfont)."),
       QStringLiteral("path")};
+  QCommandLineOption exportTo{
+      QStringLiteral("export"),
+      QStringLiteral("Write the sequence file to OUT and exit, without a window: "
+                     "fretlab --export OUT IN.fbs. OUT's extension chooses the format: .mid or "
+                     ".midi (Standard MIDI File), .musicxml (score with tablature and chord "
+                     "diagrams) or .txt (chord chart)."),
+      QStringLiteral("OUT")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
@@ -39,6 +48,7 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addVersionOption();
   parser.addOption(options.midiOut);
   parser.addOption(options.soundfont);
+  parser.addOption(options.exportTo);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
@@ -58,6 +68,32 @@ bool AnswersWithoutWindow(int argc, char* argv[]) {
   return false;
 }
 
+// --export needs no display either: it runs before the window system is
+// opened.
+bool WantsExport(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") break;
+    if (arg == "--export" || arg.starts_with("--export=")) return true;
+  }
+  return false;
+}
+
+int Export(int argc, char* argv[]) {
+  QCoreApplication console(argc, argv);
+  QCommandLineParser parser;
+  Options options;
+  Describe(parser, options);
+  parser.process(console);  // an unknown option: a message and exit status 1
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 1) {
+    std::cerr << "fretlab: --export takes one sequence file: fretlab --export OUT IN.fbs\n";
+    return 2;
+  }
+  return fretlab::RunExport(QFile::encodeName(parser.value(options.exportTo)).toStdString(),
+                            QFile::encodeName(files.front()).toStdString(), std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -71,6 +107,7 @@ int main(int argc, char* argv[]) {
     parser.process(console);  // prints the answer and exits
     return 0;
   }
+  if (WantsExport(argc, argv)) return Export(argc, argv);
 
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.Fretlab"));
