@@ -123,12 +123,37 @@ def score_times(chords):
     return out
 
 
+def without_display():
+    """The environment with no window system to reach: --export needs none."""
+    env = dict(os.environ)
+    for variable in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
+        env.pop(variable, None)
+    return env
+
+
+def check_refusals(fretlab, work):
+    """A refused file or extension: status 2, one line, no output file."""
+    cut = os.path.join(work, "cut.fbs")
+    with open(cut, "wb") as f:
+        f.write(fbs_bytes([shape([0, 2, 2, 1, 0, 0], 50)])[:30])
+    for out, source, start in [("cut.mid", cut, "fretlab: Cannot open"),
+                               ("song.pdf", cut, "fretlab: cannot export to")]:
+        path = os.path.join(work, out)
+        run = subprocess.run([fretlab, "--export", path, source], capture_output=True,
+                             text=True, env=without_display())
+        lines = run.stderr.splitlines()
+        assert run.returncode == 2, f"{out}: status {run.returncode}"
+        assert len(lines) == 1 and lines[0].startswith(start), f"{out}: said {run.stderr!r}"
+        assert run.stdout == "" and not os.path.exists(path), f"{out}: wrote something"
+
+
 def export(fretlab, work, name, data, extension):
     fbs = os.path.join(work, name + ".fbs")
     with open(fbs, "wb") as f:
         f.write(data)
     out = os.path.join(work, name + extension)
-    run = subprocess.run([fretlab, "--export", out, fbs], capture_output=True, text=True)
+    run = subprocess.run([fretlab, "--export", out, fbs], capture_output=True, text=True,
+                         env=without_display())
     if run.returncode != 0 or run.stdout or run.stderr:
         raise AssertionError(f"{name}: --export status {run.returncode}, said {run.stdout!r} "
                              f"{run.stderr!r}")
@@ -243,6 +268,12 @@ def main():
         return SKIP
     failures = 0
     with tempfile.TemporaryDirectory(prefix="fretlab-export-") as work:
+        if mode == "midi":
+            try:
+                check_refusals(fretlab, work)
+            except AssertionError as problem:
+                print(f"FAIL refusals: {problem}")
+                failures += 1
         for name, data in sequences().items():
             chords = parse_fbs(data)
             try:
