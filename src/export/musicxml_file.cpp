@@ -147,12 +147,26 @@ class ScoreWriter {
   int bar_ = 0;  // bars opened so far
 };
 
+// Room enough for the whole score, so that it is never copied while it
+// grows: a symbol with its diagram, and for every tied value of the chord
+// (at most one per bar it touches, plus a few within a bar) each note.
+std::size_t ScoreSizeBound(const std::vector<ExportChord>& chords) {
+  constexpr std::size_t kHarmonyBytes = 1000, kNoteBytes = 240, kFixedBytes = 4096;
+  std::size_t bytes = kFixedBytes;
+  for (const ExportChord& chord : chords) {
+    if (!chord.TakesTime()) continue;
+    const std::size_t values = static_cast<std::size_t>(LengthTicks(chord.length) / kTicksPerBar) + 4;
+    bytes += kHarmonyBytes + values * 6 * kNoteBytes;
+  }
+  return bytes;
+}
+
 }  // namespace
 
 std::string WriteMusicXml(const SequenceImage& image, std::string_view title) {
   const std::vector<ExportChord> chords = ExportChords(image);
   std::string xml;
-  xml.reserve(4096 + chords.size() * 1600);
+  xml.reserve(ScoreSizeBound(chords));
   xml += kHead;
   xml += "<work>";
   AppendTag(xml, "work-title", XmlEscaped(title));
