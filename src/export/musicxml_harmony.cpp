@@ -87,7 +87,7 @@ std::string_view MusicXmlKind(ChordKind kind) {
 void AppendHarmony(std::string& xml, const ChordName& name, const ExportChord& chord) {
   if (!name.Named() || name.Best().kind == ChordKind::SingleNote) return;
   const ChordReading& best = name.Best();
-  xml += "<harmony print-frame=\"yes\"><root>";
+  xml += "<harmony print-frame=\"yes\" placement=\"above\"><root>";
   AppendStep(xml, "root-step", "root-alter", best.rootSpelling);
   // The text is our own symbol, so a reader shows the name as we do; the
   // degrees below then only describe it (print-object="no").
