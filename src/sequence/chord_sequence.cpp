@@ -5,7 +5,7 @@
 namespace fretlab {
 
 int g_chordRows[kMaxChords][kChordColumns] = {};
-int g_fretRows[kMaxChords][6] = {};
+int g_fretRows[kMaxChords][kStringCount] = {};
 
 namespace {
 
@@ -48,21 +48,25 @@ AddChordResult AddChord(SequenceHost& host, int& chordCount) {
   return AddChordResult::Added;
 }
 
-void PlayCurrentChord(SequenceHost& host) { host.PlayChord(g_currentChord); }
+void PlayCurrentChord(SequenceHost& host) { host.PlayChord(g_currentChord, host.NoteLength()); }
 
 void PlayAll(SequenceHost& host, int chordCount) {
   const int count = std::min(chordCount, kMaxChords);
   for (int i = 0; i < count; ++i) {
-    std::copy(g_chordRows[i], g_chordRows[i] + 6, g_currentChord.begin());
-    host.SetNoteLength(g_chordRows[i][kNoteLengthColumn]);
-    for (ChordSlot k = 0; k < 6; ++k) {
+    std::copy(g_chordRows[i], g_chordRows[i] + kStringCount, g_currentChord.begin());
+    // Each chord's length becomes the window's note length and is not put
+    // back afterwards: once Play All ends, single notes last as long as the
+    // last chord, as after adding it.
+    const int length = g_chordRows[i][kNoteLengthColumn];
+    host.SetNoteLength(length);
+    for (ChordSlot k = 0; k < kStringCount; ++k) {
       if (g_currentChord[k] <= 0) continue;
       const StringIndex s = StringOfSlot(k);
       const FretIndex f = g_fretRows[i][k];
       // Markers exist only for positions on the neck.
       if (IsPosition(s, f)) host.DrawMarker(s, f, 0);
     }
-    host.PlayChord(g_currentChord);
+    host.PlayChord(g_currentChord, length);
     host.ClearMarkers();
   }
 }

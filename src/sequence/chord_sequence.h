@@ -7,14 +7,15 @@
 namespace fretlab {
 
 inline constexpr int kMaxChords = 6000;
-inline constexpr int kChordColumns = 7;    // six notes by chord slot, then the NoteLength
-inline constexpr int kNoteLengthColumn = 6;
+// Six notes by chord slot, then the NoteLength.
+inline constexpr int kChordColumns = kStringCount + 1;
+inline constexpr int kNoteLengthColumn = kStringCount;
 
 // Rows 0..m_nChordCount-1 form the sequence; rows beyond keep old contents.
 extern int g_chordRows[kMaxChords][kChordColumns];
 // The fret at which each slot's note was picked. Row m_nChordCount belongs to
 // the chord under construction.
-extern int g_fretRows[kMaxChords][6];
+extern int g_fretRows[kMaxChords][kStringCount];
 
 // Note values of the Add Chord menu, in units of 10 ms.
 inline constexpr int kWholeNote = 200;

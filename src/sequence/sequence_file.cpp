@@ -1,51 +1,17 @@
-#include "sequence/sequence_file.h"
+// Sequence files on disk: reading a file's bytes and writing them whole.
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
-#include "theory/fretboard.h"
+#include "sequence/sequence_file.h"
 
 namespace fretlab {
 
 namespace {
-
-// Names of the strings by chord slot (0 = low E), for the problem texts.
-constexpr std::array<std::string_view, 6> kSlotStringNames = {"low E", "A", "D",
-                                                              "G",     "B", "high E"};
-
-void PutWord(std::vector<std::uint8_t>& out, std::int32_t value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  out.push_back(static_cast<std::uint8_t>(bits & 0xFFu));
-  out.push_back(static_cast<std::uint8_t>((bits >> 8) & 0xFFu));
-  out.push_back(static_cast<std::uint8_t>((bits >> 16) & 0xFFu));
-  out.push_back(static_cast<std::uint8_t>((bits >> 24) & 0xFFu));
-}
-
-// The caller has checked that four bytes are there.
-std::int32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
-  const std::uint32_t bits = static_cast<std::uint32_t>(bytes[at]) |
-                             (static_cast<std::uint32_t>(bytes[at + 1]) << 8) |
-                             (static_cast<std::uint32_t>(bytes[at + 2]) << 16) |
-                             (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
-  return static_cast<std::int32_t>(bits);  // two's complement, as stored
-}
-
-bool IsStoredNote(std::int32_t n) { return n == 0 || (n >= kLowestNote && n <= kHighestNote); }
-bool IsStoredFret(std::int32_t f) { return f >= 0 && f < kFretCount; }
-bool IsStoredLength(std::int32_t length) { return length >= 0 && length <= kMaxNoteLength; }
-
-SequenceParse Reject(std::string problem) {
-  SequenceParse result;
-  result.problem = std::move(problem);
-  return result;
-}
-
-std::string ChordName(int index) { return "chord " + std::to_string(index + 1); }
 
 std::string ErrnoText(int error) { return std::strerror(error); }
 
@@ -117,113 +83,12 @@ int CreateTemporary(const std::filesystem::path& folder, const std::filesystem::
 
 }  // namespace
 
-std::vector<std::uint8_t> WriteSequence(int chordCount) {
-  const int count = std::clamp(chordCount, 0, kMaxChords);
-  std::vector<std::uint8_t> out;
-  out.reserve(static_cast<std::size_t>(count) * kChordRecordBytes + kWordBytes);
-  for (int i = 0; i < count; ++i) {
-    for (int k = 0; k < 6; ++k) {
-      PutWord(out, g_chordRows[i][k]);
-      PutWord(out, g_fretRows[i][k]);
-    }
-    PutWord(out, g_chordRows[i][kNoteLengthColumn]);
-    // The cell after row i's frets is the first of row i + 1; a full
-    // sequence has no such row and writes 0.
-    PutWord(out, i + 1 < kMaxChords ? g_fretRows[i + 1][0] : 0);
-  }
-  PutWord(out, kSequenceEnd);
-  return out;
-}
-
-SequenceParse ParseSequence(std::span<const std::uint8_t> bytes) {
-  SequenceImage image;
-  std::optional<int> carried;
-  const std::size_t size = bytes.size();
-  for (int i = 0;; ++i) {
-    const std::size_t recordStart = static_cast<std::size_t>(i) * kChordRecordBytes;
-    if (size - recordStart < kWordBytes) {
-      if (size == 0) return Reject("the file is empty");
-      if (size == recordStart) {
-        return Reject("the end mark 9999 is missing after " + ChordName(i - 1));
-      }
-      return Reject(i == 0 ? std::string("the file is cut short")
-                           : "the file is cut short after " + ChordName(i - 1));
-    }
-    if (WordAt(bytes, recordStart) == kSequenceEnd) break;
-    if (i == kMaxChords) {
-      return Reject("the file holds more than " + std::to_string(kMaxChords) + " chords");
-    }
-
-    std::array<int, kChordColumns> chord{};
-    std::array<int, 6> frets{};
-    for (int k = 0; k < kPairsPerRecord; ++k) {
-      const std::size_t pairStart = recordStart + static_cast<std::size_t>(k) * 2 * kWordBytes;
-      if (size < pairStart + kWordBytes) {
-        return Reject("the file is cut short inside " + ChordName(i));
-      }
-      const std::int32_t first = WordAt(bytes, pairStart);
-      if (k > 0 && first == kSequenceEnd) {
-        return Reject("the end mark 9999 stands inside " + ChordName(i) + ", in pair " +
-                      std::to_string(k + 1) + " of 7");
-      }
-      if (k < 6 && !IsStoredNote(first)) {
-        return Reject(ChordName(i) + " has the note " + std::to_string(first) + " on the " +
-                      std::string(kSlotStringNames[k]) +
-                      " string; a note must be 0 or 40 to 87");
-      }
-      if (k == 6 && !IsStoredLength(first)) {
-        return Reject(ChordName(i) + " has the length " + std::to_string(first) +
-                      "; a length must be 0 to " + std::to_string(kMaxNoteLength));
-      }
-      if (size < pairStart + 2 * kWordBytes) {
-        return Reject("the file is cut short inside " + ChordName(i));
-      }
-      const std::int32_t second = WordAt(bytes, pairStart + kWordBytes);
-      if (!IsStoredFret(second)) {
-        if (k < 6) {
-          return Reject(ChordName(i) + " has the fret " + std::to_string(second) + " on the " +
-                        std::string(kSlotStringNames[k]) + " string; a fret must be 0 to 23");
-        }
-        return Reject(ChordName(i) + " carries the fret " + std::to_string(second) +
-                      " for the next chord's low E string; a fret must be 0 to 23");
-      }
-      chord[k] = first;
-      if (k < 6) {
-        frets[k] = second;
-      } else {
-        carried = second;
-      }
-    }
-    image.chordRows.push_back(chord);
-    image.fretRows.push_back(frets);
-  }
-  // A full sequence has no row after its last chord: that word is dropped.
-  if (image.ChordCount() > 0 && image.ChordCount() < kMaxChords) image.carriedFret = carried;
-  SequenceParse result;
-  result.image = std::move(image);
-  return result;
-}
-
-void ApplySequence(const SequenceImage& image, int& chordCount) {
-  const int count = std::min(image.ChordCount(), kMaxChords);
-  for (int i = 0; i < count; ++i) {
-    std::copy(image.chordRows[i].begin(), image.chordRows[i].end(), g_chordRows[i]);
-    std::copy(image.fretRows[i].begin(), image.fretRows[i].end(), g_fretRows[i]);
-  }
-  if (image.carriedFret && count < kMaxChords) g_fretRows[count][0] = *image.carriedFret;
-  chordCount = count;
-}
-
-std::filesystem::path SequenceFileName(const std::filesystem::path& chosen) {
-  const std::string name = chosen.string();
-  if (name.size() >= kSequenceExtension.size() &&
-      name.compare(name.size() - kSequenceExtension.size(), kSequenceExtension.size(),
-                   kSequenceExtension) == 0) {
-    return chosen;
-  }
-  return std::filesystem::path(name + std::string(kSequenceExtension));
-}
-
+// The steps of QSaveFile (a temporary file beside the target, synced to disk
+// and then renamed over it; a replaced file's permissions carried over; the
+// temporary file removed on any failure), in POSIX calls because the core
+// has no Qt in it: the fuzzer and the command-line exports link it alone.
+// One step goes beyond QSaveFile: the folder is synced after the rename, so
+// that the new name itself survives a power cut.
 FileOutcome WriteFileAtomically(const std::filesystem::path& file,
                                 std::span<const std::uint8_t> bytes, std::string_view verb) {
   const std::filesystem::path name = file.filename();

@@ -40,7 +40,7 @@ std::vector<std::uint8_t> WriteSequence(int chordCount);
 // A file's content once accepted, held apart from the sequence in memory.
 struct SequenceImage {
   std::vector<std::array<int, kChordColumns>> chordRows;  // one per chord
-  std::vector<std::array<int, 6>> fretRows;                // one per chord
+  std::vector<std::array<int, kStringCount>> fretRows;     // one per chord
   // Goes to g_fretRows[chordCount][0]. Absent for an empty file (nothing is
   // carried) and for a full one (there is no row to carry it into).
   std::optional<int> carriedFret;

@@ -6,6 +6,7 @@
 // frets from 0 (open string) to 23; chord slots from 0 (low E) to 5 (high E).
 // Pixel coordinates are client pixels of the main window.
 
+#include <array>
 #include <optional>
 
 namespace fretlab {
@@ -18,6 +19,9 @@ using ChordSlot = int;    // 0..5, 0 = low E string
 inline constexpr int kStringCount = 6;
 inline constexpr int kFretCount = 24;
 inline constexpr int kMarkerHalfSize = 6;  // pixels; markers and the hit test
+
+// One note per string by chord slot (0 = low E string); 0 = no note there.
+using Chord = std::array<NoteNumber, kStringCount>;
 
 inline constexpr NoteNumber g_openNote[kStringCount] = {64, 59, 55, 50, 45, 40};
 inline constexpr int g_stringY[kStringCount] = {29, 50, 71, 92, 113, 134};
@@ -39,8 +43,8 @@ constexpr bool IsPosition(StringIndex s, FretIndex f) {
   return s >= 0 && s < kStringCount && f >= 0 && f < kFretCount;
 }
 constexpr NoteNumber NoteAt(StringIndex s, FretIndex f) { return g_openNote[s] + f; }
-constexpr ChordSlot SlotOfString(StringIndex s) { return 5 - s; }
-constexpr StringIndex StringOfSlot(ChordSlot slot) { return 5 - slot; }
+constexpr ChordSlot SlotOfString(StringIndex s) { return kStringCount - 1 - s; }
+constexpr StringIndex StringOfSlot(ChordSlot slot) { return kStringCount - 1 - slot; }
 
 // Maps a client pixel to the position whose string band and fret band both
 // contain it (centre +/- 5 pixels, strict bounds). A point outside either

@@ -4,7 +4,7 @@
 
 namespace fretlab {
 
-std::array<NoteNumber, 6> g_currentChord = {0, 0, 0, 0, 0, 0};
+Chord g_currentChord = {0, 0, 0, 0, 0, 0};
 int g_stringCursor = 0;
 
 namespace {
@@ -119,7 +119,7 @@ void CaptureOnString(FretboardHost& host, NoteNumber note, StringIndex s) {
 
 void StrumCurrentChord(FretboardHost& host) {
   // Empty slots (0) go out as they are; the sound layer decides what a 0 means.
-  host.PlayChord(g_currentChord);
+  host.PlayChord(g_currentChord, host.NoteLength());
   g_stringCursor = 0;
   g_currentChord.fill(0);
 }

@@ -2,8 +2,6 @@
 // Turning a choice (root and scale, arpeggio or chord, or a single note) into
 // markers on the neck and notes sounded, in the program's fixed order.
 
-#include <array>
-
 #include "theory/fretboard.h"
 
 namespace fretlab {
@@ -12,7 +10,7 @@ inline constexpr int kOctaves = 5;
 inline constexpr NoteNumber kOctaveFoldBelow = 39;
 
 // The chord under construction, by chord slot (0 = low E); 0 = no note.
-extern std::array<NoteNumber, 6> g_currentChord;
+extern Chord g_currentChord;
 // The string ShowChord is capturing; 0 whenever no ShowChord runs.
 extern int g_stringCursor;
 
@@ -28,10 +26,10 @@ class FretboardHost {
   virtual int AutoRoot() const = 0;           // m_bAutoRoot
   virtual int NoteLength() const = 0;         // m_nNoteLength, units of 10 ms
   virtual void DrawMarker(StringIndex s, FretIndex f, int rootFlag) = 0;
-  // Returns once the note has sounded for `length` units.
+  // Each returns once the sound has lasted `length` units of 10 ms.
   virtual void PlayNote(NoteNumber note, int length) = 0;
-  // Six notes by chord slot, sounded together for NoteLength().
-  virtual void PlayChord(const std::array<NoteNumber, 6>& notes) = 0;
+  // The six notes of `notes` sounded together; slots of 0 are silent strings.
+  virtual void PlayChord(const Chord& notes, int length) = 0;
 };
 
 struct FretWindow {

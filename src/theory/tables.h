@@ -10,6 +10,7 @@ namespace fretlab {
 
 inline constexpr int kRootCount = 12;
 inline constexpr int kScaleCount = 9;
+inline constexpr int kModeCount = 7;  // scales 0..6, "Lydian" to "Locrian"
 inline constexpr int kChordFormulaCount = 34;
 inline constexpr int kTableColumns = 7;
 inline constexpr int kFretListCount = 26;  // "0".."24" and one empty entry

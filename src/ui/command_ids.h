@@ -1,16 +1,15 @@
 #pragma once
-// Numeric ids of the window's commands, controls and messages. Commands keep
-// the numbers of the program's menu resource, so a command is the same number
-// whichever menu entry sends it (Sound > "On" and Tempo > "Fast" share one).
+// The numbers of the main window's menu commands and lists, and the codes of
+// the lists' notifications, on which the command table matches. A command is
+// one number whichever menu entry sends it (Sound > "On" and Tempo > "Fast"
+// send the same).
 
 namespace fretlab {
 
-// Window messages that reach the dialog's map.
-enum class Message : unsigned {
-  MouseMove = 0x0200,    // WM_MOUSEMOVE
-  LButtonDown = 0x0201,  // WM_LBUTTONDOWN
-  Command = 0x0111,      // WM_COMMAND: a menu command (code 0) or a list notification
-};
+// What reaches the command table: a pointer move or a left press on the
+// window's own surface, or a command (a menu command with code 0, or a
+// list's notification with the list's id).
+enum class Input { MouseMove, LButtonDown, Command };
 
 // Notification codes of the always-open lists.
 inline constexpr int CBN_SELCHANGE = 1;
@@ -18,16 +17,8 @@ inline constexpr int CBN_DBLCLK = 2;
 inline constexpr int CBN_EDITCHANGE = 5;
 inline constexpr int CBN_SELENDOK = 9;
 
-// Resources.
-inline constexpr int IDR_MAINFRAME = 128;
-inline constexpr int IDB_FRETBOARD = 129;
-inline constexpr int IDR_MAINMENU = 135;
-inline constexpr int IDD_MAIN = 102;
-
 // Controls.
 inline constexpr int IDC_SCALE_LIST = 1001;
-inline constexpr int IDC_STATUS_NUMBER = 1004;
-inline constexpr int IDC_STATUS_TEXT = 1005;
 inline constexpr int IDC_ROOT_LIST = 1012;
 inline constexpr int IDC_ARPEGGIO_LIST = 1014;
 inline constexpr int IDC_CHORD_LIST = 1015;

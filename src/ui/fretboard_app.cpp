@@ -25,11 +25,10 @@ constexpr AppMapEntry kAppMap[] = {
 CFretboardApp::CFretboardApp(MidiOutput& output, Timing timing)
     : m_output(output), m_timing(std::move(timing)) {}
 
-bool CFretboardApp::InitInstance() {
+void CFretboardApp::InitInstance() {
   CFretboardDlg dialog(m_output, m_timing);
   if (!m_startFile.isEmpty()) dialog.OpenAtStart(m_startFile);
   dialog.exec();
-  return false;
 }
 
 bool CFretboardApp::OnCmdMsg(int id, QWidget* mainWindow) {

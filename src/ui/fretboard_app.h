@@ -20,9 +20,8 @@ class CFretboardApp {
   // A sequence file to open once the window is up (from the command line).
   void OpenAtStart(const QString& path) { m_startFile = path; }
 
-  // Runs the window until it ends. Returns false: the program then ends
-  // instead of running a message loop of its own.
-  bool InitInstance();
+  // Runs the window until it ends; the program ends with it.
+  void InitInstance();
 
   // The application's command table, reached with the commands that the
   // main window's table does not hold. Returns false for an unknown id,

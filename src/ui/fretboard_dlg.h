@@ -1,95 +1,92 @@
 #pragma once
 // The main window: the fretboard picture, the six always-open lists, the two
 // status fields and the menu. It owns every setting of the run and routes
-// each input through one command table (fretboard_dlg.cpp) to its operation.
+// each input through one command table (command_table.cpp) to its handler.
 
 #include <QDialog>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPoint>
-#include <QString>
 #include <deque>
-#include <span>
+#include <memory>
 
 #include "sequence/chord_sequence.h"
 #include "sound/note_player.h"
 #include "ui/combo_list.h"
 #include "ui/command_ids.h"
-
-class QAction;
-class QMenuBar;
+#include "ui/prompts.h"
+#include "ui/sequence_files.h"
 
 namespace fretlab {
 
+class CClientArea;
 class CFretboardView;
-class CFretboardDlg;
-
-// One row of the command table: a message, a notification code (0 for menu
-// commands) and an id select the member handler. Command handlers take no
-// arguments; mouse handlers take the button flags and the client pixel.
-struct MessageMapEntry {
-  Message message;
-  int code;
-  int id;
-  void (CFretboardDlg::*command)();
-  void (CFretboardDlg::*mouse)(unsigned flags, QPoint point);
-};
+struct CommandRow;
 
 class CFretboardDlg : public QDialog, public SequenceHost {
   Q_OBJECT
 
  public:
-  // `output` and `timing` sound every note; both must outlive the dialog.
-  CFretboardDlg(MidiOutput& output, Timing timing, QWidget* parent = nullptr);
+  // `output` and `timing` sound every note; `prompts` asks and tells the
+  // user (message boxes over the window when null). All must outlive it.
+  CFretboardDlg(MidiOutput& output, Timing timing, Prompts* prompts = nullptr,
+                QWidget* parent = nullptr);
   ~CFretboardDlg() override;
 
-  // The table, in its order, and the dispatch through it. A message that no
-  // row holds goes on to the application (ID_APP_EXIT, ID_HELP) or is
-  // ignored. Input that arrives while an operation runs is held and handled,
-  // in order, when that operation has returned.
-  static std::span<const MessageMapEntry> MessageMap();
-  void Dispatch(Message message, int code, int id, unsigned flags = 0, QPoint point = {});
-  void SendCommand(int id) { Dispatch(Message::Command, 0, id); }
-  bool IsBusy() const { return m_bBusy; }
-
-  // A sequence file named when the program was started; opened once the
-  // window is up.
+  // A sequence file named on the command line; opened once the window is up.
   void OpenAtStart(const QString& path);
+  // Runs a menu command as its entry does. Input that arrives while an
+  // operation runs is held and handled, in order, once it has returned.
+  void SendCommand(int id) { Dispatch(Input::Command, 0, id); }
+
+  int ChordCount() const { return m_nChordCount; }
+  bool HasUnsavedChords() const { return m_files.HasUnsavedChords(); }
+  // Every way of ending the dialog (File > "Close", Enter, Escape, the window
+  // manager's close) passes here first; false keeps the window open.
+  virtual bool ConfirmEnd();
+  void done(int result) override;
 
   // FretboardHost and SequenceHost: the lists' selections, the settings, and
   // the markers and sound.
   int RootSelection() const override;
   int FromFretSelection() const override;
   int ToFretSelection() const override;
-  int AutoRoot() const override;
-  int NoteLength() const override;
+  int AutoRoot() const override { return m_bAutoRoot; }
+  int NoteLength() const override { return m_nNoteLength; }
   void DrawMarker(StringIndex s, FretIndex f, int rootFlag) override;
   void PlayNote(NoteNumber note, int length) override;
-  void PlayChord(const std::array<NoteNumber, 6>& notes) override;
-  void SetAutoRoot(int autoRoot) override;
+  void PlayChord(const Chord& notes, int length) override;
+  void SetAutoRoot(int autoRoot) override { m_bAutoRoot = autoRoot; }
   void SelectFromFret(int index) override;
   void SelectToFret(int index) override;
-  void SetNoteLength(int length) override;
+  void SetNoteLength(int length) override { m_nNoteLength = length; }
   void ClearMarkers() override;
 
-  // The client area (638 x 424 pixels under the menu bar) and its parts.
-  QWidget* ClientArea() const { return m_client; }
-  CFretboardView* View() const { return m_view; }
-  QMenuBar* MenuBar() const { return m_menuBar; }
-  CComboList* ListById(int id);
-  QAction* ActionById(int id, int occurrence = 0) const;
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
-  // Window handlers.
-  void OnMouseMove(unsigned flags, QPoint point);
-  void OnLButtonDown(unsigned flags, QPoint point);
-  // List handlers.
+ private:
+  friend class CommandTable;  // binds the handlers below to their inputs
+  struct PendingInput {
+    const CommandRow* row;  // null: a request to end with `endResult`
+    QPoint point;
+    int endResult;
+  };
+
+  void BuildControls();
+  void OnInitDialog();
+  void Dispatch(Input input, int code, int id, QPoint point = {});
+  void Run(const CommandRow& row, QPoint point);
+  void RunPending();
+
+  // Window, list and menu handlers (command_table.cpp, list_handlers.cpp).
+  void OnMouseMove(QPoint point);
+  void OnLButtonDown(QPoint point);
   void OnScaleSelChange();
-  void OnScaleSelEndOk();
   void OnScaleEditChange();
   void OnScaleDblClk();
   void OnArpeggioDblClk();
   void OnChordDblClk();
-  // Menu handlers.
   void OnTempoFast();
   void OnTempoSlow();
   void OnSoundOff();
@@ -99,6 +96,8 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   void OnPlayChord();
   void OnPlayAll();
   void OnFileNew();
+  void LoadSequence();
+  void SaveSequence();
   void OnAddWhole();
   void OnAddHalf();
   void OnAddQuarter();
@@ -107,24 +106,10 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   void OnAddDottedHalf();
   void OnAddDottedQuarter();
   void OnAddDottedEighth();
-  // File > "Open" and File > "Save As".
-  void LoadSequence();
-  void SaveSequence();
-  // Opens a sequence file; on failure tells the user and changes nothing.
-  bool LoadSequenceFile(const QString& path);
-  // Saves under `chosen` with ".fbs" appended when missing, asking before
-  // replacing an existing file. False when not saved.
-  bool SaveSequenceFile(const QString& chosen);
-  // True when the sequence holds chords added since it was last saved or
-  // opened, which ending the program would lose.
-  bool HasUnsavedChords() const { return m_nChordCount > 0 && m_bSequenceChanged; }
+  void AddChordWithLength(int length);
+  void ShowListChoice(const CComboList& list, void (*show)(FretboardHost&, int choice, int root));
+  void StatusReport(int index, const QString& text);
 
-  // Every way of ending the dialog (File > "Close", Enter, Escape, the window
-  // manager's close) passes here first; false keeps the window open.
-  virtual bool ConfirmEnd();
-  void done(int result) override;
-
-  // The window's state, its lists and fields, and its icon.
   int m_nChordCount = 0;   // chords in the sequence, 0..kMaxChords
   int m_bAutoRoot = 0;     // 1: the fret window follows the root; 0: the fret lists
   int m_nNoteLength = 0;   // length of every sound, units of 10 ms
@@ -138,57 +123,15 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   QLineEdit m_statusNumber;
   QIcon m_hIcon;
 
- protected:
-  // The questions and messages of the window. Tests replace them to answer
-  // and observe without modal boxes.
-  // Tells the user that Add Chord found the sequence full.
-  virtual void ShowSequenceFull();
-  // The file to open or the name to save under; empty when cancelled.
-  virtual QString AskOpenFileName();
-  virtual QString AskSaveFileName();
-  // Whether to replace an existing file (named as it will be written).
-  virtual bool AskReplace(const QString& file);
-  enum class UnsavedChoice { Save, Discard, Cancel };
-  // Asked before ending with unsaved chords.
-  virtual UnsavedChoice AskSaveChanges();
-  // A file could not be opened or saved; `message` names it and the reason.
-  virtual void ShowFileProblem(const QString& message);
-
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  struct PendingMessage {
-    Message message;
-    int code;
-    int id;
-    unsigned flags;
-    QPoint point;
-    int endResult;  // >= 0: not a message but a request to end with this result
-  };
-
-  void OnInitDialog();
-  void BuildMenu();
-  void BuildControls();
-  void FillLists();
-  void Run(const MessageMapEntry& entry, unsigned flags, QPoint point);
-  void RunPending();
-  void StatusReport(int index, const QString& text);
-  // A double-click in the scale, arpeggio or chord list: clear, show the
-  // list's choice over the selected root, report the choice.
-  void ShowListChoice(const CComboList& list, void (*show)(FretboardHost&, int choice, int root));
-  static QString ListText(const CComboList& list);
-  static const MessageMapEntry* FindEntry(Message message, int code, int id);
-  void AddChordWithLength(int length);
-
   NotePlayer m_player;
-  QMenuBar* m_menuBar = nullptr;
-  QWidget* m_client = nullptr;
+  std::unique_ptr<Prompts> m_ownPrompts;  // when none was given
+  Prompts& m_prompts;
+  SequenceFiles m_files;
+  CClientArea* m_client = nullptr;
   CFretboardView* m_view = nullptr;
-  bool m_bBusy = false;
-  std::deque<PendingMessage> m_pending;
+  bool m_bBusy = false;  // an operation is running
+  std::deque<PendingInput> m_pending;
   QString m_startFile;
-  QString m_lastFolder;             // where the file dialogs open next
-  bool m_bSequenceChanged = false;  // Add Chord since the last save or open
 };
 
 }  // namespace fretlab

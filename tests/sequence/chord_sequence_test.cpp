@@ -10,64 +10,19 @@
 #include "sequence/chord_sequence.h"
 #include "sequence/sequence_file.h"
 #include "sequence/sequence_fixture.h"
+#include "support/recording_host.h"
 
 namespace fretlab {
 namespace {
 
+using testing::RecordingHost;
 using testing::SequenceSnapshot;
 using Events = std::vector<std::string>;
 
-// Keeps the window's state the operations read and write, and logs each
-// call as a line of text so that order and values can be compared at once.
-class RecordingHost : public SequenceHost {
- public:
-  int root = -1;
-  int from = 0;
-  int to = 24;
-  int autoRoot = 1;
-  int noteLength = kQuarterNote;
-  Events events;
-
-  int RootSelection() const override { return root; }
-  int FromFretSelection() const override { return from; }
-  int ToFretSelection() const override { return to; }
-  int AutoRoot() const override { return autoRoot; }
-  int NoteLength() const override { return noteLength; }
-  void DrawMarker(StringIndex s, FretIndex f, int rootFlag) override {
-    Log("marker " + std::to_string(s) + " " + std::to_string(f) + " " + std::to_string(rootFlag));
-  }
-  void PlayNote(NoteNumber note, int length) override {
-    Log("note " + std::to_string(note) + " for " + std::to_string(length));
-  }
-  void PlayChord(const std::array<NoteNumber, 6>& notes) override {
-    std::string line = "chord";
-    for (NoteNumber n : notes) line += " " + std::to_string(n);
-    Log(line + " for " + std::to_string(noteLength));
-  }
-  void SetAutoRoot(int value) override {
-    autoRoot = value;
-    Log("autoroot " + std::to_string(value));
-  }
-  void SelectFromFret(int index) override {
-    from = index;
-    Log("from " + std::to_string(index));
-  }
-  void SelectToFret(int index) override {
-    to = index;
-    Log("to " + std::to_string(index));
-  }
-  void SetNoteLength(int length) override {
-    noteLength = length;
-    Log("length " + std::to_string(length));
-  }
-  void ClearMarkers() override { Log("clear"); }
-
- private:
-  void Log(std::string line) { events.push_back(std::move(line)); }
-};
-
 class ChordSequenceTest : public testing::SequenceTest {
  protected:
+  ChordSequenceTest() { host_.root = -1; }
+
   // A click at the centre of a position of the picture.
   bool Click(StringIndex s, FretIndex f) {
     return PickNote(host_, g_fretX[f], g_stringY[s], chordCount_);
@@ -85,7 +40,7 @@ class ChordSequenceTest : public testing::SequenceTest {
 
 TEST_F(ChordSequenceTest, ClickOnTheGStringAtFretFivePicksMiddleC) {
   ASSERT_TRUE(Click(2, 5));
-  EXPECT_EQ(host_.events,
+  EXPECT_EQ(host_.Lines(),
             (Events{"autoroot 0", "from 5", "to 8", "marker 2 5 0", "note 60 for 50"}));
   EXPECT_EQ(host_.autoRoot, 0);
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{0, 0, 0, 60, 0, 0}));
@@ -95,12 +50,12 @@ TEST_F(ChordSequenceTest, ClickOnTheGStringAtFretFivePicksMiddleC) {
 TEST_F(ChordSequenceTest, PickedNoteCarriesTheRootLetterOfTheSelectedRoot) {
   host_.root = 0;  // C
   ASSERT_TRUE(Click(2, 5));
-  EXPECT_EQ(host_.events[3], "marker 2 5 1");
+  EXPECT_EQ(host_.Lines()[3], "marker 2 5 1");
 }
 
 TEST_F(ChordSequenceTest, ClickOnFret22NarrowsTheListsTo22And23) {
   ASSERT_TRUE(Click(5, 22));
-  EXPECT_EQ(host_.events,
+  EXPECT_EQ(host_.Lines(),
             (Events{"autoroot 0", "from 22", "to 23", "marker 5 22 0", "note 62 for 50"}));
   EXPECT_EQ(g_currentChord[0], 62);
   EXPECT_EQ(g_fretRows[0][0], 22);
@@ -112,10 +67,11 @@ class PickWindowTest : public ChordSequenceTest,
 TEST_P(PickWindowTest, UpperFretIsThreeAboveCutAt23) {
   const auto [fret, upper] = GetParam();
   ASSERT_TRUE(Click(0, fret));
-  EXPECT_EQ(host_.from, fret);
-  EXPECT_EQ(host_.to, upper);
+  EXPECT_EQ(host_.fromFret, fret);
+  EXPECT_EQ(host_.toFret, upper);
   // Inside that window the clicked position is the only one of its note.
-  EXPECT_EQ(std::count_if(host_.events.begin(), host_.events.end(),
+  const Events lines = host_.Lines();
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                           [](const std::string& e) { return e.rfind("note ", 0) == 0; }),
             1);
 }
@@ -131,7 +87,7 @@ TEST_F(ChordSequenceTest, ClickBetweenStringBandsDoesNothing) {
   const int betweenTopStrings = (g_stringY[0] + g_stringY[1]) / 2;
   EXPECT_FALSE(PickNote(host_, g_fretX[5], betweenTopStrings, chordCount_));
   EXPECT_FALSE(PickNote(host_, g_fretX[0] - 20, g_stringY[0], chordCount_));
-  EXPECT_EQ(host_.events, Events{});
+  EXPECT_EQ(host_.Lines(), Events{});
   EXPECT_EQ(host_.autoRoot, 1);
   EXPECT_EQ(SequenceSnapshot::Take(chordCount_), before);
 }
@@ -142,9 +98,10 @@ TEST_F(ChordSequenceTest, SecondClickOnAStringReplacesTheFirst) {
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{0, 0, 0, 62, 0, 0}));
   EXPECT_EQ(g_fretRows[0][3], 7);
   // Both markers stay: nothing is cleared between the clicks.
-  EXPECT_EQ(std::count(host_.events.begin(), host_.events.end(), "clear"), 0);
-  EXPECT_NE(std::find(host_.events.begin(), host_.events.end(), "marker 2 5 0"), host_.events.end());
-  EXPECT_NE(std::find(host_.events.begin(), host_.events.end(), "marker 2 7 0"), host_.events.end());
+  const Events lines = host_.Lines();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "clear"), 0);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "marker 2 5 0"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "marker 2 7 0"), lines.end());
 }
 
 TEST_F(ChordSequenceTest, PickedFretGoesToTheRowOfTheChordUnderConstruction) {
@@ -177,7 +134,7 @@ TEST_F(ChordSequenceTest, AddChordAppendsTheChordWithTheNoteValue) {
   EXPECT_EQ(g_fretRows[0][0], 3);
   EXPECT_EQ(g_fretRows[0][2], 5);
   EXPECT_EQ(g_fretRows[0][4], 3);
-  EXPECT_EQ(host_.events, (Events{"chord 43 0 55 0 62 0 for 100", "clear"}));
+  EXPECT_EQ(host_.Lines(), (Events{"chord 43 0 55 0 62 0 for 100", "clear"}));
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{}));
   EXPECT_EQ(host_.noteLength, kHalfNote);  // the note value stays
 }
@@ -189,7 +146,7 @@ TEST_F(ChordSequenceTest, AddChordWithNothingPickedAppendsASilentChord) {
   EXPECT_EQ(chordCount_, 11);
   const int row[7] = {0, 0, 0, 0, 0, 0, kDottedEighth};
   EXPECT_TRUE(std::equal(row, row + 7, g_chordRows[10]));
-  EXPECT_EQ(host_.events, (Events{"chord 0 0 0 0 0 0 for 37", "clear"}));
+  EXPECT_EQ(host_.Lines(), (Events{"chord 0 0 0 0 0 0 for 37", "clear"}));
 }
 
 TEST_F(ChordSequenceTest, NextPickAfterAddChordFillsTheNextFretRow) {
@@ -206,7 +163,7 @@ TEST_F(ChordSequenceTest, AddChordToAFullSequenceChangesNothing) {
   g_currentChord = {0, 0, 0, 60, 0, 0};
   const SequenceSnapshot before = SequenceSnapshot::Take(chordCount_);
   EXPECT_EQ(Add(kWholeNote), AddChordResult::SequenceFull);
-  EXPECT_EQ(host_.events, Events{});
+  EXPECT_EQ(host_.Lines(), Events{});
   EXPECT_EQ(SequenceSnapshot::Take(chordCount_), before);
 }
 
@@ -226,7 +183,7 @@ TEST_F(ChordSequenceTest, PlayCurrentChordSoundsItAndChangesNothing) {
   g_currentChord = {40, 47, 52, 56, 59, 64};
   host_.noteLength = kDottedQuarter;
   PlayCurrentChord(host_);
-  EXPECT_EQ(host_.events, (Events{"chord 40 47 52 56 59 64 for 75"}));
+  EXPECT_EQ(host_.Lines(), (Events{"chord 40 47 52 56 59 64 for 75"}));
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{40, 47, 52, 56, 59, 64}));
 }
 
@@ -248,7 +205,7 @@ TEST_F(ChordSequenceTest, PlayAllMarksAndSoundsEachChordForItsOwnLength) {
   host_.noteLength = kWholeNote;
 
   PlayAll(host_, chordCount_);
-  EXPECT_EQ(host_.events,
+  EXPECT_EQ(host_.Lines(),
             (Events{"length 50", "marker 5 3 0", "marker 3 5 0", "marker 1 3 0",
                     "chord 43 0 55 0 62 0 for 50", "clear",  //
                     "length 100", "marker 4 0 0", "marker 2 2 0", "marker 0 0 0",
@@ -267,7 +224,7 @@ TEST_F(ChordSequenceTest, PlayAllDrawsNoMarkerOffTheNeck) {
   std::copy(notes, notes + 7, g_chordRows[0]);
   std::copy(frets, frets + 6, g_fretRows[0]);
   PlayAll(host_, 1);
-  EXPECT_EQ(host_.events, (Events{"length 12", "marker 4 0 0", "marker 0 23 0",
+  EXPECT_EQ(host_.Lines(), (Events{"length 12", "marker 4 0 0", "marker 0 23 0",
                                   "chord 40 45 0 -1 59 64 for 12", "clear"}));
 }
 
@@ -275,7 +232,7 @@ TEST_F(ChordSequenceTest, PlayAllOfAnEmptySequenceDoesNothing) {
   g_currentChord = {0, 0, 0, 60, 0, 0};
   g_chordRows[0][3] = 55;
   PlayAll(host_, 0);
-  EXPECT_EQ(host_.events, Events{});
+  EXPECT_EQ(host_.Lines(), Events{});
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{0, 0, 0, 60, 0, 0}));
 }
 
@@ -286,7 +243,7 @@ TEST_F(ChordSequenceTest, PlayAllPlaysAnOpenedFile) {
   ASSERT_TRUE(parse.image) << parse.problem;
   ApplySequence(*parse.image, chordCount_);
   PlayAll(host_, chordCount_);
-  EXPECT_EQ(host_.events,
+  EXPECT_EQ(host_.Lines(),
             (Events{"length 50", "marker 5 0 0", "marker 4 2 0", "marker 3 2 0", "marker 2 1 0",
                     "marker 1 0 0", "marker 0 0 0", "chord 40 47 52 56 59 64 for 50", "clear"}));
 }
@@ -299,7 +256,7 @@ TEST_F(ChordSequenceTest, ClearEmptiesTheChordOnly) {
   host_.events.clear();
   SequenceSnapshot expected = SequenceSnapshot::Take(chordCount_);
   ClearChord(host_);
-  EXPECT_EQ(host_.events, (Events{"clear"}));
+  EXPECT_EQ(host_.Lines(), (Events{"clear"}));
   expected.currentChord = {};
   EXPECT_EQ(SequenceSnapshot::Take(chordCount_), expected);
   EXPECT_EQ(g_fretRows[10][3], 5);  // the picked fret stays
@@ -309,7 +266,7 @@ TEST_F(ChordSequenceTest, NewEmptiesTheChordAndTheCountButKeepsTheRows) {
   FillTenChords();
   SequenceSnapshot expected = SequenceSnapshot::Take(chordCount_);
   NewSequence(host_, chordCount_);
-  EXPECT_EQ(host_.events, (Events{"clear"}));
+  EXPECT_EQ(host_.Lines(), (Events{"clear"}));
   EXPECT_EQ(chordCount_, 0);
   expected.currentChord = {};
   expected.chordCount = 0;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "sequence/chord_sequence.h"
+#include "support/chord_state.h"
 
 namespace fretlab::testing {
 
@@ -27,14 +28,14 @@ namespace fretlab::testing {
 struct SequenceSnapshot {
   std::vector<int> chordRows;
   std::vector<int> fretRows;
-  std::array<NoteNumber, 6> currentChord{};
+  Chord currentChord{};
   int stringCursor = 0;
   int chordCount = 0;
 
   static SequenceSnapshot Take(int chordCount) {
     SequenceSnapshot s;
     s.chordRows.assign(&g_chordRows[0][0], &g_chordRows[0][0] + kMaxChords * kChordColumns);
-    s.fretRows.assign(&g_fretRows[0][0], &g_fretRows[0][0] + kMaxChords * 6);
+    s.fretRows.assign(&g_fretRows[0][0], &g_fretRows[0][0] + kMaxChords * kStringCount);
     s.currentChord = g_currentChord;
     s.stringCursor = g_stringCursor;
     s.chordCount = chordCount;
@@ -46,10 +47,8 @@ struct SequenceSnapshot {
 class SequenceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::memset(g_chordRows, 0, sizeof g_chordRows);
-    std::memset(g_fretRows, 0, sizeof g_fretRows);
-    g_currentChord.fill(0);
-    g_stringCursor = 0;
+    ResetSequenceTables();
+    ResetChordState();
     chordCount_ = 0;
   }
 

@@ -2,8 +2,11 @@
 // A clock that only moves when told to, and an output that records every
 // call with the fake time it was made at.
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -23,6 +26,8 @@ class FakeClock {
 
   SoundClock::time_point now() const { return now_; }
   void Advance(SoundClock::duration by) { now_ += by; }
+  // Milliseconds since the origin.
+  long long Millis() const { return Ms(now_); }
 
   // Every deadline asked for, in order. A wait ends `lateWakeUp` after its
   // deadline, as a real sleep does, or at once when the deadline has passed.
@@ -31,11 +36,16 @@ class FakeClock {
   // Set: the next waits end this long after they begin, stopped by the user
   // (waitUntil returns false), unless the deadline comes first.
   std::optional<SoundClock::duration> stopAfter;
+  // Runs inside every wait, before the clock moves on, with the wait's index
+  // (0-based, over the whole test): a test acts there "while the note sounds".
+  std::function<void(int waitIndex)> duringWait;
 
   Timing MakeTiming() {
     return Timing{[this] { return now_; },
                   [this](SoundClock::time_point deadline) {
+                    const int index = static_cast<int>(waits.size());
                     waits.push_back(deadline);
+                    if (duringWait) duringWait(index);
                     if (stopAfter && now_ + *stopAfter < deadline) {
                       now_ += *stopAfter;
                       return false;
@@ -79,15 +89,52 @@ inline void PrintTo(const OutputCall& call, std::ostream* os) {
 class RecordingOutput : public MidiOutput {
  public:
   explicit RecordingOutput(const FakeClock& clock) : clock_(clock) {}
-  void open() override { calls.push_back(Open(FakeClock::Ms(clock_.now()))); }
-  void send(std::uint32_t message) override {
-    calls.push_back(Send(message, FakeClock::Ms(clock_.now())));
+  void open() override {
+    calls.push_back(Open(clock_.Millis()));
+    if (onOpen) onOpen();
   }
-  void close() override { calls.push_back(Close(FakeClock::Ms(clock_.now()))); }
+  void send(std::uint32_t message) override {
+    if (noteOnsOnly) {
+      EXPECT_EQ(message & 0xF0u, 0x90u) << "only note-on messages are sent";
+    }
+    calls.push_back(Send(message, clock_.Millis()));
+  }
+  void close() override { calls.push_back(Close(clock_.Millis())); }
 
   std::vector<OutputCall> calls;
+  // Runs after each open is recorded, as a note begins.
+  std::function<void()> onOpen;
+  // Set: any message but a note-on fails the test.
+  bool noteOnsOnly = false;
+
+  // The note numbers of the note-ons sent, in order.
+  std::vector<int> Notes() const {
+    std::vector<int> notes;
+    for (const OutputCall& call : calls) {
+      if (call.kind == OutputCall::kSend) notes.push_back(NoteOf(call.message));
+    }
+    return notes;
+  }
+  // The notes sent between each open and its close, with the times of both.
+  struct NoteGroup {
+    std::vector<int> notes;
+    long long openedAt = 0;
+    long long closedAt = 0;
+  };
+  std::vector<NoteGroup> Sounds() const {
+    std::vector<NoteGroup> groups;
+    for (const OutputCall& call : calls) {
+      if (call.kind == OutputCall::kOpen) groups.push_back({{}, call.ms, call.ms});
+      if (groups.empty()) continue;
+      if (call.kind == OutputCall::kSend) groups.back().notes.push_back(NoteOf(call.message));
+      if (call.kind == OutputCall::kClose) groups.back().closedAt = call.ms;
+    }
+    return groups;
+  }
 
  private:
+  static int NoteOf(std::uint32_t message) { return static_cast<int>((message >> 8) & 0x7Fu); }
+
   const FakeClock& clock_;
 };
 

@@ -1,16 +1,20 @@
 #pragma once
-// A FretboardHost for tests: list selections and settings are plain fields,
-// and every marker, note and strum is logged in the order it happens.
+// A window stand-in for the core's operations: list selections and settings
+// are plain fields, and every call the operations make on the window (marks,
+// notes, strums, setting changes, clears) is logged in the order it happens.
 
 #include <array>
 #include <functional>
 #include <ostream>
+#include <sstream>
+#include <string>
 #include <variant>
 #include <vector>
 
+#include "sequence/chord_sequence.h"
 #include "theory/show.h"
 
-namespace fretlab::test {
+namespace fretlab::testing {
 
 struct Mark {
   StringIndex string = 0;
@@ -26,29 +30,48 @@ struct Sound {
 };
 
 struct Strum {
-  std::array<NoteNumber, 6> notes{};  // by chord slot, 0 = low E
+  Chord notes{};   // by chord slot, 0 = low E
+  int length = 0;  // units of 10 ms
   friend bool operator==(const Strum&, const Strum&) = default;
 };
 
-using Event = std::variant<Mark, Sound, Strum>;
+// A setting the sequence operations change on the window.
+struct Setting {
+  enum Kind { kAutoRoot, kFromFret, kToFret, kNoteLength } kind;
+  int value = 0;
+  friend bool operator==(const Setting&, const Setting&) = default;
+};
 
+struct Clear {
+  friend bool operator==(const Clear&, const Clear&) = default;
+};
+
+using Event = std::variant<Mark, Sound, Strum, Setting, Clear>;
+
+// Each event as one line of text, e.g. "marker 2 5 0", "note 60 for 50",
+// "chord 0 0 0 60 0 0 for 50", "from 5", "clear".
 inline std::ostream& operator<<(std::ostream& os, const Mark& m) {
-  return os << "Mark(" << m.string << ", " << m.fret << (m.rootFlag ? ", R)" : ")");
+  return os << "marker " << m.string << " " << m.fret << " " << m.rootFlag;
 }
 inline std::ostream& operator<<(std::ostream& os, const Sound& s) {
-  return os << "Sound(" << s.note << ", " << s.length << ")";
+  return os << "note " << s.note << " for " << s.length;
 }
 inline std::ostream& operator<<(std::ostream& os, const Strum& s) {
-  os << "Strum(";
-  for (int i = 0; i < 6; ++i) os << (i ? ", " : "") << s.notes[i];
-  return os << ")";
+  os << "chord";
+  for (NoteNumber n : s.notes) os << " " << n;
+  return os << " for " << s.length;
 }
+inline std::ostream& operator<<(std::ostream& os, const Setting& s) {
+  static const char* const kNames[] = {"autoroot", "from", "to", "length"};
+  return os << kNames[s.kind] << " " << s.value;
+}
+inline std::ostream& operator<<(std::ostream& os, const Clear&) { return os << "clear"; }
 inline std::ostream& operator<<(std::ostream& os, const Event& e) {
   std::visit([&os](const auto& v) { os << v; }, e);
   return os;
 }
 
-class RecordingHost : public FretboardHost {
+class RecordingHost : public SequenceHost {
  public:
   // List selections as list indices (-1 = none) and the window's settings.
   int root = 0;
@@ -74,9 +97,15 @@ class RecordingHost : public FretboardHost {
     events.push_back(Sound{note, length});
     if (afterPlayNote) afterPlayNote(*this);
   }
-  void PlayChord(const std::array<NoteNumber, 6>& notes) override {
-    events.push_back(Strum{notes});
+  void PlayChord(const Chord& notes, int length) override {
+    events.push_back(Strum{notes, length});
   }
+
+  void SetAutoRoot(int value) override { Set(autoRoot, Setting::kAutoRoot, value); }
+  void SelectFromFret(int index) override { Set(fromFret, Setting::kFromFret, index); }
+  void SelectToFret(int index) override { Set(toFret, Setting::kToFret, index); }
+  void SetNoteLength(int length) override { Set(noteLength, Setting::kNoteLength, length); }
+  void ClearMarkers() override { events.push_back(Clear{}); }
 
   template <typename T>
   std::vector<T> Only() const {
@@ -89,6 +118,35 @@ class RecordingHost : public FretboardHost {
   std::vector<Mark> Marks() const { return Only<Mark>(); }
   std::vector<Sound> Sounds() const { return Only<Sound>(); }
   std::vector<Strum> Strums() const { return Only<Strum>(); }
+
+  // The events as lines of text, to compare order and values at once.
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (const Event& e : events) {
+      std::ostringstream line;
+      line << e;
+      lines.push_back(line.str());
+    }
+    return lines;
+  }
+
+ private:
+  void Set(int& field, Setting::Kind kind, int value) {
+    field = value;
+    events.push_back(Setting{kind, value});
+  }
 };
 
-}  // namespace fretlab::test
+// A host whose fret lists span the whole neck (0 and 24), so that with Auto
+// Root off every position counts.
+inline RecordingHost WholeNeckHost(int root, int autoRoot, int noteLength = 50) {
+  RecordingHost host;
+  host.root = root;
+  host.autoRoot = autoRoot;
+  host.fromFret = 0;
+  host.toFret = 24;
+  host.noteLength = noteLength;
+  return host;
+}
+
+}  // namespace fretlab::testing

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/chord_state.h"
 #include "support/recording_host.h"
 #include "theory/show.h"
 #include "theory/written_tables.h"
@@ -18,13 +19,15 @@
 namespace fretlab {
 namespace {
 
-using test::Event;
-using test::Mark;
-using test::RecordingHost;
-using test::Sound;
-using test::Strum;
+using testing::Event;
+using testing::Mark;
+using testing::RecordingHost;
+using testing::Sound;
+using testing::Strum;
 
-constexpr int kOpen[6] = {64, 59, 55, 50, 45, 40};
+using testing::WholeNeckHost;
+
+constexpr const auto& kOpen = testing::kWrittenOpenNotes;
 constexpr int kLength = 12;
 
 struct Window {
@@ -34,7 +37,7 @@ struct Window {
 
 Window WindowFor(int root, int autoRoot) {
   if (autoRoot == 0) return {0, 24};
-  return {test::kWrittenAutoWindows[root][0], test::kWrittenAutoWindows[root][1]};
+  return {testing::kWrittenAutoWindows[root][0], testing::kWrittenAutoWindows[root][1]};
 }
 
 // How often the expansion produces `note` for a row's steps over `root`:
@@ -87,27 +90,16 @@ void CheckMarkedAndSounded(const RecordingHost& host, int root, const std::vecto
   }
 }
 
-// Fret lists at 0 and 24, so that with Auto Root off the whole neck counts.
-RecordingHost WholeNeckHost(int root, int autoRoot) {
-  RecordingHost host;
-  host.root = root;
-  host.autoRoot = autoRoot;
-  host.fromFret = 0;
-  host.toFret = 24;
-  host.noteLength = kLength;
-  return host;
-}
-
 class ScaleDisplay : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(ScaleDisplay, AllRoots) {
   const auto [scale, autoRoot] = GetParam();
   for (int root = 0; root < 12; ++root) {
     SCOPED_TRACE("root " + std::to_string(root));
-    RecordingHost host = WholeNeckHost(root, autoRoot);
+    RecordingHost host = WholeNeckHost(root, autoRoot, kLength);
     ShowScale(host, scale, root);
     EXPECT_FALSE(host.events.empty());
-    CheckMarkedAndSounded(host, root, test::kWrittenScales[scale].steps,
+    CheckMarkedAndSounded(host, root, testing::kWrittenScales[scale].steps,
                           WindowFor(root, autoRoot));
   }
 }
@@ -121,10 +113,10 @@ TEST_P(ArpeggioDisplay, AllRoots) {
   const auto [formula, autoRoot] = GetParam();
   for (int root = 0; root < 12; ++root) {
     SCOPED_TRACE("root " + std::to_string(root));
-    RecordingHost host = WholeNeckHost(root, autoRoot);
+    RecordingHost host = WholeNeckHost(root, autoRoot, kLength);
     ShowArpeggio(host, formula, root);
     EXPECT_FALSE(host.events.empty());
-    CheckMarkedAndSounded(host, root, test::kWrittenChords[formula].steps,
+    CheckMarkedAndSounded(host, root, testing::kWrittenChords[formula].steps,
                           WindowFor(root, autoRoot));
   }
 }
@@ -132,19 +124,13 @@ TEST_P(ArpeggioDisplay, AllRoots) {
 INSTANTIATE_TEST_SUITE_P(AllFormulas, ArpeggioDisplay,
                          ::testing::Combine(::testing::Range(0, 34), ::testing::Values(0, 1)));
 
-class ChordDisplay : public ::testing::TestWithParam<int> {
- protected:
-  void TearDown() override {
-    g_currentChord = {0, 0, 0, 0, 0, 0};
-    g_stringCursor = 0;
-  }
-};
+class ChordDisplay : public testing::ChordStateTest, public ::testing::WithParamInterface<int> {};
 
 // A chord marks its tones string by string, sounds nothing until the one
 // strum, and strums on each string the last tone it marked there (0 if none).
 TEST_P(ChordDisplay, AllRootsWithAutoRoot) {
   const int formula = GetParam();
-  const std::vector<int>& steps = test::kWrittenChords[formula].steps;
+  const std::vector<int>& steps = testing::kWrittenChords[formula].steps;
   for (int root = 0; root < 12; ++root) {
     SCOPED_TRACE("root " + std::to_string(root));
     RecordingHost host;

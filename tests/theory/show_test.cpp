@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/chord_state.h"
 #include "support/recording_host.h"
 #include "theory/tables.h"
 #include "theory/written_tables.h"
@@ -17,25 +18,17 @@
 namespace fretlab {
 namespace {
 
-using test::Event;
-using test::Mark;
-using test::RecordingHost;
-using test::Sound;
-using test::Strum;
+using testing::Event;
+using testing::Mark;
+using testing::RecordingHost;
+using testing::Sound;
+using testing::Strum;
 
 constexpr int kMajor = 1;       // "MAJOR (Ionian)"
 constexpr int kMajorTriad = 0;  // "M(Major)"
 
-class ShowTest : public ::testing::Test {
+class ShowTest : public testing::ChordStateTest {
  protected:
-  void SetUp() override {
-    g_currentChord = {0, 0, 0, 0, 0, 0};
-    g_stringCursor = 0;
-  }
-  void TearDown() override {
-    g_currentChord = {0, 0, 0, 0, 0, 0};
-    g_stringCursor = 0;
-  }
   RecordingHost host;
 };
 
@@ -43,7 +36,7 @@ class ShowTest : public ::testing::Test {
 
 TEST(AutoRootWindowTest, FiveFretBoxAtTheRootOnLowE) {
   for (int root = 0; root < 12; ++root) {
-    const auto [from, to] = test::kWrittenAutoWindows[root];
+    const auto [from, to] = testing::kWrittenAutoWindows[root];
     EXPECT_EQ(AutoRootWindow(root), (FretWindow{from, to})) << "root " << root;
     // The box starts where the low E string plays the root.
     EXPECT_EQ((40 + from) % 12, root);
@@ -277,15 +270,11 @@ class ShowAllNotes : public ::testing::TestWithParam<AllNotesCase> {};
 
 TEST_P(ShowAllNotes, MajorScaleOverTheWholeNeck) {
   const AllNotesCase& c = GetParam();
-  RecordingHost host;
-  host.autoRoot = 0;
-  host.fromFret = 0;
-  host.toFret = 24;
-  host.root = c.root;
+  RecordingHost host = testing::WholeNeckHost(c.root, 0);
   ShowScale(host, kMajor, c.root);
 
   const int steps[7] = {0, 2, 4, 5, 7, 9, 11};
-  const int kOpen[6] = {64, 59, 55, 50, 45, 40};
+  const auto& kOpen = testing::kWrittenOpenNotes;
   std::set<std::pair<int, int>> expected;
   for (int s = 0; s < 6; ++s) {
     for (int f = 0; f < 24; ++f) {
@@ -320,7 +309,7 @@ TEST_F(ShowTest, ChordMajorOnCStrumsTheLastToneOfEachString) {
   const std::vector<Event> expected = {
       Mark{0, 8, 1},  Mark{0, 12, 0}, Mark{1, 8, 0}, Mark{2, 9, 0},  Mark{2, 12, 0},
       Mark{3, 10, 1}, Mark{4, 10, 0}, Mark{5, 8, 1}, Mark{5, 8, 1},  Mark{5, 12, 0},
-      Strum{{52, 55, 60, 67, 67, 76}}};
+      Strum{{52, 55, 60, 67, 67, 76}, 50}};
   EXPECT_EQ(host.events, expected);
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(g_stringCursor, 0);
@@ -332,7 +321,7 @@ TEST_F(ShowTest, ChordWithNoToneInTheWindowStrumsZeroForThatString) {
   host.toFret = 0;  // only the open strings: E B G D A E
   host.root = 4;
   ShowChord(host, kMajorTriad, 4);  // E major: E, G#, B
-  EXPECT_EQ(host.Strums(), (std::vector<Strum>{{{40, 0, 0, 0, 59, 64}}}));
+  EXPECT_EQ(host.Strums(), (std::vector<Strum>{{{40, 0, 0, 0, 59, 64}, 50}}));
   EXPECT_TRUE(host.Sounds().empty());
 }
 
@@ -371,8 +360,9 @@ TEST_F(ShowTest, CaptureOnStringOutsideTheStringsDoesNothing) {
 TEST_F(ShowTest, StrumSendsTheChordAsItIsAndResets) {
   g_currentChord = {40, 0, 52, 0, 0, 64};
   g_stringCursor = 3;
+  host.noteLength = 37;
   StrumCurrentChord(host);
-  EXPECT_EQ(host.events, (std::vector<Event>{Strum{{40, 0, 52, 0, 0, 64}}}));
+  EXPECT_EQ(host.events, (std::vector<Event>{Strum{{40, 0, 52, 0, 0, 64}, 37}}));
   EXPECT_EQ(g_currentChord, (std::array<NoteNumber, 6>{0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(g_stringCursor, 0);
 }

@@ -11,9 +11,9 @@
 namespace fretlab {
 namespace {
 
-using test::kWrittenChords;
-using test::kWrittenRoots;
-using test::kWrittenScales;
+using testing::kWrittenChords;
+using testing::kWrittenRoots;
+using testing::kWrittenScales;
 
 TEST(Tables, Sizes) {
   EXPECT_EQ(kRootCount, 12);

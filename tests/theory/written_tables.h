@@ -6,12 +6,15 @@
 #include <string_view>
 #include <vector>
 
-namespace fretlab::test {
+namespace fretlab::testing {
 
 struct WrittenRow {
   std::string_view text;
   std::vector<int> steps;  // semitones above the root, in column order
 };
+
+// The open strings' notes, top string (high E) first.
+inline constexpr std::array<int, 6> kWrittenOpenNotes = {64, 59, 55, 50, 45, 40};
 
 inline const std::array<std::string_view, 12> kWrittenRoots = {
     "C", "C#/Db", "D", "D#/Eb", "E", "F", "F#/Gb", "G", "G#/Ab", "A", "A#/Bb", "B"};
@@ -71,4 +74,4 @@ inline constexpr std::array<std::array<int, 2>, 12> kWrittenAutoWindows = {{
     {2, 6}, {3, 7}, {4, 8}, {5, 9}, {6, 10}, {7, 11},
 }};
 
-}  // namespace fretlab::test
+}  // namespace fretlab::testing

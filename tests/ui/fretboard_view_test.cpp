@@ -174,7 +174,7 @@ TEST_P(RootFlag, LetterOnlyAboveZero) {
   dlg->DrawMarker(3, 7, flag);
   const QImage image = ClientImage();
   EXPECT_EQ(image == plain, !lettered);
-  EXPECT_EQ(dlg->View()->Markers().back().root, lettered);
+  EXPECT_EQ(View()->Markers().back().root, lettered);
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, RootFlag,
@@ -209,7 +209,7 @@ TEST_F(Markers, ClearMarkersRestoresTheBarePicture) {
   ASSERT_NE(ClientImage(), before);
   dlg->ClearMarkers();
   EXPECT_EQ(ClientImage(), before);
-  EXPECT_TRUE(dlg->View()->Markers().empty());
+  EXPECT_TRUE(View()->Markers().empty());
 }
 
 TEST_F(Markers, ARepaintKeepsTheMarkers) {
@@ -217,13 +217,13 @@ TEST_F(Markers, ARepaintKeepsTheMarkers) {
   dlg->DrawMarker(5, 17, 0);
   const QImage marked = PictureImage();
   // Another window passing over the neck: the view is repainted from scratch.
-  dlg->View()->update();
-  dlg->ClientArea()->repaint();
+  View()->update();
+  ClientArea()->repaint();
   dlg->hide();
   dlg->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
   QApplication::processEvents();
-  EXPECT_EQ(dlg->View()->PaintedGeneration(), dlg->View()->Generation());
+  EXPECT_EQ(View()->PaintedGeneration(), View()->Generation());
   EXPECT_EQ(PictureImage(), marked);
 }
 
@@ -235,17 +235,17 @@ TEST_F(Markers, PositionsOutsideTheNeckDrawNothing) {
   dlg->DrawMarker(2, 24, 0);
   dlg->DrawMarker(9999, 9999, 1);
   EXPECT_EQ(ClientImage(), before);
-  EXPECT_TRUE(dlg->View()->Markers().empty());
+  EXPECT_TRUE(View()->Markers().empty());
 }
 
 TEST_F(Markers, EachMarkerIsPaintedAtOnce) {
-  const unsigned before = dlg->View()->PaintedGeneration();
+  const unsigned before = View()->PaintedGeneration();
   dlg->DrawMarker(3, 3, 0);
   // No event loop has run: the paint happened inside DrawMarker.
-  EXPECT_GT(dlg->View()->PaintedGeneration(), before);
-  EXPECT_EQ(dlg->View()->PaintedGeneration(), dlg->View()->Generation());
+  EXPECT_GT(View()->PaintedGeneration(), before);
+  EXPECT_EQ(View()->PaintedGeneration(), View()->Generation());
   dlg->ClearMarkers();
-  EXPECT_EQ(dlg->View()->PaintedGeneration(), dlg->View()->Generation());
+  EXPECT_EQ(View()->PaintedGeneration(), View()->Generation());
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class ListCommands : public DialogTest {
  protected:
   std::set<Pos> MarkedPositions() const {
     std::set<Pos> marked;
-    for (const Marker& m : dlg->View()->Markers()) marked.insert({m.string, m.fret});
+    for (const Marker& m : View()->Markers()) marked.insert({m.string, m.fret});
     return marked;
   }
 };
@@ -36,11 +36,11 @@ TEST_F(ListCommands, MajorScaleOnCMarksAndSoundsTheWorkedExample) {
   // At every note's start, the marker drawn for it must already be painted.
   std::vector<bool> screenCurrentAtNote;
   output.onOpen = [&] {
-    screenCurrentAtNote.push_back(dlg->View()->PaintedGeneration() == dlg->View()->Generation());
+    screenCurrentAtNote.push_back(View()->PaintedGeneration() == View()->Generation());
   };
-  ClickEntry(dlg->m_rootList, 0);
-  ASSERT_EQ(dlg->m_rootList.GetCurSel(), 0);
-  DoubleClickEntry(dlg->m_scaleList, 1);
+  ClickEntry(RootList(), 0);
+  ASSERT_EQ(RootList().GetCurSel(), 0);
+  DoubleClickEntry(ScaleList(), 1);
 
   std::vector<int> expectedNotes;
   for (auto [s, f] : kWorkedExample) expectedNotes.push_back(g_openNote[s] + f);
@@ -53,40 +53,40 @@ TEST_F(ListCommands, MajorScaleOnCMarksAndSoundsTheWorkedExample) {
   std::set<Pos> expectedMarked(kWorkedExample.begin(), kWorkedExample.end());
   EXPECT_EQ(MarkedPositions(), expectedMarked);
   const QImage image = ClientImage();
-  for (const Marker& m : dlg->View()->Markers()) {
+  for (const Marker& m : View()->Markers()) {
     const int x = g_fretX[m.fret], y = g_stringY[m.string];
     EXPECT_EQ(m.root, kWorkedExampleRoots.contains({m.string, m.fret})) << m.string << "," << m.fret;
     EXPECT_EQ(At(image, x + 5, y), kBlack);
     EXPECT_EQ(At(image, x - 6, y - 6), m.root ? kWhite : At(FretboardPicture(), x - 17, y - 17));
   }
-  EXPECT_EQ(dlg->m_statusNumber.text(), "1");
-  EXPECT_EQ(dlg->m_statusText.text(), "MAJOR (Ionian)");
+  EXPECT_EQ(StatusNumber().text(), "1");
+  EXPECT_EQ(StatusText().text(), "MAJOR (Ionian)");
 }
 
 TEST_F(ListCommands, DoubleClickingHarmonicMinorShowsItAndReportsIt) {
   dlg->DrawMarker(0, 0, 1);  // left over from before: cleared first
-  ClickEntry(dlg->m_rootList, 9);  // A: the automatic window is frets 5 to 9
-  DoubleClickEntry(dlg->m_scaleList, 7);
-  EXPECT_EQ(dlg->m_statusNumber.text(), "7");
-  EXPECT_EQ(dlg->m_statusText.text(), "Harmonic minor");
+  ClickEntry(RootList(), 9);  // A: the automatic window is frets 5 to 9
+  DoubleClickEntry(ScaleList(), 7);
+  EXPECT_EQ(StatusNumber().text(), "7");
+  EXPECT_EQ(StatusText().text(), "Harmonic minor");
   EXPECT_FALSE(output.Notes().empty());
   EXPECT_FALSE(MarkedPositions().contains(Pos{0, 0}));
-  for (const Marker& m : dlg->View()->Markers()) {
+  for (const Marker& m : View()->Markers()) {
     EXPECT_GE(m.fret, 5);
     EXPECT_LE(m.fret, 9);
   }
 }
 
 TEST_F(ListCommands, DoubleClickingAnArpeggioOrAChordReportsIt) {
-  ClickEntry(dlg->m_rootList, 2);
-  DoubleClickEntry(dlg->m_arpeggioList, 20);
-  EXPECT_EQ(dlg->m_statusNumber.text(), "20");
-  EXPECT_EQ(dlg->m_statusText.text(), "m7");
+  ClickEntry(RootList(), 2);
+  DoubleClickEntry(ArpeggioList(), 20);
+  EXPECT_EQ(StatusNumber().text(), "20");
+  EXPECT_EQ(StatusText().text(), "m7");
   EXPECT_FALSE(output.Notes().empty());
-  output.events.clear();
-  DoubleClickEntry(dlg->m_chordList, 29);
-  EXPECT_EQ(dlg->m_statusNumber.text(), "29");
-  EXPECT_EQ(dlg->m_statusText.text(), "dim");
+  output.calls.clear();
+  DoubleClickEntry(ChordList(), 29);
+  EXPECT_EQ(StatusNumber().text(), "29");
+  EXPECT_EQ(StatusText().text(), "dim");
   // A chord is strummed once: six note-ons between one open and one close.
   const auto sounds = output.Sounds();
   ASSERT_EQ(sounds.size(), 1u);
@@ -98,104 +98,97 @@ TEST_F(ListCommands, DoubleClickingAnArpeggioOrAChordReportsIt) {
 
 TEST_F(ListCommands, EditChangeOnHarmonicMinorClearsAndShowsNothing) {
   dlg->DrawMarker(2, 2, 0);
-  TypeInto(dlg->m_scaleList, "har");
-  EXPECT_EQ(dlg->m_scaleList.GetCurSel(), 7);
-  EXPECT_EQ(dlg->m_statusNumber.text(), "7");
-  EXPECT_EQ(dlg->m_statusText.text(), "har");
-  EXPECT_TRUE(output.events.empty());
-  EXPECT_TRUE(dlg->View()->Markers().empty());
+  TypeInto(ScaleList(), "har");
+  EXPECT_EQ(ScaleList().GetCurSel(), 7);
+  EXPECT_EQ(StatusNumber().text(), "7");
+  EXPECT_EQ(StatusText().text(), "har");
+  EXPECT_TRUE(output.calls.empty());
+  EXPECT_TRUE(View()->Markers().empty());
 }
 
 TEST_F(ListCommands, EditChangeWithoutASelectionReportsMinusOne) {
   dlg->DrawMarker(2, 2, 0);
-  TypeInto(dlg->m_scaleList, "xyz");
-  EXPECT_EQ(dlg->m_statusNumber.text(), "-1");
-  EXPECT_EQ(dlg->m_statusText.text(), "xyz");
-  EXPECT_TRUE(output.events.empty());
-  EXPECT_TRUE(dlg->View()->Markers().empty());
+  TypeInto(ScaleList(), "xyz");
+  EXPECT_EQ(StatusNumber().text(), "-1");
+  EXPECT_EQ(StatusText().text(), "xyz");
+  EXPECT_TRUE(output.calls.empty());
+  EXPECT_TRUE(View()->Markers().empty());
 }
 
 TEST_F(ListCommands, EditChangeOnMixolydianShowsItAtOnce) {
-  ClickEntry(dlg->m_rootList, 7);
-  TypeInto(dlg->m_scaleList, "mi");  // "m" alone shows "MAJOR (Ionian)"
-  output.events.clear();
-  TypeInto(dlg->m_scaleList, "x");
-  EXPECT_EQ(dlg->m_statusNumber.text(), "2");
-  EXPECT_EQ(dlg->m_statusText.text(), "mix");
+  ClickEntry(RootList(), 7);
+  TypeInto(ScaleList(), "mi");  // "m" alone shows "MAJOR (Ionian)"
+  output.calls.clear();
+  TypeInto(ScaleList(), "x");
+  EXPECT_EQ(StatusNumber().text(), "2");
+  EXPECT_EQ(StatusText().text(), "mix");
   const std::vector<int> typed = output.Notes();
   ASSERT_FALSE(typed.empty());
   // The same display as a double-click on the entry.
-  output.events.clear();
-  DoubleClickEntry(dlg->m_scaleList, 2);
+  output.calls.clear();
+  DoubleClickEntry(ScaleList(), 2);
   EXPECT_EQ(output.Notes(), typed);
 }
 
 TEST_F(ListCommands, StatusTextIsCutToNineteenCharacters) {
-  TypeInto(dlg->m_scaleList, "abcdefghijklmnopqrstuvwxyz");
-  EXPECT_EQ(dlg->m_statusText.text(), "abcdefghijklmnopqrs");
+  TypeInto(ScaleList(), "abcdefghijklmnopqrstuvwxyz");
+  EXPECT_EQ(StatusText().text(), "abcdefghijklmnopqrs");
 }
 
 TEST_F(ListCommands, SelectingMixolydianWritesItAndAddsAPlainMarker) {
   dlg->DrawMarker(0, 3, 1);
-  dlg->m_statusNumber.setText("kept");
-  ClickEntry(dlg->m_scaleList, 2);
-  EXPECT_EQ(dlg->m_statusText.text(), "Mixolydian");
-  EXPECT_EQ(dlg->m_statusNumber.text(), "kept");
-  ASSERT_EQ(dlg->View()->Markers().size(), 2u);
-  EXPECT_EQ(dlg->View()->Markers().back(), (Marker{5, 5, false}));
-  EXPECT_TRUE(output.events.empty());
+  StatusNumber().setText("kept");
+  ClickEntry(ScaleList(), 2);
+  EXPECT_EQ(StatusText().text(), "Mixolydian");
+  EXPECT_EQ(StatusNumber().text(), "kept");
+  ASSERT_EQ(View()->Markers().size(), 2u);
+  EXPECT_EQ(View()->Markers().back(), (Marker{5, 5, false}));
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(ListCommands, SelectingAnotherScaleOnlyWritesItsText) {
-  ClickEntry(dlg->m_scaleList, 3);
-  EXPECT_EQ(dlg->m_statusText.text(), dlg->m_scaleList.GetLBText(3));
-  EXPECT_TRUE(dlg->View()->Markers().empty());
-  EXPECT_TRUE(output.events.empty());
+  ClickEntry(ScaleList(), 3);
+  EXPECT_EQ(StatusText().text(), ScaleList().GetLBText(3));
+  EXPECT_TRUE(View()->Markers().empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(ListCommands, OtherListsDoNothingByThemselves) {
-  ClickEntry(dlg->m_rootList, 4);
-  ClickEntry(dlg->m_chordList, 4);
-  ClickEntry(dlg->m_fromFretList, 3);
-  TypeInto(dlg->m_arpeggioList, "m");
-  EXPECT_TRUE(dlg->m_statusText.text().isEmpty());
-  EXPECT_TRUE(dlg->m_statusNumber.text().isEmpty());
-  EXPECT_TRUE(output.events.empty());
+  ClickEntry(RootList(), 4);
+  ClickEntry(ChordList(), 4);
+  ClickEntry(FromFretList(), 3);
+  TypeInto(ArpeggioList(), "m");
+  EXPECT_TRUE(StatusText().text().isEmpty());
+  EXPECT_TRUE(StatusNumber().text().isEmpty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
-class MenuCommand : public ListCommands {
- protected:
-  void Choose(int id, int occurrence = 0) {
-    QAction* action = dlg->ActionById(id, occurrence);
-    ASSERT_NE(action, nullptr) << id;
-    action->trigger();
-  }
-};
+using MenuCommand = ListCommands;
 
 TEST_F(MenuCommand, TempoAndSoundSetTheNoteLength) {
   Choose(ID_TEMPO_SLOW);
-  EXPECT_EQ(dlg->m_nNoteLength, 20);
+  EXPECT_EQ(dlg->NoteLength(), 20);
   Choose(ID_TEMPO_FAST);
-  EXPECT_EQ(dlg->m_nNoteLength, 5);
+  EXPECT_EQ(dlg->NoteLength(), 5);
   Choose(ID_SOUND_OFF);
-  EXPECT_EQ(dlg->m_nNoteLength, 0);
+  EXPECT_EQ(dlg->NoteLength(), 0);
   Choose(ID_TEMPO_FAST, 1);  // Sound > "On": the fast tempo, not the start value
-  EXPECT_EQ(dlg->m_nNoteLength, 5);
-  EXPECT_EQ(dlg->ActionById(ID_TEMPO_FAST, 1)->text(), "On");
+  EXPECT_EQ(dlg->NoteLength(), 5);
+  EXPECT_EQ(ActionById(ID_TEMPO_FAST, 1)->text(), "On");
 }
 
 TEST_F(MenuCommand, PositionSetsAutoRoot) {
   Choose(ID_POSITION_SHOW_ALL);
-  EXPECT_EQ(dlg->m_bAutoRoot, 0);
+  EXPECT_EQ(dlg->AutoRoot(), 0);
   Choose(ID_POSITION_AUTO_ROOT);
-  EXPECT_EQ(dlg->m_bAutoRoot, 1);
+  EXPECT_EQ(dlg->AutoRoot(), 1);
 }
 
 TEST_F(MenuCommand, ShowAllNotesCoversTheWholeNeckWithTheStartBounds) {
   Choose(ID_POSITION_SHOW_ALL);
   Choose(ID_SOUND_OFF);
-  ClickEntry(dlg->m_rootList, 0);
-  DoubleClickEntry(dlg->m_scaleList, 1);
+  ClickEntry(RootList(), 0);
+  DoubleClickEntry(ScaleList(), 1);
   const std::set<Pos> marked = MarkedPositions();
   EXPECT_TRUE(marked.contains(Pos{5, 0}));   // E, open low string
   EXPECT_TRUE(marked.contains(Pos{5, 22}));  // D near the top
@@ -207,10 +200,10 @@ TEST_F(MenuCommand, ShowAllNotesCoversTheWholeNeckWithTheStartBounds) {
 TEST_F(MenuCommand, CopyRemoveTheEmptyFileEntryAndHelpDoNothing) {
   dlg->DrawMarker(1, 1, 1);
   ClickClient({g_fretX[5], g_stringY[2]});
-  output.events.clear();
+  output.calls.clear();
   const auto chord = g_currentChord;
-  const int length = dlg->m_nNoteLength, autoRoot = dlg->m_bAutoRoot;
-  const auto markers = dlg->View()->Markers();
+  const int length = dlg->NoteLength(), autoRoot = dlg->AutoRoot();
+  const auto markers = View()->Markers();
   Choose(ID_ACTION_COPY);
   Choose(ID_ACTION_REMOVE);
   Choose(ID_FILE_EMPTY);
@@ -218,45 +211,45 @@ TEST_F(MenuCommand, CopyRemoveTheEmptyFileEntryAndHelpDoNothing) {
   dlg->SendCommand(ID_HELP);
   EXPECT_TRUE(dlg->isVisible());
   EXPECT_EQ(g_currentChord, chord);
-  EXPECT_EQ(dlg->m_nNoteLength, length);
-  EXPECT_EQ(dlg->m_bAutoRoot, autoRoot);
-  EXPECT_EQ(dlg->View()->Markers(), markers);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_EQ(dlg->NoteLength(), length);
+  EXPECT_EQ(dlg->AutoRoot(), autoRoot);
+  EXPECT_EQ(View()->Markers(), markers);
+  EXPECT_TRUE(output.calls.empty());
 }
 
 using Mouse = ListCommands;
 
 TEST_F(Mouse, MovingOverThePictureShowsThePosition) {
   MoveClient({300, 50});
-  EXPECT_EQ(dlg->m_statusNumber.text(), "300");
-  EXPECT_EQ(dlg->m_statusText.text(), "50");
+  EXPECT_EQ(StatusNumber().text(), "300");
+  EXPECT_EQ(StatusText().text(), "50");
   MoveClient({300, 400});  // the window's own surface, below the lists
-  EXPECT_EQ(dlg->m_statusNumber.text(), "300");
-  EXPECT_EQ(dlg->m_statusText.text(), "400");
+  EXPECT_EQ(StatusNumber().text(), "300");
+  EXPECT_EQ(StatusText().text(), "400");
   // Over a list the moves are the list's own.
-  MoveClient(dlg->m_rootList.geometry().center());
-  EXPECT_EQ(dlg->m_statusText.text(), "400");
+  MoveClient(RootList().geometry().center());
+  EXPECT_EQ(StatusText().text(), "400");
 }
 
 TEST_F(Mouse, ClickOnTheGStringAtFretFivePicksMiddleC) {
   ClickClient({g_fretX[5], g_stringY[2]});
-  EXPECT_EQ(dlg->m_fromFretList.GetCurSel(), 5);
-  EXPECT_EQ(dlg->m_toFretList.GetCurSel(), 8);
-  EXPECT_EQ(dlg->m_bAutoRoot, 0);
+  EXPECT_EQ(FromFretList().GetCurSel(), 5);
+  EXPECT_EQ(ToFretList().GetCurSel(), 8);
+  EXPECT_EQ(dlg->AutoRoot(), 0);
   EXPECT_EQ(output.Notes(), std::vector<int>{60});
   EXPECT_EQ(g_currentChord[3], 60);
   EXPECT_EQ(g_fretRows[0][3], 5);
-  EXPECT_EQ(dlg->View()->Markers(), (std::vector<Marker>{{2, 5, false}}));
+  EXPECT_EQ(View()->Markers(), (std::vector<Marker>{{2, 5, false}}));
 }
 
 TEST_F(Mouse, PressesOnAListNeverReachTheNeck) {
   // The root list's edit field lies where no string band is; its first
   // entry would be the open high E if the press fell through to the window.
   QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier,
-                    ToWindow(dlg->m_statusNumber.geometry().center()));
-  ClickEntry(dlg->m_rootList, 0);
-  EXPECT_TRUE(output.events.empty());
-  EXPECT_EQ(dlg->m_bAutoRoot, 1);
+                    ToWindow(StatusNumber().geometry().center()));
+  ClickEntry(RootList(), 0);
+  EXPECT_TRUE(output.calls.empty());
+  EXPECT_EQ(dlg->AutoRoot(), 1);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class DuringADisplay : public DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
-    ClickEntry(dlg->m_rootList, 0);
+    ClickEntry(RootList(), 0);
   }
   std::vector<int> FirstNotes(std::size_t count) const {
     std::vector<int> notes = output.Notes();
@@ -33,31 +33,31 @@ TEST_F(DuringADisplay, AClickOnTheNeckIsHandledAfterIt) {
   std::vector<int> autoRootWhileSounding;
   clock.duringWait = [&](int wait) {
     if (wait == 3) ClickClient({g_fretX[5], g_stringY[2]});
-    if (wait > 3 && wait < 20) autoRootWhileSounding.push_back(dlg->m_bAutoRoot);
+    if (wait > 3 && wait < 20) autoRootWhileSounding.push_back(dlg->AutoRoot());
   };
-  DoubleClickEntry(dlg->m_scaleList, 1);
+  DoubleClickEntry(ScaleList(), 1);
   std::vector<int> expected = kCMajorNotes;
   expected.push_back(60);
   EXPECT_EQ(output.Notes(), expected);
   EXPECT_EQ(autoRootWhileSounding, std::vector<int>(16, 1));
-  EXPECT_EQ(dlg->m_bAutoRoot, 0);
-  EXPECT_EQ(dlg->m_fromFretList.GetCurSel(), 5);
+  EXPECT_EQ(dlg->AutoRoot(), 0);
+  EXPECT_EQ(FromFretList().GetCurSel(), 5);
   // Middle C under the root C carries the letter.
-  EXPECT_EQ(dlg->View()->Markers().back(), (Marker{2, 5, true}));
+  EXPECT_EQ(View()->Markers().back(), (Marker{2, 5, true}));
 }
 
 TEST_F(DuringADisplay, ADoubleClickOnAnotherScaleClearsAndShowsItAfterwards) {
   clock.duringWait = [&](int wait) {
-    if (wait == 2) DoubleClickEntry(dlg->m_scaleList, 2);
+    if (wait == 2) DoubleClickEntry(ScaleList(), 2);
   };
-  DoubleClickEntry(dlg->m_scaleList, 1);
+  DoubleClickEntry(ScaleList(), 1);
   EXPECT_EQ(FirstNotes(20), kCMajorNotes);
   EXPECT_GT(output.Notes().size(), 20u);
-  EXPECT_EQ(dlg->m_statusNumber.text(), "2");
-  EXPECT_EQ(dlg->m_statusText.text(), "Mixolydian");
+  EXPECT_EQ(StatusNumber().text(), "2");
+  EXPECT_EQ(StatusText().text(), "Mixolydian");
   // The second display cleared the first: C major's B at (3, 9) is not in
   // C Mixolydian.
-  for (const Marker& m : dlg->View()->Markers()) EXPECT_FALSE(m.string == 3 && m.fret == 9);
+  for (const Marker& m : View()->Markers()) EXPECT_FALSE(m.string == 3 && m.fret == 9);
 }
 
 TEST_F(DuringADisplay, EscapeEndsTheWindowOnceTheDisplayIsOver) {
@@ -68,7 +68,7 @@ TEST_F(DuringADisplay, EscapeEndsTheWindowOnceTheDisplayIsOver) {
       visibleAfterKey = dlg->isVisible();
     }
   };
-  DoubleClickEntry(dlg->m_scaleList, 1);
+  DoubleClickEntry(ScaleList(), 1);
   EXPECT_TRUE(visibleAfterKey);
   EXPECT_EQ(output.Notes(), kCMajorNotes);
   EXPECT_FALSE(dlg->isVisible());
@@ -80,7 +80,7 @@ TEST_F(DuringADisplay, TheWindowManagersCloseWaitsToo) {
   clock.duringWait = [&](int wait) {
     if (wait == 5) dlg->close();
   };
-  DoubleClickEntry(dlg->m_scaleList, 1);
+  DoubleClickEntry(ScaleList(), 1);
   EXPECT_EQ(output.Notes(), kCMajorNotes);
   EXPECT_FALSE(dlg->isVisible());
 }
@@ -93,13 +93,13 @@ TEST_F(DuringADisplay, CommandsQueueInTheOrderTheyCame) {
       dlg->SendCommand(ID_SOUND_OFF);
     }
   };
-  DoubleClickEntry(dlg->m_scaleList, 1);
+  DoubleClickEntry(ScaleList(), 1);
   const auto sounds = output.Sounds();
   ASSERT_EQ(sounds.size(), 21u);
   EXPECT_EQ(sounds[19].closedAt - sounds[19].openedAt, 150);  // the display's own tempo
   EXPECT_EQ(sounds[20].notes, std::vector<int>{60});
   EXPECT_EQ(sounds[20].closedAt - sounds[20].openedAt, 200);  // slow, set before the click
-  EXPECT_EQ(dlg->m_nNoteLength, 0);                           // off, set after it
+  EXPECT_EQ(dlg->NoteLength(), 0);                           // off, set after it
 }
 
 TEST(EventLoopWait, RunsOtherEventsAndReturnsAtTheDeadline) {
@@ -115,19 +115,21 @@ TEST(EventLoopWait, RunsOtherEventsAndReturnsAtTheDeadline) {
 // window system while notes sound stays in its queue until the display has
 // ended, and is then handled like any other.
 TEST(RealWaiting, WindowSystemInputWaitsForTheDisplayToEnd) {
-  g_currentChord.fill(0);
-  g_stringCursor = 0;
+  ResetChordState();
   FakeClock stamps;  // only stamps the recorded events; the waits are real
   RecordingOutput output(stamps);
+  output.noteOnsOnly = true;
   TestDialog dlg(output, EventLoopTiming());
   dlg.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-  dlg.m_nNoteLength = 2;  // 20 ms a note, 0.4 s for the whole display
-  dlg.m_rootList.SetCurSel(0);   // C
-  dlg.m_scaleList.SetCurSel(1);  // "MAJOR (Ionian)"
+  dlg.SetNoteLength(2);  // 20 ms a note, 0.4 s for the whole display
+  CComboList& scaleList = ChildOf<CComboList>(dlg, "scaleList");
+  ChildOf<CComboList>(dlg, "rootList").SetCurSel(0);  // C
+  scaleList.SetCurSel(1);                             // "MAJOR (Ionian)"
 
   QWindow* window = dlg.windowHandle();
-  const QPoint gString5 = dlg.ClientArea()->mapTo(&dlg, QPoint(g_fretX[5], g_stringY[2]));
+  const QPoint gString5 =
+      ChildOf<QWidget>(dlg, "clientArea").mapTo(&dlg, QPoint(g_fretX[5], g_stringY[2]));
   const QPointF global = window->mapToGlobal(gString5);
   int opens = 0;
   output.onOpen = [&] {
@@ -139,15 +141,15 @@ TEST(RealWaiting, WindowSystemInputWaitsForTheDisplayToEnd) {
                                                    Qt::LeftButton, QEvent::MouseButtonRelease);
   };
 
-  dlg.Dispatch(Message::Command, CBN_DBLCLK, IDC_SCALE_LIST);
+  emit scaleList.Notify(CBN_DBLCLK);  // as the list reports a double-click
   output.onOpen = nullptr;
   EXPECT_EQ(output.Notes(), kCMajorNotes) << "the press was handled during the display";
-  EXPECT_EQ(dlg.m_bAutoRoot, 1);
+  EXPECT_EQ(dlg.AutoRoot(), 1);
 
   QTRY_COMPARE(output.Notes().size(), kCMajorNotes.size() + 1);
   EXPECT_EQ(output.Notes().back(), 60);
-  EXPECT_EQ(dlg.m_bAutoRoot, 0);
-  EXPECT_EQ(dlg.m_fromFretList.GetCurSel(), 5);
+  EXPECT_EQ(dlg.AutoRoot(), 0);
+  EXPECT_EQ(dlg.FromFretSelection(), 5);
 }
 
 using Ending = DialogTest;
@@ -172,7 +174,7 @@ TEST_F(Ending, EnterOnTheKeypadEndsTheDialog) {
 }
 
 TEST_F(Ending, FileCloseEndsTheDialog) {
-  dlg->ActionById(ID_APP_EXIT)->trigger();
+  ActionById(ID_APP_EXIT)->trigger();
   EXPECT_FALSE(dlg->isVisible());
   EXPECT_EQ(dlg->endQuestions, 1);
 }
@@ -181,7 +183,7 @@ TEST_F(Ending, EveryWayAsksFirstAndCanBeRefused) {
   dlg->allowEnd = false;
   Key(Qt::Key_Escape);
   Key(Qt::Key_Return);
-  dlg->ActionById(ID_APP_EXIT)->trigger();
+  ActionById(ID_APP_EXIT)->trigger();
   dlg->close();
   EXPECT_TRUE(dlg->isVisible());
   EXPECT_EQ(dlg->endQuestions, 4);

@@ -15,14 +15,9 @@ using Pos = std::pair<StringIndex, FretIndex>;
 class SequenceCommands : public DialogTest {
  protected:
   void Pick(StringIndex s, FretIndex f) { ClickClient({g_fretX[f], g_stringY[s]}); }
-  void Choose(int id) {
-    QAction* action = dlg->ActionById(id);
-    ASSERT_NE(action, nullptr) << id;
-    action->trigger();
-  }
   std::set<Pos> Marked() const {
     std::set<Pos> marked;
-    for (const Marker& m : dlg->View()->Markers()) marked.insert({m.string, m.fret});
+    for (const Marker& m : View()->Markers()) marked.insert({m.string, m.fret});
     return marked;
   }
 };
@@ -33,8 +28,8 @@ TEST_F(SequenceCommands, AddChordQuarterNoteAfterThreePicks) {
   Pick(4, 2);  // 47, slot 1
   EXPECT_EQ(Marked(), (std::set<Pos>{{0, 3}, {2, 5}, {4, 2}}));
   Choose(ID_ADD_QUARTER);
-  EXPECT_EQ(dlg->m_nNoteLength, 50);
-  EXPECT_EQ(dlg->m_nChordCount, 1);
+  EXPECT_EQ(dlg->NoteLength(), 50);
+  EXPECT_EQ(dlg->ChordCount(), 1);
   const std::vector<int> row(std::begin(g_chordRows[0]), std::end(g_chordRows[0]));
   EXPECT_EQ(row, (std::vector<int>{0, 47, 0, 60, 0, 67, 50}));
   const std::vector<int> frets(std::begin(g_fretRows[0]), std::end(g_fretRows[0]));
@@ -43,7 +38,7 @@ TEST_F(SequenceCommands, AddChordQuarterNoteAfterThreePicks) {
   ASSERT_EQ(sounds.size(), 4u);
   EXPECT_EQ(sounds[3].notes, (std::vector<int>{47, 60, 67}));
   EXPECT_EQ(sounds[3].closedAt - sounds[3].openedAt, 500);
-  EXPECT_TRUE(dlg->View()->Markers().empty());
+  EXPECT_TRUE(View()->Markers().empty());
   EXPECT_EQ(g_currentChord, (std::array<int, 6>{}));
 }
 
@@ -54,8 +49,8 @@ TEST_P(AddChordEntry, SetsItsNoteValueThenAppends) {
   const auto [id, length] = GetParam();
   Pick(3, 2);
   Choose(id);
-  EXPECT_EQ(dlg->m_nNoteLength, length);
-  EXPECT_EQ(dlg->m_nChordCount, 1);
+  EXPECT_EQ(dlg->NoteLength(), length);
+  EXPECT_EQ(dlg->ChordCount(), 1);
   EXPECT_EQ(g_chordRows[0][6], length);
   const auto sounds = output.Sounds();
   ASSERT_EQ(sounds.size(), 2u);
@@ -78,14 +73,14 @@ TEST_F(SequenceCommands, PlayAllShowsEachChordsMarkersAndSoundsItsLength) {
   Choose(ID_ADD_HALF);
   Pick(0, 7);
   Choose(ID_ADD_EIGHTH);
-  ASSERT_EQ(dlg->m_nChordCount, 3);
-  output.events.clear();
+  ASSERT_EQ(dlg->ChordCount(), 3);
+  output.calls.clear();
   std::vector<std::set<Pos>> markedAtChord;
   std::vector<bool> lettered;
   output.onOpen = [&] {
     markedAtChord.push_back(Marked());
-    for (const Marker& m : dlg->View()->Markers()) lettered.push_back(m.root);
-    EXPECT_EQ(dlg->View()->PaintedGeneration(), dlg->View()->Generation());
+    for (const Marker& m : View()->Markers()) lettered.push_back(m.root);
+    EXPECT_EQ(View()->PaintedGeneration(), View()->Generation());
   };
   Choose(ID_PLAY_ALL);
   const std::vector<std::set<Pos>> expectedMarks = {{{5, 3}, {3, 5}}, {{4, 0}, {1, 1}}, {{0, 7}}};
@@ -99,15 +94,15 @@ TEST_F(SequenceCommands, PlayAllShowsEachChordsMarkersAndSoundsItsLength) {
   EXPECT_EQ(sounds[0].closedAt - sounds[0].openedAt, 500);
   EXPECT_EQ(sounds[1].closedAt - sounds[1].openedAt, 1000);
   EXPECT_EQ(sounds[2].closedAt - sounds[2].openedAt, 250);
-  EXPECT_TRUE(dlg->View()->Markers().empty());
-  EXPECT_EQ(dlg->m_nNoteLength, 25);
+  EXPECT_TRUE(View()->Markers().empty());
+  EXPECT_EQ(dlg->NoteLength(), 25);
   EXPECT_EQ(g_currentChord[5], 71);  // the last chord stays current
 }
 
 TEST_F(SequenceCommands, PlayChordSoundsTheChordUnderConstruction) {
   Pick(2, 5);
   Pick(0, 0);
-  output.events.clear();
+  output.calls.clear();
   Choose(ID_PLAY_CHORD);
   const auto sounds = output.Sounds();
   ASSERT_EQ(sounds.size(), 1u);
@@ -127,8 +122,8 @@ TEST_F(SequenceCommands, TwoPicksOnOneStringKeepTheSecondNote) {
 
 TEST_F(SequenceCommands, APickAtFretTwentyTwoNarrowsTheListsToTheTop) {
   Pick(1, 22);
-  EXPECT_EQ(dlg->m_fromFretList.GetCurSel(), 22);
-  EXPECT_EQ(dlg->m_toFretList.GetCurSel(), 23);
+  EXPECT_EQ(FromFretList().GetCurSel(), 22);
+  EXPECT_EQ(ToFretList().GetCurSel(), 23);
   EXPECT_EQ(g_fretRows[0][4], 22);
   EXPECT_EQ(output.Notes(), std::vector<int>{81});
 }
@@ -137,12 +132,12 @@ TEST_F(SequenceCommands, ClearForgetsTheChordUnderConstruction) {
   Pick(2, 5);
   Choose(ID_ADD_QUARTER);
   Pick(1, 3);
-  output.events.clear();
+  output.calls.clear();
   Choose(ID_ACTION_CLEAR);
-  EXPECT_TRUE(dlg->View()->Markers().empty());
+  EXPECT_TRUE(View()->Markers().empty());
   EXPECT_EQ(g_currentChord, (std::array<int, 6>{}));
-  EXPECT_EQ(dlg->m_nChordCount, 1);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_EQ(dlg->ChordCount(), 1);
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(SequenceCommands, NewEmptiesTheSequence) {
@@ -150,29 +145,29 @@ TEST_F(SequenceCommands, NewEmptiesTheSequence) {
   Choose(ID_ADD_QUARTER);
   Pick(1, 3);
   Choose(ID_FILE_NEW);
-  EXPECT_EQ(dlg->m_nChordCount, 0);
+  EXPECT_EQ(dlg->ChordCount(), 0);
   EXPECT_EQ(g_currentChord, (std::array<int, 6>{}));
-  EXPECT_TRUE(dlg->View()->Markers().empty());
-  output.events.clear();
+  EXPECT_TRUE(View()->Markers().empty());
+  output.calls.clear();
   Choose(ID_PLAY_ALL);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(SequenceCommands, AFullSequenceSaysSoAndAppendsNothing) {
-  dlg->m_nChordCount = kMaxChords;
+  OpenSilentChords(kMaxChords);
   Pick(2, 5);
-  output.events.clear();
+  output.calls.clear();
   Choose(ID_ADD_WHOLE);
-  EXPECT_EQ(dlg->sequenceFullMessages, 1);
-  EXPECT_EQ(dlg->m_nChordCount, kMaxChords);
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_EQ(prompts.sequenceFullMessages, 1);
+  EXPECT_EQ(dlg->ChordCount(), kMaxChords);
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(SequenceCommands, AddingBelowTheLimitSaysNothing) {
-  dlg->m_nChordCount = kMaxChords - 1;
+  OpenSilentChords(kMaxChords - 1);
   Choose(ID_ADD_WHOLE);
-  EXPECT_EQ(dlg->sequenceFullMessages, 0);
-  EXPECT_EQ(dlg->m_nChordCount, kMaxChords);
+  EXPECT_EQ(prompts.sequenceFullMessages, 0);
+  EXPECT_EQ(dlg->ChordCount(), kMaxChords);
 }
 
 }  // namespace

@@ -52,11 +52,6 @@ class SequenceFiles : public DialogTest {
     ASSERT_TRUE(folder.isValid());
   }
   void Pick(StringIndex s, FretIndex f) { ClickClient({g_fretX[f], g_stringY[s]}); }
-  void Choose(int id) {
-    QAction* action = dlg->ActionById(id);
-    ASSERT_NE(action, nullptr) << id;
-    action->trigger();
-  }
   // Builds the open E major chord on the neck, low E string first, and adds
   // it as a quarter note.
   void AddEMajor() {
@@ -71,30 +66,30 @@ class SequenceFiles : public DialogTest {
 
 TEST_F(SequenceFiles, SaveAsWritesTheChordsByteForByte) {
   AddEMajor();
-  ASSERT_EQ(dlg->m_nChordCount, 1);
-  dlg->saveAnswer = Path("song");
+  ASSERT_EQ(dlg->ChordCount(), 1);
+  prompts.saveAnswer = Path("song");
   Choose(ID_SAVE_AS);
-  EXPECT_EQ(dlg->saveQuestions, 1);
+  EXPECT_EQ(prompts.saveQuestions, 1);
   EXPECT_EQ(ReadAll(Path("song.fbs")), kEMajorFile);
-  EXPECT_TRUE(dlg->fileProblems.empty());
-  EXPECT_TRUE(dlg->replaceQuestions.empty()) << "nothing existed to replace";
+  EXPECT_TRUE(prompts.fileProblems.empty());
+  EXPECT_TRUE(prompts.replaceQuestions.empty()) << "nothing existed to replace";
 }
 
 TEST_F(SequenceFiles, SaveAppendsTheExtensionOnlyWhenMissing) {
   AddEMajor();
-  dlg->saveAnswer = Path("chosen.fbs");
+  prompts.saveAnswer = Path("chosen.fbs");
   Choose(ID_SAVE_AS);
   EXPECT_TRUE(QFileInfo::exists(Path("chosen.fbs")));
   EXPECT_FALSE(QFileInfo::exists(Path("chosen.fbs.fbs")));
 
-  dlg->saveAnswer = Path("notes.txt");
+  prompts.saveAnswer = Path("notes.txt");
   Choose(ID_SAVE_AS);
   EXPECT_TRUE(QFileInfo::exists(Path("notes.txt.fbs")));
   EXPECT_FALSE(QFileInfo::exists(Path("notes.txt")));
 }
 
 TEST_F(SequenceFiles, AnEmptySequenceIsTheEndWordAlone) {
-  dlg->saveAnswer = Path("empty");
+  prompts.saveAnswer = Path("empty");
   Choose(ID_SAVE_AS);
   EXPECT_EQ(ReadAll(Path("empty.fbs")), (Bytes{0x0F, 0x27, 0x00, 0x00}));
 }
@@ -104,51 +99,51 @@ TEST_F(SequenceFiles, ReplacingAFileAsksFirstForTheFinalName) {
   WriteAll(Path("song.fbs"), old);
   AddEMajor();
 
-  dlg->replaceAnswer = false;
-  dlg->saveAnswer = Path("song");  // becomes song.fbs, which exists
+  prompts.replaceAnswer = false;
+  prompts.saveAnswer = Path("song");  // becomes song.fbs, which exists
   Choose(ID_SAVE_AS);
-  ASSERT_EQ(dlg->replaceQuestions.size(), 1u);
-  EXPECT_EQ(QFileInfo(dlg->replaceQuestions[0]).fileName(), QStringLiteral("song.fbs"));
+  ASSERT_EQ(prompts.replaceQuestions.size(), 1u);
+  EXPECT_EQ(QFileInfo(prompts.replaceQuestions[0]).fileName(), QStringLiteral("song.fbs"));
   EXPECT_EQ(ReadAll(Path("song.fbs")), old) << "a refused replace writes nothing";
   EXPECT_TRUE(dlg->HasUnsavedChords());
 
-  dlg->replaceAnswer = true;
+  prompts.replaceAnswer = true;
   Choose(ID_SAVE_AS);
-  EXPECT_EQ(dlg->replaceQuestions.size(), 2u);
+  EXPECT_EQ(prompts.replaceQuestions.size(), 2u);
   EXPECT_EQ(ReadAll(Path("song.fbs")), kEMajorFile);
   EXPECT_FALSE(dlg->HasUnsavedChords());
 }
 
 TEST_F(SequenceFiles, AFailedSaveSaysWhyAndNamesTheFile) {
   AddEMajor();
-  dlg->saveAnswer = Path("missing-folder/song");
+  prompts.saveAnswer = Path("missing-folder/song");
   Choose(ID_SAVE_AS);
-  ASSERT_EQ(dlg->fileProblems.size(), 1u);
-  EXPECT_TRUE(dlg->fileProblems[0].contains(QStringLiteral("song.fbs"))) << dlg->fileProblems[0].toStdString();
-  EXPECT_TRUE(dlg->fileProblems[0].contains(QStringLiteral("No such file or directory")))
-      << dlg->fileProblems[0].toStdString();
+  ASSERT_EQ(prompts.fileProblems.size(), 1u);
+  EXPECT_TRUE(prompts.fileProblems[0].contains(QStringLiteral("song.fbs"))) << prompts.fileProblems[0].toStdString();
+  EXPECT_TRUE(prompts.fileProblems[0].contains(QStringLiteral("No such file or directory")))
+      << prompts.fileProblems[0].toStdString();
   EXPECT_TRUE(dlg->HasUnsavedChords()) << "nothing was saved";
 
   // A folder in the way of the name: replacing is allowed, and fails.
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.fbs")));
-  dlg->saveAnswer = Path("taken.fbs");
+  prompts.saveAnswer = Path("taken.fbs");
   Choose(ID_SAVE_AS);
-  ASSERT_EQ(dlg->fileProblems.size(), 2u);
-  EXPECT_TRUE(dlg->fileProblems[1].contains(QStringLiteral("taken.fbs")));
+  ASSERT_EQ(prompts.fileProblems.size(), 2u);
+  EXPECT_TRUE(prompts.fileProblems[1].contains(QStringLiteral("taken.fbs")));
   EXPECT_TRUE(QFileInfo(Path("taken.fbs")).isDir());
 }
 
 TEST_F(SequenceFiles, CancellingEitherDialogChangesNothing) {
   AddEMajor();
-  dlg->saveAnswer.clear();
+  prompts.saveAnswer.clear();
   Choose(ID_SAVE_AS);
-  dlg->openAnswer.clear();
+  prompts.openAnswer.clear();
   Choose(ID_FILE_OPEN);
-  EXPECT_EQ(dlg->saveQuestions, 1);
-  EXPECT_EQ(dlg->openQuestions, 1);
-  EXPECT_EQ(dlg->m_nChordCount, 1);
+  EXPECT_EQ(prompts.saveQuestions, 1);
+  EXPECT_EQ(prompts.openQuestions, 1);
+  EXPECT_EQ(dlg->ChordCount(), 1);
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
-  EXPECT_TRUE(dlg->fileProblems.empty());
+  EXPECT_TRUE(prompts.fileProblems.empty());
 }
 
 TEST_F(SequenceFiles, OpenReplacesTheSequenceAndNothingElse) {
@@ -167,24 +162,24 @@ TEST_F(SequenceFiles, OpenReplacesTheSequenceAndNothingElse) {
   WriteAll(Path("two.fbs"), file);
 
   Pick(2, 5);  // a chord under construction: 60 on the G string
-  dlg->m_nNoteLength = 20;
-  const auto eventsBefore = output.events.size();
-  const auto markersBefore = dlg->View()->Markers().size();
+  Choose(ID_TEMPO_SLOW);  // a note length of 20
+  const auto eventsBefore = output.calls.size();
+  const auto markersBefore = View()->Markers().size();
 
-  dlg->openAnswer = Path("two.fbs");
+  prompts.openAnswer = Path("two.fbs");
   Choose(ID_FILE_OPEN);
-  EXPECT_TRUE(dlg->fileProblems.empty());
-  EXPECT_EQ(dlg->m_nChordCount, 2);
+  EXPECT_TRUE(prompts.fileProblems.empty());
+  EXPECT_EQ(dlg->ChordCount(), 2);
   EXPECT_EQ(std::vector<int>(std::begin(g_chordRows[1]), std::end(g_chordRows[1])),
             (std::vector<int>{43, 47, 50, 55, 59, 67, 200}));
   EXPECT_EQ(std::vector<int>(std::begin(g_fretRows[1]), std::end(g_fretRows[1])),
             (std::vector<int>{3, 2, 0, 0, 0, 3}));
   EXPECT_EQ(g_fretRows[2][0], 3) << "the carried cell";
   // Opening neither sounds nor draws, and keeps the chord and the length.
-  EXPECT_EQ(output.events.size(), eventsBefore);
-  EXPECT_EQ(dlg->View()->Markers().size(), markersBefore);
+  EXPECT_EQ(output.calls.size(), eventsBefore);
+  EXPECT_EQ(View()->Markers().size(), markersBefore);
   EXPECT_EQ(g_currentChord, (std::array<int, 6>{0, 0, 0, 60, 0, 0}));
-  EXPECT_EQ(dlg->m_nNoteLength, 20);
+  EXPECT_EQ(dlg->NoteLength(), 20);
   EXPECT_FALSE(dlg->HasUnsavedChords());
 
   // Play All then plays the opened chords with their own lengths.
@@ -202,36 +197,36 @@ TEST_F(SequenceFiles, ARejectedFileSaysWhatIsWrongAndKeepsTheSequence) {
   Bytes bad = kEMajorFile;
   bad[0] = 200;  // the low E string's note
   WriteAll(Path("bad.fbs"), bad);
-  dlg->openAnswer = Path("bad.fbs");
+  prompts.openAnswer = Path("bad.fbs");
   Choose(ID_FILE_OPEN);
-  ASSERT_EQ(dlg->fileProblems.size(), 1u);
-  EXPECT_TRUE(dlg->fileProblems[0].contains(QStringLiteral("bad.fbs")));
-  EXPECT_TRUE(dlg->fileProblems[0].contains(QStringLiteral("200")));
-  EXPECT_EQ(dlg->m_nChordCount, 1);
+  ASSERT_EQ(prompts.fileProblems.size(), 1u);
+  EXPECT_TRUE(prompts.fileProblems[0].contains(QStringLiteral("bad.fbs")));
+  EXPECT_TRUE(prompts.fileProblems[0].contains(QStringLiteral("200")));
+  EXPECT_EQ(dlg->ChordCount(), 1);
   EXPECT_EQ(g_chordRows[0][0], 40);
   EXPECT_TRUE(dlg->HasUnsavedChords()) << "the unsaved chord is still unsaved";
 
-  dlg->openAnswer = Path("gone.fbs");
+  prompts.openAnswer = Path("gone.fbs");
   Choose(ID_FILE_OPEN);
-  ASSERT_EQ(dlg->fileProblems.size(), 2u);
-  EXPECT_TRUE(dlg->fileProblems[1].contains(QStringLiteral("gone.fbs")));
-  EXPECT_EQ(dlg->m_nChordCount, 1);
+  ASSERT_EQ(prompts.fileProblems.size(), 2u);
+  EXPECT_TRUE(prompts.fileProblems[1].contains(QStringLiteral("gone.fbs")));
+  EXPECT_EQ(dlg->ChordCount(), 1);
 }
 
 TEST_F(SequenceFiles, AFileNamedAtStartIsOpenedOnceTheWindowIsUp) {
   WriteAll(Path("start.fbs"), kEMajorFile);
   dlg->OpenAtStart(Path("start.fbs"));
-  QTRY_COMPARE(dlg->m_nChordCount, 1);
+  QTRY_COMPARE(dlg->ChordCount(), 1);
   EXPECT_EQ(g_chordRows[0][6], 50);
-  EXPECT_TRUE(dlg->fileProblems.empty());
+  EXPECT_TRUE(prompts.fileProblems.empty());
 }
 
 TEST_F(SequenceFiles, ABadFileNamedAtStartIsReported) {
   WriteAll(Path("short.fbs"), Bytes(kEMajorFile.begin(), kEMajorFile.begin() + 30));
   dlg->OpenAtStart(Path("short.fbs"));
-  QTRY_COMPARE(dlg->fileProblems.size(), std::size_t{1});
-  EXPECT_TRUE(dlg->fileProblems[0].contains(QStringLiteral("short.fbs")));
-  EXPECT_EQ(dlg->m_nChordCount, 0);
+  QTRY_COMPARE(prompts.fileProblems.size(), std::size_t{1});
+  EXPECT_TRUE(prompts.fileProblems[0].contains(QStringLiteral("short.fbs")));
+  EXPECT_EQ(dlg->ChordCount(), 0);
 }
 
 // ---- The question before ending
@@ -241,43 +236,43 @@ class UnsavedChords : public SequenceFiles {};
 TEST_F(UnsavedChords, NoQuestionWithoutAddedChords) {
   Pick(2, 5);  // a chord under construction is not part of the sequence
   Key(Qt::Key_Escape);
-  EXPECT_EQ(dlg->unsavedQuestions, 0);
+  EXPECT_EQ(prompts.unsavedQuestions, 0);
   EXPECT_FALSE(dlg->isVisible());
 }
 
 TEST_F(UnsavedChords, CancelOnEscapeKeepsTheProgramRunning) {
   AddEMajor();
-  dlg->unsavedAnswer = TestDialog::UnsavedChoice::Cancel;
+  prompts.unsavedAnswer = Prompts::UnsavedChoice::Cancel;
   Key(Qt::Key_Escape);
-  EXPECT_EQ(dlg->unsavedQuestions, 1);
+  EXPECT_EQ(prompts.unsavedQuestions, 1);
   EXPECT_TRUE(dlg->isVisible());
-  EXPECT_EQ(dlg->m_nChordCount, 1);
+  EXPECT_EQ(dlg->ChordCount(), 1);
 }
 
 TEST_F(UnsavedChords, EveryWayOfEndingAsks) {
   AddEMajor();
-  dlg->unsavedAnswer = TestDialog::UnsavedChoice::Cancel;
+  prompts.unsavedAnswer = Prompts::UnsavedChoice::Cancel;
   Key(Qt::Key_Escape);
   Key(Qt::Key_Return);
   Choose(ID_APP_EXIT);
   dlg->close();  // the window manager's close
-  EXPECT_EQ(dlg->unsavedQuestions, 4);
+  EXPECT_EQ(prompts.unsavedQuestions, 4);
   EXPECT_TRUE(dlg->isVisible());
 }
 
 TEST_F(UnsavedChords, DiscardEndsWithoutWriting) {
   AddEMajor();
-  dlg->unsavedAnswer = TestDialog::UnsavedChoice::Discard;
+  prompts.unsavedAnswer = Prompts::UnsavedChoice::Discard;
   Key(Qt::Key_Return);
   EXPECT_FALSE(dlg->isVisible());
-  EXPECT_EQ(dlg->saveQuestions, 0);
+  EXPECT_EQ(prompts.saveQuestions, 0);
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 TEST_F(UnsavedChords, SaveWritesTheFileThenEnds) {
   AddEMajor();
-  dlg->unsavedAnswer = TestDialog::UnsavedChoice::Save;
-  dlg->saveAnswer = Path("kept");
+  prompts.unsavedAnswer = Prompts::UnsavedChoice::Save;
+  prompts.saveAnswer = Path("kept");
   Key(Qt::Key_Escape);
   EXPECT_EQ(ReadAll(Path("kept.fbs")), kEMajorFile);
   EXPECT_FALSE(dlg->isVisible());
@@ -285,30 +280,30 @@ TEST_F(UnsavedChords, SaveWritesTheFileThenEnds) {
 
 TEST_F(UnsavedChords, ASaveThatDoesNotHappenKeepsTheProgramRunning) {
   AddEMajor();
-  dlg->unsavedAnswer = TestDialog::UnsavedChoice::Save;
-  dlg->saveAnswer.clear();  // the save dialog is cancelled
+  prompts.unsavedAnswer = Prompts::UnsavedChoice::Save;
+  prompts.saveAnswer.clear();  // the save dialog is cancelled
   Key(Qt::Key_Escape);
   EXPECT_TRUE(dlg->isVisible());
 
-  dlg->saveAnswer = Path("no-such-folder/kept");  // the save fails
+  prompts.saveAnswer = Path("no-such-folder/kept");  // the save fails
   Key(Qt::Key_Escape);
   EXPECT_TRUE(dlg->isVisible());
-  EXPECT_EQ(dlg->fileProblems.size(), 1u);
+  EXPECT_EQ(prompts.fileProblems.size(), 1u);
 }
 
 TEST_F(UnsavedChords, SavingOrOpeningOrNewSettlesTheQuestion) {
   AddEMajor();
-  dlg->saveAnswer = Path("saved");
+  prompts.saveAnswer = Path("saved");
   Choose(ID_SAVE_AS);
   EXPECT_FALSE(dlg->HasUnsavedChords());
 
   Pick(2, 5);
   Choose(ID_ADD_HALF);
   EXPECT_TRUE(dlg->HasUnsavedChords()) << "a chord added after the save";
-  dlg->openAnswer = Path("saved.fbs");
+  prompts.openAnswer = Path("saved.fbs");
   Choose(ID_FILE_OPEN);
   EXPECT_FALSE(dlg->HasUnsavedChords());
-  EXPECT_EQ(dlg->m_nChordCount, 1);
+  EXPECT_EQ(dlg->ChordCount(), 1);
 
   Choose(ID_ADD_WHOLE);
   EXPECT_TRUE(dlg->HasUnsavedChords());
@@ -316,15 +311,15 @@ TEST_F(UnsavedChords, SavingOrOpeningOrNewSettlesTheQuestion) {
   EXPECT_FALSE(dlg->HasUnsavedChords()) << "an empty sequence has nothing to lose";
 
   Key(Qt::Key_Escape);
-  EXPECT_EQ(dlg->unsavedQuestions, 0);
+  EXPECT_EQ(prompts.unsavedQuestions, 0);
   EXPECT_FALSE(dlg->isVisible());
 }
 
 TEST_F(UnsavedChords, AFullSequenceAddsNothingToSave) {
-  dlg->m_nChordCount = kMaxChords;
+  OpenSilentChords(kMaxChords);
   Choose(ID_ADD_QUARTER);
-  EXPECT_EQ(dlg->sequenceFullMessages, 1);
-  EXPECT_EQ(dlg->m_nChordCount, kMaxChords);
+  EXPECT_EQ(prompts.sequenceFullMessages, 1);
+  EXPECT_EQ(dlg->ChordCount(), kMaxChords);
   EXPECT_FALSE(dlg->HasUnsavedChords());
 }
 

@@ -1,122 +1,40 @@
 #pragma once
 // The real main window, offscreen, with a MIDI output that records what it is
-// sent and a clock that only moves when the player waits.
+// sent and a clock that only moves when the player waits (tests/support). The
+// tests reach the window as a user does: through its menu, its lists and the
+// mouse, finding its controls by their names.
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QImage>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
-#include <chrono>
-#include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "sequence/chord_sequence.h"
-#include "sound/midi_output.h"
-#include "sound/note_player.h"
+#include "sequence/sequence_file.h"
+#include "support/chord_state.h"
+#include "support/fake_sound.h"
 #include "theory/fretboard.h"
 #include "theory/show.h"
 #include "ui/combo_list.h"
 #include "ui/fretboard_dlg.h"
 #include "ui/fretboard_view.h"
+#include "ui/prompts.h"
 
 namespace fretlab::testing {
 
-// Milliseconds on the fake clock since the test began.
-class FakeClock {
+// Answers the window's questions as the test has set them, and records what
+// was asked and told, instead of modal boxes.
+class ScriptedPrompts : public Prompts {
  public:
-  SoundClock::time_point now() const { return m_now; }
-  long long Millis() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(m_now - SoundClock::time_point{})
-        .count();
-  }
-  // Runs inside every wait of the player, before the clock jumps to the
-  // deadline; a test uses it to act "while the note sounds".
-  std::function<void(int waitIndex)> duringWait;
-  int waits = 0;
-
-  Timing MakeTiming() {
-    return Timing{[this] { return m_now; },
-                  [this](SoundClock::time_point deadline) {
-                    const int index = waits++;
-                    if (duringWait) duringWait(index);
-                    m_now = std::max(m_now, deadline);
-                    return true;
-                  }};
-  }
-
- private:
-  SoundClock::time_point m_now{};
-};
-
-struct MidiEvent {
-  enum Kind { Open, NoteOn, Close } kind;
-  int note = 0;           // for NoteOn
-  long long millis = 0;   // fake time of the event
-  friend bool operator==(const MidiEvent&, const MidiEvent&) = default;
-};
-
-class RecordingOutput : public MidiOutput {
- public:
-  explicit RecordingOutput(const FakeClock& clock) : m_clock(clock) {}
-  void open() override {
-    events.push_back({MidiEvent::Open, 0, m_clock.Millis()});
-    if (onOpen) onOpen();
-  }
-  void send(std::uint32_t message) override {
-    ASSERT_EQ(message & 0xF0u, 0x90u) << "only note-on messages are sent";
-    events.push_back({MidiEvent::NoteOn, static_cast<int>((message >> 8) & 0x7Fu), m_clock.Millis()});
-  }
-  void close() override { events.push_back({MidiEvent::Close, 0, m_clock.Millis()}); }
-
-  std::vector<int> Notes() const {
-    std::vector<int> notes;
-    for (const MidiEvent& e : events)
-      if (e.kind == MidiEvent::NoteOn) notes.push_back(e.note);
-    return notes;
-  }
-  // Note groups between an open and its close, with the time each was opened
-  // and closed.
-  struct Sound {
-    std::vector<int> notes;
-    long long openedAt = 0;
-    long long closedAt = 0;
-  };
-  std::vector<Sound> Sounds() const {
-    std::vector<Sound> sounds;
-    for (const MidiEvent& e : events) {
-      if (e.kind == MidiEvent::Open) sounds.push_back({{}, e.millis, e.millis});
-      if (e.kind == MidiEvent::NoteOn && !sounds.empty()) sounds.back().notes.push_back(e.note);
-      if (e.kind == MidiEvent::Close && !sounds.empty()) sounds.back().closedAt = e.millis;
-    }
-    return sounds;
-  }
-
-  std::vector<MidiEvent> events;
-  std::function<void()> onOpen;
-
- private:
-  const FakeClock& m_clock;
-};
-
-// The dialog with its questions answered by the test and its messages
-// recorded instead of shown in modal boxes.
-class TestDialog : public CFretboardDlg {
- public:
-  using CFretboardDlg::CFretboardDlg;
-  using CFretboardDlg::UnsavedChoice;
-
-  int sequenceFullMessages = 0;
-  int endQuestions = 0;
-  bool allowEnd = true;  // false refuses every end before the real check
-  bool ConfirmEnd() override {
-    ++endQuestions;
-    return allowEnd && CFretboardDlg::ConfirmEnd();
-  }
-
   // Answers for the file dialogs; an empty name stands for Cancel.
   QString openAnswer;
   QString saveAnswer;
@@ -128,14 +46,13 @@ class TestDialog : public CFretboardDlg {
   std::vector<QString> replaceQuestions;
   int unsavedQuestions = 0;
   std::vector<QString> fileProblems;
+  int sequenceFullMessages = 0;
 
- protected:
-  void ShowSequenceFull() override { ++sequenceFullMessages; }
-  QString AskOpenFileName() override {
+  QString AskOpenFileName(const QString&) override {
     ++openQuestions;
     return openAnswer;
   }
-  QString AskSaveFileName() override {
+  QString AskSaveFileName(const QString&) override {
     ++saveQuestions;
     return saveAnswer;
   }
@@ -148,17 +65,49 @@ class TestDialog : public CFretboardDlg {
     return unsavedAnswer;
   }
   void ShowFileProblem(const QString& message) override { fileProblems.push_back(message); }
+  void ShowSequenceFull() override { ++sequenceFullMessages; }
 };
+
+// The dialog, counting the checks before it ends.
+class TestDialog : public CFretboardDlg {
+ public:
+  using CFretboardDlg::CFretboardDlg;
+
+  int endQuestions = 0;
+  bool allowEnd = true;  // false refuses every end before the real check
+  bool ConfirmEnd() override {
+    ++endQuestions;
+    return allowEnd && CFretboardDlg::ConfirmEnd();
+  }
+};
+
+// A control of `window` by its object name; a missing one fails the test.
+template <typename T>
+T& ChildOf(const QWidget& window, const char* name) {
+  T* child = window.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) throw std::logic_error(std::string("the window has no ") + name);
+  return *child;
+}
+
+// The entry that sends command `id`; `occurrence` counts entries sending the
+// same id (Sound > "On" is the second of ID_TEMPO_FAST).
+inline QAction* ActionOf(const QWidget& window, int id, int occurrence = 0) {
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (!action->isSeparator() && action->menu() == nullptr && action->data().toInt() == id &&
+        occurrence-- == 0) {
+      return action;
+    }
+  }
+  return nullptr;
+}
 
 class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The chord state is static storage that a real run starts with zeroed.
-    g_currentChord.fill(0);
-    g_stringCursor = 0;
-    for (auto& row : g_chordRows) std::fill(std::begin(row), std::end(row), 0);
-    for (auto& row : g_fretRows) std::fill(std::begin(row), std::end(row), 0);
-    dlg = std::make_unique<TestDialog>(output, clock.MakeTiming());
+    ResetChordState();
+    ResetSequenceTables();
+    output.noteOnsOnly = true;
+    dlg = std::make_unique<TestDialog>(output, clock.MakeTiming(), &prompts);
     dlg->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
   }
@@ -168,8 +117,43 @@ class DialogTest : public ::testing::Test {
     dlg.reset();
   }
 
+  // The window's parts.
+  CComboList& RootList() const { return ChildOf<CComboList>(*dlg, "rootList"); }
+  CComboList& ScaleList() const { return ChildOf<CComboList>(*dlg, "scaleList"); }
+  CComboList& ArpeggioList() const { return ChildOf<CComboList>(*dlg, "arpeggioList"); }
+  CComboList& ChordList() const { return ChildOf<CComboList>(*dlg, "chordList"); }
+  CComboList& FromFretList() const { return ChildOf<CComboList>(*dlg, "fromFretList"); }
+  CComboList& ToFretList() const { return ChildOf<CComboList>(*dlg, "toFretList"); }
+  QLineEdit& StatusNumber() const { return ChildOf<QLineEdit>(*dlg, "statusNumber"); }
+  QLineEdit& StatusText() const { return ChildOf<QLineEdit>(*dlg, "statusText"); }
+  CFretboardView* View() const { return &ChildOf<CFretboardView>(*dlg, "fretboard"); }
+  QWidget* ClientArea() const { return &ChildOf<QWidget>(*dlg, "clientArea"); }
+  QMenuBar* MenuBar() const { return dlg->findChild<QMenuBar*>(); }
+  QAction* ActionById(int id, int occurrence = 0) const { return ActionOf(*dlg, id, occurrence); }
+
+  // Chooses the menu entry that sends `id`.
+  void Choose(int id, int occurrence = 0) {
+    QAction* action = ActionById(id, occurrence);
+    ASSERT_NE(action, nullptr) << id;
+    action->trigger();
+  }
+
+  // Opens a sequence of `count` chords through File > "Open", as a user
+  // reaches a long sequence. Every word of its chords is 0: silent strings
+  // at fret 0, no length.
+  void OpenSilentChords(int count) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("long.fbs"));
+    ResetSequenceTables();
+    ASSERT_TRUE(SaveSequenceFile(QFile::encodeName(path).toStdString(), count));
+    prompts.openAnswer = path;
+    Choose(ID_FILE_OPEN);
+    ASSERT_EQ(dlg->ChordCount(), count);
+  }
+
   // A client pixel as a point of the dialog's window, below the menu bar.
-  QPoint ToWindow(QPoint client) const { return dlg->ClientArea()->mapTo(dlg.get(), client); }
+  QPoint ToWindow(QPoint client) const { return ClientArea()->mapTo(dlg.get(), client); }
   QWindow* Window() const { return dlg->windowHandle(); }
 
   // Real presses and moves, hit-tested by Qt from the window down.
@@ -196,7 +180,7 @@ class DialogTest : public ::testing::Test {
   void Key(Qt::Key key) { QTest::keyClick(Window(), key); }
 
   QImage ClientImage() const {
-    return dlg->ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   }
   // The picture area of the client, in picture pixels.
   QImage PictureImage() const {
@@ -205,6 +189,7 @@ class DialogTest : public ::testing::Test {
 
   FakeClock clock;
   RecordingOutput output{clock};
+  ScriptedPrompts prompts;
   std::unique_ptr<TestDialog> dlg;
 };
 

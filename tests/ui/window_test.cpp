@@ -27,55 +27,58 @@ QStringList Expected(auto const& texts) {
 }
 
 TEST_F(StartState, ListsHoldTheirEntriesInTableOrder) {
-  EXPECT_EQ(Entries(dlg->m_rootList), Expected(kRootTexts));
-  EXPECT_EQ(Entries(dlg->m_scaleList), Expected(kScaleTexts));
-  EXPECT_EQ(Entries(dlg->m_arpeggioList), Expected(kChordTexts));
-  EXPECT_EQ(Entries(dlg->m_chordList), Expected(kChordTexts));
-  EXPECT_EQ(dlg->m_rootList.GetCount(), 12);
-  EXPECT_EQ(dlg->m_scaleList.GetCount(), 9);
-  EXPECT_EQ(dlg->m_arpeggioList.GetCount(), 34);
-  EXPECT_EQ(dlg->m_chordList.GetCount(), 34);
-  EXPECT_EQ(dlg->m_rootList.GetLBText(0), "C");
-  EXPECT_EQ(dlg->m_scaleList.GetLBText(0), "Lydian");
-  EXPECT_EQ(dlg->m_scaleList.GetLBText(8), "Melodic minor");
-  EXPECT_EQ(dlg->m_chordList.GetLBText(33), "Aug add9");
+  EXPECT_EQ(Entries(RootList()), Expected(kRootTexts));
+  EXPECT_EQ(Entries(ScaleList()), Expected(kScaleTexts));
+  EXPECT_EQ(Entries(ArpeggioList()), Expected(kChordTexts));
+  EXPECT_EQ(Entries(ChordList()), Expected(kChordTexts));
+  EXPECT_EQ(RootList().GetCount(), 12);
+  EXPECT_EQ(ScaleList().GetCount(), 9);
+  EXPECT_EQ(ArpeggioList().GetCount(), 34);
+  EXPECT_EQ(ChordList().GetCount(), 34);
+  EXPECT_EQ(RootList().GetLBText(0), "C");
+  EXPECT_EQ(ScaleList().GetLBText(0), "Lydian");
+  EXPECT_EQ(ScaleList().GetLBText(8), "Melodic minor");
+  EXPECT_EQ(ChordList().GetLBText(33), "Aug add9");
 }
 
 TEST_F(StartState, FretListsHoldZeroToTwentyFourAndAnEmptyEntry) {
-  for (CComboList* list : {&dlg->m_fromFretList, &dlg->m_toFretList}) {
+  for (CComboList* list : {&FromFretList(), &ToFretList()}) {
     ASSERT_EQ(list->GetCount(), 26);
     for (int i = 0; i <= 24; ++i) EXPECT_EQ(list->GetLBText(i), QString::number(i));
     EXPECT_EQ(list->GetLBText(25), "");
   }
-  dlg->m_fromFretList.SetCurSel(25);
-  EXPECT_EQ(dlg->m_fromFretList.GetCurSel(), 25);
+  FromFretList().SetCurSel(25);
+  EXPECT_EQ(FromFretList().GetCurSel(), 25);
 }
 
 TEST_F(StartState, SelectionsSettingsAndStatusFields) {
-  EXPECT_EQ(dlg->m_fromFretList.GetCurSel(), 0);
-  EXPECT_EQ(dlg->m_fromFretList.GetWindowText(), "0");
-  EXPECT_EQ(dlg->m_toFretList.GetCurSel(), 24);
-  EXPECT_EQ(dlg->m_toFretList.GetWindowText(), "24");
-  EXPECT_EQ(dlg->m_rootList.GetCurSel(), -1);
-  EXPECT_EQ(dlg->m_scaleList.GetCurSel(), -1);
-  EXPECT_EQ(dlg->m_arpeggioList.GetCurSel(), -1);
-  EXPECT_EQ(dlg->m_chordList.GetCurSel(), -1);
-  EXPECT_EQ(dlg->m_bAutoRoot, 1);
-  EXPECT_EQ(dlg->m_nNoteLength, 15);
-  EXPECT_EQ(dlg->m_nChordCount, 0);
+  EXPECT_EQ(FromFretList().GetCurSel(), 0);
+  EXPECT_EQ(FromFretList().GetWindowText(), "0");
+  EXPECT_EQ(ToFretList().GetCurSel(), 24);
+  EXPECT_EQ(ToFretList().GetWindowText(), "24");
+  EXPECT_EQ(RootList().GetCurSel(), -1);
+  EXPECT_EQ(ScaleList().GetCurSel(), -1);
+  EXPECT_EQ(ArpeggioList().GetCurSel(), -1);
+  EXPECT_EQ(ChordList().GetCurSel(), -1);
+  EXPECT_EQ(dlg->AutoRoot(), 1);
+  EXPECT_EQ(dlg->NoteLength(), 15);
+  EXPECT_EQ(dlg->ChordCount(), 0);
   EXPECT_EQ(g_stringCursor, 0);
-  EXPECT_TRUE(dlg->m_statusNumber.text().isEmpty());
-  EXPECT_TRUE(dlg->m_statusText.text().isEmpty());
-  EXPECT_TRUE(dlg->m_statusNumber.isReadOnly());
-  EXPECT_TRUE(dlg->m_statusText.isReadOnly());
-  EXPECT_EQ(dlg->m_statusNumber.alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-  EXPECT_TRUE(dlg->View()->Markers().empty());
-  EXPECT_TRUE(output.events.empty());
+  EXPECT_TRUE(StatusNumber().text().isEmpty());
+  EXPECT_TRUE(StatusText().text().isEmpty());
+  EXPECT_TRUE(StatusNumber().isReadOnly());
+  EXPECT_TRUE(StatusText().isReadOnly());
+  EXPECT_EQ(StatusNumber().alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+  EXPECT_TRUE(View()->Markers().empty());
+  EXPECT_TRUE(output.calls.empty());
 }
 
 TEST_F(StartState, TitleIconAndNoCloseBox) {
   EXPECT_EQ(dlg->windowTitle(), "Fretlab");
-  EXPECT_FALSE(dlg->m_hIcon.isNull());
+  EXPECT_FALSE(dlg->windowIcon().isNull());
+  // The window's own icon in its three sizes, not a fallback.
+  EXPECT_EQ(dlg->windowIcon().availableSizes(),
+            (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(64, 64)}));
   EXPECT_FALSE(dlg->windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(dlg->windowFlags() & Qt::WindowSystemMenuHint);
 }
@@ -103,7 +106,7 @@ std::vector<MenuItem> Walk(QMenu* menu, const QString& path) {
 TEST_F(StartState, MenuEntriesCaptionsAndIds) {
   std::vector<MenuItem> items;
   QStringList bar;
-  for (QAction* top : dlg->MenuBar()->actions()) {
+  for (QAction* top : MenuBar()->actions()) {
     bar << top->text();
     auto inner = Walk(top->menu(), top->text());
     items.insert(items.end(), inner.begin(), inner.end());
@@ -141,41 +144,41 @@ TEST_F(StartState, MenuEntriesCaptionsAndIds) {
     EXPECT_EQ(items[i].path, expected[i].first) << "entry " << i;
     EXPECT_EQ(items[i].id, expected[i].second) << items[i].path.toStdString();
   }
-  for (QAction* action : dlg->MenuBar()->findChildren<QAction*>()) {
+  for (QAction* action : MenuBar()->findChildren<QAction*>()) {
     EXPECT_TRUE(action->isEnabled());
     EXPECT_FALSE(action->isCheckable());
     EXPECT_TRUE(action->shortcut().isEmpty());
   }
 }
 
-// Hand-converted from the template's dialog units (x * 6 / 4, y * 13 / 8,
+// Hand-converted from the layout's dialog units (x * 6 / 4, y * 13 / 8,
 // each rounded to the nearest pixel).
 TEST_F(StartState, ControlsSitAtTheirClientRectangles) {
-  EXPECT_EQ(dlg->ClientArea()->size(), QSize(638, 424));
-  EXPECT_EQ(dlg->ClientArea()->pos().x(), 0);
-  EXPECT_EQ(dlg->ClientArea()->pos().y(), dlg->MenuBar()->height());
-  EXPECT_GT(dlg->MenuBar()->height(), 0);
-  EXPECT_EQ(dlg->View()->geometry(), QRect(11, 11, 609, 166));
-  EXPECT_EQ(dlg->m_scaleList.geometry(), QRect(116, 205, 144, 114));
-  EXPECT_EQ(dlg->m_statusNumber.geometry(), QRect(11, 393, 39, 20));
-  EXPECT_EQ(dlg->m_statusText.geometry(), QRect(51, 393, 39, 20));
-  EXPECT_EQ(dlg->m_rootList.geometry(), QRect(47, 205, 63, 115));
-  EXPECT_EQ(dlg->m_arpeggioList.geometry(), QRect(383, 205, 96, 106));
-  EXPECT_EQ(dlg->m_fromFretList.geometry(), QRect(488, 205, 48, 112));
-  EXPECT_EQ(dlg->m_toFretList.geometry(), QRect(542, 205, 48, 112));
-  EXPECT_EQ(dlg->m_chordList.geometry(), QRect(273, 205, 96, 106));
+  EXPECT_EQ(ClientArea()->size(), QSize(638, 424));
+  EXPECT_EQ(ClientArea()->pos().x(), 0);
+  EXPECT_EQ(ClientArea()->pos().y(), MenuBar()->height());
+  EXPECT_GT(MenuBar()->height(), 0);
+  EXPECT_EQ(View()->geometry(), QRect(11, 11, 609, 166));
+  EXPECT_EQ(ScaleList().geometry(), QRect(116, 205, 144, 114));
+  EXPECT_EQ(StatusNumber().geometry(), QRect(11, 393, 39, 20));
+  EXPECT_EQ(StatusText().geometry(), QRect(51, 393, 39, 20));
+  EXPECT_EQ(RootList().geometry(), QRect(47, 205, 63, 115));
+  EXPECT_EQ(ArpeggioList().geometry(), QRect(383, 205, 96, 106));
+  EXPECT_EQ(FromFretList().geometry(), QRect(488, 205, 48, 112));
+  EXPECT_EQ(ToFretList().geometry(), QRect(542, 205, 48, 112));
+  EXPECT_EQ(ChordList().geometry(), QRect(273, 205, 96, 106));
   for (QWidget* control : std::initializer_list<QWidget*>{
-           dlg->View(), &dlg->m_scaleList, &dlg->m_statusNumber, &dlg->m_statusText,
-           &dlg->m_rootList, &dlg->m_arpeggioList, &dlg->m_fromFretList, &dlg->m_toFretList,
-           &dlg->m_chordList}) {
-    EXPECT_EQ(control->parentWidget(), dlg->ClientArea());
+           View(), &ScaleList(), &StatusNumber(), &StatusText(),
+           &RootList(), &ArpeggioList(), &FromFretList(), &ToFretList(),
+           &ChordList()}) {
+    EXPECT_EQ(control->parentWidget(), ClientArea());
     EXPECT_TRUE(control->isVisible());
   }
 }
 
 TEST_F(StartState, LabelsWithExactCaptionsAndPlaces) {
   std::map<QString, QRect> labels;
-  for (QLabel* label : dlg->ClientArea()->findChildren<QLabel*>()) {
+  for (QLabel* label : ClientArea()->findChildren<QLabel*>()) {
     labels[label->text()] = label->geometry();
   }
   const std::map<QString, QRect> expected = {
@@ -189,33 +192,33 @@ TEST_F(StartState, LabelsWithExactCaptionsAndPlaces) {
 }
 
 TEST_F(StartState, EveryControlHasAnAccessibleName) {
-  EXPECT_EQ(dlg->m_rootList.accessibleName(), "Root");
-  EXPECT_EQ(dlg->m_scaleList.accessibleName(), "Scale");
-  EXPECT_EQ(dlg->m_chordList.accessibleName(), "Chord");
-  EXPECT_EQ(dlg->m_arpeggioList.accessibleName(), "Arpeggio");
-  EXPECT_EQ(dlg->m_fromFretList.accessibleName(), "From fret");
-  EXPECT_EQ(dlg->m_toFretList.accessibleName(), "To fret");
-  EXPECT_EQ(dlg->m_statusNumber.accessibleName(), "Status number");
-  EXPECT_EQ(dlg->m_statusText.accessibleName(), "Status text");
-  EXPECT_EQ(dlg->View()->accessibleName(), "Fretboard");
+  EXPECT_EQ(RootList().accessibleName(), "Root");
+  EXPECT_EQ(ScaleList().accessibleName(), "Scale");
+  EXPECT_EQ(ChordList().accessibleName(), "Chord");
+  EXPECT_EQ(ArpeggioList().accessibleName(), "Arpeggio");
+  EXPECT_EQ(FromFretList().accessibleName(), "From fret");
+  EXPECT_EQ(ToFretList().accessibleName(), "To fret");
+  EXPECT_EQ(StatusNumber().accessibleName(), "Status number");
+  EXPECT_EQ(StatusText().accessibleName(), "Status text");
+  EXPECT_EQ(View()->accessibleName(), "Fretboard");
   // The parts a screen reader lands on are named after their list.
-  EXPECT_EQ(dlg->m_rootList.Edit()->accessibleName(), "Root");
-  EXPECT_TRUE(dlg->m_rootList.List()->accessibleName().startsWith("Root"));
+  EXPECT_EQ(RootList().Edit()->accessibleName(), "Root");
+  EXPECT_TRUE(RootList().List()->accessibleName().startsWith("Root"));
 }
 
-TEST_F(StartState, TheScaleListHasTheFocusAndTabFollowsTheTemplate) {
-  EXPECT_EQ(QApplication::focusWidget(), dlg->m_scaleList.Edit());
+TEST_F(StartState, TheScaleListHasTheFocusAndTabFollowsTheLayoutOrder) {
+  EXPECT_EQ(QApplication::focusWidget(), ScaleList().Edit());
   std::vector<QWidget*> order;
-  QWidget* w = dlg->m_scaleList.Edit();
+  QWidget* w = ScaleList().Edit();
   for (int i = 0; i < 8; ++i) {
     order.push_back(w);
     w = w->nextInFocusChain();
     while (w->focusPolicy() == Qt::NoFocus || !w->isVisible()) w = w->nextInFocusChain();
   }
   const std::vector<QWidget*> expected = {
-      dlg->m_scaleList.Edit(),  &dlg->m_statusNumber,       &dlg->m_statusText,
-      dlg->m_rootList.Edit(),   dlg->m_arpeggioList.Edit(), dlg->m_fromFretList.Edit(),
-      dlg->m_toFretList.Edit(), dlg->m_chordList.Edit()};
+      ScaleList().Edit(),  &StatusNumber(),       &StatusText(),
+      RootList().Edit(),   ArpeggioList().Edit(), FromFretList().Edit(),
+      ToFretList().Edit(), ChordList().Edit()};
   EXPECT_EQ(order, expected);
 }
 
