@@ -14,11 +14,11 @@ std::string ValueText(int length) {
 
 std::string ShapeText(const ExportChord& chord) {
   bool wide = false;
-  for (ChordSlot slot = 0; slot < 6; ++slot) {
+  for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     if (chord.Sounds(slot) && chord.frets[slot] >= 10) wide = true;
   }
   std::string shape;
-  for (ChordSlot slot = 0; slot < 6; ++slot) {
+  for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     if (wide && slot > 0) shape += '-';
     shape += chord.Sounds(slot) ? std::to_string(chord.frets[slot]) : std::string("x");
   }

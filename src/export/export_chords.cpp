@@ -29,7 +29,7 @@ int LengthTicks(int length) {
 }
 
 bool ExportChord::SoundsAny() const {
-  for (ChordSlot slot = 0; slot < 6; ++slot) {
+  for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     if (Sounds(slot)) return true;
   }
   return false;
@@ -38,7 +38,7 @@ bool ExportChord::SoundsAny() const {
 std::vector<ExportChord> ExportChords(const SequenceImage& image) {
   std::vector<ExportChord> chords(image.chordRows.size());
   for (std::size_t i = 0; i < chords.size(); ++i) {
-    std::copy_n(image.chordRows[i].begin(), 6, chords[i].notes.begin());
+    std::copy_n(image.chordRows[i].begin(), kStringCount, chords[i].notes.begin());
     chords[i].frets = image.fretRows[i];
     chords[i].length = image.chordRows[i][kNoteLengthColumn];
   }

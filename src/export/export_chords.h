@@ -35,8 +35,8 @@ const NoteValue* FindNoteValue(int length);
 int LengthTicks(int length);
 
 struct ExportChord {
-  std::array<NoteNumber, 6> notes{};  // by chord slot, 0 = low E; 0 = muted
-  std::array<FretIndex, 6> frets{};   // meaningful where the note sounds
+  Chord notes{};                                 // by chord slot, 0 = low E; 0 = muted
+  std::array<FretIndex, kStringCount> frets{};  // meaningful where the note sounds
   int length = 0;                     // NoteLength, units of 10 ms
 
   bool Sounds(ChordSlot slot) const { return notes[slot] >= 1 && notes[slot] <= 127; }
@@ -49,6 +49,6 @@ struct ExportChord {
 std::vector<ExportChord> ExportChords(const SequenceImage& image);
 
 // MusicXML string numbers run from 1 at the high E string.
-constexpr int StringNumberOfSlot(ChordSlot slot) { return 6 - slot; }
+constexpr int StringNumberOfSlot(ChordSlot slot) { return kStringCount - slot; }
 
 }  // namespace fretlab

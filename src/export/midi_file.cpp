@@ -78,7 +78,7 @@ Track ConductorTrack(std::string_view title) {
 // The distinct sounding pitches of a chord, in chord-slot order.
 std::vector<std::uint8_t> Pitches(const ExportChord& chord) {
   std::vector<std::uint8_t> pitches;
-  for (ChordSlot slot = 0; slot < 6; ++slot) {
+  for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     if (!chord.Sounds(slot)) continue;
     const auto pitch = static_cast<std::uint8_t>(chord.notes[slot]);
     if (std::find(pitches.begin(), pitches.end(), pitch) == pitches.end()) {

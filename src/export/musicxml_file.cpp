@@ -28,22 +28,34 @@ constexpr std::string_view kPartList =
     "</score-part>\n"
     "</part-list>\n";
 
-// Open strings from the lowest, as <staff-tuning> lines count them (1 = the
-// bottom line of a tablature staff, the low E string).
-constexpr std::string_view kAttributes =
+constexpr std::string_view kClefAndTime =
     "<attributes><divisions>480</divisions><key><fifths>0</fifths></key>"
     "<time><beats>4</beats><beat-type>4</beat-type></time>"
-    "<clef><sign>G</sign><line>2</line><clef-octave-change>-1</clef-octave-change></clef>\n"
-    "<staff-details>"
-    "<staff-tuning line=\"1\"><tuning-step>E</tuning-step><tuning-octave>2</tuning-octave></staff-tuning>"
-    "<staff-tuning line=\"2\"><tuning-step>A</tuning-step><tuning-octave>2</tuning-octave></staff-tuning>"
-    "<staff-tuning line=\"3\"><tuning-step>D</tuning-step><tuning-octave>3</tuning-octave></staff-tuning>"
-    "<staff-tuning line=\"4\"><tuning-step>G</tuning-step><tuning-octave>3</tuning-octave></staff-tuning>"
-    "<staff-tuning line=\"5\"><tuning-step>B</tuning-step><tuning-octave>3</tuning-octave></staff-tuning>"
-    "<staff-tuning line=\"6\"><tuning-step>E</tuning-step><tuning-octave>4</tuning-octave></staff-tuning>"
-    "</staff-details></attributes>\n"
+    "<clef><sign>G</sign><line>2</line><clef-octave-change>-1</clef-octave-change></clef>\n";
+
+constexpr std::string_view kTempo =
     "<direction placement=\"above\"><direction-type><metronome><beat-unit>quarter</beat-unit>"
     "<per-minute>120</per-minute></metronome></direction-type><sound tempo=\"120\"/></direction>\n";
+
+// The first bar's attributes: clef, time, and the open strings from the
+// lowest, as <staff-tuning> lines count them (1 = the bottom line of a
+// tablature staff, the low E string), then the tempo.
+void AppendAttributes(std::string& xml) {
+  xml += kClefAndTime;
+  xml += "<staff-details>";
+  for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
+    const NoteNumber open = g_openNote[StringOfSlot(slot)];
+    const NoteSpelling step = UsualSpelling(open % 12);
+    xml += "<staff-tuning line=\"";
+    AppendInt(xml, slot + 1);
+    xml += "\">";
+    AppendTag(xml, "tuning-step", std::string_view(&step.letter, 1));
+    AppendTag(xml, "tuning-octave", open / 12 - 1);
+    xml += "</staff-tuning>";
+  }
+  xml += "</staff-details></attributes>\n";
+  xml += kTempo;
+}
 
 // The notes of one chord, each spelled as the tone it is in the chord's name.
 struct ScoreNote {
@@ -55,7 +67,7 @@ struct ScoreNote {
 
 std::vector<ScoreNote> ScoreNotes(const ExportChord& chord, const ChordName& name) {
   std::vector<ScoreNote> notes;
-  for (ChordSlot slot = 0; slot < 6; ++slot) {
+  for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     if (!chord.Sounds(slot)) continue;
     const NoteNumber n = chord.notes[slot];
     ScoreNote note;
@@ -108,7 +120,7 @@ class ScoreWriter {
     xml_ += "<measure number=\"";
     AppendInt(xml_, bar_);
     xml_ += "\">\n";
-    if (bar_ == 1) xml_ += kAttributes;
+    if (bar_ == 1) AppendAttributes(xml_);
   }
   void AppendValue(const NotatedValue& value) {
     AppendTag(xml_, "type", value.type);
@@ -155,8 +167,8 @@ std::size_t ScoreSizeBound(const std::vector<ExportChord>& chords) {
   std::size_t bytes = kFixedBytes;
   for (const ExportChord& chord : chords) {
     if (!chord.TakesTime()) continue;
-    const std::size_t values = static_cast<std::size_t>(LengthTicks(chord.length) / kTicksPerBar) + 4;
-    bytes += kHarmonyBytes + values * 6 * kNoteBytes;
+    const auto values = static_cast<std::size_t>(LengthTicks(chord.length) / kTicksPerBar + 4);
+    bytes += kHarmonyBytes + values * kStringCount * kNoteBytes;
   }
   return bytes;
 }

@@ -30,7 +30,7 @@ std::string_view DegreeType(ChordDegree::Type type) {
 // shape does not fit the first frets.
 void AppendFrame(std::string& xml, const ExportChord& chord) {
   int lowest = 0, highest = 0;
-  for (ChordSlot slot = 0; slot < 6; ++slot) {
+  for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     if (!chord.Sounds(slot) || chord.frets[slot] == 0) continue;
     lowest = lowest == 0 ? chord.frets[slot] : std::min(lowest, chord.frets[slot]);
     highest = std::max(highest, chord.frets[slot]);
@@ -40,7 +40,7 @@ void AppendFrame(std::string& xml, const ExportChord& chord) {
   xml += "<frame><frame-strings>6</frame-strings>";
   AppendTag(xml, "frame-frets", shown);
   if (first > 1) AppendTag(xml, "first-fret", first);
-  for (ChordSlot slot = 0; slot < 6; ++slot) {
+  for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     if (!chord.Sounds(slot)) continue;
     xml += "<frame-note>";
     AppendTag(xml, "string", StringNumberOfSlot(slot));

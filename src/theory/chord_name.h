@@ -144,7 +144,7 @@ struct ChordName {
 // Notes from the lowest string up; see the rules at the top of this file.
 ChordName NameChord(std::span<const NoteNumber> notes);
 // The six slots of a chord, slot 0 = low E (g_currentChord order).
-inline ChordName NameChord(const std::array<NoteNumber, 6>& slots) {
+inline ChordName NameChord(const Chord& slots) {
   return NameChord(std::span<const NoteNumber>(slots));
 }
 

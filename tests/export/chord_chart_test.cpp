@@ -10,13 +10,13 @@
 namespace fretlab {
 namespace {
 
-using test::Image;
+using testing::Image;
 
 TEST(ChordChartTest, OneLinePerChordEvenSilentOnes) {
   const SequenceImage image = Image({
-      test::kOpenE,
+      testing::kOpenE,
       {{0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, 200},
-      test::kAm7OverG,
+      testing::kAm7OverG,
       {{0, 48, 0, 0, 0, 64}, {0, 3, 0, 0, 0, 0}, 37},  // C and E: no chord
       {{43, 0, 0, 0, 0, 0}, {3, 0, 0, 0, 0, 0}, 150},
   });

@@ -67,7 +67,7 @@ TEST_F(ExportCommandTest, WritesEachFormatSilentlyAndReturnsZero) {
   EXPECT_EQ(std::string(mid.begin(), mid.begin() + 4), "MThd");
   // The file's name is the piece's title.
   const std::vector<std::uint8_t> xml = ReadBytes(folder_.Path() / "song.musicxml");
-  EXPECT_TRUE(test::Has(std::string(xml.begin(), xml.end()), "<work-title>song</work-title>"));
+  EXPECT_TRUE(testing::Has(std::string(xml.begin(), xml.end()), "<work-title>song</work-title>"));
 }
 
 TEST_F(ExportCommandTest, AnUnknownExtensionIsRefusedBeforeAnythingIsRead) {
@@ -85,7 +85,8 @@ TEST_F(ExportCommandTest, AnUnknownExtensionIsRefusedBeforeAnythingIsRead) {
 
 TEST_F(ExportCommandTest, ARefusedSequenceFileGivesTheOpenMessageAndLeavesOutAlone) {
   const fs::path bad = folder_.Path() / "bad.fbs";
-  WriteBytes(bad, FileBytes().Record({40, 47, 52, 56, 59, 99}, {0, 2, 2, 1, 0, 0}, 50, 0).End().Bytes());
+  WriteBytes(bad,
+             FileBytes().Record({40, 47, 52, 56, 59, 99}, {0, 2, 2, 1, 0, 0}, 50, 0).End().Bytes());
   SequenceImage ignored;
   const FileOutcome open = ReadSequenceFile(bad, ignored);
   ASSERT_FALSE(open);

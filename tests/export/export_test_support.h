@@ -8,11 +8,11 @@
 
 #include "sequence/sequence_file.h"
 
-namespace fretlab::test {
+namespace fretlab::testing {
 
 struct TestChord {
-  std::array<int, 6> notes;  // by chord slot, 0 = low E; 0 = muted
-  std::array<int, 6> frets;
+  Chord notes;  // by chord slot, 0 = low E; 0 = muted
+  std::array<FretIndex, kStringCount> frets;
   int length;  // units of 10 ms
 };
 
@@ -20,7 +20,7 @@ inline SequenceImage Image(std::initializer_list<TestChord> chords) {
   SequenceImage image;
   for (const TestChord& c : chords) {
     std::array<int, kChordColumns> row{};
-    for (int k = 0; k < 6; ++k) row[k] = c.notes[k];
+    for (int k = 0; k < kStringCount; ++k) row[k] = c.notes[k];
     row[kNoteLengthColumn] = c.length;
     image.chordRows.push_back(row);
     image.fretRows.push_back(c.frets);
@@ -60,4 +60,4 @@ inline bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-}  // namespace fretlab::test
+}  // namespace fretlab::testing

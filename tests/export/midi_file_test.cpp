@@ -14,7 +14,7 @@
 namespace fretlab {
 namespace {
 
-using test::Image;
+using testing::Image;
 
 std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
 

@@ -15,10 +15,10 @@
 namespace fretlab {
 namespace {
 
-using test::Elements;
-using test::Has;
-using test::Image;
-using test::Inner;
+using testing::Elements;
+using testing::Has;
+using testing::Image;
+using testing::Inner;
 
 // Duration and ties of every note (chord members included) and rest, in order.
 struct Written {
@@ -54,7 +54,7 @@ std::vector<int> ChordStarts(const std::string& xml) {
 }
 
 TEST(MusicXmlTest, TheGuitarPartWithItsInstrumentClefTuningAndTempo) {
-  const std::string xml = WriteMusicXml(Image({test::kOpenE}), "My <song> & \"more\"");
+  const std::string xml = WriteMusicXml(Image({testing::kOpenE}), "My <song> & \"more\"");
   EXPECT_TRUE(Has(xml, "<score-partwise version=\"4.0\">"));
   EXPECT_EQ(Inner(xml, "work-title"), "My &lt;song&gt; &amp; &quot;more&quot;");
   EXPECT_EQ(Inner(xml, "part-name"), "Guitar");
@@ -63,7 +63,8 @@ TEST(MusicXmlTest, TheGuitarPartWithItsInstrumentClefTuningAndTempo) {
   EXPECT_EQ(Inner(xml, "midi-program"), "25");
   EXPECT_EQ(Inner(xml, "divisions"), "480");
   EXPECT_EQ(Inner(xml, "time"), "<beats>4</beats><beat-type>4</beat-type>");
-  EXPECT_EQ(Inner(xml, "clef"), "<sign>G</sign><line>2</line><clef-octave-change>-1</clef-octave-change>");
+  EXPECT_EQ(Inner(xml, "clef"),
+            "<sign>G</sign><line>2</line><clef-octave-change>-1</clef-octave-change>");
   const std::vector<std::string> tuning = Elements(xml, "staff-tuning");
   ASSERT_EQ(tuning.size(), 6u);
   const char* steps[6] = {"E2", "A2", "D3", "G3", "B3", "E4"};
@@ -76,7 +77,7 @@ TEST(MusicXmlTest, TheGuitarPartWithItsInstrumentClefTuningAndTempo) {
 }
 
 TEST(MusicXmlTest, TheExampleChordSoundsItsPitchesWithStringsAndFrets) {
-  const std::string xml = WriteMusicXml(Image({test::kOpenE}), "example");
+  const std::string xml = WriteMusicXml(Image({testing::kOpenE}), "example");
   const std::vector<std::string> notes = Elements(xml, "note");
   ASSERT_EQ(notes.size(), 7u);  // six notes, then the rest of the bar
   const char* pitches[6] = {
@@ -99,7 +100,7 @@ TEST(MusicXmlTest, TheExampleChordSoundsItsPitchesWithStringsAndFrets) {
 
 TEST(MusicXmlTest, HarmonyNamesTheChordAndDrawsTheStoredFrets) {
   const std::string xml = WriteMusicXml(
-      Image({test::kAm7OverG,
+      Image({testing::kAm7OverG,
              {{0, 46, 53, 58, 62, 65}, {0, 1, 3, 3, 3, 1}, 50},    // Bb, A-string barre
              {{48, 55, 60, 64, 67, 72}, {8, 10, 10, 9, 8, 8}, 50}}),  // C, E-form at 8
       "t");
@@ -142,7 +143,8 @@ TEST(MusicXmlTest, NotesAreSpelledAsTonesOfTheChord) {
 TEST(MusicXmlTest, ChordsLongerThanTheirBarAreTiedOverTheBarLine) {
   // A dotted half, then a half that starts on beat 4: a quarter tied to a quarter.
   const std::string xml = WriteMusicXml(
-      Image({{{0, 45, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, 150}, {{0, 0, 52, 0, 0, 0}, {0, 0, 2, 0, 0, 0}, 100}}),
+      Image({{{0, 45, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, 150},
+             {{0, 0, 52, 0, 0, 0}, {0, 0, 2, 0, 0, 0}, 100}}),
       "t");
   EXPECT_EQ(Notes(xml), (std::vector<Written>{{1440, false, false, false, false},
                                               {480, false, false, false, true},
@@ -153,7 +155,8 @@ TEST(MusicXmlTest, ChordsLongerThanTheirBarAreTiedOverTheBarLine) {
   EXPECT_EQ(Elements(xml, "harmony").size(), 0u);  // single notes get no symbol
 
   // Every note of a chord is tied, each keeping its string.
-  const std::string chord = WriteMusicXml(Image({{{40, 47, 0, 0, 0, 0}, {0, 2, 0, 0, 0, 0}, 300}}), "t");
+  const std::string chord =
+      WriteMusicXml(Image({{{40, 47, 0, 0, 0, 0}, {0, 2, 0, 0, 0, 0}, 300}}), "t");
   const std::vector<Written> written = Notes(chord);
   ASSERT_EQ(written.size(), 5u);  // 2 notes x (whole, half), then a half rest
   EXPECT_EQ(written[1], (Written{1920, false, true, false, true}));
@@ -182,7 +185,7 @@ TEST(MusicXmlTest, OddLengthsComeToTheNearestSixtyFourthWithoutDrift) {
 TEST(MusicXmlTest, SilentAndZeroLengthChordsWriteNothing) {
   const std::string xml = WriteMusicXml(Image({{{0, 0, 0, 0, 0, 0}, {}, 50},
                                                {{40, 0, 0, 0, 0, 0}, {}, 0},
-                                               test::kOpenE}),
+                                               testing::kOpenE}),
                                         "t");
   EXPECT_EQ(ChordStarts(xml), (std::vector<int>{0}));
   EXPECT_EQ(Elements(xml, "harmony").size(), 1u);
