@@ -3,12 +3,14 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QIcon>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "export/export_command.h"
 #include "sound/backends/backends.h"
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
@@ -51,6 +53,13 @@ struct Options {
                      "--chord NAME, --labels notes|intervals|degrees|none, --frets A-B, "
                      "--left-handed."),
       QStringLiteral("OUT.svg|OUT.png")};
+  QCommandLineOption exportTo{
+      QStringLiteral("export"),
+      QStringLiteral("Write the sequence file to OUT and exit, without a window: "
+                     "fretlab --export OUT IN.fbs. OUT's extension chooses the format: .mid or "
+                     ".midi (Standard MIDI File), .musicxml (score with tablature and chord "
+                     "diagrams) or .txt (chord chart)."),
+      QStringLiteral("OUT")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
@@ -63,6 +72,7 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addOption(options.practice);
   parser.addOption(options.render);
   parser.addOption(options.midiIn);
+  parser.addOption(options.exportTo);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
@@ -82,6 +92,8 @@ bool AnswersWithoutWindow(int argc, char* argv[]) {
   return false;
 }
 
+// --render and --export need no display: they run before the window system
+// is opened.
 bool HasArgument(int argc, char* argv[], std::string_view wanted) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -112,6 +124,21 @@ int Render(int argc, char* argv[]) {
   return fretlab::RenderCommand(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
 }
 
+int Export(int argc, char* argv[]) {
+  QCoreApplication console(argc, argv);
+  QCommandLineParser parser;
+  Options options;
+  Describe(parser, options);
+  parser.process(console);  // an unknown option: a message and exit status 1
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 1) {
+    std::cerr << "fretlab: --export takes one sequence file: fretlab --export OUT IN.fbs\n";
+    return 2;
+  }
+  return fretlab::RunExport(QFile::encodeName(parser.value(options.exportTo)).toStdString(),
+                            QFile::encodeName(files.front()).toStdString(), std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -126,6 +153,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (HasArgument(argc, argv, "--render")) return Render(argc, argv);
+  if (HasArgument(argc, argv, "--export")) return Export(argc, argv);
 
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.Fretlab"));

@@ -114,6 +114,8 @@ NoteSpelling SpellDegree(const NoteSpelling& root, int degree, int pitchClass) {
   return NoteSpelling{kLetters[letter], alteration};
 }
 
+NoteSpelling UsualSpelling(int pitchClass) { return kUsualNames[PitchClassOf(pitchClass)]; }
+
 std::string_view IntervalName(int semitones) {
   static constexpr std::string_view kNames[12] = {"P1", "m2", "M2", "m3", "M3", "P4",
                                                   "TT", "P5", "m6", "M6", "m7", "M7"};

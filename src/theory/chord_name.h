@@ -144,13 +144,16 @@ struct ChordName {
 // Notes from the lowest string up; see the rules at the top of this file.
 ChordName NameChord(std::span<const NoteNumber> notes);
 // The six slots of a chord, slot 0 = low E (g_currentChord order).
-inline ChordName NameChord(const std::array<NoteNumber, 6>& slots) {
+inline ChordName NameChord(const Chord& slots) {
   return NameChord(std::span<const NoteNumber>(slots));
 }
 
 // "m2", "M2", "m3", "M3", "P4", "TT", "P5", "m6", "M6", "m7", "M7" for 1..11
 // semitones; "P1" for 0 (and for multiples of 12).
 std::string_view IntervalName(int semitones);
+
+// The usual name of a key: C, Db, D, Eb, E, F, F#, G, Ab, A, Bb, B.
+NoteSpelling UsualSpelling(int pitchClass);
 
 // The spelling of `pitchClass` (0..11) as the given chord degree (1..13)
 // above `root`; when that needs more than a double accidental, the plain

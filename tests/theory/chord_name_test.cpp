@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/chord_state.h"
 #include "support/recording_host.h"
 #include "theory/show.h"
 #include "theory/tables.h"
@@ -23,9 +24,9 @@ constexpr NoteNumber kStandard[6] = {40, 45, 50, 55, 59, 64};
 
 // A shape as guitarists write it, low E to high E: a fret digit (a = 10,
 // b = 11, ...) or 'x' for a muted string.
-std::array<NoteNumber, 6> Shape(const std::string& frets) {
-  std::array<NoteNumber, 6> notes{};
-  for (int k = 0; k < 6; ++k) {
+Chord Shape(const std::string& frets) {
+  Chord notes{};
+  for (int k = 0; k < kStringCount; ++k) {
     const char c = frets.at(k);
     if (c == 'x') continue;
     notes[k] = kStandard[k] + (c >= 'a' ? c - 'a' + 10 : c - '0');
@@ -34,8 +35,8 @@ std::array<NoteNumber, 6> Shape(const std::string& frets) {
 }
 
 // The same shape moved up `by` frets (muted strings stay muted).
-std::array<NoteNumber, 6> Moved(const std::string& frets, int by) {
-  std::array<NoteNumber, 6> notes = Shape(frets);
+Chord Moved(const std::string& frets, int by) {
+  Chord notes = Shape(frets);
   for (NoteNumber& n : notes) {
     if (n != 0) n += by;
   }
@@ -191,7 +192,7 @@ TEST(ChordNameTest, OneAndTwoPitchClasses) {
   const NoteNumber second[2] = {62, 61};
   EXPECT_EQ(NameChord(second).Display(), "(m2)");  // from the lower note up
 
-  const ChordName silent = NameChord(std::array<NoteNumber, 6>{});
+  const ChordName silent = NameChord(Chord{});
   EXPECT_FALSE(silent.Named());
   EXPECT_EQ(silent.interval, 0);
   EXPECT_EQ(silent.Display(), "N.C.");
@@ -245,24 +246,20 @@ TEST(ChordNameTest, OtherStringCounts) {
 }
 
 // Every chord of the chord list, strummed by ShowChord for every root.
-class ShownChordNameTest : public ::testing::Test {
+class ShownChordNameTest : public testing::ChordStateTest {
  protected:
-  void TearDown() override {
-    g_currentChord.fill(0);
-    g_stringCursor = 0;
-  }
-  std::array<NoteNumber, 6> Strum(int formula, int root) {
+  Chord Strum(int formula, int root) {
     host_.events.clear();
     host_.root = root;
     ShowChord(host_, formula, root);
     const std::vector<testing::Strum> strums = host_.Strums();
     EXPECT_EQ(strums.size(), 1u);
-    return strums.empty() ? std::array<NoteNumber, 6>{} : strums.front().notes;
+    return strums.empty() ? Chord{} : strums.front().notes;
   }
   testing::RecordingHost host_;
 };
 
-bool SoundsEveryTone(const std::array<NoteNumber, 6>& notes, int formula, int root) {
+bool SoundsEveryTone(const Chord& notes, int formula, int root) {
   for (int column = 0; column < kTableColumns; ++column) {
     const int step = ChordFormulaTable[formula][column];
     if (step == NoTone) continue;
@@ -284,7 +281,7 @@ TEST_F(ShownChordNameTest, WithTheRootInTheBassEveryChordIsNamedOverIt) {
     host_.fromFret = rootFret - 4;
     host_.toFret = rootFret;
     for (int formula = 0; formula < kChordFormulaCount; ++formula) {
-      const std::array<NoteNumber, 6> notes = Strum(formula, root);
+      const Chord notes = Strum(formula, root);
       ASSERT_EQ(notes[0] % 12, root);
       const ChordName name = NameChord(notes);
       const std::string where = std::string(kChordTexts[formula]) + " on root " +
@@ -311,7 +308,7 @@ TEST_F(ShownChordNameTest, InTheAutomaticBoxEveryChordIsNamedAndOverItsRootWhenI
   host_.autoRoot = 1;
   for (int root = 0; root < kRootCount; ++root) {
     for (int formula = 0; formula < kChordFormulaCount; ++formula) {
-      const std::array<NoteNumber, 6> notes = Strum(formula, root);
+      const Chord notes = Strum(formula, root);
       const ChordName name = NameChord(notes);
       const std::string where = std::string(kChordTexts[formula]) + " on root " +
                                 std::to_string(root) + ": " + name.Display();
