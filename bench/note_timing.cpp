@@ -109,7 +109,7 @@ class PacedRenderer {
 
  private:
   void Run() {
-    constexpr int kFrames = FluidSynthOutput::kPeriodSize;
+    constexpr int kFrames = 512;  // what a sound server asks for at a time
     std::vector<float> left(kFrames), right(kFrames);
     const long periodNs = 1000000000L * kFrames / FluidSynthOutput::kSampleRate;
     timespec next{};
@@ -142,14 +142,13 @@ int main() {
   SilentOutput none;
   PlayDisplay("none", none);
 
-  std::printf("synth: configured audio latency %d frames x %d periods / %d Hz = %.1f ms "
-              "(target <= 25)\n",
-              FluidSynthOutput::kPeriodSize, FluidSynthOutput::kPeriods,
-              FluidSynthOutput::kSampleRate, FluidSynthOutput::ConfiguredLatencyMs());
+  std::printf("synth: configured latency from a note's stamp to its sound %.1f ms "
+              "(target <= 28)\n",
+              FluidSynthOutput::ConfiguredLatencyMs());
   std::ostringstream diagnostics;
   FluidSynthOutput device("", FluidSynthOutput::Mode::kAudioDevice, diagnostics);
-  if (device.IsWorking()) {
-    device.WaitUntilLoaded();
+  // The device is looked for on the output's own thread.
+  if (device.WaitUntilLoaded()) {
     std::printf("synth: playing through %s\n", device.AudioDriverName().c_str());
     PlayDisplay("synth", device);
   } else {

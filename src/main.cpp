@@ -7,11 +7,16 @@
 #include <QIcon>
 #include <filesystem>
 #include <iostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "export/export_command.h"
 #include "sound/backends/backends.h"
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
+#include "ui/practice/picture_export.h"
+#include "ui/practice/practice_window.h"
 #include "ui/resources.h"
 
 #ifndef FRETLAB_VERSION
@@ -25,13 +30,37 @@ struct Options {
       QStringLiteral("midi-out"),
       QStringLiteral("Where notes go: synth (built-in synthesizer, the default), alsa (an ALSA "
                      "sequencer port), alsa:NAME (connect to the port whose name contains "
-                     "NAME), log:FILE (a line per event) or none (silent)."),
+                     "NAME), log:FILE (a line per event; a pipe needs its reader running) or "
+                     "none (silent)."),
       QStringLiteral("output"), QStringLiteral("synth")};
   QCommandLineOption soundfont{
       QStringLiteral("soundfont"),
       QStringLiteral("The SoundFont the built-in synthesizer plays (default: the installed "
                      "General MIDI soundfont)."),
       QStringLiteral("path")};
+  QCommandLineOption practice{
+      QStringLiteral("practice"),
+      QStringLiteral("Open Fretlab Practice: a resizable neck in any tuning, with spelled note "
+                     "names, intervals, a left-handed view and pictures.")};
+  QCommandLineOption midiIn{
+      QStringLiteral("midi-in"),
+      QStringLiteral("With --practice: answer the drills from the ALSA sequencer input port "
+                     "whose name contains NAME (\"\" for a port of Fretlab's own)."),
+      QStringLiteral("NAME")};
+  QCommandLineOption render{
+      QStringLiteral("render"),
+      QStringLiteral("Write a picture of the Practice neck without a window. Options: --tuning "
+                     "NAME|\"NOTES\", --capo N, --root NOTE, --scale NAME | --arpeggio NAME | "
+                     "--chord NAME, --labels notes|intervals|degrees|none, --frets A-B, "
+                     "--left-handed."),
+      QStringLiteral("OUT.svg|OUT.png")};
+  QCommandLineOption exportTo{
+      QStringLiteral("export"),
+      QStringLiteral("Write the sequence file to OUT and exit, without a window: "
+                     "fretlab --export OUT IN.fbs. OUT's extension chooses the format: .mid or "
+                     ".midi (Standard MIDI File), .musicxml (score with tablature and chord "
+                     "diagrams) or .txt (chord chart)."),
+      QStringLiteral("OUT")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
@@ -41,6 +70,10 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addVersionOption();
   parser.addOption(options.midiOut);
   parser.addOption(options.soundfont);
+  parser.addOption(options.practice);
+  parser.addOption(options.render);
+  parser.addOption(options.midiIn);
+  parser.addOption(options.exportTo);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
@@ -71,6 +104,53 @@ std::filesystem::path FileArgument(int argc, char* argv[], const QString& parsed
   return std::filesystem::path(QFile::encodeName(parsed).toStdString());
 }
 
+// --render and --export need no display: they run before the window system
+// is opened.
+bool HasArgument(int argc, char* argv[], std::string_view wanted) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") break;
+    if (arg == wanted || (arg.substr(0, wanted.size()) == wanted && arg[wanted.size()] == '=')) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A command that succeeds prints nothing: Qt's remark about a missing
+// runtime folder (usual under sudo or in a container) is not for the user.
+void QuietAboutPaths(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+  std::cerr << qPrintable(qFormatLogMessage(type, QMessageLogContext(), message)) << '\n';
+}
+
+// --render draws its picture without showing a window, on the offscreen
+// platform when there is no display to use.
+int Render(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  qInstallMessageHandler(QuietAboutPaths);
+  QGuiApplication application(argc, argv);
+  return fretlab::RenderCommand(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
+}
+
+int Export(int argc, char* argv[]) {
+  QCoreApplication console(argc, argv);
+  QCommandLineParser parser;
+  Options options;
+  Describe(parser, options);
+  parser.process(console);  // an unknown option: a message and exit status 1
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 1) {
+    std::cerr << "fretlab: --export takes one sequence file: fretlab --export OUT IN.fbs\n";
+    return 2;
+  }
+  return fretlab::RunExport(FileArgument(argc, argv, parser.value(options.exportTo)),
+                            FileArgument(argc, argv, files.front()), std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -84,6 +164,8 @@ int main(int argc, char* argv[]) {
     parser.process(console);  // prints the answer and exits
     return 0;
   }
+  if (HasArgument(argc, argv, "--render")) return Render(argc, argv);
+  if (HasArgument(argc, argv, "--export")) return Export(argc, argv);
 
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.Fretlab"));
@@ -106,6 +188,11 @@ int main(int argc, char* argv[]) {
   outputOptions.soundfont = parser.value(options.soundfont).toStdString();
   const std::unique_ptr<fretlab::MidiOutput> output =
       fretlab::CreateMidiOutput(outputOptions, std::cerr);
+  if (parser.isSet(options.practice)) {
+    return fretlab::RunPracticeWindow(
+        *output, parser.isSet(options.midiIn) ? std::optional(parser.value(options.midiIn))
+                                              : std::nullopt);
+  }
 
   fretlab::CFretboardApp app(*output, fretlab::EventLoopTiming());
   if (!files.isEmpty()) app.OpenAtStart(FileArgument(argc, argv, files.front()));

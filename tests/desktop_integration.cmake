@@ -11,6 +11,7 @@ endif()
 
 foreach(f bin/fretlab
           share/applications/org.fretlab.Fretlab.desktop
+          share/applications/org.fretlab.FretlabPractice.desktop
           share/mime/packages/fretlab.xml
           share/icons/hicolor/scalable/apps/fretlab.svg
           share/icons/hicolor/16x16/apps/fretlab.png
@@ -21,20 +22,39 @@ foreach(f bin/fretlab
   endif()
 endforeach()
 
-set(entry "${prefix}/share/applications/org.fretlab.Fretlab.desktop")
-execute_process(COMMAND desktop-file-validate "${entry}" RESULT_VARIABLE rc
-                OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
-  message(FATAL_ERROR "desktop-file-validate: ${out}")
-endif()
-file(READ "${entry}" text)
-foreach(needle "Categories=Education;Music;" "Exec=fretlab %f" "Icon=fretlab"
-               "MimeType=application/x-fretlab-sequence;")
-  string(FIND "${text}" "${needle}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "desktop entry lacks ${needle}")
+# Validates a desktop entry and checks that it holds every text given after
+# its path (ARGV1...: one by one, as some hold semicolons); its text is left
+# in entry_text.
+function(check_entry path)
+  execute_process(COMMAND desktop-file-validate "${path}" RESULT_VARIABLE rc
+                  OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+    message(FATAL_ERROR "desktop-file-validate: ${out}")
   endif()
-endforeach()
+  file(READ "${path}" text)
+  math(EXPR last "${ARGC} - 1")
+  foreach(i RANGE 1 ${last})
+    string(FIND "${text}" "${ARGV${i}}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "${path} lacks ${ARGV${i}}")
+    endif()
+  endforeach()
+  set(entry_text "${text}" PARENT_SCOPE)
+endfunction()
+
+check_entry("${prefix}/share/applications/org.fretlab.Fretlab.desktop"
+            "Categories=Education;Music;" "Exec=fretlab %f" "Icon=fretlab"
+            "MimeType=application/x-fretlab-sequence;"
+            # The Practice window, as an action of the main entry.
+            "Actions=Practice;" "[Desktop Action Practice]" "Name=Practice"
+            "Exec=fretlab --practice")
+# And as a launcher of its own, without the main entry's actions.
+check_entry("${prefix}/share/applications/org.fretlab.FretlabPractice.desktop"
+            "Name=Fretlab Practice" "Exec=fretlab --practice" "Icon=fretlab" "Comment=")
+string(FIND "${entry_text}" "Actions=" at)
+if(NOT at EQUAL -1)
+  message(FATAL_ERROR "the Practice launcher should not repeat the main entry's actions")
+endif()
 
 # The MIME type must be one that update-mime-database accepts and maps *.fbs.
 set(mime "${prefix}/share/mime")

@@ -13,7 +13,7 @@ export QT_QPA_PLATFORM=offscreen
 fail() { echo "FAIL: $*"; exit 1; }
 
 "$program" --help >"$work/help" 2>&1 || fail "--help exited non-zero"
-for word in --midi-out synth alsa:NAME log:FILE none --soundfont --version; do
+for word in --midi-out synth alsa:NAME log:FILE none --soundfont --version --export; do
   grep -q -- "$word" "$work/help" || fail "--help does not mention $word"
 done
 "$program" --version | grep -Eq '^Fretlab [0-9]+\.[0-9]+' || fail "--version"

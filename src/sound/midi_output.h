@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "sound/sound_clock.h"
+
 namespace fretlab {
 
 class MidiOutput {
@@ -14,6 +16,12 @@ class MidiOutput {
   virtual void send(std::uint32_t shortMessage) = 0;
   // Ends the notes that the matching open() started.
   virtual void close() = 0;
+
+  // Said before open(): when the coming note is due on the player's grid
+  // (the previous note's end), which is a little before it is sent when the
+  // window woke late or drew a marker first. An output that schedules its
+  // sound may place the note there; the others need not listen.
+  virtual void due(SoundClock::time_point) {}
 };
 
 inline constexpr int kNoteOnVelocity = 64;

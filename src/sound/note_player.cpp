@@ -1,5 +1,7 @@
 #include "sound/note_player.h"
 
+#include <algorithm>
+
 namespace fretlab {
 
 namespace {
@@ -12,7 +14,8 @@ NotePlayer::NotePlayer(MidiOutput& output, Timing timing)
     : output_(output), timing_(std::move(timing)) {}
 
 bool NotePlayer::PlayNote(int note, int length) {
-  BeginNote();
+  BeginNote(length);
+  output_.due(noteStart_);
   output_.open();
   if (IsSendableNote(note)) {
     output_.send(NoteOnMessage(note));
@@ -24,7 +27,8 @@ bool NotePlayer::PlayNote(int note, int length) {
 }
 
 bool NotePlayer::PlayChord(const std::array<int, 6>& notes, int length) {
-  BeginNote();
+  BeginNote(length);
+  output_.due(noteStart_);
   output_.open();
   // Slot order 0..5 (low E first) with nothing in between, so the strings
   // start together. A slot holding 0 is a string without a note.
@@ -42,7 +46,7 @@ bool NotePlayer::PlayChord(const std::array<int, 6>& notes, int length) {
 bool NotePlayer::WaitUnits(int length) {
   const bool ownRest = !inNote_;
   if (ownRest) {
-    BeginNote();
+    BeginNote(length);
   }
   // A length of 0 (sound off) or less has no wait at all: the note's close
   // follows its open at once, and there is no grid for the next note to keep.
@@ -52,6 +56,7 @@ bool NotePlayer::WaitUnits(int length) {
     whole = timing_.waitUntil(deadline);
     // A stopped note leaves no grid: whatever follows starts afresh.
     lastDeadline_ = deadline;
+    lastLength_ = length;
     hasDeadline_ = whole;
   } else {
     hasDeadline_ = false;
@@ -62,14 +67,16 @@ bool NotePlayer::WaitUnits(int length) {
   return whole;
 }
 
-void NotePlayer::BeginNote() {
+void NotePlayer::BeginNote(int length) {
   const SoundClock::time_point now = timing_.now();
-  // Joining the previous deadline absorbs the few milliseconds spent between
-  // notes (drawing a marker, opening the output) into this note's length
-  // instead of adding them to every note of a scale. A longer gap (the user
-  // starting another display) begins afresh from now.
-  if (hasDeadline_ && now >= lastDeadline_ - kNoteJoinTolerance &&
-      now <= lastDeadline_ + kNoteJoinTolerance) {
+  // Joining the previous deadline absorbs the time spent between notes
+  // (drawing a marker, opening the output, a late wake-up on a busy machine)
+  // into this note's length instead of adding it to every later note. A gap
+  // that reaches this note's own end on the grid, or a whole step of the
+  // previous note, is another operation and begins afresh from now.
+  const SoundClock::time_point endOnGrid =
+      lastDeadline_ + std::max(std::min(length, lastLength_), 0) * kNoteLengthUnit;
+  if (hasDeadline_ && now >= lastDeadline_ - kNoteJoinTolerance && now < endOnGrid) {
     noteStart_ = lastDeadline_;
   } else {
     noteStart_ = now;

@@ -14,9 +14,14 @@ namespace fretlab {
 // One length unit: 10 ms.
 inline constexpr std::chrono::milliseconds kNoteLengthUnit{10};
 
-// A note that starts no later than this after the previous note's deadline
-// (the time the window takes to draw the next marker) counts as starting at
-// that deadline, so a run of notes stays on its grid of whole lengths.
+// A note that starts at most this much before the previous note's deadline
+// still counts as starting at that deadline. A note that starts after the
+// deadline (the window drew a marker, or the machine was busy) keeps the grid
+// too: its own wait is shortened, up to its whole length. A note that starts
+// after its own end on the grid begins a grid of its own, and so does one
+// that starts a whole step of the previous note's length late: that is
+// another operation (a chord added a second after a click on the neck waits
+// its full length).
 inline constexpr std::chrono::milliseconds kNoteJoinTolerance{10};
 
 class NotePlayer {
@@ -37,13 +42,15 @@ class NotePlayer {
   bool WaitUnits(int length);
 
  private:
-  void BeginNote();
+  // `length` in units; the grid is kept while the note's end on it is ahead.
+  void BeginNote(int length);
   void EndNote();
 
   MidiOutput& output_;
   Timing timing_;
   SoundClock::time_point noteStart_{};
   SoundClock::time_point lastDeadline_{};
+  int lastLength_ = 0;  // units; the note or rest that set lastDeadline_
   bool hasDeadline_ = false;
   bool inNote_ = false;
 };

@@ -3,12 +3,16 @@
 
 #include "sound/backends/backends.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <future>
+#include <thread>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,6 +154,62 @@ TEST_F(UnusableBackendTest, UnwritableLogFile) {
   const std::string message = Start("log:/nonexistent/fretlab/dir/notes.log");
   EXPECT_EQ(CountLines(message), 1) << message;
   EXPECT_NE(message.find("/nonexistent/fretlab/dir/notes.log"), std::string::npos) << message;
+}
+
+// A pipe with nobody reading it: opening it for writing would wait for a
+// reader forever, before the window is even shown. It is refused at once.
+TEST(LogPipeTest, PipeWithoutAReaderIsRefusedAtOnce) {
+  char folder[] = "/tmp/fretlab-fifo-XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  const std::string path = std::string(folder) + "/notes";
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  std::promise<std::pair<bool, std::string>> result;
+  std::thread opener([&] {
+    std::ostringstream diagnostics;
+    auto log = LogOutput::Create(path, diagnostics);
+    result.set_value({log != nullptr, diagnostics.str()});
+  });
+  auto future = result.get_future();
+  const bool answered = future.wait_for(2s) == std::future_status::ready;
+  if (!answered) {
+    // Let the stuck open() go before failing.
+    const int reader = open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    opener.join();
+    close(reader);
+  } else {
+    opener.join();
+  }
+  unlink(path.c_str());
+  rmdir(folder);
+  ASSERT_TRUE(answered) << "opening a pipe without a reader blocked";
+  const auto [opened, message] = future.get();
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(CountLines(message), 1) << message;
+  EXPECT_NE(message.find(path), std::string::npos) << message;
+  EXPECT_NE(message.find("nobody reads"), std::string::npos) << message;
+}
+
+TEST(LogPipeTest, PipeWithARunningReaderGetsTheLines) {
+  char folder[] = "/tmp/fretlab-fifo-XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  const std::string path = std::string(folder) + "/notes";
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  const int reader = open(path.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  std::ostringstream diagnostics;
+  FakeClock clock;
+  auto log = LogOutput::Create(path, diagnostics, [&] { return clock.now(); });
+  ASSERT_NE(log, nullptr) << diagnostics.str();
+  log->open();
+  log->send(NoteOnMessage(52));
+  log->close();
+  char text[64] = {};
+  const ssize_t got = read(reader, text, sizeof text - 1);
+  close(reader);
+  log.reset();
+  unlink(path.c_str());
+  rmdir(folder);
+  EXPECT_EQ(std::string(text, got > 0 ? got : 0), "0 open\n0 on 52 64\n0 close\n");
 }
 
 TEST_F(UnusableBackendTest, LogWithoutFileName) {

@@ -4,6 +4,7 @@
 #include "sound/backends/fluid_synth_output.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,67 +15,13 @@
 #include <vector>
 
 #include "sound/backends/backends.h"
+#include "sound/listening.h"
+#include "sound/temp_file.h"
 
 namespace fretlab {
 namespace {
 
-constexpr int kRate = FluidSynthOutput::kSampleRate;
-constexpr int kBlock = FluidSynthOutput::kPeriodSize;
-
-int Frames(double ms) { return static_cast<int>(std::lround(ms * kRate / 1000.0)); }
-
-// Renders in audio-sized blocks, as the audio driver does, into one mono track.
-void RenderMs(FluidSynthOutput& synth, double ms, std::vector<float>& track) {
-  int remaining = Frames(ms);
-  std::vector<float> left(kBlock), right(kBlock);
-  while (remaining > 0) {
-    const int frames = std::min(remaining, kBlock);
-    synth.Render(left.data(), right.data(), frames);
-    for (int i = 0; i < frames; ++i) track.push_back(0.5f * (left[i] + right[i]));
-    remaining -= frames;
-  }
-}
-
-double Rms(const std::vector<float>& track, double fromMs, double toMs) {
-  const int from = Frames(fromMs), to = std::min<int>(Frames(toMs), track.size());
-  double sum = 0;
-  for (int i = from; i < to; ++i) sum += double(track[i]) * track[i];
-  return std::sqrt(sum / std::max(1, to - from));
-}
-
-double Peak(const std::vector<float>& track) {
-  double peak = 0;
-  for (float s : track) peak = std::max(peak, double(std::fabs(s)));
-  return peak;
-}
-
-// The fundamental between 200 and 330 Hz: the lag with the highest
-// normalised autocorrelation, refined by a parabola through its neighbours.
-double PitchHz(const std::vector<float>& track, double fromMs, double toMs) {
-  const int from = Frames(fromMs), to = Frames(toMs);
-  const int minLag = kRate / 330, maxLag = kRate / 200 + 1;
-  const int length = to - from - maxLag;
-  auto correlation = [&](int lag) {
-    double sum = 0, energyA = 0, energyB = 0;
-    for (int i = from; i < from + length; ++i) {
-      sum += double(track[i]) * track[i + lag];
-      energyA += double(track[i]) * track[i];
-      energyB += double(track[i + lag]) * track[i + lag];
-    }
-    return sum / std::sqrt(energyA * energyB + 1e-30);
-  };
-  std::vector<double> r(maxLag + 2);
-  int best = minLag;
-  for (int lag = minLag - 1; lag <= maxLag + 1; ++lag) r[lag] = correlation(lag);
-  for (int lag = minLag; lag <= maxLag; ++lag) {
-    if (r[lag] > r[best]) best = lag;
-  }
-  const double a = r[best - 1], b = r[best], c = r[best + 1];
-  const double offset = 0.5 * (a - c) / (a - 2 * b + c);
-  return kRate / (best + offset);
-}
-
-double Cents(double hz, double reference) { return 1200.0 * std::log2(hz / reference); }
+using namespace listening;
 
 class FluidSynthOfflineTest : public ::testing::Test {
  protected:
@@ -194,7 +141,9 @@ TEST_F(FluidSynthOfflineTest, NoteSentButNotClosedBeforeTheNextBlockSounds) {
   EXPECT_GT(Peak(track), 0.01);
 }
 
-TEST(FluidSynthMissingSoundfontTest, SaysWhatIsMissingAndStaysSilent) {
+// A soundfont the user named: the message names it and asks for a working
+// file; installing the default package would not help.
+TEST(FluidSynthMissingSoundfontTest, MissingSoundfontTheUserGaveIsNamedWithoutTheDefaultPackage) {
   std::ostringstream diagnostics;
   const std::string path = "/nonexistent/fretlab/none.sf2";
   FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
@@ -203,7 +152,10 @@ TEST(FluidSynthMissingSoundfontTest, SaysWhatIsMissingAndStaysSilent) {
   const std::string message = diagnostics.str();
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
   EXPECT_NE(message.find(path), std::string::npos) << message;
-  EXPECT_NE(message.find("timgm6mb-soundfont"), std::string::npos) << message;
+  EXPECT_NE(message.find("No such file or directory"), std::string::npos) << message;
+  EXPECT_NE(message.find("--soundfont"), std::string::npos) << message;
+  EXPECT_EQ(message.find(kDefaultSoundfontPackage), std::string::npos) << message;
+  EXPECT_EQ(message.find("install"), std::string::npos) << message;
 
   synth.open();
   synth.send(NoteOnMessage(60));
@@ -211,20 +163,69 @@ TEST(FluidSynthMissingSoundfontTest, SaysWhatIsMissingAndStaysSilent) {
   RenderMs(synth, 100, track);
   synth.close();
   RenderMs(synth, 100, track);
-  EXPECT_LT(Peak(track), 1e-6);  // FluidSynth dithers at about 1e-8
+  EXPECT_LT(Peak(track), 1e-6);
+}
+
+TEST(FluidSynthMissingSoundfontTest, UnreadableSoundfontTheUserGaveIsNamedWithTheReason) {
+  // A path through a regular file cannot be read by anyone, root included.
+  testing::TempFile file("");
+  const std::string path = file.path() + "/guitar.sf2";
+  std::ostringstream diagnostics;
+  FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
+  EXPECT_FALSE(synth.IsWorking());
+  const std::string message = diagnostics.str();
+  EXPECT_NE(message.find(path), std::string::npos) << message;
+  EXPECT_NE(message.find("Not a directory"), std::string::npos) << message;
+  EXPECT_EQ(message.find("install"), std::string::npos) << message;
+}
+
+// Without --soundfont the default soundfont is used; when it is missing, the
+// package that brings it is the fix.
+TEST(FluidSynthMissingSoundfontTest, MissingDefaultSoundfontNamesItsPackage) {
+  std::ostringstream diagnostics;
+  FluidSynthOutput::Setup setup;
+  setup.defaultSoundfont = "/nonexistent/fretlab/default-GM.sf2";
+  setup.mode = FluidSynthOutput::Mode::kOffline;
+  FluidSynthOutput synth(setup, diagnostics);
+  EXPECT_FALSE(synth.IsWorking());
+  const std::string message = diagnostics.str();
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  EXPECT_NE(message.find(setup.defaultSoundfont), std::string::npos) << message;
+  EXPECT_NE(message.find(std::string("install ") + kDefaultSoundfontPackage), std::string::npos)
+      << message;
 }
 
 TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
-  char path[] = "/tmp/fretlab-notsf2-XXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(write(fd, "RIFF0000WAVEfmt ", 16), 16);
-  close(fd);
+  testing::TempFile wave("RIFF0000WAVEfmt ");
   std::ostringstream diagnostics;
-  FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
-  std::remove(path);
+  FluidSynthOutput synth(wave.path(), FluidSynthOutput::Mode::kOffline, diagnostics);
   EXPECT_FALSE(synth.IsWorking());
   EXPECT_NE(diagnostics.str().find("not a SoundFont"), std::string::npos) << diagnostics.str();
+  EXPECT_EQ(diagnostics.str().find(kDefaultSoundfontPackage), std::string::npos)
+      << diagnostics.str();
+}
+
+// A file that says it is a SoundFont but breaks off after its header: one
+// line of our own, and nothing from the library on standard error.
+TEST(FluidSynthMissingSoundfontTest, BrokenSoundfontGivesOneLineAndNoLibraryNoise) {
+  const char header[] = "RIFF\x40\x00\x00\x00sfbkLIST\x30\x00\x00\x00INFOifil\x04\x00";
+  testing::TempFile broken(std::string_view(header, sizeof header - 1));
+  const std::string& path = broken.path();
+  std::ostringstream diagnostics;
+  ::testing::internal::CaptureStderr();
+  {
+    FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
+    EXPECT_TRUE(synth.IsWorking());  // only the load finds the fault
+    EXPECT_FALSE(synth.WaitUntilLoaded());
+    EXPECT_FALSE(synth.IsWorking());
+  }
+  const std::string noise = ::testing::internal::GetCapturedStderr();
+  const std::string message = diagnostics.str();
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  EXPECT_NE(message.find(path), std::string::npos) << message;
+  EXPECT_NE(message.find("could not be loaded"), std::string::npos) << message;
+  EXPECT_EQ(message.find(kDefaultSoundfontPackage), std::string::npos) << message;
+  EXPECT_EQ(noise, "");
 }
 
 TEST(FluidSynthMissingSoundfontTest, ChosenSynthBackendFallsBackToSilence) {
@@ -233,9 +234,10 @@ TEST(FluidSynthMissingSoundfontTest, ChosenSynthBackendFallsBackToSilence) {
   options.soundfont = "/nonexistent/fretlab/none.sf2";
   auto output = CreateMidiOutput(options, diagnostics);
   ASSERT_NE(output, nullptr);
+  EXPECT_EQ(dynamic_cast<FluidSynthOutput*>(output.get()), nullptr);
   const std::string message = diagnostics.str();
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
-  EXPECT_NE(message.find("install timgm6mb-soundfont"), std::string::npos) << message;
+  EXPECT_NE(message.find(options.soundfont), std::string::npos) << message;
   output->open();
   output->send(NoteOnMessage(60));
   output->close();
@@ -248,8 +250,15 @@ TEST(FluidSynthDeviceTest, DefaultBackendStartsOrSaysThatTheAudioDeviceIsMissing
   std::ostringstream diagnostics;
   auto output = CreateMidiOutput(OutputOptions{}, diagnostics);
   ASSERT_NE(output, nullptr);
+  auto* synth = dynamic_cast<FluidSynthOutput*>(output.get());
+  ASSERT_NE(synth, nullptr);
+  // The device is looked for off the caller's thread; its answer comes later.
+  const bool playing = synth->WaitUntilLoaded();
   const std::string message = diagnostics.str();
-  if (!message.empty()) {
+  if (playing) {
+    EXPECT_EQ(message, "");
+    EXPECT_FALSE(synth->AudioDriverName().empty());
+  } else {
     // No sound card or sound server where the tests run: one line, and it
     // names what is missing.
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
@@ -260,9 +269,11 @@ TEST(FluidSynthDeviceTest, DefaultBackendStartsOrSaysThatTheAudioDeviceIsMissing
   output->close();
 }
 
-TEST(FluidSynthLatencyTest, ConfiguredLatencyIsAtMost25Ms) {
-  EXPECT_GT(FluidSynthOutput::ConfiguredLatencyMs(), 0.0);
-  EXPECT_LE(FluidSynthOutput::ConfiguredLatencyMs(), 25.0);
+// A click must be heard within 30 ms; the window takes a millisecond or two
+// of that to handle it.
+TEST(FluidSynthLatencyTest, ConfiguredLatencyLeavesTheWindowTwoMillisecondsOf30) {
+  EXPECT_GT(FluidSynthOutput::ConfiguredLatencyMs(), 10.0);
+  EXPECT_LE(FluidSynthOutput::ConfiguredLatencyMs(), 28.0);
 }
 
 }  // namespace

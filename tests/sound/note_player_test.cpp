@@ -187,9 +187,63 @@ TEST_F(NoDriftTest, GapUpToTheToleranceJoinsThePreviousDeadline) {
   EXPECT_EQ(WaitsMs(), (std::vector<long long>{10 + 150, 10 + 300}));
 }
 
-TEST_F(NoDriftTest, LongerGapStartsAfresh) {
+TEST_F(NoDriftTest, GapBeyondTheToleranceStillKeepsTheGrid) {
+  // 11 ms used to start a grid of its own; the note now gives up those
+  // milliseconds of its own wait instead.
   PlayScale(2, kNoteJoinTolerance + 1ms);
-  EXPECT_EQ(WaitsMs(), (std::vector<long long>{11 + 150, 11 + 150 + 11 + 150}));
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{11 + 150, 11 + 300}));
+}
+
+// A busy machine: one note of a 20-note display starts 40 ms late (a wake-up
+// or a marker that took that long). That note is shortened by 40 ms and every
+// later note stays on the display's grid.
+TEST_F(NoDriftTest, LateNoteShortensItsOwnWaitAndTheDisplayStaysOnItsGrid) {
+  for (int i = 0; i < 20; ++i) {
+    clock_.Advance(i == 7 ? 40ms : 1ms);
+    player_.PlayNote(40 + i, 15);
+  }
+  ASSERT_EQ(clock_.waits.size(), 20u);
+  for (std::size_t i = 0; i < clock_.waits.size(); ++i) {
+    EXPECT_EQ(FakeClock::Ms(clock_.waits[i]), 1 + 150 * static_cast<long long>(i + 1))
+        << "note " << i;
+  }
+  // The late note opened 40 ms after the previous close and closed on the grid.
+  EXPECT_EQ(output_.calls[7 * 3], Open(1 + 7 * 150 + 40));
+  EXPECT_EQ(output_.calls[7 * 3 + 2], Close(1 + 8 * 150));
+}
+
+TEST_F(NoDriftTest, NoteStartingJustBeforeItsEndOnTheGridIsShortenedToAlmostNothing) {
+  player_.PlayNote(60, 15);
+  clock_.Advance(149ms);
+  EXPECT_TRUE(player_.PlayNote(62, 15));
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 300}));
+}
+
+TEST_F(NoDriftTest, NoteStartingAtOrAfterItsEndOnTheGridStartsAfresh) {
+  // Another display begun a whole note length after the last one ended.
+  player_.PlayNote(60, 15);
+  clock_.Advance(150ms);
+  player_.PlayNote(62, 15);
+  clock_.Advance(400ms);
+  player_.PlayChord({40, 0, 0, 0, 0, 0}, 20);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 450, 1050}));
+}
+
+TEST_F(NoDriftTest, LateChordAfterALongChordKeepsTheGrid) {
+  // Play All: a 500 ms chord, then a 150 ms one that starts 100 ms late.
+  player_.PlayChord({40, 0, 0, 0, 0, 0}, 50);
+  clock_.Advance(100ms);
+  player_.PlayChord({45, 0, 0, 0, 0, 0}, 15);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{500, 650}));
+}
+
+TEST_F(NoDriftTest, GapOfAWholeStepOfThePreviousNoteStartsAfreshEvenForALongerChord) {
+  // A click on the neck (150 ms), then 300 ms later a whole-note chord: it
+  // waits its full 2 s rather than give up 300 ms to the click's grid.
+  player_.PlayNote(60, 15);
+  clock_.Advance(300ms);
+  player_.PlayChord({40, 0, 0, 0, 0, 0}, 200);
+  EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 450 + 2000}));
 }
 
 TEST_F(NoDriftTest, NoteAfterSoundOffStartsFromNow) {
@@ -199,6 +253,30 @@ TEST_F(NoDriftTest, NoteAfterSoundOffStartsFromNow) {
   player_.PlayNote(64, 15);
   // The length-0 note leaves no deadline behind to join.
   EXPECT_EQ(WaitsMs(), (std::vector<long long>{150, 155 + 150}));
+}
+
+// Before each open the output hears when the note is due on the grid: the
+// previous deadline for a joined note, the start for a fresh one.
+class DueOutput : public RecordingOutput {
+ public:
+  using RecordingOutput::RecordingOutput;
+  void due(SoundClock::time_point time) override { dues.push_back(FakeClock::Ms(time)); }
+  std::vector<long long> dues;
+};
+
+TEST(NotePlayerDueTest, EachNoteIsAnnouncedWithItsTimeOnTheGrid) {
+  FakeClock clock;
+  DueOutput output(clock);
+  NotePlayer player(output, clock.MakeTiming());
+  clock.Advance(2ms);
+  player.PlayNote(60, 15);
+  clock.Advance(6ms);  // a late wake-up and a marker
+  player.PlayNote(62, 15);
+  clock.Advance(1s);
+  player.PlayChord({40, 0, 0, 0, 0, 0}, 20);
+  EXPECT_EQ(output.dues, (std::vector<long long>{2, 152, 1302}));
+  // The calls themselves are unchanged: the note is still sent when it is.
+  EXPECT_EQ(output.calls[3], Open(158));
 }
 
 TEST(SystemTimingTest, WaitReturnsNoEarlierThanTheDeadline) {

@@ -5,13 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "sound/backends/audio_sink.h"
 #include "sound/midi_output.h"
 #include "sound/sound_clock.h"
 
@@ -136,6 +140,64 @@ class RecordingOutput : public MidiOutput {
   static int NoteOf(std::uint32_t message) { return static_cast<int>((message >> 8) & 0x7Fu); }
 
   const FakeClock& clock_;
+};
+
+// An audio sink that streams only when the test asks it for frames, and
+// counts how often it was started and stopped. Starts and stops come from the
+// synthesizer's own thread, so the test waits for them.
+class FakeAudioSink : public AudioSink {
+ public:
+  struct State {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int starts = 0;
+    int stops = 0;
+    bool streaming = false;
+    bool connectFails = false;
+    RenderFunction render;
+  };
+
+  FakeAudioSink(std::shared_ptr<State> state, RenderFunction render) : state_(std::move(state)) {
+    std::lock_guard lock(state_->mutex);
+    state_->render = std::move(render);
+  }
+  bool Connect(std::string& failure) override {
+    std::lock_guard lock(state_->mutex);
+    if (state_->connectFails) failure = "no such device";
+    return !state_->connectFails;
+  }
+  bool Start() override { return Set(true); }
+  void Stop() override { Set(false); }
+  std::string Name() const override { return "fake"; }
+
+  // The sound server's side: asks for `frames` frames at `when` if the stream
+  // runs. False when it does not.
+  static bool Request(State& state, float* left, float* right, int frames,
+                      SoundClock::time_point when) {
+    std::lock_guard lock(state.mutex);
+    if (!state.streaming) return false;
+    state.render(left, right, frames, when);
+    return true;
+  }
+  // Waits up to 5 s for `streaming`; true when it came.
+  static bool WaitUntil(State& state, bool streaming) {
+    std::unique_lock lock(state.mutex);
+    return state.changed.wait_for(lock, std::chrono::seconds(5),
+                                  [&] { return state.streaming == streaming; });
+  }
+
+ private:
+  bool Set(bool streaming) {
+    {
+      std::lock_guard lock(state_->mutex);
+      (streaming ? state_->starts : state_->stops) += 1;
+      state_->streaming = streaming;
+    }
+    state_->changed.notify_all();
+    return true;
+  }
+
+  std::shared_ptr<State> state_;
 };
 
 }  // namespace fretlab::testing

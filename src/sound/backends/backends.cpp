@@ -29,12 +29,7 @@ std::unique_ptr<MidiOutput> CreateMidiOutput(const OutputOptions& options,
                                              std::ostream& diagnostics) {
   const std::string& choice = options.midiOut;
   if (choice.empty() || choice == "synth") {
-    auto synth = std::make_unique<FluidSynthOutput>(
-        options.soundfont, FluidSynthOutput::Mode::kAudioDevice, diagnostics);
-    if (!synth->IsWorking()) {
-      synth.reset();
-    }
-    return OrSilent(std::move(synth));
+    return OrSilent(FluidSynthOutput::Create(options.soundfont, diagnostics));
   }
   if (choice == "none") {
     return std::make_unique<SilentOutput>();

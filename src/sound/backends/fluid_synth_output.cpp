@@ -1,249 +1,335 @@
 #include "sound/backends/fluid_synth_output.h"
 
-#include <alsa/asoundlib.h>
 #include <fluidsynth.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <ostream>
+#include <utility>
+
+#include "sound/backends/alsa_audio_sink.h"
+#include "sound/backends/fluid_log.h"
+#include "sound/backends/memory_soundfont.h"
+#include "sound/backends/soundfont_extract.h"
+#include "sound/backends/pulse_audio_sink.h"
 
 namespace fretlab {
 
 namespace {
 
-// FluidSynth writes its own errors to standard error; the program says what
-// went wrong in one line of its own instead, using the last error as reason.
-std::mutex g_fluidLogMutex;
-std::string g_lastFluidError;
-
-void KeepFluidError(int level, const char* message, void*) {
-  if (level > FLUID_ERR || message == nullptr) {
-    return;
-  }
-  std::lock_guard lock(g_fluidLogMutex);
-  g_lastFluidError = message;
-}
-
-void QuietFluidLog() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
-      fluid_set_log_function(level, KeepFluidError, nullptr);
-    }
-  });
-}
-
-std::string TakeFluidError() {
-  std::lock_guard lock(g_fluidLogMutex);
-  std::string error;
-  error.swap(g_lastFluidError);
-  return error;
-}
-
-// alsa-lib prints several lines of its own when there is no sound card.
-void QuietAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
 std::mutex g_diagnosticsMutex;
+
+// Single nylon-string notes at velocity 64 peak near -12 dBFS at this gain.
+// The loudest six-string strums of the chord list would reach +1 dBFS; the
+// renderer's limiter holds them at -4 dBFS.
+constexpr double kGain = 2.9;
+
+// A nylon-string guitar in a small room: a short, darkish reverb. No chorus:
+// a solo acoustic guitar has none, and it would blur the pitch.
+void SetSound(fluid_settings_t* settings) {
+  fluid_settings_setnum(settings, "synth.gain", kGain);
+  fluid_settings_setint(settings, "synth.reverb.active", 1);
+  fluid_settings_setnum(settings, "synth.reverb.room-size", 0.3);
+  fluid_settings_setnum(settings, "synth.reverb.damp", 0.5);
+  fluid_settings_setnum(settings, "synth.reverb.width", 0.8);
+  fluid_settings_setnum(settings, "synth.reverb.level", 0.6);
+  fluid_settings_setint(settings, "synth.chorus.active", 0);
+}
 
 }  // namespace
 
 double FluidSynthOutput::ConfiguredLatencyMs() {
-  return 1000.0 * kPeriodSize * kPeriods / kSampleRate;
+  return std::chrono::duration<double, std::milli>(SynthRenderer::kEventLatency).count() +
+         1000.0 * (PeakLimiter::kLookahead + PulseAudioSink::kBufferFrames) / kSampleRate;
+}
+
+std::unique_ptr<FluidSynthOutput> FluidSynthOutput::Create(const std::string& soundfont,
+                                                           std::ostream& diagnostics) {
+  Setup setup;
+  setup.soundfont = soundfont;
+  auto output = std::make_unique<FluidSynthOutput>(std::move(setup), diagnostics);
+  if (!output->IsWorking()) output.reset();
+  return output;
 }
 
 FluidSynthOutput::FluidSynthOutput(const std::string& soundfont, Mode mode,
                                    std::ostream& diagnostics)
-    : diagnostics_(diagnostics), soundfont_(soundfont.empty() ? kDefaultSoundfont : soundfont) {
+    : FluidSynthOutput(Setup{soundfont, kDefaultSoundfont, mode, {}, {}}, diagnostics) {}
+
+FluidSynthOutput::FluidSynthOutput(Setup setup, std::ostream& diagnostics)
+    : setup_(std::move(setup)),
+      diagnostics_(diagnostics),
+      soundfont_(setup_.soundfont.empty() ? setup_.defaultSoundfont : setup_.soundfont),
+      userSoundfont_(!setup_.soundfont.empty()) {
+  if (!setup_.now && setup_.mode == Mode::kOffline) {
+    setup_.now = [this] {
+      return SoundClock::time_point{} + std::chrono::duration_cast<SoundClock::duration>(
+                                            std::chrono::duration<double>(
+                                                double(offlineFrames_.load()) / kSampleRate));
+    };
+  } else if (!setup_.now) {
+    setup_.now = [] { return SoundClock::now(); };
+  }
   QuietFluidLog();
-  settings_ = new_fluid_settings();
-  fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
-  fluid_settings_setint(settings_, "audio.period-size", kPeriodSize);
-  fluid_settings_setint(settings_, "audio.periods", kPeriods);
-  // Chorus wobbles the pitch; a little reverb is kept for the room.
-  fluid_settings_setint(settings_, "synth.chorus.active", 0);
-  // A single nylon-string note at velocity 64 peaks near -17 dBFS at this
-  // gain, and a six-string strum stays below full scale.
-  fluid_settings_setnum(settings_, "synth.gain", 1.0);
-  fluid_settings_setint(settings_, "synth.cpu-cores", 1);
-  // Notes come from the window's thread while the audio thread renders.
-  fluid_settings_setint(settings_, "synth.threadsafe-api", 1);
-  synth_ = new_fluid_synth(settings_);
-  if (synth_ == nullptr) {
-    diagnostics_ << "fretlab: no sound: the FluidSynth synthesizer could not start ("
-                 << TakeFluidError() << "). Playing silently.\n";
+  // The only check made here, in a fraction of a millisecond: the file is
+  // there and says it is a SoundFont. Everything slow happens in Start().
+  const std::string fix =
+      userSoundfont_ ? std::string("give --soundfont a readable .sf2 file")
+                     : "install " + std::string(kDefaultSoundfontPackage) +
+                           " (or give --soundfont PATH, or --midi-out alsa for another "
+                           "synthesizer)";
+  if (access(soundfont_.c_str(), R_OK) != 0) {
+    const char* reason = std::strerror(errno);
+    diagnostics_ << "fretlab: no sound: "
+                 << (userSoundfont_ ? "the soundfont " : "the General MIDI soundfont ")
+                 << soundfont_ << " cannot be read (" << reason << "); " << fix
+                 << ". Playing silently.\n";
     return;
   }
-
   if (fluid_is_soundfont(soundfont_.c_str()) == 0) {
-    if (access(soundfont_.c_str(), R_OK) != 0) {
-      diagnostics_ << "fretlab: no sound: the General MIDI soundfont " << soundfont_
-                   << " is missing; install timgm6mb-soundfont (or give --soundfont PATH, "
-                      "or --midi-out alsa for another synthesizer). Playing silently.\n";
-    } else {
-      diagnostics_ << "fretlab: no sound: " << soundfont_
-                   << " is not a SoundFont (.sf2) file; install timgm6mb-soundfont or give "
-                      "--soundfont PATH. Playing silently.\n";
-    }
+    diagnostics_ << "fretlab: no sound: " << soundfont_ << " is not a SoundFont (.sf2) file; "
+                 << fix << ". Playing silently.\n";
     return;
-  }
-
-  if (mode == Mode::kAudioDevice) {
-    std::string failure;
-    if (!StartAudioDriver(failure)) {
-      diagnostics_ << "fretlab: no sound: no audio device could be opened (" << failure
-                   << "); start PipeWire or PulseAudio, or check the sound card, or use "
-                      "--midi-out alsa. Playing silently.\n";
-      return;
-    }
   }
   working_ = true;
-  StartLoading();
+  thread_ = std::thread([this] { Start(); });
 }
 
 FluidSynthOutput::~FluidSynthOutput() {
-  if (loader_.joinable()) {
-    loader_.join();
+  {
+    std::lock_guard lock(mutex_);
+    quit_ = true;
   }
-  if (driver_ != nullptr) {
-    delete_fluid_audio_driver(driver_);
+  changed_.notify_all();
+  if (thread_.joinable()) {
+    thread_.join();
   }
-  if (synth_ != nullptr) {
-    delete_fluid_synth(synth_);
-  }
-  if (settings_ != nullptr) {
-    delete_fluid_settings(settings_);
-  }
+  sink_.reset();  // no request runs once it is gone
+  renderer_.reset();
+  if (synth_ != nullptr) delete_fluid_synth(synth_);
+  if (settings_ != nullptr) delete_fluid_settings(settings_);
 }
 
-bool FluidSynthOutput::StartAudioDriver(std::string& failure) {
-  // JACK is never tried: with no JACK server running it only costs time, and
-  // PipeWire answers both PulseAudio and ALSA clients.
-  snd_lib_error_set_handler(QuietAlsaError);
-  for (const char* name : {"pulseaudio", "alsa"}) {
-    if (fluid_settings_setstr(settings_, "audio.driver", name) != FLUID_OK) {
-      failure += std::string(failure.empty() ? "" : "; ") + name + ": not built in";
-      continue;
-    }
-    TakeFluidError();
-    driver_ = new_fluid_audio_driver2(settings_, AudioCallback, this);
-    if (driver_ != nullptr) {
-      driverName_ = name;
-      break;
-    }
-    std::string reason = TakeFluidError();
-    failure += std::string(failure.empty() ? "" : "; ") + name + ": " +
-               (reason.empty() ? std::string("failed") : reason);
-  }
-  snd_lib_error_set_handler(nullptr);
-  return driver_ != nullptr;
+void FluidSynthOutput::Report(const std::string& line) {
+  std::lock_guard lock(g_diagnosticsMutex);
+  diagnostics_ << line;
+  diagnostics_.flush();
 }
 
-void FluidSynthOutput::StartLoading() {
-  loader_ = std::thread([this] {
-    const int id = fluid_synth_sfload(synth_, soundfont_.c_str(), 1);
-    const bool loaded = id != FLUID_FAILED &&
-                        fluid_synth_program_change(synth_, 0, kNylonGuitarProgram) == FLUID_OK;
+void FluidSynthOutput::Start() {
+  // The sound server first, from this thread at its normal priority: the
+  // threads it starts inherit that. Then the synthesizer and the soundfont
+  // (40 ms or more of work) on a thread of the lowest priority, so that on a
+  // busy machine they wait for the window's start rather than delay it.
+  bool ready = setup_.mode == Mode::kOffline || StartSink();
+  if (ready) {
+    std::thread loader([&] {
+      setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+      ready = StartSynth();
+    });
+    loader.join();
+  }
+  FinishStart(ready);
+  if (ready) Control();
+}
+
+bool FluidSynthOutput::StartSynth() {
+  settings_ = new_fluid_settings();
+  fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
+  // Only the samples of the presets in use are loaded: a fraction of the
+  // soundfont's memory.
+  fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+  fluid_settings_setint(settings_, "synth.polyphony", 64);
+  fluid_settings_setint(settings_, "synth.cpu-cores", 1);
+  // Notes are applied on the audio side while the soundfont loads here.
+  fluid_settings_setint(settings_, "synth.threadsafe-api", 1);
+  SetSound(settings_);
+  TakeFluidError();
+  synth_ = new_fluid_synth(settings_);
+  if (synth_ == nullptr) {
+    Report("fretlab: no sound: the FluidSynth synthesizer could not start (" + TakeFluidError() +
+           "). Playing silently.\n");
+    return false;
+  }
+  bool loaded = false;
+  {
+    // A broken file is tried by every loader; the reason comes from ours.
+    QuietGlibLog quiet;
+    // Only the guitar, when the soundfont has it where General MIDI puts it:
+    // a fraction of the memory and of the time of the whole set.
+    std::string ignored;
+    guitar_ = ExtractPreset(soundfont_, 0, kNylonGuitarProgram, ignored);
+    if (!guitar_.empty()) {
+      loaded = LoadMemorySoundfont(synth_, settings_, guitar_) != FLUID_FAILED;
+    }
     if (!loaded) {
-      std::lock_guard lock(g_diagnosticsMutex);
-      diagnostics_ << "fretlab: no sound: the soundfont " << soundfont_
-                   << " could not be loaded; install timgm6mb-soundfont or give --soundfont "
-                      "PATH. Playing silently.\n";
-      diagnostics_.flush();
+      guitar_.clear();
+      TakeFluidError();
+      loaded = fluid_synth_sfload(synth_, soundfont_.c_str(), 1) != FLUID_FAILED;
     }
-    ready_.store(loaded, std::memory_order_release);
-    {
-      std::lock_guard lock(loadMutex_);
-      loadEnded_ = true;
+  }
+  // Every melodic channel plays the guitar; channel 10 (9 from 0) keeps drums.
+  for (int channel = 0; loaded && channel < 16; ++channel) {
+    if (channel == 9) continue;
+    loaded = fluid_synth_program_change(synth_, channel, kNylonGuitarProgram) == FLUID_OK;
+  }
+  const std::string reason = TakeFluidError();
+  if (!loaded) {
+    std::string line = "fretlab: no sound: the soundfont " + soundfont_ + " could not be loaded";
+    if (!reason.empty()) line += " (" + reason + ")";
+    line += userSoundfont_ ? "; give --soundfont a working .sf2 file"
+                           : "; reinstall " + std::string(kDefaultSoundfontPackage) +
+                                 " or give --soundfont PATH";
+    Report(line + ". Playing silently.\n");
+    return false;
+  }
+  renderer_ = std::make_unique<SynthRenderer>(synth_, [this] { Wake(false); });
+  return true;
+}
+
+bool FluidSynthOutput::StartSink() {
+  AudioSink::RenderFunction render = [this](float* left, float* right, int frames,
+                                            SoundClock::time_point when) {
+    renderer_->Render(left, right, frames, when);
+  };
+  std::vector<SinkFactory> sinks = setup_.sinks;
+  if (sinks.empty()) {
+    // After an underflow the server plays on later than before: the next
+    // requests say where the stream's time now stands.
+    sinks.push_back([this](AudioSink::RenderFunction r) {
+      return std::make_unique<PulseAudioSink>(kSampleRate, std::move(r),
+                                              [this] { renderer_->Restart(); });
+    });
+    sinks.push_back([](AudioSink::RenderFunction r) {
+      return std::make_unique<AlsaAudioSink>(kSampleRate, std::move(r));
+    });
+  }
+  std::string failures;
+  for (const SinkFactory& make : sinks) {
+    std::unique_ptr<AudioSink> sink = make(render);
+    std::string failure;
+    if (sink->Connect(failure)) {
+      std::lock_guard lock(mutex_);
+      sink_ = std::move(sink);
+      return true;
     }
-    loadDone_.notify_all();
-  });
+    failures += (failures.empty() ? "" : "; ") + sink->Name() + ": " + failure;
+  }
+  Report("fretlab: no sound: no audio device could be opened (" + failures +
+         "); start PipeWire or PulseAudio, or check the sound card, or use --midi-out alsa. "
+         "Playing silently.\n");
+  return false;
+}
+
+void FluidSynthOutput::FinishStart(bool ready) {
+  if (!ready) working_ = false;
+  ready_.store(ready, std::memory_order_release);
+  {
+    std::lock_guard lock(mutex_);
+    startEnded_ = true;
+  }
+  changed_.notify_all();
 }
 
 bool FluidSynthOutput::WaitUntilLoaded() {
-  if (!working_) {
-    return false;
-  }
-  std::unique_lock lock(loadMutex_);
-  loadDone_.wait(lock, [this] { return loadEnded_; });
+  if (!thread_.joinable()) return false;
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return startEnded_; });
   return ready_.load(std::memory_order_acquire);
 }
+
+std::string FluidSynthOutput::AudioDriverName() const {
+  std::lock_guard lock(mutex_);
+  return sink_ == nullptr ? std::string() : sink_->Name();
+}
+
+// The stream is started and stopped here, never on the window's thread (an
+// ALSA device takes a while to open) nor on the audio side (a stream cannot
+// end itself from its own request).
+void FluidSynthOutput::Control() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] { return quit_ || startWanted_ || stopWanted_; });
+    if (quit_) return;
+    const bool stop = std::exchange(stopWanted_, false);
+    startWanted_ = false;
+    lock.unlock();
+    if (sink_ != nullptr) {
+      if (stop && streaming_.load() && renderer_->IsIdle()) {
+        sink_->Stop();
+        streaming_.store(false);
+      }
+      // A note queued while the stream was stopping finds it stopped and
+      // asks again, or is seen here.
+      if (!streaming_.load() && renderer_->HasQueued()) {
+        renderer_->Restart();
+        streaming_.store(sink_->Start());
+      }
+    }
+    lock.lock();
+  }
+}
+
+void FluidSynthOutput::Wake(bool start) {
+  {
+    std::lock_guard lock(mutex_);
+    (start ? startWanted_ : stopWanted_) = true;
+  }
+  changed_.notify_all();
+}
+
+void FluidSynthOutput::Queue(const TimedEvent& event) {
+  renderer_->Queue(event);
+  if (!streaming_.load() && setup_.mode == Mode::kAudioDevice) Wake(true);
+}
+
+void FluidSynthOutput::due(SoundClock::time_point time) { due_ = time; }
 
 void FluidSynthOutput::open() {
   ++session_;
   started_.Clear();
+  noteDue_ = std::exchange(due_, std::nullopt);
 }
 
 void FluidSynthOutput::send(std::uint32_t shortMessage) {
   ShortMessage message;
-  if (!UnpackShortMessage(shortMessage, message)) {
+  // Before the soundfont is ready there is nothing to play the notes with.
+  if (!ready_.load(std::memory_order_acquire) || !UnpackShortMessage(shortMessage, message)) {
     return;
   }
   // Only notes are played; the program and everything else stay as set up.
   if (message.IsNoteOn()) {
     started_.Add(message.Channel(), message.data1);
-    std::lock_guard lock(queueMutex_);
-    queue_.push_back({true, message.Channel(), message.data1, message.data2, session_});
+    SoundClock::time_point stamp = setup_.now();
+    if (noteDue_ && *noteDue_ < stamp) stamp = std::max(*noteDue_, stamp - kMostEarly);
+    Queue({true, message.Channel(), message.data1, message.data2, stamp, session_});
   } else if (message.IsNoteOff()) {
-    std::lock_guard lock(queueMutex_);
-    queue_.push_back({false, message.Channel(), message.data1, 0, session_});
+    Queue({false, message.Channel(), message.data1, 0, setup_.now(), session_});
   }
 }
 
 void FluidSynthOutput::close() {
   const std::vector<StartedNote> notes = started_.Take();
-  std::lock_guard lock(queueMutex_);
-  for (const StartedNote& started : notes) {
-    const auto waiting = std::find_if(queue_.begin(), queue_.end(), [&](const QueuedEvent& e) {
-      return e.noteOn && e.session == session_ && e.channel == started.channel &&
-             e.note == started.note;
-    });
-    if (waiting != queue_.end()) {
-      queue_.erase(waiting);  // never sounded: stays silent
-    } else {
-      queue_.push_back({false, started.channel, started.note, 0, session_});
+  if (notes.empty() || !ready_.load(std::memory_order_acquire)) return;
+  const SoundClock::time_point now = setup_.now();
+  for (const StartedNote& note : notes) {
+    if (!renderer_->Unqueue(session_, note.channel, note.note, now - kSameInstant)) {
+      Queue({false, note.channel, note.note, 0, now, session_});
     }
   }
-}
-
-void FluidSynthOutput::ApplyQueued(bool mayBlock) {
-  std::unique_lock lock(queueMutex_, std::defer_lock);
-  if (mayBlock) {
-    lock.lock();
-  } else if (!lock.try_lock()) {
-    return;
-  }
-  if (queue_.empty()) {
-    return;
-  }
-  // Before the soundfont is ready there is nothing to play the notes with;
-  // they are dropped rather than played late.
-  if (ready_.load(std::memory_order_acquire)) {
-    for (const QueuedEvent& event : queue_) {
-      if (event.noteOn) {
-        fluid_synth_noteon(synth_, event.channel, event.note, event.velocity);
-      } else {
-        fluid_synth_noteoff(synth_, event.channel, event.note);
-      }
-    }
-  }
-  queue_.clear();
-}
-
-int FluidSynthOutput::AudioCallback(void* data, int len, int nfx, float* fx[], int nout,
-                                    float* out[]) {
-  auto* self = static_cast<FluidSynthOutput*>(data);
-  self->ApplyQueued(false);
-  return fluid_synth_process(self->synth_, len, nfx, fx, nout, out);
 }
 
 void FluidSynthOutput::Render(float* left, float* right, int frames) {
-  if (synth_ == nullptr) {
+  if (!ready_.load(std::memory_order_acquire)) {
     std::fill(left, left + frames, 0.0f);
     std::fill(right, right + frames, 0.0f);
     return;
   }
-  ApplyQueued(true);
-  fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
+  renderer_->Render(left, right, frames, setup_.now());
+  offlineFrames_ += frames;
 }
 
 }  // namespace fretlab

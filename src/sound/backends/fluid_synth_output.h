@@ -1,60 +1,89 @@
 #pragma once
 // --midi-out synth: FluidSynth inside the process, General MIDI program 24
-// (nylon-string guitar) on MIDI channel 1, from a soundfont that loads in a
-// background thread so that start-up does not wait for it. Notes sent before
-// the soundfont is ready are not heard.
+// (nylon-string guitar), from a soundfont. The synthesizer, the soundfont and
+// the connection to the sound server are set up on a thread of the output's
+// own, so that start-up does not wait for them; notes sent before they are
+// ready are not heard.
 //
-// Note-ons do not reach the synthesizer at once: they wait in a queue that the
-// audio side empties at the start of its next block (every kPeriodSize frames,
-// about 12 ms). close() ends the notes its open() started: a note still in the
-// queue is taken out, so a note closed in the same instant it was opened
-// (length 0, sound off) makes no sound; a note already sounding gets its
-// note-off and releases naturally.
+// Every message is stamped on the monotonic clock when it is sent and heard a
+// fixed latency later, on its own frame (SynthRenderer), so notes keep the
+// player's timing exactly. close() ends the notes that its open() started: a
+// note not yet applied is taken out, so a note closed in the same instant it
+// was opened (length 0, sound off) makes no sound; a note already sounding
+// gets its note-off and releases naturally.
 //
-// Without an audio device the synthesizer can still be rendered offline
-// (Mode::kOffline and Render()), which is how the tests listen to it.
+// The audio stream runs only while there is something to hear: after
+// SynthRenderer::kIdleAfter of silence it stops, and the next note starts it
+// again. Offline (Mode::kOffline and Render()) the same path is rendered
+// without an audio device, which is how the tests listen to it.
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "sound/backends/audio_sink.h"
 #include "sound/backends/short_message.h"
+#include "sound/backends/synth_renderer.h"
 #include "sound/midi_output.h"
 
 // FluidSynth's opaque handles, declared here so that users of this header
 // need not see FluidSynth's.
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
-struct _fluid_audio_driver_t;
 
 namespace fretlab {
 
 inline constexpr const char* kDefaultSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
+inline constexpr const char* kDefaultSoundfontPackage = "timgm6mb-soundfont";
 inline constexpr int kNylonGuitarProgram = 24;  // General MIDI, counted from 0
 
 class FluidSynthOutput : public MidiOutput {
  public:
   enum class Mode {
     kAudioDevice,  // plays through PulseAudio (PipeWire) or else ALSA
-    kOffline,      // no audio driver; the owner calls Render()
+    kOffline,      // no audio device; the owner calls Render()
   };
-
-  // What is asked of the audio driver: period size × periods ÷ sample rate
-  // is the latency between a note-on and its sound.
-  static constexpr int kSampleRate = 44100;
-  static constexpr int kPeriodSize = 512;  // frames
-  static constexpr int kPeriods = 2;
+  static constexpr int kSampleRate = SynthRenderer::kSampleRate;
+  static constexpr SoundClock::duration kSameInstant = std::chrono::milliseconds(1);
+  // How much earlier than sent a note may be placed when it is due earlier:
+  // what the fixed latency leaves after one request and the aligner's look-
+  // ahead. A window that is later still gets its note later by the rest.
+  static constexpr SoundClock::duration kMostEarly = std::chrono::milliseconds(8);
+  // From sending a note to hearing it: the stamp's fixed latency, the
+  // limiter's look-ahead and the sound server's buffer.
   static double ConfiguredLatencyMs();
 
-  // `soundfont` empty: kDefaultSoundfont. When the soundfont or the audio
-  // device is missing, writes one line to `diagnostics` and stays silent
-  // (IsWorking() false). `diagnostics` must outlive this object: a soundfont
-  // that fails while loading in the background is reported from there.
+  using SinkFactory = std::function<std::unique_ptr<AudioSink>(AudioSink::RenderFunction)>;
+  struct Setup {
+    std::string soundfont;  // the user's choice; empty: `defaultSoundfont`
+    std::string defaultSoundfont = kDefaultSoundfont;
+    Mode mode = Mode::kAudioDevice;
+    // The clock messages are stamped with; empty: the monotonic clock, or
+    // offline the stream's own time (frames rendered so far), so that a
+    // message takes effect a fixed latency after the frames rendered before
+    // it was sent, however fast the owner renders.
+    std::function<SoundClock::time_point()> now;
+    // kAudioDevice: the sinks tried in turn; empty: PulseAudio, then ALSA.
+    std::vector<SinkFactory> sinks;
+  };
+
+  // Null, after one line on `diagnostics`, when the soundfont cannot be used.
+  // Later failures (no audio device, a soundfont that does not load) are
+  // reported from the output's thread, and the output stays silent.
+  static std::unique_ptr<FluidSynthOutput> Create(const std::string& soundfont,
+                                                  std::ostream& diagnostics);
+
+  // `diagnostics` must outlive this object: failures found in the background
+  // are written there.
+  FluidSynthOutput(Setup setup, std::ostream& diagnostics);
   FluidSynthOutput(const std::string& soundfont, Mode mode, std::ostream& diagnostics);
   ~FluidSynthOutput() override;
   FluidSynthOutput(const FluidSynthOutput&) = delete;
@@ -63,54 +92,66 @@ class FluidSynthOutput : public MidiOutput {
   void open() override;
   void send(std::uint32_t shortMessage) override;
   void close() override;
+  // The note-ons of the coming open() are stamped with `time` rather than
+  // the moment they are sent, when that is at most kMostEarly before.
+  void due(SoundClock::time_point time) override;
 
-  // False when the soundfont is missing or unreadable, or no audio device
-  // could be opened (kAudioDevice only).
-  bool IsWorking() const { return working_; }
-  // Blocks until the background load has ended; true when notes will sound.
+  // False when the soundfont is missing or unreadable, or once the
+  // background start has failed.
+  bool IsWorking() const { return working_.load(); }
+  // Blocks until the background start has ended; true when notes will sound.
   bool WaitUntilLoaded();
-  // "pulseaudio" or "alsa" when playing through a device, else empty.
-  const std::string& AudioDriverName() const { return driverName_; }
+  // "pulseaudio" or "alsa" once playing through a device, else empty.
+  std::string AudioDriverName() const;
+  // True while an audio stream runs.
+  bool IsStreaming() const { return streaming_.load(); }
 
-  // Offline mode: applies the queued messages, then renders `frames` frames
-  // of stereo sound at kSampleRate. Silence while nothing is loaded.
+  // Offline mode: fills `frames` frames of each channel, as a request made
+  // now on the output's clock. Silence while nothing is loaded.
+  //
+  // close() takes a note out unheard only when it comes in the instant of
+  // the note's own send (less than kSameInstant after it); otherwise the note
+  // sounds from its stamp to the close's, shifted by the fixed latency.
   void Render(float* left, float* right, int frames);
 
  private:
-  struct QueuedEvent {
-    bool noteOn;
-    int channel;
-    int note;
-    int velocity;
-    unsigned session;  // the open() that sent it
-  };
+  void Start();
+  bool StartSynth();
+  bool StartSink();
+  void FinishStart(bool ready);
+  void Report(const std::string& line);
+  void Control();
+  void Wake(bool start);
+  void Queue(const TimedEvent& event);
 
-  static int AudioCallback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
-  bool StartAudioDriver(std::string& failure);
-  void StartLoading();
-  // Called on the audio side at the start of a block. `mayBlock` false: when
-  // the sending side holds the queue, the events wait for the next block.
-  void ApplyQueued(bool mayBlock);
-
+  Setup setup_;
   std::ostream& diagnostics_;
   std::string soundfont_;
-  bool working_ = false;
-  std::string driverName_;
+  bool userSoundfont_;
+  std::atomic<bool> working_{false};
 
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
-  _fluid_audio_driver_t* driver_ = nullptr;
+  std::vector<std::uint8_t> guitar_;  // the soundfont's guitar alone; outlives synth_
+  std::unique_ptr<SynthRenderer> renderer_;  // set before ready_
+  std::unique_ptr<AudioSink> sink_;          // set before ready_; kAudioDevice only
+  std::atomic<bool> ready_{false};
+  std::atomic<bool> streaming_{false};
 
-  std::thread loader_;
-  std::mutex loadMutex_;
-  std::condition_variable loadDone_;
-  bool loadEnded_ = false;           // guarded by loadMutex_
-  std::atomic<bool> ready_{false};   // soundfont loaded, program selected
+  std::thread thread_;
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  bool startEnded_ = false;   // guarded by mutex_
+  bool startWanted_ = false;  // guarded by mutex_
+  bool stopWanted_ = false;   // guarded by mutex_
+  bool quit_ = false;         // guarded by mutex_
 
-  std::mutex queueMutex_;
-  std::vector<QueuedEvent> queue_;   // guarded by queueMutex_
-  unsigned session_ = 0;             // sending side only
-  StartedNotes started_;             // sending side only
+  std::atomic<std::int64_t> offlineFrames_{0};  // frames rendered offline
+
+  unsigned session_ = 0;    // sending side only
+  std::optional<SoundClock::time_point> due_;  // sending side only, for the next open()
+  std::optional<SoundClock::time_point> noteDue_;  // sending side only, this open()
+  StartedNotes started_;    // sending side only
 };
 
 }  // namespace fretlab

@@ -1,5 +1,9 @@
 #include "sound/backends/log_output.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <ostream>
@@ -8,11 +12,43 @@
 
 namespace fretlab {
 
+namespace {
+
+// Opens `path` for writing without ever waiting: a pipe (FIFO) with no reader
+// would otherwise hold the program before its window appears. Null, with the
+// reason in `reason`, when it cannot be written now.
+std::FILE* OpenLog(const std::string& path, std::string& reason) {
+  if (path.empty()) {
+    reason = "no file name given";
+    return nullptr;
+  }
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    reason = errno == ENXIO ? "a pipe that nobody reads; start its reader first"
+                            : std::strerror(errno);
+    return nullptr;
+  }
+  struct stat info {};
+  // A pipe or socket stays non-blocking: a reader that falls behind loses
+  // lines rather than freezing the window. Files and terminals block as usual.
+  if (fstat(fd, &info) == 0 && !S_ISFIFO(info.st_mode) && !S_ISSOCK(info.st_mode)) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  }
+  std::FILE* file = fdopen(fd, "w");
+  if (file == nullptr) {
+    reason = std::strerror(errno);
+    ::close(fd);
+  }
+  return file;
+}
+
+}  // namespace
+
 std::unique_ptr<LogOutput> LogOutput::Create(const std::string& path, std::ostream& diagnostics,
                                              Clock now) {
-  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "w");
+  std::string reason;
+  std::FILE* file = OpenLog(path, reason);
   if (file == nullptr) {
-    const char* reason = path.empty() ? "no file name given" : std::strerror(errno);
     diagnostics << "fretlab: no sound: cannot write the MIDI log \"" << path << "\" (" << reason
                 << "); give --midi-out log:FILE with a writable file. Playing silently.\n";
     return nullptr;

@@ -6,6 +6,8 @@
 //   <ms> close
 // <ms> counts whole milliseconds since the output was created. Messages other
 // than note-ons (the player sends none) are written as "<ms> message 0xHHHHHH".
+// FILE may be a pipe (FIFO) whose reader is already running; a pipe without
+// a reader is refused at once rather than waited for.
 
 #include <cstdio>
 #include <functional>
@@ -23,7 +25,7 @@ class LogOutput : public MidiOutput {
   using Clock = std::function<SoundClock::time_point()>;
 
   // Returns null, after one line on `diagnostics`, when the file cannot be
-  // written. `now` defaults to the monotonic clock.
+  // written now. Never blocks. `now` defaults to the monotonic clock.
   static std::unique_ptr<LogOutput> Create(const std::string& path, std::ostream& diagnostics,
                                            Clock now = {});
   ~LogOutput() override;

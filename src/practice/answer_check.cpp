@@ -1,0 +1,161 @@
+#include "practice/answer_check.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "practice/answer_record.h"
+#include "theory/spelling.h"
+
+namespace fretlab::practice {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  return text;
+}
+
+bool IsFindQuestion(QuestionKind kind) {
+  return kind != QuestionKind::kNameNote && kind != QuestionKind::kNameDegree;
+}
+
+Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
+                      const std::vector<bool>& found) {
+  Checked c;
+  c.position = p;
+  const bool inRange = p.string < setup.tuning.StringCount() && setup.area.Admits(p);
+  c.answered = inRange ? PositionItem(p.string + 1, p.fret) : "off range";
+  const auto it = std::find(q.targets.begin(), q.targets.end(), p);
+  if (it != q.targets.end()) {
+    c.target = static_cast<int>(it - q.targets.begin());
+    c.verdict = found[c.target] ? Verdict::kAgain : Verdict::kRight;
+  } else if (q.kind == QuestionKind::kEarToNeck && inRange &&
+             PitchClass(PitchAt(setup, p)) == PitchClass(q.pitch)) {
+    c.verdict = Verdict::kOctave;
+  } else {
+    c.verdict = Verdict::kWrong;
+  }
+  return c;
+}
+
+// Any target of the note's pitch not found yet answers; a wrong note still
+// stands for a position when the range has one of it.
+Checked CheckPitch(const Question& q, const DrillSetup& setup, int note,
+                   const std::vector<bool>& found) {
+  Checked c;
+  c.answered = NoteNameWithOctave(note, setup.key.Spell(PitchClass(note)));
+  bool seenFound = false;
+  for (std::size_t i = 0; i < q.targets.size(); ++i) {
+    if (PitchAt(setup, q.targets[i]) != note) continue;
+    if (found[i]) {
+      seenFound = true;
+      continue;
+    }
+    c.verdict = Verdict::kRight;
+    c.position = q.targets[i];
+    c.target = static_cast<int>(i);
+    return c;
+  }
+  if (seenFound) {
+    c.verdict = Verdict::kAgain;
+  } else if (q.kind == QuestionKind::kEarToNeck && PitchClass(note) == PitchClass(q.pitch)) {
+    c.verdict = Verdict::kOctave;
+  } else {
+    c.verdict = Verdict::kWrong;
+  }
+  const auto at = PositionsOfNote(setup.tuning, setup.area, note);
+  if (!at.empty()) c.position = at.front();
+  return c;
+}
+
+Checked CheckNoteName(const Question& q, const DrillSetup& setup, const Answer& a) {
+  Checked c;
+  c.position = q.shown;
+  const SpelledNote expected = setup.key.Spell(PitchClass(q.pitch));
+  std::optional<SpelledNote> given;
+  if (a.kind == Answer::kPitch) {
+    given = setup.key.Spell(PitchClass(a.pitch));
+  } else {
+    given = ParseNoteName(Trimmed(a.text));
+  }
+  if (!given) return c;
+  c.answered = NoteName(*given);
+  c.verdict = given->PitchClass() == expected.PitchClass() ? Verdict::kRight : Verdict::kWrong;
+  // Same sound, other spelling: "D♭" where the key has "C♯".
+  c.enharmonic = c.verdict == Verdict::kRight && !(*given == expected);
+  return c;
+}
+
+Checked CheckDegree(const Question& q, const DrillSetup& setup, const Answer& a) {
+  Checked c;
+  c.position = q.shown;
+  std::optional<Degree> given;
+  if (a.kind == Answer::kPitch) {
+    const int index = setup.key.IndexOfPitchClass(PitchClass(a.pitch));
+    if (index >= 0) {
+      given = setup.key.DegreeAt(index);
+    } else {
+      c.verdict = Verdict::kWrong;
+      c.answered = NoteName(setup.key.Spell(PitchClass(a.pitch)));
+      return c;
+    }
+  } else {
+    given = ParseDegree(Trimmed(a.text));
+  }
+  if (!given) return c;
+  c.answered = IntervalLabel(*given);
+  c.verdict = given->Semitones() == q.degree.Semitones() ? Verdict::kRight : Verdict::kWrong;
+  // "♯4" where the scale has "♭5"; a ninth for a second is the same degree.
+  c.enharmonic = c.verdict == Verdict::kRight && (given->LetterSteps() != q.degree.LetterSteps() ||
+                                                  given->alteration != q.degree.alteration);
+  return c;
+}
+
+}  // namespace
+
+std::optional<Degree> ParseDegree(std::string_view text) {
+  text = Trimmed(text);
+  if (text == "R" || text == "r") return Degree{1, 0};
+  int alteration = 0;
+  for (;;) {
+    if (text.starts_with('#')) {
+      ++alteration, text.remove_prefix(1);
+    } else if (text.starts_with('b')) {
+      --alteration, text.remove_prefix(1);
+    } else if (text.starts_with("♯")) {
+      ++alteration, text.remove_prefix(std::string_view("♯").size());
+    } else if (text.starts_with("♭")) {
+      --alteration, text.remove_prefix(std::string_view("♭").size());
+    } else {
+      break;
+    }
+  }
+  if (text.empty() || text.size() > 2 || alteration < -2 || alteration > 2 ||
+      !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; })) {
+    return std::nullopt;
+  }
+  const int number = std::stoi(std::string(text));
+  if (number < 1 || number > 13) return std::nullopt;
+  return Degree{number, alteration};
+}
+
+Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
+              const std::vector<bool>& found) {
+  if (!IsFindQuestion(question.kind)) {
+    if (answer.kind == Answer::kPosition) return {};
+    return question.kind == QuestionKind::kNameNote ? CheckNoteName(question, setup, answer)
+                                                    : CheckDegree(question, setup, answer);
+  }
+  switch (answer.kind) {
+    case Answer::kPosition:
+      return CheckPosition(question, setup, answer.position, found);
+    case Answer::kPitch:
+      return CheckPitch(question, setup, answer.pitch, found);
+    case Answer::kText:
+      break;
+  }
+  return {};
+}
+
+}  // namespace fretlab::practice

@@ -1,0 +1,52 @@
+#pragma once
+// Checking an answer against a question. Answers come as a position (a
+// click, or Enter on the keyboard cursor), a pitch (a note-on from a MIDI
+// instrument) or a text (a name button, or typed: a letter, then # or b).
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "practice/drill.h"
+
+namespace fretlab::practice {
+
+struct Answer {
+  enum Kind { kPosition, kPitch, kText } kind = kPosition;
+  Position position;
+  int pitch = -1;  // MIDI note 0..127
+  std::string text;
+
+  static Answer At(Position p) { return {kPosition, p, -1, {}}; }
+  static Answer Pitch(int note) { return {kPitch, {}, note, {}}; }
+  static Answer Text(std::string t) { return {kText, {}, -1, std::move(t)}; }
+};
+
+enum class Verdict {
+  kRight,
+  kWrong,
+  kOctave,      // the right note in the wrong octave (ear drill): counts as wrong
+  kAgain,       // a position already found: neither right nor wrong
+  kUnreadable,  // not an answer to this question (a click where a name is asked)
+};
+
+struct Checked {
+  Verdict verdict = Verdict::kUnreadable;
+  // The position the answer stands for: the one clicked, or for a pitch the
+  // target it found (any position of that pitch within the range counts).
+  std::optional<Position> position;
+  int target = -1;          // index into Question::targets that was found
+  bool enharmonic = false;  // right, but spelled otherwise than the key spells it
+  std::string answered;     // as stored in the history
+};
+
+// `found`: per target of the question, already found in this question.
+Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
+              const std::vector<bool>& found);
+
+// "R", "1", "b3", "♭3", "#4", "9", "♭13": a degree above the root. Note
+// names are read by ParseNoteName of the theory core.
+std::optional<Degree> ParseDegree(std::string_view text);
+
+}  // namespace fretlab::practice

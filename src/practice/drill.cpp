@@ -1,0 +1,173 @@
+#include "practice/drill.h"
+
+#include <algorithm>
+#include <array>
+
+#include "practice/answer_record.h"
+
+namespace fretlab::practice {
+
+namespace {
+
+constexpr std::array<std::string_view, kQuestionKindCount> kKeys = {
+    "find-note", "name-note", "find-degree", "name-degree",
+    "ear", "chord-tone", "chord-tones"};
+
+bool StringAllowed(const DrillSetup& setup, int string) {
+  return ((setup.area.strings >> string) & 1u) != 0;
+}
+
+// " on strings 1–3", " on string 2", " on strings 1–2 and 5"; empty when
+// every string is allowed. Guitarists' numbers: 1 = the highest string.
+std::string StringsText(const DrillSetup& setup) {
+  const int count = setup.tuning.StringCount();
+  std::vector<std::string> runs;
+  int allowed = 0;
+  for (int s = 0; s < count;) {
+    if (!StringAllowed(setup, s)) {
+      ++s;
+      continue;
+    }
+    int end = s;
+    while (end + 1 < count && StringAllowed(setup, end + 1)) ++end;
+    allowed += end - s + 1;
+    runs.push_back(end == s ? std::to_string(s + 1)
+                            : std::to_string(s + 1) + "–" + std::to_string(end + 1));
+    s = end + 1;
+  }
+  if (allowed == count) return "";
+  std::string text = allowed == 1 ? " on string " : " on strings ";
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+  }
+  return text;
+}
+
+std::string FretsText(const DrillSetup& setup) {
+  return " between frets " + std::to_string(std::max(setup.area.frets.from, setup.area.capo)) +
+         " and " + std::to_string(setup.area.frets.to);
+}
+
+// One question per note of the key (or chord) that has a position in range.
+void AddPerStep(QuestionKind kind, const DrillSetup& setup, std::vector<Question>& out) {
+  for (int i = 0; i < setup.key.Size(); ++i) {
+    Question q;
+    q.kind = kind;
+    q.degree = setup.key.DegreeAt(i);
+    const int pc = setup.key.NoteAt(i).PitchClass();
+    q.targets = PositionsOfPitchClass(setup.tuning, setup.area, pc);
+    if (q.targets.empty()) continue;
+    if (kind == QuestionKind::kFindNote) {
+      q.asked = NoteName(setup.key.NoteAt(i));
+      q.prompt = "Find every " + q.asked + StringsText(setup) + FretsText(setup);
+      q.every = true;
+    } else {
+      q.asked = IntervalLabel(q.degree);
+      q.prompt = kind == QuestionKind::kFindDegree
+                     ? "Where is the " + q.asked + "?"
+                     : "Click the " + q.asked + " of " + setup.keyName;
+    }
+    q.item = q.asked;
+    out.push_back(std::move(q));
+  }
+}
+
+// One question per allowed position in the key: name its note or degree.
+void AddPerPosition(QuestionKind kind, const DrillSetup& setup, std::vector<Question>& out) {
+  for (const MarkedPosition& m : ChoicePositions(setup.tuning, setup.area, setup.key)) {
+    const Position p = m.position;
+    Question q;
+    q.kind = kind;
+    q.shown = p;
+    q.pitch = m.note;
+    q.degree = setup.key.DegreeAt(m.degreeIndex);
+    const bool name = kind == QuestionKind::kNameNote;
+    q.asked = name ? NoteName(setup.key.NoteAt(m.degreeIndex)) : IntervalLabel(q.degree);
+    q.prompt = name ? "Name this note" : "Which degree is this?";
+    q.item = PositionItem(p.string + 1, p.fret);
+    out.push_back(std::move(q));
+  }
+}
+
+}  // namespace
+
+std::string_view DrillKey(QuestionKind kind) { return kKeys[static_cast<int>(kind)]; }
+
+std::optional<QuestionKind> KindOfKey(std::string_view key) {
+  const auto it = std::find(kKeys.begin(), kKeys.end(), key);
+  if (it == kKeys.end()) return std::nullopt;
+  return static_cast<QuestionKind>(it - kKeys.begin());
+}
+
+bool IsPositionItemDrill(std::string_view key) {
+  return key == DrillKey(QuestionKind::kNameNote) || key == DrillKey(QuestionKind::kNameDegree);
+}
+
+bool InKey(const DrillSetup& setup, int note) {
+  return setup.key.IndexOfPitchClass(PitchClass(note)) >= 0;
+}
+
+int PitchAt(const DrillSetup& setup, Position position) {
+  return setup.tuning.NoteAt(position.string, position.fret);
+}
+
+std::string NoteNameInKey(const DrillSetup& setup, int note) {
+  return NoteName(setup.key.Spell(PitchClass(note)));
+}
+
+std::string DegreeNameInKey(const DrillSetup& setup, int note) {
+  const int index = setup.key.IndexOfPitchClass(PitchClass(note));
+  return index < 0 ? std::string() : IntervalLabel(setup.key.DegreeAt(index));
+}
+
+std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
+  std::vector<Question> out;
+  switch (kind) {
+    case QuestionKind::kFindNote:
+    case QuestionKind::kFindDegree:
+    case QuestionKind::kFindChordTone:
+      AddPerStep(kind, setup, out);
+      break;
+    case QuestionKind::kNameNote:
+    case QuestionKind::kNameDegree:
+      AddPerPosition(kind, setup, out);
+      break;
+    case QuestionKind::kEarToNeck: {
+      std::vector<int> pitches;
+      for (const MarkedPosition& m : ChoicePositions(setup.tuning, setup.area, setup.key)) {
+        pitches.push_back(m.note);
+      }
+      std::sort(pitches.begin(), pitches.end());
+      pitches.erase(std::unique(pitches.begin(), pitches.end()), pitches.end());
+      for (int note : pitches) {
+        Question q;
+        q.kind = kind;
+        q.pitch = note;
+        q.degree = setup.key.DegreeAt(setup.key.IndexOfPitchClass(PitchClass(note)));
+        q.asked = NoteNameWithOctave(note, setup.key.Spell(PitchClass(note)));
+        q.item = q.asked;
+        q.prompt = "Find the note you hear";
+        q.targets = PositionsOfNote(setup.tuning, setup.area, note);
+        out.push_back(std::move(q));
+      }
+      break;
+    }
+    case QuestionKind::kFindChordTones: {
+      Question q;
+      q.kind = kind;
+      for (const MarkedPosition& m : ChoicePositions(setup.tuning, setup.area, setup.key)) {
+        q.targets.push_back(m.position);
+      }
+      if (q.targets.empty()) break;
+      q.asked = setup.keyName;
+      q.item = q.asked;
+      q.prompt = "Click every chord tone of " + setup.keyName + StringsText(setup);
+      q.every = true;
+      out.push_back(std::move(q));
+      break;
+    }
+  }
+  return out;
+}
+
+}  // namespace fretlab::practice

@@ -1,0 +1,80 @@
+#pragma once
+// The five drills and the questions each can ask. A drill works inside the
+// limits the Practice window sets: the tuning and capo, a fret range, a set
+// of strings, and a key (root and scale) or a chord. The questions of a drill
+// are exactly those these limits allow; a round draws from them.
+//
+// Indices as the theory core counts them (neck_positions.h): strings from
+// 0 = the thinnest string (string 1 to a guitarist) at the top of the neck;
+// frets absolute from 0 = the open string, so with a capo on fret 2 the
+// lowest fret played is 2.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "theory/fretboard.h"
+#include "theory/key_spelling.h"
+#include "theory/neck_positions.h"
+#include "theory/tuning.h"
+
+namespace fretlab::practice {
+
+enum class QuestionKind {
+  kFindNote,        // "Find every C♯ on strings 1–3 between frets 0 and 7"
+  kNameNote,        // a position is marked; answer with its note name
+  kFindDegree,      // "Where is the ♭3?": click one position of it
+  kNameDegree,      // a position is marked; answer with its degree
+  kEarToNeck,       // a note sounds; find it on the neck at its exact pitch
+  kFindChordTone,   // "Click the 3 of C7" in the fret box
+  kFindChordTones,  // "Click every chord tone of C7 on strings 2–4"
+};
+inline constexpr int kQuestionKindCount = 7;
+
+// The key each kind is stored under in the history ("find-note", …).
+std::string_view DrillKey(QuestionKind kind);
+std::optional<QuestionKind> KindOfKey(std::string_view key);
+// The drills that show a position: their weak spots are positions.
+bool IsPositionItemDrill(std::string_view key);
+
+// What a drill is limited to: the neck in use and the key (root and scale)
+// or the chord, which also spells every name the drill shows.
+struct DrillSetup {
+  DrillSetup(Tuning tuning, NeckArea area, KeySpelling key, std::string keyName = {})
+      : tuning(std::move(tuning)), area(area), key(std::move(key)), keyName(std::move(keyName)) {}
+
+  Tuning tuning;
+  NeckArea area;
+  KeySpelling key;
+  std::string keyName;  // for the chord drills' prompts: "C7"
+};
+
+struct Question {
+  QuestionKind kind = QuestionKind::kFindNote;
+  std::string prompt;
+  std::string asked;              // as stored: "C♯", "♭3", "C♯4", "C7"
+  std::string item;               // what the weighting counts it against
+  std::optional<Position> shown;  // the marked position (name drills)
+  int pitch = -1;                 // the note heard (ear) or at `shown`, MIDI
+  Degree degree;                  // the answer above the root (degree drills)
+  std::vector<Position> targets;  // find drills: the positions that answer it
+  bool every = false;             // all targets must be found, not one
+};
+
+// Pitch class 0..11 of a MIDI note.
+constexpr int PitchClass(int note) { return ((note % 12) + 12) % 12; }
+// Whether a note belongs to the setup's key or chord.
+bool InKey(const DrillSetup& setup, int note);
+int PitchAt(const DrillSetup& setup, Position position);
+// The note's name as the key spells it: "C♯"; with its octave: "C♯4".
+std::string NoteNameInKey(const DrillSetup& setup, int note);
+// The degree of a note of the key or chord ("♭3"); "" for other notes.
+std::string DegreeNameInKey(const DrillSetup& setup, int note);
+
+// Every question the kind can ask within the setup, in a fixed order. Empty
+// when the limits leave nothing to ask.
+std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup);
+
+}  // namespace fretlab::practice

@@ -1,0 +1,164 @@
+// What the progress view and the weighting read from the history, and the
+// CSV export. Medians come from the covering indexes, which hold each
+// position's (or note's) times in order: count first, then step to the
+// middle one.
+
+#include <QSaveFile>
+#include <algorithm>
+#include <map>
+#include <QSqlError>
+
+#include "practice/history/history_sql.h"
+#include "practice/history/history_store.h"
+
+namespace fretlab::practice {
+
+namespace {
+
+constexpr long long kDayMs = 86'400'000;
+
+QString Cutoff(Period period, long long now) {
+  switch (period) {
+    case Period::kLast7Days:
+      return history_sql::TimeText(now - 7 * kDayMs);
+    case Period::kLast30Days:
+      return history_sql::TimeText(now - 30 * kDayMs);
+    case Period::kAll:
+      break;
+  }
+  return QString("");  // every time text sorts after it
+}
+
+// The lower middle of `count` times matching `where` (bound to `binds`).
+int Median(const QSqlDatabase& db, const QString& where, const QVariantList& binds, int count) {
+  QSqlQuery q(db);
+  q.prepare("SELECT ms FROM answers WHERE " + where + " ORDER BY ms LIMIT 1 OFFSET ?");
+  for (const QVariant& v : binds) q.addBindValue(v);
+  q.addBindValue((count - 1) / 2);
+  return q.exec() && q.next() ? q.value(0).toInt() : 0;
+}
+
+QString CsvField(const QString& text) {
+  if (!text.contains(',') && !text.contains('"') && !text.contains('\n') && !text.contains('\r')) {
+    return text;
+  }
+  return '"' + QString(text).replace('"', "\"\"") + '"';
+}
+
+}  // namespace
+
+std::vector<PositionCell> HistoryStore::Heatmap(const std::string& tuning, Period period,
+                                                long long now) const {
+  std::vector<PositionCell> cells;
+  if (!readable_) return cells;
+  QSqlQuery q(Connection());
+  q.setForwardOnly(true);
+  const bool all = period == Period::kAll;
+  // Rows come by position; each position's times in rising order for the
+  // whole history (10 ms steps with their counts), in time order otherwise.
+  q.prepare(all ? "SELECT string, fret, step, answers, right FROM position_times "
+                  "WHERE tuning = ? ORDER BY string, fret, step"
+                : "SELECT string, fret, ms, 1, correct FROM answers "
+                  "WHERE tuning = ? AND at >= ? AND string IS NOT NULL");
+  q.addBindValue(QString::fromStdString(tuning));
+  if (!all) q.addBindValue(Cutoff(period, now));
+  if (!q.exec()) return cells;
+  std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> times;  // (ms, answers)
+  std::map<std::pair<int, int>, PositionCell> byPosition;
+  while (q.next()) {
+    const std::pair<int, int> key{q.value(0).toInt(), q.value(1).toInt()};
+    PositionCell& c = byPosition[key];
+    c.string = key.first;
+    c.fret = key.second;
+    const int answers = q.value(3).toInt();
+    c.answers += answers;
+    c.right += q.value(4).toInt();
+    times[key].push_back({all ? q.value(2).toInt() * 10 + 5 : q.value(2).toInt(), answers});
+  }
+  for (auto& [key, cell] : byPosition) {
+    auto& t = times[key];
+    if (!all) std::sort(t.begin(), t.end());
+    int before = (cell.answers - 1) / 2;  // answers ahead of the lower middle one
+    for (const auto& [ms, answers] : t) {
+      if (before < answers) {
+        cell.medianMs = ms;
+        break;
+      }
+      before -= answers;
+    }
+    cells.push_back(cell);
+  }
+  return cells;
+}
+
+std::vector<AskedRow> HistoryStore::AskedTable(const std::string& drill, Period period,
+                                               long long now) const {
+  std::vector<AskedRow> rows;
+  if (!readable_) return rows;
+  const QSqlDatabase db = Connection();
+  const QVariantList binds{QString::fromStdString(drill), Cutoff(period, now)};
+  QSqlQuery q(db);
+  q.setForwardOnly(true);
+  q.prepare("SELECT asked, COUNT(*), SUM(correct) FROM answers WHERE drill = ? AND at >= ? "
+            "GROUP BY asked ORDER BY asked");
+  for (const QVariant& v : binds) q.addBindValue(v);
+  if (!q.exec()) return rows;
+  while (q.next()) {
+    rows.push_back({q.value(0).toString().toStdString(), q.value(1).toInt(), q.value(2).toInt(), 0});
+  }
+  for (AskedRow& r : rows) {
+    r.medianMs = Median(db, "drill = ? AND asked = ? AND at >= ?",
+                        {binds[0], QString::fromStdString(r.asked), binds[1]}, r.answers);
+  }
+  return rows;
+}
+
+std::vector<std::pair<std::string, ItemState>> HistoryStore::Schedule(
+    const std::string& drill, const std::string& tuning) const {
+  std::vector<std::pair<std::string, ItemState>> items;
+  if (!readable_) return items;
+  QSqlQuery q(Connection());
+  q.prepare("SELECT item, box, seen, errors, mean_ms, last_seen FROM schedule "
+            "WHERE drill = ? AND tuning = ? ORDER BY item");
+  q.addBindValue(QString::fromStdString(drill));
+  q.addBindValue(QString::fromStdString(tuning));
+  if (!q.exec()) return items;
+  while (q.next()) {
+    items.push_back({q.value(0).toString().toStdString(),
+                     {q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
+                      q.value(4).toDouble(), q.value(5).toLongLong()}});
+  }
+  return items;
+}
+
+long long HistoryStore::AnswerCount() const {
+  if (!readable_) return 0;
+  QSqlQuery q(Connection());
+  return q.exec("SELECT COUNT(*) FROM answers") && q.next() ? q.value(0).toLongLong() : 0;
+}
+
+bool HistoryStore::ExportCsv(const QString& file, QString* error) const {
+  QSaveFile out(file);
+  auto failed = [&](const QString& why) {
+    if (error) *error = QString("Fretlab could not export the practice history to %1: %2").arg(file, why);
+    return false;
+  };
+  if (!readable_) return failed("the history could not be read");
+  if (!out.open(QIODevice::WriteOnly)) return failed(out.errorString());
+  QSqlQuery q(Connection());
+  q.setForwardOnly(true);
+  if (!q.exec("SELECT id, at, drill, tuning, string, fret, asked, answered, correct, ms "
+              "FROM answers ORDER BY id")) {
+    return failed(q.lastError().text());
+  }
+  out.write("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n");
+  while (q.next()) {
+    QStringList fields;
+    for (int i = 0; i < 10; ++i) fields << CsvField(q.value(i).isNull() ? QString() : q.value(i).toString());
+    out.write((fields.join(',') + '\n').toUtf8());
+  }
+  if (!out.commit()) return failed(out.errorString());
+  return true;
+}
+
+}  // namespace fretlab::practice

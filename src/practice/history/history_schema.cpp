@@ -1,0 +1,135 @@
+// The history's layout and its migrations. PRAGMA user_version holds the
+// layout's version: 0 a new file, 1 the answers alone, 2 with the indexes
+// for the progress view, the saved schedule, and each position's answer
+// times in 10 ms steps (so the all-time heatmap reads a few thousand rows,
+// not every answer). Each step runs once, in
+// order, inside one transaction with the version change.
+
+#include <QSqlError>
+#include <map>
+
+#include "practice/history/history_sql.h"
+#include "practice/history/history_store.h"
+#include "practice/weak_spot_schedule.h"
+
+namespace fretlab::practice {
+
+namespace {
+
+const char* const kVersion1[] = {
+    "CREATE TABLE answers (id INTEGER PRIMARY KEY, at TEXT, drill TEXT, tuning TEXT, "
+    "string INTEGER, fret INTEGER, asked TEXT, answered TEXT, correct INTEGER, ms INTEGER)",
+};
+
+const char* const kVersion2[] = {
+    // Both indexes hold every column their queries read, so a heatmap or a
+    // table never reads the answers themselves.
+    "CREATE INDEX answers_by_time ON answers (tuning, at, string, fret, ms, correct)",
+    "CREATE INDEX answers_by_asked ON answers (drill, asked, ms, at, correct)",
+    "CREATE TABLE schedule (drill TEXT, tuning TEXT, item TEXT, box INTEGER, seen INTEGER, "
+    "errors INTEGER, mean_ms REAL, last_seen INTEGER, PRIMARY KEY (drill, tuning, item)) "
+    "WITHOUT ROWID",
+    "CREATE TABLE position_times (tuning TEXT, string INTEGER, fret INTEGER, step INTEGER, "
+    "answers INTEGER, right INTEGER, PRIMARY KEY (tuning, string, fret, step)) WITHOUT ROWID",
+};
+
+const char* const kSummariseTimes =
+    "INSERT INTO position_times SELECT tuning, string, fret, ms / 10, COUNT(*), SUM(correct) "
+    "FROM answers WHERE string IS NOT NULL GROUP BY 1, 2, 3, 4";
+
+template <std::size_t N>
+bool RunAll(QSqlQuery& q, const char* const (&statements)[N]) {
+  for (const char* statement : statements) {
+    if (!q.exec(statement)) return false;
+  }
+  return true;
+}
+
+// Replays the answers in the order given into one schedule per drill and
+// tuning, and writes the states through `q`. Returns the answers replayed,
+// or -1 with `error` set.
+long long Replay(QSqlDatabase& db, QSqlQuery& q, QSqlError& error) {
+  QSqlQuery rows(db);
+  rows.setForwardOnly(true);
+  if (!rows.exec("SELECT drill, tuning, string, fret, asked, correct, ms, at FROM answers "
+                 "ORDER BY id")) {
+    error = rows.lastError();
+    return -1;
+  }
+  std::map<std::pair<std::string, std::string>, WeakSpotSchedule> schedules;
+  std::map<std::tuple<std::string, std::string, std::string>, ItemState> states;
+  long long count = 0;
+  while (rows.next()) {
+    AnswerRecord a;
+    a.drill = rows.value(0).toString().toStdString();
+    a.tuning = rows.value(1).toString().toStdString();
+    a.string = rows.value(2).isNull() ? kNoPosition : rows.value(2).toInt();
+    a.fret = rows.value(3).isNull() ? kNoPosition : rows.value(3).toInt();
+    a.asked = rows.value(4).toString().toStdString();
+    const std::string item = ItemKey(a);
+    auto& schedule = schedules.try_emplace({a.drill, a.tuning}, 0).first->second;
+    states[{a.drill, a.tuning, item}] =
+        schedule.Learn(item, rows.value(5).toInt() != 0, rows.value(6).toInt(),
+                       history_sql::TimeFromText(rows.value(7).toString()));
+    ++count;
+  }
+  for (const auto& [key, state] : states) {
+    const auto& [drill, tuning, item] = key;
+    if (!history_sql::SaveItem(drill, tuning, item, state, q)) {
+      error = q.lastError();
+      return -1;
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+bool HistoryStore::Migrate(int from) {
+  QSqlError error;
+  {
+    QSqlDatabase db = Connection();
+    QSqlQuery q(db);
+    QSqlError replayError;
+    bool ok = q.exec("BEGIN IMMEDIATE");
+    if (ok && from < 1) ok = RunAll(q, kVersion1);
+    if (ok && from < 2) {
+      ok = RunAll(q, kVersion2) &&
+           (from < 1 || (q.exec(kSummariseTimes) && Replay(db, q, replayError) >= 0));
+    }
+    if (ok) ok = q.exec(QString("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec("COMMIT");
+    if (!ok) {
+      error = replayError.isValid() ? replayError : q.lastError();
+      QSqlQuery(db).exec("ROLLBACK");
+    }
+  }
+  return error.isValid() ? Fail(error, "prepare the history") : true;
+}
+
+long long HistoryStore::RebuildSummaries() {
+  if (!saving_) return -1;
+  QSqlError error;
+  long long count = -1;
+  {
+    QSqlDatabase db = Connection();
+    QSqlQuery q(db);
+    if (!q.exec("BEGIN IMMEDIATE")) {
+      error = q.lastError();
+    } else {
+      QSqlError replayError;
+      if (q.exec("DELETE FROM schedule") && q.exec("DELETE FROM position_times") &&
+          q.exec(kSummariseTimes)) {
+        count = Replay(db, q, replayError);
+      }
+      if (count < 0 || !q.exec("COMMIT")) {
+        error = replayError.isValid() ? replayError : q.lastError();
+        QSqlQuery(db).exec("ROLLBACK");
+        count = -1;
+      }
+    }
+  }
+  if (error.isValid()) Fail(error, "rebuild the summaries");
+  return count;
+}
+
+}  // namespace fretlab::practice

@@ -1,0 +1,55 @@
+#pragma once
+// Statements and helpers shared by the history store's rooms (opening,
+// schema, queries). Internal to the store.
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <string>
+
+#include "practice/answer_record.h"
+
+namespace fretlab::practice::history_sql {
+
+inline constexpr const char* kInsertAnswer =
+    "INSERT INTO answers (at, drill, tuning, string, fret, asked, answered, correct, ms) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+// ISO 8601 in UTC with milliseconds, "2025-01-31T12:34:56.789Z": sorts as
+// text in time order, so periods are plain comparisons.
+inline QString TimeText(long long msSinceEpoch) {
+  return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
+inline long long TimeFromText(const QString& text) {
+  QDateTime t = QDateTime::fromString(text, Qt::ISODateWithMs);
+  return t.isValid() ? t.toMSecsSinceEpoch() : 0;
+}
+
+// Counts one answer in its position's 10 ms step.
+inline constexpr const char* kCountTime =
+    "INSERT INTO position_times VALUES (?, ?, ?, ?, 1, ?) ON CONFLICT (tuning, string, fret, step) "
+    "DO UPDATE SET answers = answers + 1, right = right + excluded.right";
+
+// Writes one item's schedule state through `q` (reused by the caller).
+inline bool SaveItem(const std::string& drill, const std::string& tuning,
+                     const std::string& item, const ItemState& state, QSqlQuery& q) {
+  q.prepare(
+      "INSERT INTO schedule (drill, tuning, item, box, seen, errors, mean_ms, last_seen) "
+      "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (drill, tuning, item) DO UPDATE SET "
+      "box = excluded.box, seen = excluded.seen, errors = excluded.errors, "
+      "mean_ms = excluded.mean_ms, last_seen = excluded.last_seen");
+  q.addBindValue(QString::fromStdString(drill));
+  q.addBindValue(QString::fromStdString(tuning));
+  q.addBindValue(QString::fromStdString(item));
+  q.addBindValue(state.box);
+  q.addBindValue(state.seen);
+  q.addBindValue(state.errors);
+  q.addBindValue(state.meanMs);
+  q.addBindValue(state.lastSeen);
+  return q.exec();
+}
+
+}  // namespace fretlab::practice::history_sql

@@ -1,0 +1,123 @@
+#include "practice/practice_view.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace fretlab {
+
+namespace {
+
+constexpr std::string_view kLabelWords[] = {"notes", "intervals", "degrees", "none"};
+
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return out;
+}
+
+std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree) {
+  switch (mode) {
+    case LabelMode::kNoteNames: return NoteName(name);
+    case LabelMode::kIntervals: return IntervalLabel(degree);
+    case LabelMode::kDegrees: return DegreeLabel(degree);
+    case LabelMode::kNone: break;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string_view LabelModeWord(LabelMode mode) { return kLabelWords[static_cast<int>(mode)]; }
+
+std::optional<LabelMode> LabelModeFromWord(std::string_view word) {
+  const std::string wanted = Lower(word);
+  for (int i = 0; i < 4; ++i) {
+    if (kLabelWords[i] == wanted) return static_cast<LabelMode>(i);
+  }
+  return std::nullopt;
+}
+
+const CatalogueEntry& PracticeView::Entry() const {
+  const auto entries = EntriesOf(kind);
+  return entries[std::clamp(entry, 0, static_cast<int>(entries.size()) - 1)];
+}
+
+KeySpelling PracticeView::Key() const {
+  if (rootName && rootName->PitchClass() == ((rootPitchClass % 12) + 12) % 12) {
+    return KeySpelling(*rootName, Entry(), preference);
+  }
+  return KeySpelling::Automatic(rootPitchClass, Entry(), preference);
+}
+
+NeckArea PracticeView::Area() const {
+  NeckArea area;
+  area.capo = std::clamp(capo, 0, kMaxCapo);
+  area.frets = frets;
+  return area;
+}
+
+std::string PracticeView::ChoiceText() const {
+  return ChoiceTitle(NoteName(Key().Root()), Entry(), kind);
+}
+
+std::string PracticeView::Title() const { return ChoiceText() + " \u2014 " + tuning.name; }
+
+std::vector<NeckMark> BuildMarks(const PracticeView& view) {
+  const KeySpelling key = view.Key();
+  std::vector<NeckMark> marks;
+  for (const MarkedPosition& m : ChoicePositions(view.tuning, view.Area(), key)) {
+    const Degree degree = key.DegreeAt(m.degreeIndex);
+    const SpelledNote name = key.NoteAt(m.degreeIndex);
+    marks.push_back({m.position, m.note, degree, name, MarkLabel(view.labels, name, degree),
+                     IntervalColour(degree), IntervalTextColour(degree), degree.IsRoot()});
+  }
+  return marks;
+}
+
+std::vector<SoundedPosition> MarkedNotes(const std::vector<NeckMark>& marks) {
+  std::vector<SoundedPosition> notes;
+  for (const NeckMark& m : marks) notes.push_back({m.position, m.note});
+  return notes;
+}
+
+std::vector<SoundedPosition> ChordVoicing(const PracticeView& view) {
+  const std::vector<NeckMark> marks = BuildMarks(view);
+  std::vector<SoundedPosition> voicing;
+  for (StringIndex s = view.tuning.StringCount() - 1; s >= 0; --s) {
+    // Marks run by fret upwards within a string: the first is the lowest.
+    const auto first = std::find_if(marks.begin(), marks.end(),
+                                    [s](const NeckMark& m) { return m.position.string == s; });
+    if (first != marks.end()) voicing.push_back({first->position, first->note});
+  }
+  return voicing;
+}
+
+SpelledNote NoteNameAt(const PracticeView& view, Position position) {
+  return view.Key().Spell(view.tuning.NoteAt(position.string, position.fret) % 12);
+}
+
+std::string DescribeForReader(const PracticeView& view, Position position) {
+  const KeySpelling key = view.Key();
+  const NoteNumber note = view.tuning.NoteAt(position.string, position.fret);
+  std::string text = DescribePosition(view.tuning, position) + ", " + NoteName(key.Spell(note % 12));
+  if (!view.Area().Admits(position)) {
+    return text + (position.fret < view.capo ? ", behind the capo" : ", outside the frets shown");
+  }
+  const int degree = key.IndexOfPitchClass(note % 12);
+  if (degree >= 0) text += ", " + IntervalName(key.DegreeAt(degree)) + " of " + view.ChoiceText();
+  return text;
+}
+
+std::string DescribeForHover(const PracticeView& view, Position position) {
+  const KeySpelling key = view.Key();
+  const NoteNumber note = view.tuning.NoteAt(position.string, position.fret);
+  std::string text = NoteNameWithOctave(note, key.Spell(note % 12)) + " \u2014 " +
+                     DescribePosition(view.tuning, position);
+  const int degree = key.IndexOfPitchClass(note % 12);
+  if (degree >= 0 && view.Area().Admits(position)) text += " \u2014 " + IntervalName(key.DegreeAt(degree));
+  return text;
+}
+
+}  // namespace fretlab

@@ -1,0 +1,86 @@
+#pragma once
+// What the Practice window shows, as plain data: the tuning, capo, root,
+// choice, labels, spelling, fret range and handedness, and the marks that
+// follow from them. The window, its pictures and the --render command all
+// draw from one PracticeView, so they always agree.
+//
+// How to use it:
+//   PracticeView view;                      // C major, Standard, whole neck
+//   view.rootPitchClass = 9;  view.entry = 3;  view.tuning = *FindPresetTuning("DADGAD");
+//   view.Title()                            -> "A Dorian — DADGAD"
+//   for (const NeckMark& m : BuildMarks(view)) { m.position, m.label, m.fill ... }
+//   DescribeForReader(view, {2, 5})         -> "string 3, G string, fret 5, C, ..."
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "practice/playback_schedule.h"
+#include "theory/key_spelling.h"
+#include "theory/neck_positions.h"
+#include "theory/tuning.h"
+
+namespace fretlab {
+
+enum class LabelMode { kNoteNames, kIntervals, kDegrees, kNone };
+enum class FretSpacing { kReal, kEven };  // the 12-TET rule, or equal widths
+
+// "notes", "intervals", "degrees", "none": the words of --labels and of the
+// settings file.
+std::string_view LabelModeWord(LabelMode mode);
+std::optional<LabelMode> LabelModeFromWord(std::string_view word);  // case ignored
+
+struct PracticeView {
+  Tuning tuning = PresetTunings().front();
+  int capo = 0;                             // 0..kMaxCapo
+  int rootPitchClass = 0;                   // 0..11, 0 = C
+  std::optional<SpelledNote> rootName;      // a chosen spelling; none: the automatic one
+  ChoiceKind kind = ChoiceKind::kScale;
+  int entry = 1;                            // index into EntriesOf(kind): Major (Ionian)
+  LabelMode labels = LabelMode::kNoteNames;
+  Accidentals preference = Accidentals::kSharps;
+  FretRange frets;                          // the whole neck: 0..kNeckFrets
+  bool leftHanded = false;
+  FretSpacing spacing = FretSpacing::kReal;
+
+  const CatalogueEntry& Entry() const;
+  KeySpelling Key() const;
+  NeckArea Area() const;
+  // "A Dorian", "Cmaj7 chord": the choice with its spelled root.
+  std::string ChoiceText() const;
+  // "A Dorian — DADGAD": the title line of pictures.
+  std::string Title() const;
+};
+
+struct NeckMark {
+  Position position;
+  NoteNumber note = 0;
+  Degree degree;
+  SpelledNote name;    // as the key spells it
+  std::string label;   // by the view's LabelMode; empty for kNone
+  Rgb fill;
+  Rgb text;
+  bool root = false;
+};
+
+// The choice's marks inside the view's area, string by string from the top,
+// frets upwards.
+std::vector<NeckMark> BuildMarks(const PracticeView& view);
+// The marks with their notes, for PlaybackSchedule::Walk.
+std::vector<SoundedPosition> MarkedNotes(const std::vector<NeckMark>& marks);
+
+// What a strum of the shown chord plays: on each string from the lowest up,
+// its chord tone nearest the bottom of the area; strings without one stay
+// silent.
+std::vector<SoundedPosition> ChordVoicing(const PracticeView& view);
+
+// The spelled note at any position, in the view's key.
+SpelledNote NoteNameAt(const PracticeView& view, Position position);
+// "string 3, G string, fret 5, C, root of C major"; a note outside the
+// choice ends after its name. For screen readers: every part in words.
+std::string DescribeForReader(const PracticeView& view, Position position);
+// "C4 — string 3, G string, fret 5 — root": the hover text.
+std::string DescribeForHover(const PracticeView& view, Position position);
+
+}  // namespace fretlab

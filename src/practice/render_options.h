@@ -1,0 +1,40 @@
+#pragma once
+// The options of `fretlab --render OUT.svg|OUT.png [...]`, read into the
+// view the picture shows. Every refusal is one line that names the option
+// and the values it allows; the program then exits with status 2.
+//
+//   --tuning NAME|"NOTES"   a preset (case ignored) or notes, lowest string first
+//   --capo N                0..12
+//   --root NOTE             C, F#, Bb, ... (that spelling is kept)
+//   --scale NAME | --arpeggio NAME | --chord NAME   names as in the window, case ignored
+//   --labels notes|intervals|degrees|none
+//   --frets A-B             0 <= A <= B <= 24
+//   --left-handed
+// Each may also be written --option=value.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "practice/practice_view.h"
+
+namespace fretlab {
+
+enum class PictureFormat { kSvg, kPng };
+
+struct RenderRequest {
+  std::string output;
+  PictureFormat format = PictureFormat::kSvg;
+  PracticeView view;
+};
+
+// The format from the file name's extension (.svg or .png, case ignored).
+std::optional<PictureFormat> PictureFormatOf(const std::string& path);
+
+// `arguments` are the program's arguments without the program name; the
+// one after "--render" is the output file. Returns the request, or the
+// line to print (starting "fretlab: ") when something cannot be used.
+std::variant<RenderRequest, std::string> ParseRenderArguments(
+    const std::vector<std::string>& arguments);
+
+}  // namespace fretlab

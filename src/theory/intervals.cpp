@@ -1,0 +1,98 @@
+#include "theory/intervals.h"
+
+namespace fretlab {
+
+namespace {
+
+constexpr int kMajorSteps[7] = {0, 2, 4, 5, 7, 9, 11};
+
+// Unison, fourth and fifth (and the eleventh) are perfect; the others major
+// in the major scale.
+bool IsPerfect(int number) {
+  const int base = (number - 1) % 7 + 1;
+  return base == 1 || base == 4 || base == 5;
+}
+
+std::string OrdinalWord(int number) {
+  switch (number) {
+    case 1: return "unison";
+    case 2: return "second";
+    case 3: return "third";
+    case 4: return "fourth";
+    case 5: return "fifth";
+    case 6: return "sixth";
+    case 7: return "seventh";
+    case 9: return "ninth";
+    case 11: return "eleventh";
+    case 13: return "thirteenth";
+    default: return std::to_string(number) + "th";
+  }
+}
+
+std::string QualityWord(int number, int alteration) {
+  if (IsPerfect(number)) {
+    switch (alteration) {
+      case -2: return "doubly diminished";
+      case -1: return "diminished";
+      case 0: return "perfect";
+      case 1: return "augmented";
+      default: return "doubly augmented";
+    }
+  }
+  switch (alteration) {
+    case -2: return "diminished";
+    case -1: return "minor";
+    case 0: return "major";
+    case 1: return "augmented";
+    default: return "doubly augmented";
+  }
+}
+
+// Okabe & Ito (2008), "Color Universal Design". Vermillion for the root,
+// which reads as distinct from all the others in every common deficiency.
+constexpr Rgb kRootColour{0xD5, 0x5E, 0x00};
+constexpr Rgb kByNumber[7] = {
+    kRootColour,         // 1: only an altered unison would use it
+    {0xF0, 0xE4, 0x42},  // 2, 9: yellow
+    {0x56, 0xB4, 0xE9},  // 3: sky blue
+    {0x00, 0x9E, 0x73},  // 4, 11: bluish green
+    {0x00, 0x72, 0xB2},  // 5: blue
+    {0xCC, 0x79, 0xA7},  // 6, 13: reddish purple
+    {0xE6, 0x9F, 0x00},  // 7: orange
+};
+
+}  // namespace
+
+int Degree::Semitones() const {
+  const int step = kMajorSteps[(number - 1) % 7] + alteration;
+  return ((step % 12) + 12) % 12;
+}
+
+std::string IntervalLabel(Degree degree, SignStyle style) {
+  if (degree.IsRoot()) return "R";
+  return DegreeLabel(degree, style);
+}
+
+std::string DegreeLabel(Degree degree, SignStyle style) {
+  return AccidentalSigns(degree.alteration, style) + std::to_string(degree.number);
+}
+
+std::string IntervalName(Degree degree) {
+  if (degree.IsRoot()) return "root";
+  return QualityWord(degree.number, degree.alteration) + " " + OrdinalWord(degree.number);
+}
+
+Rgb IntervalColour(Degree degree) {
+  if (degree.IsRoot()) return kRootColour;
+  if (degree.number == 1) return {0x99, 0x99, 0x99};  // an altered unison: grey, never the root's
+  return kByNumber[(degree.number - 1) % 7];
+}
+
+Rgb IntervalTextColour(Degree degree) {
+  const Rgb c = IntervalColour(degree);
+  // Relative luminance by the sRGB weights, on 0..255 values.
+  const int luminance = (2126 * c.red + 7152 * c.green + 722 * c.blue) / 10000;
+  return luminance > 140 ? Rgb{0, 0, 0} : Rgb{0xFF, 0xFF, 0xFF};
+}
+
+}  // namespace fretlab

@@ -1,0 +1,75 @@
+#pragma once
+// Tunings of 4 to 8 strings for the Practice window's neck, and the capo.
+//
+// Strings are counted from 0 at the top of the neck picture, which is the
+// thinnest (first) string; a tuning is written from the lowest string up,
+// as guitarists do: "E2 A2 D3 G3 B3 E4" has strings[0] = E4 (note 64) and
+// strings[5] = E2 (note 40). Octaves are those of scientific pitch (C4 = 60).
+//
+// How to use it:
+//   std::optional<Tuning> t = FindPresetTuning("dadgad");      // case ignored
+//   std::optional<Tuning> c = ParseTuning("D2 A2 D3 G3 B3 E4", &error);
+//   std::optional<Tuning> any = TuningFromText("Drop D", &error);   // preset or notes
+//   t->StringCount(), t->OpenNote(0), t->NoteAt(2, 5)  // string 2 at fret 5
+//   TuningNotesText(*t)            -> "D2 A2 D3 G3 A3 D4"
+//   StringName(*t, 2)              -> "G"  (as the tuning writes it)
+// Frets run from 0 (the open string) to kNeckFrets; a capo (0..kMaxCapo) on
+// fret c makes fret c the new nut, so nothing below it is played or marked.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "theory/fretboard.h"
+#include "theory/spelling.h"
+
+namespace fretlab {
+
+inline constexpr int kMinStrings = 4;
+inline constexpr int kMaxStrings = 8;
+inline constexpr int kNeckFrets = 24;  // the highest fret; positions 0..24
+inline constexpr int kMaxCapo = 12;
+
+struct TunedString {
+  SpelledNote name;  // as the tuning writes it: E♭ in "Half step down"
+  NoteNumber open = 0;
+  friend bool operator==(const TunedString&, const TunedString&) = default;
+};
+
+struct Tuning {
+  std::string name;                 // a preset's name, or the notes for any other
+  std::vector<TunedString> strings;  // index 0 = top of the picture (thinnest string)
+
+  int StringCount() const { return static_cast<int>(strings.size()); }
+  NoteNumber OpenNote(StringIndex s) const { return strings[s].open; }
+  NoteNumber NoteAt(StringIndex s, FretIndex f) const { return strings[s].open + f; }
+  friend bool operator==(const Tuning&, const Tuning&) = default;
+};
+
+// Standard, Drop D, Half step down, Whole step down, Drop C, DADGAD, Open G,
+// Open D, Open E, 7-string, Bass; Standard first.
+std::span<const Tuning> PresetTunings();
+std::optional<Tuning> FindPresetTuning(std::string_view name);
+
+// 4 to 8 notes with octaves, lowest string first, separated by blanks:
+// "D2 A2 D3 G3 B3 E4", "Eb2 Ab2 Db3 Gb3 Bb3 Eb4", "B1 E2 A2 D3 G3 B3 E4".
+// Every open note must leave room for kNeckFrets frets within MIDI's 0..127.
+// Notes that form a preset get that preset's name. On failure, `error`
+// (when given) gets one sentence saying what is wrong.
+std::optional<Tuning> ParseTuning(std::string_view notes, std::string* error = nullptr);
+
+// A preset's name, or else notes for ParseTuning.
+std::optional<Tuning> TuningFromText(std::string_view text, std::string* error = nullptr);
+
+// "D2 A2 D3 G3 B3 E4": lowest string first, parseable by ParseTuning.
+std::string TuningNotesText(const Tuning& tuning, SignStyle style = SignStyle::kAscii);
+
+// The open string's note name without octave: "G", "E♭".
+std::string StringName(const Tuning& tuning, StringIndex s, SignStyle style = SignStyle::kUnicode);
+
+// The preset names separated by ", ", for a message listing allowed values.
+std::string PresetTuningNames();
+
+}  // namespace fretlab

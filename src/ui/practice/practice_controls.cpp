@@ -1,0 +1,267 @@
+#include "ui/practice/practice_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace fretlab {
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+// Root names for the list: one name for a white key, both for a black one.
+QString RootItem(int pc) {
+  const SpelledNote sharp = SpellPitchClass(pc, Accidentals::kSharps);
+  const SpelledNote flat = SpellPitchClass(pc, Accidentals::kFlats);
+  if (sharp == flat) return Text(NoteName(sharp));
+  return Text(NoteName(sharp)) + QStringLiteral(" / ") + Text(NoteName(flat));
+}
+
+// Every control gets a label for the eye and an accessible name for the ear.
+template <typename Control>
+Control* Named(Control* control, const QString& name) {
+  control->setAccessibleName(name);
+  return control;
+}
+
+}  // namespace
+
+PracticeControls::PracticeControls(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(makeChoiceGroup());
+  layout->addWidget(makeNeckGroup());
+  showChoices();
+}
+
+QWidget* PracticeControls::makeChoiceGroup() {
+  auto* group = new QGroupBox(tr("Show"), this);
+  auto* form = new QFormLayout(group);
+  m_root = Named(new QComboBox(group), tr("Root"));
+  for (int pc = 0; pc < 12; ++pc) m_root->addItem(RootItem(pc));
+  form->addRow(tr("&Root:"), m_root);
+  m_otherRoot = Named(new QCheckBox(tr("Spell the root the &other way"), group),
+                      tr("Spell the root the other way"));
+  form->addRow(m_otherRoot);
+  m_kind = Named(new QComboBox(group), tr("Kind of choice"));
+  m_kind->addItems({tr("Scale"), tr("Arpeggio"), tr("Chord tones")});
+  form->addRow(tr("&Kind:"), m_kind);
+  m_entry = Named(new QComboBox(group), tr("Scale or chord"));
+  m_entry->setMaxVisibleItems(20);
+  form->addRow(tr("Sca&le or chord:"), m_entry);
+  m_labels = Named(new QComboBox(group), tr("Labels"));
+  m_labels->addItems({tr("Note names"), tr("Intervals"), tr("Degrees"), tr("None")});
+  form->addRow(tr("La&bels:"), m_labels);
+  m_accidentals = Named(new QComboBox(group), tr("Accidentals where no key decides"));
+  m_accidentals->addItems({tr("Sharps (\u266F)"), tr("Flats (\u266D)")});
+  form->addRow(tr("&Accidentals:"), m_accidentals);
+
+  connect(m_root, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  connect(m_otherRoot, &QCheckBox::toggled, this, &PracticeControls::readControls);
+  connect(m_kind, &QComboBox::currentIndexChanged, this, [this] {
+    if (m_showing) return;
+    m_choices.view.kind = static_cast<ChoiceKind>(m_kind->currentIndex());
+    // Arpeggios and chord tones share one list: keep the row between them.
+    if (m_choices.view.kind == ChoiceKind::kScale) m_choices.view.entry = 1;
+    if (m_choices.view.kind != ChoiceKind::kScale && m_entry->count() != 34) m_choices.view.entry = 0;
+    showChoices();
+    emit choicesChanged();
+  });
+  connect(m_entry, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  connect(m_labels, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  connect(m_accidentals, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  return group;
+}
+
+QWidget* PracticeControls::makeNeckGroup() {
+  auto* group = new QGroupBox(tr("Neck"), this);
+  auto* form = new QFormLayout(group);
+  m_tuning = Named(new QComboBox(group), tr("Tuning"));
+  for (const Tuning& t : PresetTunings()) {
+    m_tuning->addItem(Text(t.name) + QStringLiteral("  (") +
+                      Text(TuningNotesText(t, SignStyle::kUnicode)) + QStringLiteral(")"));
+  }
+  m_tuning->addItem(tr("Other: type the notes below"));
+  form->addRow(tr("&Tuning:"), m_tuning);
+  m_notes = Named(new QLineEdit(group), tr("Tuning notes, lowest string first"));
+  m_notes->setPlaceholderText(QStringLiteral("D2 A2 D3 G3 B3 E4"));
+  form->addRow(tr("&Notes:"), m_notes);
+  m_tuningError = new QLabel(group);
+  m_tuningError->setWordWrap(true);
+  m_tuningError->setStyleSheet(QStringLiteral("color: #a00000"));
+  m_tuningError->hide();
+  form->addRow(m_tuningError);
+  m_capo = Named(new QSpinBox(group), tr("Capo fret"));
+  m_capo->setRange(0, kMaxCapo);
+  m_capo->setSpecialValueText(tr("None"));
+  form->addRow(tr("Ca&po:"), m_capo);
+  auto* range = new QWidget(group);
+  auto* rangeLayout = new QHBoxLayout(range);
+  rangeLayout->setContentsMargins(0, 0, 0, 0);
+  m_wholeNeck = Named(new QCheckBox(tr("&Whole neck"), range), tr("Whole neck"));
+  rangeLayout->addWidget(m_wholeNeck);
+  m_from = Named(new QSpinBox(range), tr("Lowest fret in use"));
+  m_to = Named(new QSpinBox(range), tr("Highest fret in use"));
+  m_from->setRange(0, kNeckFrets);
+  m_to->setRange(0, kNeckFrets);
+  rangeLayout->addWidget(m_from);
+  rangeLayout->addWidget(new QLabel(tr("to"), range));
+  rangeLayout->addWidget(m_to);
+  form->addRow(tr("Fr&ets:"), range);
+  auto* look = new QWidget(group);
+  auto* lookLayout = new QHBoxLayout(look);
+  lookLayout->setContentsMargins(0, 0, 0, 0);
+  m_spacing = Named(new QComboBox(look), tr("Fret spacing"));
+  m_spacing->addItems({tr("As on a guitar"), tr("Even")});
+  lookLayout->addWidget(m_spacing);
+  m_leftHanded = Named(new QCheckBox(tr("Left-&handed"), look), tr("Left-handed"));
+  lookLayout->addWidget(m_leftHanded);
+  form->addRow(tr("Spac&ing:"), look);
+
+  connect(m_tuning, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (m_showing) return;
+    if (index < static_cast<int>(PresetTunings().size())) {
+      m_choices.view.tuning = PresetTunings()[index];
+      m_tuningError->hide();
+      showChoices();
+      emit choicesChanged();
+    } else {
+      m_notes->setFocus();
+    }
+  });
+  connect(m_notes, &QLineEdit::editingFinished, this, &PracticeControls::takeTypedTuning);
+  for (QSpinBox* box : {m_capo, m_from, m_to}) {
+    connect(box, &QSpinBox::valueChanged, this, &PracticeControls::readControls);
+  }
+  connect(m_wholeNeck, &QCheckBox::toggled, this, &PracticeControls::readControls);
+  connect(m_spacing, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  connect(m_leftHanded, &QCheckBox::toggled, this, &PracticeControls::readControls);
+  return group;
+}
+
+void PracticeControls::setChoices(const PracticeChoices& choices) {
+  m_choices = choices;
+  showChoices();
+}
+
+void PracticeControls::fillEntries() {
+  const auto entries = EntriesOf(m_choices.view.kind);
+  if (m_entry->count() == static_cast<int>(entries.size()) &&
+      m_entry->itemText(0) == Text(entries[0].name)) {
+    return;
+  }
+  m_entry->clear();
+  for (const CatalogueEntry& e : entries) m_entry->addItem(Text(e.name));
+}
+
+void PracticeControls::showChoices() {
+  m_showing = true;
+  const PracticeView& v = m_choices.view;
+  const auto presets = PresetTunings();
+  int preset = static_cast<int>(presets.size());
+  for (int i = 0; i < static_cast<int>(presets.size()); ++i) {
+    if (presets[i] == v.tuning) preset = i;
+  }
+  m_tuning->setCurrentIndex(preset);
+  m_notes->setText(Text(TuningNotesText(v.tuning)));
+  m_capo->setValue(v.capo);
+  m_wholeNeck->setChecked(m_choices.wholeNeck);
+  m_from->setValue(m_choices.fretBox.from);
+  m_to->setValue(m_choices.fretBox.to);
+  m_from->setEnabled(!m_choices.wholeNeck);
+  m_to->setEnabled(!m_choices.wholeNeck);
+  m_spacing->setCurrentIndex(v.spacing == FretSpacing::kEven ? 1 : 0);
+  m_leftHanded->setChecked(v.leftHanded);
+  m_root->setCurrentIndex(v.rootPitchClass);
+  const SpelledNote automatic = AutomaticRoot(v.rootPitchClass, v.Entry(), v.preference);
+  const SpelledNote other = OtherEnharmonic(automatic);
+  m_otherRoot->setEnabled(!(other == automatic));
+  m_otherRoot->setChecked(m_choices.otherRoot);
+  m_otherRoot->setText(other == automatic ? tr("Spell the root the &other way")
+                                          : tr("Spell the r&oot as %1").arg(Text(NoteName(other))));
+  m_kind->setCurrentIndex(static_cast<int>(v.kind));
+  fillEntries();
+  m_entry->setCurrentIndex(v.entry);
+  m_labels->setCurrentIndex(static_cast<int>(v.labels));
+  m_accidentals->setCurrentIndex(v.preference == Accidentals::kFlats ? 1 : 0);
+  m_choices.view.frets = m_choices.EffectiveView().frets;
+  m_showing = false;
+}
+
+void PracticeControls::readControls() {
+  if (m_showing) return;
+  PracticeView& v = m_choices.view;
+  v.capo = m_capo->value();
+  m_choices.wholeNeck = m_wholeNeck->isChecked();
+  // The two ends of the range never cross: the one moved last wins.
+  if (m_from->value() > m_to->value()) {
+    if (sender() == m_from) m_to->setValue(m_from->value());
+    else m_from->setValue(m_to->value());
+  }
+  m_choices.fretBox = {m_from->value(), m_to->value()};
+  v.spacing = m_spacing->currentIndex() == 1 ? FretSpacing::kEven : FretSpacing::kReal;
+  v.leftHanded = m_leftHanded->isChecked();
+  const int root = std::max(0, m_root->currentIndex());
+  // The other spelling belongs to the root it was chosen for.
+  m_choices.otherRoot = root == v.rootPitchClass && m_otherRoot->isChecked();
+  v.rootPitchClass = root;
+  v.entry = std::max(0, m_entry->currentIndex());
+  v.labels = static_cast<LabelMode>(std::max(0, m_labels->currentIndex()));
+  v.preference = m_accidentals->currentIndex() == 1 ? Accidentals::kFlats : Accidentals::kSharps;
+  showChoices();
+  emit choicesChanged();
+}
+
+void PracticeControls::takeTypedTuning() {
+  if (m_showing) return;
+  const std::string typed = m_notes->text().toStdString();
+  if (typed == TuningNotesText(m_choices.view.tuning)) return;
+  std::string error;
+  const auto tuning = ParseTuning(typed, &error);
+  if (!tuning) {
+    m_tuningError->setText(tr("Not a tuning: %1.").arg(QString::fromStdString(error)));
+    m_tuningError->show();
+    return;
+  }
+  m_tuningError->hide();
+  m_choices.view.tuning = *tuning;
+  showChoices();
+  emit choicesChanged();
+}
+
+void PracticeControls::stepRoot(int semitones) {
+  m_choices.view.rootPitchClass = ((m_choices.view.rootPitchClass + semitones) % 12 + 12) % 12;
+  m_choices.otherRoot = false;
+  showChoices();
+  emit choicesChanged();
+}
+
+void PracticeControls::stepEntry(int rows) {
+  const int count = static_cast<int>(EntriesOf(m_choices.view.kind).size());
+  m_choices.view.entry = ((m_choices.view.entry + rows) % count + count) % count;
+  showChoices();
+  emit choicesChanged();
+}
+
+void PracticeControls::nextLabels() {
+  m_choices.view.labels = static_cast<LabelMode>((static_cast<int>(m_choices.view.labels) + 1) % 4);
+  showChoices();
+  emit choicesChanged();
+}
+
+void PracticeControls::setLeftHanded(bool left) {
+  if (m_choices.view.leftHanded == left) return;
+  m_choices.view.leftHanded = left;
+  showChoices();
+  emit choicesChanged();
+}
+
+}  // namespace fretlab

@@ -1,0 +1,72 @@
+#pragma once
+// The controls beside the neck: tuning (a preset or typed notes), capo,
+// fret range or the whole neck, spacing, handedness, root and its spelling,
+// the kind of choice and the choice, labels and the ♯/♭ preference. Every
+// change is reported at once through choicesChanged(); nothing sounds.
+
+#include <QWidget>
+
+#include "ui/practice/practice_settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace fretlab {
+
+class PracticeControls : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PracticeControls(QWidget* parent = nullptr);
+
+  const PracticeChoices& choices() const { return m_choices; }
+  void setChoices(const PracticeChoices& choices);
+
+  // The switches the window's shortcuts reach.
+  void stepRoot(int semitones);
+  void stepEntry(int rows);
+  void nextLabels();
+  void setLeftHanded(bool left);
+
+  QComboBox* tuningBox() const { return m_tuning; }
+  QLineEdit* tuningNotesEdit() const { return m_notes; }
+  QComboBox* rootBox() const { return m_root; }
+  QComboBox* kindBox() const { return m_kind; }
+  QComboBox* entryBox() const { return m_entry; }
+  QComboBox* labelsBox() const { return m_labels; }
+  QSpinBox* capoBox() const { return m_capo; }
+
+ signals:
+  void choicesChanged();
+
+ private:
+  QWidget* makeNeckGroup();
+  QWidget* makeChoiceGroup();
+  void fillEntries();
+  void showChoices();
+  void readControls();
+  void takeTypedTuning();
+
+  PracticeChoices m_choices;
+  bool m_showing = false;  // true while the controls are being set from m_choices
+  QComboBox* m_tuning = nullptr;
+  QLineEdit* m_notes = nullptr;
+  QLabel* m_tuningError = nullptr;
+  QSpinBox* m_capo = nullptr;
+  QCheckBox* m_wholeNeck = nullptr;
+  QSpinBox* m_from = nullptr;
+  QSpinBox* m_to = nullptr;
+  QComboBox* m_spacing = nullptr;
+  QCheckBox* m_leftHanded = nullptr;
+  QComboBox* m_root = nullptr;
+  QCheckBox* m_otherRoot = nullptr;
+  QComboBox* m_kind = nullptr;
+  QComboBox* m_entry = nullptr;
+  QComboBox* m_labels = nullptr;
+  QComboBox* m_accidentals = nullptr;
+};
+
+}  // namespace fretlab

@@ -1,0 +1,60 @@
+#pragma once
+// A fresh folder per test, answers to store, and raw looks at the file.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include "practice/history/history_store.h"
+
+namespace fretlab::practice::testing {
+
+inline constexpr long long kNow = 1'735'689'600'000;  // 2025-01-01T00:00:00Z
+inline constexpr long long kDay = 86'400'000;
+
+inline AnswerRecord Answer(int string, int fret, bool correct, int ms,
+                           std::string drill = "name-note", std::string asked = "C") {
+  AnswerRecord a;
+  a.drill = std::move(drill);
+  a.tuning = "E2 A2 D3 G3 B3 E4";
+  a.string = string;
+  a.fret = fret;
+  a.asked = std::move(asked);
+  a.answered = correct ? a.asked : "D";
+  a.correct = correct;
+  a.ms = ms;
+  return a;
+}
+
+inline QByteArray Bytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs `sql` on the file through a connection of its own.
+inline QVariant RawQuery(const QString& path, const QString& sql) {
+  QVariant result;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+    db.setDatabaseName(path);
+    if (db.open()) {
+      QSqlQuery q(db);
+      if (q.exec(sql) && q.next()) result = q.value(0);
+    }
+    db.close();
+  }
+  QSqlDatabase::removeDatabase("raw");
+  return result;
+}
+
+class HistoryTest : public ::testing::Test {
+ protected:
+  QString File() const { return dir_.filePath("fretlab/practice.sqlite"); }
+  QTemporaryDir dir_;
+};
+
+}  // namespace fretlab::practice::testing

@@ -1,0 +1,109 @@
+// The --render command line: each option into the view, and one line for
+// every value that cannot be used.
+
+#include "practice/render_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace fretlab {
+namespace {
+
+std::variant<RenderRequest, std::string> Parse(std::vector<std::string> args) {
+  return ParseRenderArguments(args);
+}
+
+RenderRequest Accepted(std::vector<std::string> args) {
+  auto result = Parse(args);
+  if (auto* error = std::get_if<std::string>(&result)) {
+    ADD_FAILURE() << *error;
+    return {};
+  }
+  return std::get<RenderRequest>(result);
+}
+
+std::string Refused(std::vector<std::string> args) {
+  auto result = Parse(args);
+  if (!std::holds_alternative<std::string>(result)) {
+    ADD_FAILURE() << "accepted";
+    return {};
+  }
+  return std::get<std::string>(result);
+}
+
+TEST(RenderOptions, EveryOptionReachesTheView) {
+  const RenderRequest r = Accepted({"--render", "a.svg", "--tuning", "dadgad", "--capo", "2",
+                                    "--root", "A", "--scale", "dorian", "--labels", "intervals",
+                                    "--frets", "3-9", "--left-handed"});
+  EXPECT_EQ(r.output, "a.svg");
+  EXPECT_EQ(r.format, PictureFormat::kSvg);
+  EXPECT_EQ(r.view.tuning.name, "DADGAD");
+  EXPECT_EQ(r.view.capo, 2);
+  EXPECT_EQ(r.view.rootPitchClass, 9);
+  EXPECT_EQ(r.view.kind, ChoiceKind::kScale);
+  EXPECT_EQ(r.view.entry, 3);
+  EXPECT_EQ(r.view.labels, LabelMode::kIntervals);
+  EXPECT_EQ(r.view.frets, (FretRange{3, 9}));
+  EXPECT_TRUE(r.view.leftHanded);
+  EXPECT_EQ(r.view.Title(), "A Dorian \u2014 DADGAD");
+}
+
+TEST(RenderOptions, DefaultsAndOtherForms) {
+  const RenderRequest plain = Accepted({"--render", "OUT.PNG"});
+  EXPECT_EQ(plain.format, PictureFormat::kPng);
+  EXPECT_EQ(plain.view.Title(), "C major \u2014 Standard");
+  EXPECT_FALSE(plain.view.leftHanded);
+  EXPECT_EQ(plain.view.frets, (FretRange{0, 24}));
+
+  const RenderRequest eq = Accepted({"--chord=Minor 7 b5", "--render=x.svg", "--root=Bb",
+                                     "--tuning=D2 A2 D3 G3 B3 E4"});
+  EXPECT_EQ(eq.view.kind, ChoiceKind::kChord);
+  EXPECT_EQ(eq.view.entry, 21);
+  EXPECT_EQ(eq.view.Title(), "B\u266Dm7\u266D5 chord \u2014 Drop D");
+  const RenderRequest arp = Accepted({"--render", "x.svg", "--arpeggio", "MAJ7", "--root", "gb"});
+  EXPECT_EQ(arp.view.kind, ChoiceKind::kArpeggio);
+  EXPECT_EQ(arp.view.ChoiceText(), "G\u266Dmaj7 arpeggio");  // the typed spelling is kept
+  EXPECT_EQ(Accepted({"--render", "x.svg", "--frets", "7-7"}).view.frets, (FretRange{7, 7}));
+}
+
+TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<std::string> mentions;
+  };
+  const std::vector<Case> cases = {
+      {{"--render", "x.svg", "--capo", "13"}, {"--capo", "\"13\"", "0 to 12"}},
+      {{"--render", "x.svg", "--capo", "two"}, {"--capo", "0 to 12"}},
+      {{"--render", "x.svg", "--root", "H"}, {"--root", "\"H\"", "A to G"}},
+      {{"--render", "x.svg", "--root", "C##"}, {"--root"}},
+      {{"--render", "x.svg", "--scale", "ionic"}, {"--scale", "\"ionic\"", "Lydian", "Blues",
+                                                   "Chromatic (all notes)"}},
+      {{"--render", "x.svg", "--chord", "maj13"}, {"--chord", "Major triad", "Augmented add 9"}},
+      {{"--render", "x.svg", "--arpeggio", "Dorian"}, {"--arpeggio", "Minor 7"}},
+      {{"--render", "x.svg", "--labels", "names"}, {"--labels", "notes, intervals, degrees or none"}},
+      {{"--render", "x.svg", "--frets", "9-3"}, {"--frets", "0 <= A <= B <= 24"}},
+      {{"--render", "x.svg", "--frets", "0-25"}, {"--frets"}},
+      {{"--render", "x.svg", "--frets", "5"}, {"--frets"}},
+      {{"--render", "x.svg", "--frets", "-3-4"}, {"--frets"}},
+      {{"--render", "x.svg", "--tuning", "E2 A2"}, {"--tuning", "Standard", "DADGAD", "4 to 8"}},
+      {{"--render", "x.svg", "--scale", "Dorian", "--chord", "m7"}, {"--chord", "--scale"}},
+      {{"--render", "x.jpg"}, {"x.jpg", ".svg or .png"}},
+      {{"--render", ".svg"}, {".svg or .png"}},
+      {{"--render"}, {"--render"}},
+      {{"--scale", "Dorian"}, {"--render needs a file"}},
+      {{"--render", "x.svg", "--size", "3"}, {"--size", "--tuning", "--left-handed"}},
+      {{"--render", "x.svg", "--capo"}, {"--capo needs a value"}},
+      {{"--render", "x.svg", "--left-handed=yes"}, {"--left-handed=yes"}},
+  };
+  for (const Case& c : cases) {
+    const std::string line = Refused(c.args);
+    EXPECT_EQ(line.rfind("fretlab: ", 0), 0u) << line;
+    EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+    for (const std::string& m : c.mentions) EXPECT_NE(line.find(m), std::string::npos) << m << " in: " << line;
+  }
+}
+
+}  // namespace
+}  // namespace fretlab

@@ -1,0 +1,102 @@
+#pragma once
+// Listening to the built-in synthesizer in tests: rendering into tracks, and
+// measuring level, pitch and onsets. Frames at FluidSynthOutput::kSampleRate.
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "sound/backends/fluid_synth_output.h"
+
+namespace fretlab::listening {
+
+inline constexpr int kRate = FluidSynthOutput::kSampleRate;
+inline constexpr int kBlock = 512;  // frames a sound server asks for at a time
+
+inline int Frames(double ms) { return static_cast<int>(std::lround(ms * kRate / 1000.0)); }
+
+// Renders in audio-sized blocks, as the audio driver does, into one mono track.
+inline void RenderMs(FluidSynthOutput& synth, double ms, std::vector<float>& track) {
+  int remaining = Frames(ms);
+  std::vector<float> left(kBlock), right(kBlock);
+  while (remaining > 0) {
+    const int frames = std::min(remaining, kBlock);
+    synth.Render(left.data(), right.data(), frames);
+    for (int i = 0; i < frames; ++i) track.push_back(0.5f * (left[i] + right[i]));
+    remaining -= frames;
+  }
+}
+
+inline double Rms(const std::vector<float>& track, double fromMs, double toMs) {
+  const int from = Frames(fromMs), to = std::min<int>(Frames(toMs), track.size());
+  double sum = 0;
+  for (int i = from; i < to; ++i) sum += double(track[i]) * track[i];
+  return std::sqrt(sum / std::max(1, to - from));
+}
+
+inline double Peak(const std::vector<float>& track) {
+  double peak = 0;
+  for (float s : track) peak = std::max(peak, double(std::fabs(s)));
+  return peak;
+}
+
+// The fundamental between 200 and 330 Hz: the lag with the highest
+// normalised autocorrelation, refined by a parabola through its neighbours.
+inline double PitchHz(const std::vector<float>& track, double fromMs, double toMs) {
+  const int from = Frames(fromMs), to = Frames(toMs);
+  const int minLag = kRate / 330, maxLag = kRate / 200 + 1;
+  const int length = to - from - maxLag;
+  auto correlation = [&](int lag) {
+    double sum = 0, energyA = 0, energyB = 0;
+    for (int i = from; i < from + length; ++i) {
+      sum += double(track[i]) * track[i + lag];
+      energyA += double(track[i]) * track[i];
+      energyB += double(track[i + lag]) * track[i + lag];
+    }
+    return sum / std::sqrt(energyA * energyB + 1e-30);
+  };
+  std::vector<double> r(maxLag + 2);
+  int best = minLag;
+  for (int lag = minLag - 1; lag <= maxLag + 1; ++lag) r[lag] = correlation(lag);
+  for (int lag = minLag; lag <= maxLag; ++lag) {
+    if (r[lag] > r[best]) best = lag;
+  }
+  const double a = r[best - 1], b = r[best], c = r[best + 1];
+  const double offset = 0.5 * (a - c) / (a - 2 * b + c);
+  return kRate / (best + offset);
+}
+
+inline double Cents(double hz, double reference) { return 1200.0 * std::log2(hz / reference); }
+
+// Both channels, as they leave the synthesizer.
+struct StereoTrack {
+  std::vector<float> left, right;
+  std::size_t size() const { return left.size(); }
+};
+
+// Renders offline in audio-sized blocks into both channels.
+inline void RenderMs(FluidSynthOutput& synth, double ms, StereoTrack& track) {
+  int remaining = Frames(ms);
+  std::vector<float> left(kBlock), right(kBlock);
+  while (remaining > 0) {
+    const int frames = std::min(remaining, kBlock);
+    synth.Render(left.data(), right.data(), frames);
+    track.left.insert(track.left.end(), left.begin(), left.begin() + frames);
+    track.right.insert(track.right.end(), right.begin(), right.begin() + frames);
+    remaining -= frames;
+  }
+}
+
+inline double PeakDbfs(const StereoTrack& track) {
+  return 20.0 * std::log10(std::max({Peak(track.left), Peak(track.right), 1e-12}));
+}
+
+// The first frame at or after `from` whose magnitude reaches `level`, or -1.
+inline long FirstAbove(const std::vector<float>& track, float level, long from = 0) {
+  for (long i = from; i < static_cast<long>(track.size()); ++i) {
+    if (std::fabs(track[i]) >= level) return i;
+  }
+  return -1;
+}
+
+}  // namespace fretlab::listening

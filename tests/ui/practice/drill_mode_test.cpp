@@ -1,0 +1,242 @@
+// The Drills mode in the real Practice window: a whole round from the
+// keyboard alone, feedback on the neck and in sound, answers from a MIDI
+// instrument through the input seam, and the progress view.
+
+#include "ui/practice/drill_mode.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTabWidget>
+#include <unistd.h>
+
+#include "practice_fixture.h"
+#include "support/fed_midi_input.h"
+#include "theory/spelling.h"
+#include "sound/backends/alsa_midi_output.h"
+#include "ui/practice/progress_panel.h"
+
+namespace fretlab::testing {
+namespace {
+
+using practice::QuestionKind;
+
+class DrillTest : public PracticeTest {
+ protected:
+  DrillTest() : drills(*window->findMode<DrillMode>()) {
+    drills.useHistory(std::make_unique<practice::HistoryStore>(dir.filePath("history.sqlite")));
+  }
+
+  // Keys go through the window system to whatever has the focus.
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(window->windowHandle(), key, modifiers);
+  }
+  void Type(const std::string& text) {
+    for (char c : AsciiSigns(text)) QTest::keyClick(window->windowHandle(), c);
+  }
+  QWidget* Focus() const { return QApplication::focusWidget(); }
+  const practice::Question& Current() { return drills.session().round()->Current(); }
+
+  // Moves the neck's cursor to `target` with the arrow keys and presses Enter.
+  void EnterOnNeck(Position target) {
+    while (Neck().cursorPosition().string != target.string) {
+      Key(Neck().cursorPosition().string < target.string ? Qt::Key_Down : Qt::Key_Up);
+    }
+    while (Neck().cursorPosition().fret != target.fret) {
+      Key(Neck().cursorPosition().fret < target.fret ? Qt::Key_Right : Qt::Key_Left);
+    }
+    Key(Qt::Key_Return);
+  }
+
+  void StartRound(QuestionKind kind, int questions) {
+    window->modeArea()->setCurrentIndex(2);
+    drills.drillBox()->setCurrentIndex(static_cast<int>(kind));
+    drills.questionsBox()->setValue(questions);
+    drills.startButton()->click();
+    ASSERT_TRUE(drills.session().Running());
+  }
+
+  DrillMode& drills;
+};
+
+TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
+  Key(Qt::Key_D, Qt::AltModifier);
+  ASSERT_TRUE(window->isCurrentMode(&drills));
+  EXPECT_EQ(window->modeArea()->tabText(2), QStringLiteral("&Drills"));
+  ASSERT_EQ(Focus(), drills.drillBox());
+  Key(Qt::Key_Down);
+  EXPECT_EQ(drills.drillBox()->currentIndex(), static_cast<int>(QuestionKind::kNameNote));
+  Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), drills.stringsField());
+  Type("1-3");
+  Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), drills.questionsBox());
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Type("3");
+  EXPECT_EQ(drills.questionsBox()->value(), 3);
+  for (int i = 0; i < 3; ++i) Key(Qt::Key_Tab);  // minutes, instrument, Start
+  ASSERT_EQ(Focus(), drills.startButton());
+  Key(Qt::Key_Space);
+  ASSERT_TRUE(drills.session().Running());
+  ASSERT_EQ(Focus(), drills.answerField());
+
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(Current().shown);
+    EXPECT_LT(Current().shown->string, 3) << "strings 1-3 only";
+    // The marked position is the one asked about.
+    const auto& marks = Neck().picture().marks;
+    ASSERT_EQ(marks.size(), 1u);
+    EXPECT_EQ(marks[0].position, *Current().shown);
+    const std::string asked = Current().asked;
+    Type(i == 1 ? (asked == "C" ? "D" : "C") : asked);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")), i == 1)
+        << drills.feedbackLabel()->text().toStdString();
+  }
+  EXPECT_FALSE(drills.session().Running());
+  EXPECT_TRUE(drills.summaryLabel()->text().startsWith(QStringLiteral("Round over: 2 of 3 answers right")))
+      << drills.summaryLabel()->text().toStdString();
+  EXPECT_TRUE(drills.summaryLabel()->text().contains(QStringLiteral("Most missed: string")));
+  EXPECT_EQ(drills.session().history()->AnswerCount(), 3);
+
+  // Find the note by the neck's cursor: back to the drill chooser, one up.
+  Key(Qt::Key_Q, Qt::AltModifier);
+  ASSERT_EQ(Focus(), drills.questionsBox());
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Type("1");
+  Key(Qt::Key_Backtab);
+  Key(Qt::Key_Backtab);
+  ASSERT_EQ(Focus(), drills.drillBox());
+  Key(Qt::Key_Up);
+  for (int i = 0; i < 5; ++i) Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), drills.startButton());
+  Key(Qt::Key_Space);
+  ASSERT_TRUE(drills.session().Running());
+  ASSERT_EQ(Focus(), &Neck());
+  const std::vector<Position> targets = Current().targets;
+  ASSERT_GE(targets.size(), 2u);
+  EnterOnNeck(targets[0]);
+  EXPECT_TRUE(Neck().picture().flashes.count(targets[0]));
+  ASSERT_EQ(Neck().picture().marks.size(), 1u) << "the one found is marked";
+  EXPECT_EQ(Neck().picture().marks[0].position, targets[0]);
+  for (std::size_t i = 1; i < targets.size(); ++i) EnterOnNeck(targets[i]);
+  EXPECT_FALSE(drills.session().Running());
+  EXPECT_TRUE(drills.summaryLabel()->text().contains(
+      QStringLiteral("%1 of %1 answers right").arg(targets.size())))
+      << drills.summaryLabel()->text().toStdString();
+  EXPECT_EQ(drills.session().history()->AnswerCount(), 3 + static_cast<long long>(targets.size()));
+}
+
+TEST_F(DrillTest, AWrongClickFlashesAndARightOneSoundsItsNote) {
+  StartRound(QuestionKind::kFindNote, 5);
+  const practice::Question q = Current();
+  Position wrong = q.targets[0];
+  wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
+  ClickNeck(wrong);
+  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
+  EXPECT_TRUE(Neck().picture().flashes.count(wrong));
+  EXPECT_TRUE(SentNotes().empty()) << "a wrong click sounds nothing";
+  ClickNeck(q.targets[0]);
+  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), q.targets[0])});
+}
+
+TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAgainAfterAMiss) {
+  StartRound(QuestionKind::kEarToNeck, 2);
+  const practice::Question first = Current();
+  EXPECT_EQ(SentNotes(), std::vector<int>{first.pitch});
+  EXPECT_TRUE(Neck().picture().highlights.empty());
+  EXPECT_TRUE(Neck().picture().marks.empty());
+  Position wrong = first.targets[0];
+  wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
+  ClickNeck(wrong);
+  // The missed note again, then, a note's length later, the next question's.
+  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, first.pitch}));
+  Wait(std::chrono::milliseconds(3 * Controls().choices().noteLengthMs));
+  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, first.pitch, Current().pitch}));
+}
+
+TEST_F(DrillTest, AWrongNameSoundsTheNoteThatWasShown) {
+  StartRound(QuestionKind::kNameNote, 3);
+  const Position shown = *Current().shown;
+  drills.answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
+  emit drills.answerField()->returnPressed();
+  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
+  EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), shown)});
+}
+
+TEST_F(DrillTest, AMidiInstrumentAnswersThroughTheSeam) {
+  auto input = std::make_unique<FedMidiInput>();
+  FedMidiInput& keys = *input;
+  drills.useMidiInput(std::move(input));
+  StartRound(QuestionKind::kEarToNeck, 2);
+  const int pitch = Current().pitch;
+  keys.NoteOn(pitch + 12);
+  QApplication::processEvents();
+  EXPECT_TRUE(drills.feedbackLabel()->text().contains(QStringLiteral("octave")))
+      << drills.feedbackLabel()->text().toStdString();
+  keys.NoteOn(Current().pitch);
+  QApplication::processEvents();
+  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_FALSE(drills.session().Running());
+}
+
+TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
+  StartRound(QuestionKind::kNameNote, 2);
+  const Position missed = *Current().shown;
+  drills.answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
+  emit drills.answerField()->returnPressed();
+  const Position right = *Current().shown;
+  drills.answerField()->setText(QString::fromStdString(AsciiSigns(Current().asked)));
+  emit drills.answerField()->returnPressed();
+  ASSERT_FALSE(drills.session().Running());
+
+  drills.sections()->setCurrentIndex(1);
+  drills.progress()->periodBox()->setCurrentIndex(2);  // all
+  const auto& heat = Neck().picture().heat;
+  ASSERT_EQ(heat.size(), missed == right ? 1u : 2u);
+  EXPECT_EQ(heat.at(missed), ProgressPanel::AccuracyColour(missed == right ? 0.5 : 0.0));
+  if (!(missed == right)) {
+    EXPECT_EQ(heat.at(right), ProgressPanel::AccuracyColour(1.0));
+  }
+  EXPECT_GE(drills.progress()->table()->rowCount(), 1);
+  drills.progress()->measureBox()->setCurrentIndex(1);
+  EXPECT_EQ(Neck().picture().heat.size(), heat.size());
+
+  const QString csv = dir.filePath("history.csv");
+  QString error;
+  ASSERT_TRUE(drills.progress()->exportTo(csv, &error)) << error.toStdString();
+  QFile file(csv);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readLine(), QByteArray("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n"));
+  // Back to practising: the heatmap goes.
+  drills.sections()->setCurrentIndex(0);
+  EXPECT_TRUE(Neck().picture().heat.empty());
+}
+
+TEST_F(DrillTest, WithoutASequencerTheMidiChoiceSaysWhyInOneLine) {
+  if (access(kAlsaSequencerDevice, R_OK | W_OK) == 0) GTEST_SKIP() << "this machine has a sequencer";
+  EXPECT_FALSE(drills.openMidiInput(QString()));
+  EXPECT_TRUE(drills.messageLabel()->text().contains(QString::fromLatin1(kAlsaSequencerDevice)));
+  EXPECT_FALSE(drills.messageLabel()->text().contains(QLatin1Char('\n')));
+}
+
+TEST(StringSet, NumbersAndRangesFromTheThinnestString) {
+  EXPECT_EQ(ParseStringSet(QString(), 6), kAllStrings);
+  EXPECT_EQ(ParseStringSet(QStringLiteral(" all "), 6), kAllStrings);
+  EXPECT_EQ(ParseStringSet(QStringLiteral("1-3"), 6), 0b111u);
+  EXPECT_EQ(ParseStringSet(QStringLiteral("2, 4–5"), 6), 0b11010u);
+  EXPECT_EQ(ParseStringSet(QStringLiteral("7"), 7), 0b1000000u);
+  EXPECT_FALSE(ParseStringSet(QStringLiteral("7"), 6));
+  EXPECT_FALSE(ParseStringSet(QStringLiteral("0"), 6));
+  EXPECT_FALSE(ParseStringSet(QStringLiteral("3-1"), 6));
+  EXPECT_FALSE(ParseStringSet(QStringLiteral("1-"), 6));
+  EXPECT_FALSE(ParseStringSet(QStringLiteral("one"), 6));
+}
+
+}  // namespace
+}  // namespace fretlab::testing
