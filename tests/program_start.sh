@@ -4,7 +4,8 @@
 # cannot start says so in one line and the program keeps running silently,
 # the log output records what a sequence named on the command line does
 # not play by itself (nothing until the user asks), and a file named by
-# bytes that are not UTF-8 is opened by them, never waited on.
+# bytes that are not UTF-8 is opened by them, never waited on (and --export
+# takes such names too).
 set -uo pipefail
 program=$1
 work=$(mktemp -d)
@@ -64,4 +65,10 @@ case $? in
 esac
 kill -0 "$pid" 2>/dev/null || fail "the program ended on a named pipe: $(cat "$work/err")"
 kill "$pid"; wait "$pid" 2>/dev/null
+
+# --export reads and writes the files it is given by their own bytes too.
+cp "$work/empty.fbs" "$work/"$'in\xff.fbs'
+"$program" --export "$work/"$'out\xfe.txt' "$work/"$'in\xff.fbs' >"$work/out" 2>"$work/err" ||
+  fail "--export of a file named by bytes that are not UTF-8: $(cat "$work/err")"
+[[ -f "$work/"$'out\xfe.txt' ]] || fail "--export did not write the file by its own bytes"
 echo "program start checks passed"
