@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -92,6 +93,17 @@ bool AnswersWithoutWindow(int argc, char* argv[]) {
   return false;
 }
 
+// The file argument as the system's bytes: the parser holds arguments as
+// text, in which bytes that are not UTF-8 have become replacement characters
+// that name no file. The argument is the one whose text the parser gave,
+// looked for from the end, where a file usually stands.
+std::filesystem::path FileArgument(int argc, char* argv[], const QString& parsed) {
+  for (int i = argc - 1; i > 0; --i) {
+    if (QString::fromLocal8Bit(argv[i]) == parsed) return std::filesystem::path(argv[i]);
+  }
+  return std::filesystem::path(QFile::encodeName(parsed).toStdString());
+}
+
 // --render and --export need no display: they run before the window system
 // is opened.
 bool HasArgument(int argc, char* argv[], std::string_view wanted) {
@@ -135,8 +147,8 @@ int Export(int argc, char* argv[]) {
     std::cerr << "fretlab: --export takes one sequence file: fretlab --export OUT IN.fbs\n";
     return 2;
   }
-  return fretlab::RunExport(QFile::encodeName(parser.value(options.exportTo)).toStdString(),
-                            QFile::encodeName(files.front()).toStdString(), std::cerr);
+  return fretlab::RunExport(FileArgument(argc, argv, parser.value(options.exportTo)),
+                            FileArgument(argc, argv, files.front()), std::cerr);
 }
 
 }  // namespace
@@ -183,7 +195,7 @@ int main(int argc, char* argv[]) {
   }
 
   fretlab::CFretboardApp app(*output, fretlab::EventLoopTiming());
-  if (!files.isEmpty()) app.OpenAtStart(files.front());
+  if (!files.isEmpty()) app.OpenAtStart(FileArgument(argc, argv, files.front()));
   app.InitInstance();
   return 0;
 }

@@ -2,8 +2,10 @@
 # Starts the real program offscreen and checks what a user sees on the
 # terminal: --help lists the sound choices, --version answers, an output that
 # cannot start says so in one line and the program keeps running silently,
-# and the log output records what a sequence named on the command line does
-# not play by itself (nothing until the user asks).
+# the log output records what a sequence named on the command line does
+# not play by itself (nothing until the user asks), and a file named by
+# bytes that are not UTF-8 is opened by them, never waited on (and --export
+# takes such names too).
 set -uo pipefail
 program=$1
 work=$(mktemp -d)
@@ -38,4 +40,35 @@ kill "$pid"; wait "$pid" 2>/dev/null
 [[ -f "$work/play.log" ]] || fail "the log output was not created"
 [[ ! -s "$work/play.log" ]] || fail "something was played at start: $(cat "$work/play.log")"
 grep -q '^fretlab: ' "$work/err" && fail "unexpected message: $(cat "$work/err")"
+# A file named by bytes that are not UTF-8 is opened by those very bytes, and
+# when it is a named pipe the program lets go of it at once instead of
+# waiting on it. The writer below waits until a reader opens the pipe (which
+# proves the name reached the system intact), then tries to write: that
+# fails only when nobody reads any longer.
+pipe=$work/$'bad\xff\xfe.fbs'
+mkfifo "$pipe"
+timeout 20 bash -c '
+  exec 3>"$1" || exit 3
+  sleep 1
+  trap "" PIPE
+  if echo x >&3 2>/dev/null; then exit 4; fi
+  exit 0' _ "$pipe" &
+writer=$!
+"$program" --midi-out none "$pipe" >"$work/out" 2>"$work/err" &
+pid=$!
+wait "$writer"
+case $? in
+  0) ;;
+  124) fail "the program did not open the file by its own bytes" ;;
+  4) fail "the program waits on a named pipe" ;;
+  *) fail "the pipe check could not run" ;;
+esac
+kill -0 "$pid" 2>/dev/null || fail "the program ended on a named pipe: $(cat "$work/err")"
+kill "$pid"; wait "$pid" 2>/dev/null
+
+# --export reads and writes the files it is given by their own bytes too.
+cp "$work/empty.fbs" "$work/"$'in\xff.fbs'
+"$program" --export "$work/"$'out\xfe.txt' "$work/"$'in\xff.fbs' >"$work/out" 2>"$work/err" ||
+  fail "--export of a file named by bytes that are not UTF-8: $(cat "$work/err")"
+[[ -f "$work/"$'out\xfe.txt' ]] || fail "--export did not write the file by its own bytes"
 echo "program start checks passed"

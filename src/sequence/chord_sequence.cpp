@@ -44,7 +44,8 @@ AddChordResult AddChord(SequenceHost& host, int& chordCount) {
   row[kNoteLengthColumn] = host.NoteLength();
   ++chordCount;
   StrumCurrentChord(host);
-  host.ClearMarkers();
+  // A stopped strum leaves its markers, as every stopped display does.
+  if (!host.Stopped()) host.ClearMarkers();
   return AddChordResult::Added;
 }
 
@@ -67,6 +68,9 @@ void PlayAll(SequenceHost& host, int chordCount) {
       if (IsPosition(s, f)) host.DrawMarker(s, f, 0);
     }
     host.PlayChord(g_currentChord, length);
+    // Stopped: the chord that sounded stays the current one, with its
+    // markers and its length, as the last chord does at the end.
+    if (host.Stopped()) return;
     host.ClearMarkers();
   }
 }

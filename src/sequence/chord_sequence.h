@@ -51,6 +51,8 @@ bool PickNote(SequenceHost& host, int x, int y, int chordCount);
 enum class AddChordResult { Added, SequenceFull };
 // Appends the current chord with host.NoteLength(), strums it and clears the
 // markers. With kMaxChords chords already in the sequence nothing changes.
+// Each operation that sounds ends at a stop (FretboardHost::Stopped): a pick
+// still records its note, an added chord stays added.
 AddChordResult AddChord(SequenceHost& host, int& chordCount);
 void PlayCurrentChord(SequenceHost& host);
 void PlayAll(SequenceHost& host, int chordCount);

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "sequence/sequence_file.h"
+#include "sequence/replacement_file.h"
 
 namespace fretlab {
 
@@ -23,13 +24,44 @@ FileOutcome Failure(std::string_view verb, const std::filesystem::path& file,
   return outcome;
 }
 
+// What a file that is not a regular file is, in the words of the messages;
+// empty for a regular file. A folder keeps the system's own words.
+std::string NotAFile(mode_t mode) {
+  if (S_ISREG(mode)) return {};
+  if (S_ISDIR(mode)) return ErrnoText(EISDIR);
+  if (S_ISFIFO(mode)) return "Is a named pipe (FIFO), not a file";
+  if (S_ISSOCK(mode)) return "Is a socket, not a file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "Is a device, not a file";
+  return "Is not a regular file";
+}
+
 // Reads at most kMaxSequenceBytes: enough to decide on any file, since
-// whatever follows the end word of a full sequence is ignored.
+// whatever follows the end word of a full sequence is ignored. Opening never
+// waits: a named pipe without a writer, or a device, would otherwise hold the
+// window until something arrived. Only a regular file is read, as the
+// descriptor shows it once open, so no swap of the name can slip anything
+// else in.
 bool ReadPrefix(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes,
-                int& error) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+                std::string& reason) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    error = errno;
+    const int error = errno;
+    // A socket cannot be opened at all; say what it is rather than ENXIO.
+    struct stat entry {};
+    reason = error == ENXIO && ::stat(file.c_str(), &entry) == 0 && S_ISSOCK(entry.st_mode)
+                 ? NotAFile(entry.st_mode)
+                 : ErrnoText(error);
+    return false;
+  }
+  struct stat opened {};
+  if (::fstat(fd, &opened) != 0) {
+    reason = ErrnoText(errno);
+    ::close(fd);
+    return false;
+  }
+  reason = NotAFile(opened.st_mode);
+  if (!reason.empty()) {
+    ::close(fd);
     return false;
   }
   bytes.assign(kMaxSequenceBytes, 0);
@@ -38,7 +70,7 @@ bool ReadPrefix(const std::filesystem::path& file, std::vector<std::uint8_t>& by
     const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
     if (got < 0) {
       if (errno == EINTR) continue;
-      error = errno;
+      reason = ErrnoText(errno);
       ::close(fd);
       return false;
     }
@@ -50,77 +82,22 @@ bool ReadPrefix(const std::filesystem::path& file, std::vector<std::uint8_t>& by
   return true;
 }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (put < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (put == 0) {  // no progress and no error: treat as a full disk
-      errno = ENOSPC;
-      return false;
-    }
-    done += static_cast<std::size_t>(put);
-  }
-  return true;
-}
-
-// Creates a new file beside the target, readable like any file the user
-// creates (the umask applies). Returns -1 with errno set on failure.
-int CreateTemporary(const std::filesystem::path& folder, const std::filesystem::path& name,
-                    std::filesystem::path& temporary) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = folder / ("." + name.string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                          std::to_string(attempt));
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  errno = EEXIST;
-  return -1;
-}
-
 }  // namespace
 
 // The steps of QSaveFile (a temporary file beside the target, synced to disk
 // and then renamed over it; a replaced file's permissions carried over; the
 // temporary file removed on any failure), in POSIX calls because the core
 // has no Qt in it: the fuzzer and the command-line exports link it alone.
-// One step goes beyond QSaveFile: the folder is synced after the rename, so
-// that the new name itself survives a power cut.
+// Beyond QSaveFile: the folder is synced after the rename, so that the new
+// name itself survives a power cut; links are written through; and the
+// temporary files of writers killed midway do not pile up (see
+// replacement_file.h).
 FileOutcome WriteFileAtomically(const std::filesystem::path& file,
                                 std::span<const std::uint8_t> bytes, std::string_view verb) {
-  const std::filesystem::path name = file.filename();
-  if (name.empty()) return Failure(verb, file, ErrnoText(EISDIR));
-  std::filesystem::path folder = file.parent_path();
-  if (folder.empty()) folder = ".";
-
-  std::filesystem::path temporary;
-  const int fd = CreateTemporary(folder, name, temporary);
-  if (fd < 0) return Failure(verb, file, ErrnoText(errno));
-
-  // A replaced file keeps its permissions.
-  struct stat old {};
-  if (::stat(file.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-    (void)::fchmod(fd, old.st_mode & 07777);
-  }
-
-  int error = 0;
-  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temporary.c_str());
-    return Failure(verb, file, ErrnoText(error));
-  }
-  // Make the rename itself durable; the data is already safe either way.
-  const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    (void)::fsync(dirFd);
-    ::close(dirFd);
-  }
-  return {};
+  ReplacementFile replacement;
+  if (replacement.Begin(file) && replacement.Write(bytes) && replacement.Commit()) return {};
+  const std::filesystem::path& named = replacement.Target().empty() ? file : replacement.Target();
+  return Failure(verb, named, ErrnoText(replacement.Error()));
 }
 
 FileOutcome SaveSequenceFile(const std::filesystem::path& file, int chordCount) {
@@ -130,8 +107,8 @@ FileOutcome SaveSequenceFile(const std::filesystem::path& file, int chordCount) 
 FileOutcome ReadSequenceFile(const std::filesystem::path& file, SequenceImage& image) {
   constexpr std::string_view kVerb = "Cannot open";
   std::vector<std::uint8_t> bytes;
-  int error = 0;
-  if (!ReadPrefix(file, bytes, error)) return Failure(kVerb, file, ErrnoText(error));
+  std::string reason;
+  if (!ReadPrefix(file, bytes, reason)) return Failure(kVerb, file, reason);
   SequenceParse parse = ParseSequence(bytes);
   if (!parse.image) return Failure(kVerb, file, parse.problem);
   image = std::move(*parse.image);

@@ -78,9 +78,10 @@ struct FileOutcome {
 std::filesystem::path SequenceFileName(const std::filesystem::path& chosen);
 
 // Writes `bytes` to `file` through a temporary file in the same folder that
-// replaces `file` only once every byte is on disk. On failure the temporary
-// file is removed, an existing `file` is left as it was, and the message
-// begins with `verb` ("Cannot save").
+// replaces `file` only once every byte is on disk. A symbolic link is written
+// through: the file at its end is replaced and the link stays. On failure the
+// temporary file is removed, an existing `file` is left as it was, and the
+// message begins with `verb` ("Cannot save") and names the file replaced.
 FileOutcome WriteFileAtomically(const std::filesystem::path& file,
                                 std::span<const std::uint8_t> bytes, std::string_view verb);
 
@@ -89,7 +90,9 @@ FileOutcome WriteFileAtomically(const std::filesystem::path& file,
 FileOutcome SaveSequenceFile(const std::filesystem::path& file, int chordCount);
 
 // Reads `file` into `image` when it is accepted whole; the sequence in
-// memory is not touched. On failure `image` is unspecified.
+// memory is not touched. On failure `image` is unspecified. Never waits on
+// the file: anything but a regular file (a named pipe, socket, device or
+// folder) is refused with a message that says what it is.
 FileOutcome ReadSequenceFile(const std::filesystem::path& file, SequenceImage& image);
 
 // Reads `file` and, only when it is accepted whole, applies it to the

@@ -31,21 +31,23 @@ bool IsRootNote(const FretboardHost& host, NoteNumber note) {
 }
 
 // Calls `visit` with every expanded note of a table row, octave 0..4 outer,
-// column 0..6 inner, skipping NoTone columns.
+// column 0..6 inner, skipping NoTone columns; none after a stop.
 template <typename Visit>
-void ForEachExpandedNote(const int (&row)[kTableColumns], int root, Visit visit) {
+void ForEachExpandedNote(const FretboardHost& host, const int (&row)[kTableColumns], int root,
+                         Visit visit) {
   for (int octave = 0; octave < kOctaves; ++octave) {
     for (int column = 0; column < kTableColumns; ++column) {
       if (row[column] == NoTone) continue;
       visit(ExpandStep(row[column], root, octave));
+      if (host.Stopped()) return;
     }
   }
 }
 
 // Marks every position of `note` inside the fret window on the strings
 // first..last, top string first and fret 0 upwards, and hands each one to
-// `found` right after its marker is drawn. The fret lists are read once; the
-// root letter, once earned, stays for the rest of the call.
+// `found` right after its marker is drawn, until a stop. The fret lists are
+// read once; the root letter, once earned, stays for the rest of the call.
 template <typename Found>
 void MarkPositionsOf(FretboardHost& host, NoteNumber note, StringIndex first, StringIndex last,
                      Found found) {
@@ -59,6 +61,7 @@ void MarkPositionsOf(FretboardHost& host, NoteNumber note, StringIndex first, St
       if (IsRootNote(host, note)) rootFlag = 1;
       host.DrawMarker(s, f, rootFlag);
       found(s, n);
+      if (host.Stopped()) return;
     }
   }
 }
@@ -89,12 +92,12 @@ void ShowNote(FretboardHost& host, NoteNumber note) {
 
 void ShowScale(FretboardHost& host, int scale, int root) {
   if (!IsRoot(root) || scale < 0 || scale >= kScaleCount) return;
-  ForEachExpandedNote(ScaleTable[scale], root, [&](NoteNumber note) { ShowNote(host, note); });
+  ForEachExpandedNote(host, ScaleTable[scale], root, [&](NoteNumber note) { ShowNote(host, note); });
 }
 
 void ShowArpeggio(FretboardHost& host, int formula, int root) {
   if (!IsRoot(root) || formula < 0 || formula >= kChordFormulaCount) return;
-  ForEachExpandedNote(ChordFormulaTable[formula], root,
+  ForEachExpandedNote(host, ChordFormulaTable[formula], root,
                       [&](NoteNumber note) { ShowNote(host, note); });
 }
 
@@ -103,9 +106,15 @@ void ShowChord(FretboardHost& host, int formula, int root) {
   // One pass over all expanded tones per string, top string first; the last
   // tone found inside the window on a string is the one strummed.
   while (g_stringCursor < kStringCount) {
-    ForEachExpandedNote(ChordFormulaTable[formula], root,
+    ForEachExpandedNote(host, ChordFormulaTable[formula], root,
                         [&](NoteNumber note) { CaptureOnString(host, note, g_stringCursor); });
     ++g_stringCursor;
+  }
+  if (host.Stopped()) {
+    // Nothing sounds after a stop; the chord is spent as after its strum.
+    g_stringCursor = 0;
+    g_currentChord.fill(0);
+    return;
   }
   StrumCurrentChord(host);
 }
@@ -119,6 +128,7 @@ void CaptureOnString(FretboardHost& host, NoteNumber note, StringIndex s) {
 
 void StrumCurrentChord(FretboardHost& host) {
   // Empty slots (0) go out as they are; the sound layer decides what a 0 means.
+  // Stopped or not, the chord is spent afterwards.
   host.PlayChord(g_currentChord, host.NoteLength());
   g_stringCursor = 0;
   g_currentChord.fill(0);

@@ -30,6 +30,11 @@ class FretboardHost {
   virtual void PlayNote(NoteNumber note, int length) = 0;
   // The six notes of `notes` sounded together; slots of 0 are silent strings.
   virtual void PlayChord(const Chord& notes, int length) = 0;
+  // True once the user has stopped the display that is sounding: the sound
+  // just played ended early, and the operation ends after it, marking and
+  // sounding nothing further. Markers already drawn stay. A host that
+  // cannot be stopped keeps the default.
+  virtual bool Stopped() const { return false; }
 };
 
 struct FretWindow {
@@ -45,6 +50,9 @@ FretWindow AutoRootWindow(int root);
 // Step t (0..11) over root r in octave o (0..4), folded up once below 39.
 NoteNumber ExpandStep(int step, int root, int octave);
 
+// Every operation that sounds ends early once host.Stopped(): the state it
+// leaves is the one it leaves at its normal end (the string cursor 0, a
+// strummed chord reset to zeros).
 void ShowNote(FretboardHost& host, NoteNumber note);
 // The three list operations do nothing for a root outside 0..11 or an index
 // outside their table.

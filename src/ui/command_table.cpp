@@ -87,9 +87,9 @@ void CFretboardDlg::Dispatch(Input input, int code, int id, QPoint point) {
     return;
   }
   if (m_bBusy) {
-    // Only input delivered past the event loop's filter lands here (the
-    // waits between notes hold user input back); it waits its turn too.
-    m_pending.push_back({row, point, -1});
+    // User input is held before it gets here (input_hold.h); what lands
+    // here is a command sent meanwhile. It waits its turn too.
+    m_pending.push_back({row, point, -1, {}});
     return;
   }
   Run(*row, point);
@@ -97,16 +97,28 @@ void CFretboardDlg::Dispatch(Input input, int code, int id, QPoint point) {
 }
 
 // The one busy guard: while a handler runs, every other input and every
-// request to end waits in m_pending.
+// request to end waits in m_pending. A stop lasts until the handler ends.
 void CFretboardDlg::Run(const CommandRow& row, QPoint point) {
-  const QScopedValueRollback<bool> busy(m_bBusy, true);
-  row.handler(*this, point);
+  {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
+    row.handler(*this, point);
+  }
+  m_bStopping = false;
 }
 
+// One item at a time, in the order they came. A held event handed on runs
+// its handler through Dispatch, which must not start a second round of this
+// loop inside the first.
 void CFretboardDlg::RunPending() {
+  if (m_bDraining) return;
+  const QScopedValueRollback<bool> draining(m_bDraining, true);
   while (!m_bBusy && !m_pending.empty()) {
-    const PendingInput next = m_pending.front();
+    PendingInput next = std::move(m_pending.front());
     m_pending.pop_front();
+    if (next.held.event != nullptr) {
+      CInputHold::Deliver(next.held);
+      continue;
+    }
     if (next.row != nullptr) {
       Run(*next.row, next.point);
       continue;
@@ -139,7 +151,9 @@ void CFretboardDlg::OnPositionShowAll() { m_bAutoRoot = 0; }
 void CFretboardDlg::OnActionClear() { ClearChord(*this); }
 void CFretboardDlg::OnPlayChord() { PlayCurrentChord(*this); }
 void CFretboardDlg::OnPlayAll() { PlayAll(*this, m_nChordCount); }
-void CFretboardDlg::OnFileNew() { NewSequence(*this, m_nChordCount); }
+void CFretboardDlg::OnFileNew() {
+  if (m_files.MaybeSave()) NewSequence(*this, m_nChordCount);
+}
 void CFretboardDlg::LoadSequence() { m_files.Open(); }
 void CFretboardDlg::SaveSequence() { m_files.SaveAs(); }
 

@@ -5,7 +5,16 @@
 #include <QTimer>
 #include <thread>
 
+#include "ui/input_hold.h"
+
 namespace fretlab {
+
+namespace {
+
+constexpr int kStopped = 2;            // the loop's result when StopWaiting ended it
+QEventLoop* g_waitLoop = nullptr;      // the innermost wait running now
+
+}  // namespace
 
 bool WaitRunningEvents(SoundClock::time_point deadline) {
   for (;;) {
@@ -24,13 +33,25 @@ bool WaitRunningEvents(SoundClock::time_point deadline) {
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(remaining);
-    // exec() waits for more events between rounds. A non-zero result means
-    // the application is quitting and the loop would return at once: sleep.
-    if (loop.exec(QEventLoop::ExcludeUserInputEvents) != 0) {
+    const QEventLoop::ProcessEventsFlags flags =
+        CInputHold::AnyHolding() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
+    QEventLoop* const outer = g_waitLoop;
+    g_waitLoop = &loop;
+    const int result = loop.exec(flags);
+    g_waitLoop = outer;
+    if (result == kStopped) return false;
+    // exec() waits for more events between rounds. Another non-zero result
+    // means the application is quitting and the loop would return at once:
+    // sleep.
+    if (result != 0) {
       std::this_thread::sleep_until(deadline);
       return true;
     }
   }
+}
+
+void StopWaiting() {
+  if (g_waitLoop != nullptr) g_waitLoop->exit(kStopped);
 }
 
 Timing EventLoopTiming() {

@@ -27,7 +27,7 @@ CFretboardApp::CFretboardApp(MidiOutput& output, Timing timing)
 
 void CFretboardApp::InitInstance() {
   CFretboardDlg dialog(m_output, m_timing);
-  if (!m_startFile.isEmpty()) dialog.OpenAtStart(m_startFile);
+  if (!m_startFile.empty()) dialog.OpenAtStart(m_startFile);
   dialog.exec();
 }
 

@@ -3,7 +3,7 @@
 // commands that reach the application rather than the window (File > "Close"
 // and the help key).
 
-#include <QString>
+#include <filesystem>
 
 #include "sound/note_player.h"
 
@@ -17,8 +17,9 @@ class CFretboardApp {
   // InitInstance.
   CFretboardApp(MidiOutput& output, Timing timing);
 
-  // A sequence file to open once the window is up (from the command line).
-  void OpenAtStart(const QString& path) { m_startFile = path; }
+  // A sequence file to open once the window is up (from the command line),
+  // named by the system's bytes.
+  void OpenAtStart(const std::filesystem::path& file) { m_startFile = file; }
 
   // Runs the window until it ends; the program ends with it.
   void InitInstance();
@@ -36,7 +37,7 @@ class CFretboardApp {
  private:
   MidiOutput& m_output;
   Timing m_timing;
-  QString m_startFile;
+  std::filesystem::path m_startFile;
 };
 
 }  // namespace fretlab

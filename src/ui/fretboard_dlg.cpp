@@ -12,6 +12,7 @@
 #include "theory/tables.h"
 #include "ui/client_area.h"
 #include "ui/dialog_units.h"
+#include "ui/event_loop_timing.h"
 #include "ui/fretboard_view.h"
 #include "ui/main_menu.h"
 #include "ui/resources.h"
@@ -33,10 +34,14 @@ void AddStrings(CComboList& list, const std::array<std::string_view, N>& texts) 
 
 CFretboardDlg::CFretboardDlg(MidiOutput& output, Timing timing, Prompts* prompts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_player(output, std::move(timing)),
+      m_player(output, StoppableTiming(std::move(timing))),
       m_ownPrompts(prompts == nullptr ? std::make_unique<MessageBoxPrompts>(this) : nullptr),
       m_prompts(prompts == nullptr ? *m_ownPrompts : *prompts),
-      m_files(m_nChordCount, m_prompts) {
+      m_files(m_nChordCount, m_prompts),
+      m_inputHold(
+          *this, [this] { return m_bBusy; },
+          [this](HeldEvent held) { Hold(std::move(held)); },
+          [this] { return StopDisplay(); }) {
   InitResources();
   m_hIcon.addFile(QStringLiteral(":/icons/fretlab-16.png"));
   m_hIcon.addFile(QStringLiteral(":/icons/fretlab.png"));
@@ -151,8 +156,8 @@ void CFretboardDlg::OnInitDialog() {
   m_scaleList.setFocus();  // the first tab stop
 }
 
-void CFretboardDlg::OpenAtStart(const QString& path) {
-  m_startFile = path;
+void CFretboardDlg::OpenAtStart(const std::filesystem::path& file) {
+  m_startFile = file;
   // Once the window is up, so that any message about the file has its parent.
   QTimer::singleShot(0, this, [this] { m_files.OpenFile(m_startFile); });
 }
@@ -181,14 +186,42 @@ void CFretboardDlg::PlayNote(NoteNumber note, int length) { m_player.PlayNote(no
 
 void CFretboardDlg::PlayChord(const Chord& notes, int length) { m_player.PlayChord(notes, length); }
 
-// ---- Ending
+// ---- Stopping and ending
+
+Timing CFretboardDlg::StoppableTiming(Timing timing) {
+  return Timing{std::move(timing.now),
+                [this, wait = std::move(timing.waitUntil)](SoundClock::time_point deadline) {
+                  if (m_bStopping) return false;
+                  const bool whole = wait(deadline);
+                  return whole && !m_bStopping;
+                }};
+}
+
+void CFretboardDlg::Hold(HeldEvent held) {
+  if (!m_pending.empty() && CInputHold::Supersedes(held, m_pending.back().held)) {
+    m_pending.back().held = std::move(held);
+    return;
+  }
+  m_pending.push_back({nullptr, {}, 0, std::move(held)});
+}
+
+bool CFretboardDlg::StopDisplay() {
+  if (m_bStopping) return false;
+  m_bStopping = true;
+  // Clicked around while waiting: none of it is replayed as a burst of notes.
+  m_pending.clear();
+  StopWaiting();
+  return true;
+}
 
 bool CFretboardDlg::ConfirmEnd() { return m_files.MaybeSave(); }
 
 void CFretboardDlg::done(int result) {
   if (m_bBusy) {
-    // Ending in the middle of an operation waits for it, like other input.
-    m_pending.push_back({nullptr, {}, result});
+    // A close request in the middle of an operation stops it, as Escape
+    // does, and is answered once it has ended.
+    StopDisplay();
+    m_pending.push_back({nullptr, {}, result, {}});
     return;
   }
   if (!ConfirmEnd()) return;
@@ -204,7 +237,9 @@ void CFretboardDlg::keyPressEvent(QKeyEvent* event) {
         accept();  // ends the dialog, as the window has no buttons
         return;
       case Qt::Key_Escape:
-        reject();
+        // A key held down after it stopped a display does not go on to
+        // close the window.
+        if (!event->isAutoRepeat()) reject();
         return;
       case Qt::Key_F1:
         SendCommand(ID_HELP);

@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QPoint>
 #include <deque>
+#include <filesystem>
 #include <memory>
 
 #include "sequence/chord_sequence.h"
 #include "sound/note_player.h"
 #include "ui/combo_list.h"
 #include "ui/command_ids.h"
+#include "ui/input_hold.h"
 #include "ui/prompts.h"
 #include "ui/sequence_files.h"
 
@@ -33,16 +35,20 @@ class CFretboardDlg : public QDialog, public SequenceHost {
                 QWidget* parent = nullptr);
   ~CFretboardDlg() override;
 
-  // A sequence file named on the command line; opened once the window is up.
-  void OpenAtStart(const QString& path);
+  // A sequence file named on the command line, by the system's bytes;
+  // opened once the window is up.
+  void OpenAtStart(const std::filesystem::path& file);
   // Runs a menu command as its entry does. Input that arrives while an
-  // operation runs is held and handled, in order, once it has returned.
+  // operation runs is held and handled, in order, once it has returned;
+  // Escape stops an operation that sounds, and the input held before it is
+  // dropped.
   void SendCommand(int id) { Dispatch(Input::Command, 0, id); }
 
   int ChordCount() const { return m_nChordCount; }
   bool HasUnsavedChords() const { return m_files.HasUnsavedChords(); }
   // Every way of ending the dialog (File > "Close", Enter, Escape, the window
-  // manager's close) passes here first; false keeps the window open.
+  // manager's close) passes here first; false keeps the window open. A close
+  // request while an operation sounds stops it, then asks.
   virtual bool ConfirmEnd();
   void done(int result) override;
 
@@ -61,16 +67,20 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   void SelectToFret(int index) override;
   void SetNoteLength(int length) override { m_nNoteLength = length; }
   void ClearMarkers() override;
+  bool Stopped() const override { return m_bStopping; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   friend class CommandTable;  // binds the handlers below to their inputs
+  // Waiting its turn: a held event, else a command row, else a request to
+  // end with `endResult`.
   struct PendingInput {
-    const CommandRow* row;  // null: a request to end with `endResult`
+    const CommandRow* row = nullptr;
     QPoint point;
-    int endResult;
+    int endResult = 0;
+    HeldEvent held;
   };
 
   void BuildControls();
@@ -78,6 +88,13 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   void Dispatch(Input input, int code, int id, QPoint point = {});
   void Run(const CommandRow& row, QPoint point);
   void RunPending();
+  // Keeps the user's input to the window while an operation runs.
+  void Hold(HeldEvent held);
+  // The operation that sounds ends after its current sound; the input held
+  // so far is dropped. False when it is already stopping.
+  bool StopDisplay();
+  // `timing` whose waits end at once once the operation is stopping.
+  Timing StoppableTiming(Timing timing);
 
   // Window, list and menu handlers (command_table.cpp, list_handlers.cpp).
   void OnMouseMove(QPoint point);
@@ -129,9 +146,12 @@ class CFretboardDlg : public QDialog, public SequenceHost {
   SequenceFiles m_files;
   CClientArea* m_client = nullptr;
   CFretboardView* m_view = nullptr;
-  bool m_bBusy = false;  // an operation is running
+  bool m_bBusy = false;      // an operation is running
+  bool m_bStopping = false;  // the running operation was stopped
+  bool m_bDraining = false;  // RunPending is handing on what waited
   std::deque<PendingInput> m_pending;
-  QString m_startFile;
+  CInputHold m_inputHold;
+  std::filesystem::path m_startFile;
 };
 
 }  // namespace fretlab

@@ -20,7 +20,8 @@ class Prompts {
   virtual QString AskSaveFileName(const QString& folder) = 0;
   // Whether to replace `file`, named as it will be written.
   virtual bool AskReplace(const QString& file) = 0;
-  // Asked before the window ends with chords that are not saved.
+  // Asked before chords that are not saved are lost: the window ends, or
+  // File > "Open" or "New" replaces the sequence; the same question each way.
   virtual UnsavedChoice AskSaveChanges() = 0;
   // A file could not be opened or saved; `message` names it and the reason.
   virtual void ShowFileProblem(const QString& message) = 0;

@@ -1,57 +1,52 @@
 #include "ui/sequence_files.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <filesystem>
-
-#include "sequence/sequence_file.h"
+#include "sequence/replacement_file.h"
+#include "ui/file_names.h"
 
 namespace fretlab {
 
-namespace {
-
-// File names go to the file layer in the encoding of the file system.
-std::filesystem::path ToPath(const QString& name) {
-  return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
-QString FromPath(const std::filesystem::path& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path.string()));
-}
-
-}  // namespace
+namespace fs = std::filesystem;
 
 SequenceFiles::SequenceFiles(int& chordCount, Prompts& prompts)
     : m_chordCount(chordCount), m_prompts(prompts) {}
 
 void SequenceFiles::Open() {
-  const QString name = m_prompts.AskOpenFileName(m_lastFolder);
+  // Asked before the file dialog, so that a cancel leaves everything as it
+  // was and a save happens while the chords are still there.
+  if (!MaybeSave()) return;
+  const QString name = m_prompts.AskOpenFileName(DialogFolder(m_lastFolder));
   if (name.isEmpty()) return;
-  OpenFile(name);
+  OpenFile(NativeFileName(name));
 }
 
 void SequenceFiles::SaveAs() {
-  const QString name = m_prompts.AskSaveFileName(m_lastFolder);
+  const QString name = m_prompts.AskSaveFileName(DialogFolder(m_lastFolder));
   if (name.isEmpty()) return;
-  SaveFile(name);
+  SaveFile(NativeFileName(name));
 }
 
-bool SequenceFiles::OpenFile(const QString& path) {
-  return Settle(LoadSequenceFile(ToPath(path), m_chordCount), path);
+bool SequenceFiles::OpenFile(const fs::path& file) {
+  return Settle(LoadSequenceFile(file, m_chordCount), file);
 }
 
-bool SequenceFiles::SaveFile(const QString& chosen) {
-  const QString file = FromPath(SequenceFileName(ToPath(chosen)));
-  if (QFileInfo::exists(file) && !m_prompts.AskReplace(file)) return false;
-  return Settle(SaveSequenceFile(ToPath(file), m_chordCount), file);
+bool SequenceFiles::SaveFile(const fs::path& chosen) {
+  const fs::path file = SequenceFileName(chosen);
+  if (NameIsTaken(file)) {
+    int loop = 0;
+    if (!m_prompts.AskReplace(DisplayFileName(FileBehindLinks(file, loop)))) return false;
+  }
+  return Settle(SaveSequenceFile(file, m_chordCount), file);
 }
 
-bool SequenceFiles::Settle(const FileOutcome& outcome, const QString& file) {
+bool SequenceFiles::Settle(const FileOutcome& outcome, const fs::path& file) {
   if (!outcome) {
     m_prompts.ShowFileProblem(QString::fromStdString(outcome.message));
     return false;
   }
   m_bChanged = false;
-  m_lastFolder = QFileInfo(file).absolutePath();
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(file, ec);
+  m_lastFolder = (ec ? file : absolute).parent_path();
   return true;
 }
 
@@ -59,10 +54,10 @@ bool SequenceFiles::MaybeSave() {
   if (!HasUnsavedChords()) return true;
   switch (m_prompts.AskSaveChanges()) {
     case Prompts::UnsavedChoice::Save: {
-      // Ends only once the chords are safe; a cancelled or failed save keeps
-      // the program running.
-      const QString name = m_prompts.AskSaveFileName(m_lastFolder);
-      return !name.isEmpty() && SaveFile(name);
+      // Goes on only once the chords are safe; a cancelled or failed save
+      // keeps them, and what asked does not happen.
+      const QString name = m_prompts.AskSaveFileName(DialogFolder(m_lastFolder));
+      return !name.isEmpty() && SaveFile(NativeFileName(name));
     }
     case Prompts::UnsavedChoice::Discard:
       return true;

@@ -218,6 +218,50 @@ TEST_F(ChordSequenceTest, PlayAllMarksAndSoundsEachChordForItsOwnLength) {
   EXPECT_EQ(chordCount_, 3);
 }
 
+// Stopped in the middle, Play All leaves the chord that sounded as the
+// current one, with its length and its markers, and the sequence untouched.
+TEST_F(ChordSequenceTest, PlayAllStoppedInTheMiddleEndsThereAndKeepsTheSequence) {
+  ASSERT_TRUE(Click(5, 3));
+  ASSERT_EQ(Add(kQuarterNote), AddChordResult::Added);
+  ASSERT_TRUE(Click(4, 0));
+  ASSERT_TRUE(Click(0, 0));
+  ASSERT_EQ(Add(kHalfNote), AddChordResult::Added);
+  ASSERT_TRUE(Click(3, 0));
+  ASSERT_EQ(Add(kEighthNote), AddChordResult::Added);
+  const SequenceSnapshot before = SequenceSnapshot::Take(chordCount_);
+  host_.events.clear();
+  host_.stopAtSound = 1;
+
+  PlayAll(host_, chordCount_);
+  EXPECT_EQ(host_.Lines(),
+            (Events{"length 50", "marker 5 3 0", "chord 43 0 0 0 0 0 for 50", "clear",  //
+                    "length 100", "marker 4 0 0", "marker 0 0 0", "chord 0 45 0 0 0 64 for 100"}));
+  EXPECT_EQ(g_currentChord, (Chord{0, 45, 0, 0, 0, 64}));
+  EXPECT_EQ(host_.noteLength, kHalfNote);
+  SequenceSnapshot after = SequenceSnapshot::Take(chordCount_);
+  after.currentChord = before.currentChord;
+  EXPECT_EQ(after, before) << "the rows and the count are as they were";
+}
+
+TEST_F(ChordSequenceTest, AStoppedAddChordKeepsTheChordAddedAndItsMarkers) {
+  ASSERT_TRUE(Click(5, 3));
+  host_.events.clear();
+  host_.stopAtSound = 0;
+  ASSERT_EQ(Add(kWholeNote), AddChordResult::Added);
+  EXPECT_EQ(chordCount_, 1);
+  EXPECT_EQ(g_chordRows[0][0], 43);
+  EXPECT_EQ(host_.Lines(), (Events{"chord 43 0 0 0 0 0 for 200"})) << "no clear after a stop";
+  EXPECT_EQ(g_currentChord, (Chord{}));
+  EXPECT_EQ(g_stringCursor, 0);
+}
+
+TEST_F(ChordSequenceTest, AStoppedPickStillRecordsItsNote) {
+  host_.stopAtSound = 0;
+  ASSERT_TRUE(Click(2, 5));
+  EXPECT_EQ(g_currentChord[3], 60);
+  EXPECT_EQ(g_fretRows[0][3], 5);
+}
+
 TEST_F(ChordSequenceTest, PlayAllDrawsNoMarkerOffTheNeck) {
   const int notes[7] = {40, 45, 0, -1, 59, 64, kSixteenthNote};
   const int frets[6] = {24, 0, 5, 3, -1, 23};

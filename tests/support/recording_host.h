@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -83,6 +84,10 @@ class RecordingHost : public SequenceHost {
   std::vector<Event> events;
   // Runs after a note is logged, e.g. to change a selection mid-operation.
   std::function<void(RecordingHost&)> afterPlayNote;
+  // Set: the sound with this index (0-based, notes and chords together) is
+  // stopped by the user, and Stopped() is true from then on.
+  std::optional<int> stopAtSound;
+  bool stopped = false;
 
   int RootSelection() const override { return root; }
   int FromFretSelection() const override { return fromFret; }
@@ -95,11 +100,14 @@ class RecordingHost : public SequenceHost {
   }
   void PlayNote(NoteNumber note, int length) override {
     events.push_back(Sound{note, length});
+    CountSound();
     if (afterPlayNote) afterPlayNote(*this);
   }
   void PlayChord(const Chord& notes, int length) override {
     events.push_back(Strum{notes, length});
+    CountSound();
   }
+  bool Stopped() const override { return stopped; }
 
   void SetAutoRoot(int value) override { Set(autoRoot, Setting::kAutoRoot, value); }
   void SelectFromFret(int index) override { Set(fromFret, Setting::kFromFret, index); }
@@ -131,10 +139,14 @@ class RecordingHost : public SequenceHost {
   }
 
  private:
+  void CountSound() {
+    if (stopAtSound && sounds_++ == *stopAtSound) stopped = true;
+  }
   void Set(int& field, Setting::Kind kind, int value) {
     field = value;
     events.push_back(Setting{kind, value});
   }
+  int sounds_ = 0;
 };
 
 // A host whose fret lists span the whole neck (0 and 24), so that with Auto

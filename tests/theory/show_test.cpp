@@ -299,6 +299,61 @@ INSTANTIATE_TEST_SUITE_P(
                       AllNotesCase{10, {}}, AllNotesCase{11, {}}),
     [](const auto& info) { return "root" + std::to_string(info.param.root); });
 
+// ---- Stopped by the user
+
+// Stopped during its k-th note (1-based), C major ends right there: exactly k
+// markers and k notes, the first k of the full display.
+class StoppedScale : public ShowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StoppedScale, EndsAfterTheNoteThatWasStopped) {
+  const int k = GetParam();
+  RecordingHost whole;
+  whole.root = 0;
+  ShowScale(whole, kMajor, 0);
+  ASSERT_EQ(whole.Sounds().size(), 20u);
+
+  host.root = 0;
+  host.stopAtSound = k - 1;
+  ShowScale(host, kMajor, 0);
+  const std::vector<Event> expected(whole.events.begin(), whole.events.begin() + 2 * k);
+  EXPECT_EQ(host.events, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(K, StoppedScale, ::testing::Values(1, 2, 7, 19, 20));
+
+TEST_F(ShowTest, AStoppedArpeggioAndAStoppedNoteEndThere) {
+  host.root = 0;
+  host.stopAtSound = 2;
+  ShowArpeggio(host, kMajorTriad, 0);
+  EXPECT_EQ(host.Sounds().size(), 3u);
+  EXPECT_EQ(host.Marks().size(), 3u);
+
+  // A note shown at two positions (the whole neck): the second is neither
+  // marked nor sounded.
+  RecordingHost neck = testing::WholeNeckHost(0, 0);
+  neck.stopAtSound = 0;
+  ShowNote(neck, 64);
+  EXPECT_EQ(neck.Lines(), (std::vector<std::string>{"marker 0 0 0", "note 64 for 50"}));
+}
+
+TEST_F(ShowTest, AStoppedStrumStillSpendsTheChord) {
+  host.root = 0;
+  host.stopAtSound = 0;
+  ShowChord(host, kMajorTriad, 0);
+  EXPECT_EQ(host.Strums().size(), 1u);
+  EXPECT_EQ(g_currentChord, (Chord{}));
+  EXPECT_EQ(g_stringCursor, 0);
+}
+
+TEST_F(ShowTest, AChordShowStoppedBeforeItsStrumSoundsNothing) {
+  host.root = 0;
+  host.stopped = true;  // already stopped, as by an earlier sound of the same display
+  ShowChord(host, kMajorTriad, 0);
+  EXPECT_TRUE(host.Strums().empty());
+  EXPECT_EQ(g_currentChord, (Chord{}));
+  EXPECT_EQ(g_stringCursor, 0);
+}
+
 // ---- ShowChord, CaptureOnString, StrumCurrentChord
 
 TEST_F(ShowTest, ChordMajorOnCStrumsTheLastToneOfEachString) {

@@ -144,7 +144,9 @@ TEST_F(SequenceCommands, NewEmptiesTheSequence) {
   Pick(2, 5);
   Choose(ID_ADD_QUARTER);
   Pick(1, 3);
+  prompts.unsavedAnswer = Prompts::UnsavedChoice::Discard;
   Choose(ID_FILE_NEW);
+  EXPECT_EQ(prompts.unsavedQuestions, 1);
   EXPECT_EQ(dlg->ChordCount(), 0);
   EXPECT_EQ(g_currentChord, (std::array<int, 6>{}));
   EXPECT_TRUE(View()->Markers().empty());

@@ -1,68 +1,11 @@
 // Saving and opening sequences through the window: File > "Save As" and
 // File > "Open" with their dialogs answered by the test, the replace
-// question, the messages on failure, the question before ending with unsaved
-// chords, and a file named on the command line.
+// question, the messages on failure, and a file named on the command line.
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
-#include "ui/command_ids.h"
-#include "ui_test_support.h"
+#include "file_commands_fixture.h"
 
 namespace fretlab::testing {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-// Little-endian 32-bit words, written out by hand rather than by the writer.
-void PutWord(Bytes& bytes, std::int32_t value) {
-  const auto u = static_cast<std::uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(u >> shift));
-}
-
-Bytes ReadAll(const QString& path) {
-  std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteAll(const QString& path, const Bytes& bytes) {
-  std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// The open E major shape as a quarter note: the file every save of it must
-// produce, byte for byte.
-const Bytes kEMajorFile = {
-    0x28, 0, 0, 0, 0x00, 0, 0, 0, 0x2F, 0, 0, 0, 0x02, 0, 0, 0,  //
-    0x34, 0, 0, 0, 0x02, 0, 0, 0, 0x38, 0, 0, 0, 0x01, 0, 0, 0,  //
-    0x3B, 0, 0, 0, 0x00, 0, 0, 0, 0x40, 0, 0, 0, 0x00, 0, 0, 0,  //
-    0x32, 0, 0, 0, 0x00, 0, 0, 0, 0x0F, 0x27, 0, 0};
-
-class SequenceFiles : public DialogTest {
- protected:
-  void SetUp() override {
-    DialogTest::SetUp();
-    ASSERT_TRUE(folder.isValid());
-  }
-  void Pick(StringIndex s, FretIndex f) { ClickClient({g_fretX[f], g_stringY[s]}); }
-  // Builds the open E major chord on the neck, low E string first, and adds
-  // it as a quarter note.
-  void AddEMajor() {
-    const FretIndex frets[6] = {0, 2, 2, 1, 0, 0};  // by chord slot
-    for (ChordSlot slot = 0; slot < 6; ++slot) Pick(StringOfSlot(slot), frets[slot]);
-    Choose(ID_ADD_QUARTER);
-  }
-  QString Path(const QString& name) const { return folder.filePath(name); }
-
-  QTemporaryDir folder;
-};
 
 TEST_F(SequenceFiles, SaveAsWritesTheChordsByteForByte) {
   AddEMajor();
@@ -135,6 +78,7 @@ TEST_F(SequenceFiles, AFailedSaveSaysWhyAndNamesTheFile) {
 
 TEST_F(SequenceFiles, CancellingEitherDialogChangesNothing) {
   AddEMajor();
+  prompts.unsavedAnswer = Prompts::UnsavedChoice::Discard;  // so that Open asks for a file
   prompts.saveAnswer.clear();
   Choose(ID_SAVE_AS);
   prompts.openAnswer.clear();
@@ -194,6 +138,7 @@ TEST_F(SequenceFiles, OpenReplacesTheSequenceAndNothingElse) {
 
 TEST_F(SequenceFiles, ARejectedFileSaysWhatIsWrongAndKeepsTheSequence) {
   AddEMajor();
+  prompts.unsavedAnswer = Prompts::UnsavedChoice::Discard;
   Bytes bad = kEMajorFile;
   bad[0] = 200;  // the low E string's note
   WriteAll(Path("bad.fbs"), bad);
@@ -215,7 +160,7 @@ TEST_F(SequenceFiles, ARejectedFileSaysWhatIsWrongAndKeepsTheSequence) {
 
 TEST_F(SequenceFiles, AFileNamedAtStartIsOpenedOnceTheWindowIsUp) {
   WriteAll(Path("start.fbs"), kEMajorFile);
-  dlg->OpenAtStart(Path("start.fbs"));
+  dlg->OpenAtStart(NativePath("start.fbs"));
   QTRY_COMPARE(dlg->ChordCount(), 1);
   EXPECT_EQ(g_chordRows[0][6], 50);
   EXPECT_TRUE(prompts.fileProblems.empty());
@@ -223,104 +168,10 @@ TEST_F(SequenceFiles, AFileNamedAtStartIsOpenedOnceTheWindowIsUp) {
 
 TEST_F(SequenceFiles, ABadFileNamedAtStartIsReported) {
   WriteAll(Path("short.fbs"), Bytes(kEMajorFile.begin(), kEMajorFile.begin() + 30));
-  dlg->OpenAtStart(Path("short.fbs"));
+  dlg->OpenAtStart(NativePath("short.fbs"));
   QTRY_COMPARE(prompts.fileProblems.size(), std::size_t{1});
   EXPECT_TRUE(prompts.fileProblems[0].contains(QStringLiteral("short.fbs")));
   EXPECT_EQ(dlg->ChordCount(), 0);
-}
-
-// ---- The question before ending
-
-class UnsavedChords : public SequenceFiles {};
-
-TEST_F(UnsavedChords, NoQuestionWithoutAddedChords) {
-  Pick(2, 5);  // a chord under construction is not part of the sequence
-  Key(Qt::Key_Escape);
-  EXPECT_EQ(prompts.unsavedQuestions, 0);
-  EXPECT_FALSE(dlg->isVisible());
-}
-
-TEST_F(UnsavedChords, CancelOnEscapeKeepsTheProgramRunning) {
-  AddEMajor();
-  prompts.unsavedAnswer = Prompts::UnsavedChoice::Cancel;
-  Key(Qt::Key_Escape);
-  EXPECT_EQ(prompts.unsavedQuestions, 1);
-  EXPECT_TRUE(dlg->isVisible());
-  EXPECT_EQ(dlg->ChordCount(), 1);
-}
-
-TEST_F(UnsavedChords, EveryWayOfEndingAsks) {
-  AddEMajor();
-  prompts.unsavedAnswer = Prompts::UnsavedChoice::Cancel;
-  Key(Qt::Key_Escape);
-  Key(Qt::Key_Return);
-  Choose(ID_APP_EXIT);
-  dlg->close();  // the window manager's close
-  EXPECT_EQ(prompts.unsavedQuestions, 4);
-  EXPECT_TRUE(dlg->isVisible());
-}
-
-TEST_F(UnsavedChords, DiscardEndsWithoutWriting) {
-  AddEMajor();
-  prompts.unsavedAnswer = Prompts::UnsavedChoice::Discard;
-  Key(Qt::Key_Return);
-  EXPECT_FALSE(dlg->isVisible());
-  EXPECT_EQ(prompts.saveQuestions, 0);
-  EXPECT_TRUE(QDir(folder.path()).isEmpty());
-}
-
-TEST_F(UnsavedChords, SaveWritesTheFileThenEnds) {
-  AddEMajor();
-  prompts.unsavedAnswer = Prompts::UnsavedChoice::Save;
-  prompts.saveAnswer = Path("kept");
-  Key(Qt::Key_Escape);
-  EXPECT_EQ(ReadAll(Path("kept.fbs")), kEMajorFile);
-  EXPECT_FALSE(dlg->isVisible());
-}
-
-TEST_F(UnsavedChords, ASaveThatDoesNotHappenKeepsTheProgramRunning) {
-  AddEMajor();
-  prompts.unsavedAnswer = Prompts::UnsavedChoice::Save;
-  prompts.saveAnswer.clear();  // the save dialog is cancelled
-  Key(Qt::Key_Escape);
-  EXPECT_TRUE(dlg->isVisible());
-
-  prompts.saveAnswer = Path("no-such-folder/kept");  // the save fails
-  Key(Qt::Key_Escape);
-  EXPECT_TRUE(dlg->isVisible());
-  EXPECT_EQ(prompts.fileProblems.size(), 1u);
-}
-
-TEST_F(UnsavedChords, SavingOrOpeningOrNewSettlesTheQuestion) {
-  AddEMajor();
-  prompts.saveAnswer = Path("saved");
-  Choose(ID_SAVE_AS);
-  EXPECT_FALSE(dlg->HasUnsavedChords());
-
-  Pick(2, 5);
-  Choose(ID_ADD_HALF);
-  EXPECT_TRUE(dlg->HasUnsavedChords()) << "a chord added after the save";
-  prompts.openAnswer = Path("saved.fbs");
-  Choose(ID_FILE_OPEN);
-  EXPECT_FALSE(dlg->HasUnsavedChords());
-  EXPECT_EQ(dlg->ChordCount(), 1);
-
-  Choose(ID_ADD_WHOLE);
-  EXPECT_TRUE(dlg->HasUnsavedChords());
-  Choose(ID_FILE_NEW);
-  EXPECT_FALSE(dlg->HasUnsavedChords()) << "an empty sequence has nothing to lose";
-
-  Key(Qt::Key_Escape);
-  EXPECT_EQ(prompts.unsavedQuestions, 0);
-  EXPECT_FALSE(dlg->isVisible());
-}
-
-TEST_F(UnsavedChords, AFullSequenceAddsNothingToSave) {
-  OpenSilentChords(kMaxChords);
-  Choose(ID_ADD_QUARTER);
-  EXPECT_EQ(prompts.sequenceFullMessages, 1);
-  EXPECT_EQ(dlg->ChordCount(), kMaxChords);
-  EXPECT_FALSE(dlg->HasUnsavedChords());
 }
 
 }  // namespace
