@@ -47,47 +47,34 @@ TEST_F(HistoryTest, QueuedAnswersAreStoredInOrderAndReadsSeeThem) {
 
 TEST_F(HistoryTest, StoringDoesNotWaitForAnotherProgramsLock) {
   { HistoryStore make(File()); }
-  QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "holder");
-  other.setDatabaseName(File());
-  ASSERT_TRUE(other.open());
-  QSqlQuery hold(other);
   {
+    OtherProgram other(File());
     // The store would wait up to a minute for the lock; the caller must not.
     HistoryThread history(File(), {.busyTimeoutMs = 60'000});
     history.Flush();  // opened
-    ASSERT_TRUE(hold.exec("BEGIN IMMEDIATE"));
+    ASSERT_TRUE(other.Hold("BEGIN IMMEDIATE"));
     history.Record(Answer(1, 3, true, 800), {}, kNow);
     history.Record(Answer(1, 4, false, 900), {}, kNow + 1);
     // Reached at once: had Record waited for the lock, this line would
     // only run after a minute, with the answers refused.
-    ASSERT_TRUE(hold.exec("ROLLBACK"));
+    other.Release();
     EXPECT_EQ(history.AnswerCount(), 2);
   }
-  hold.finish();
-  other.close();
-  QSqlDatabase::removeDatabase("holder");
   EXPECT_EQ(RawQuery(File(), "SELECT COUNT(*) FROM answers").toInt(), 2);
 }
 
 TEST_F(HistoryTest, AHistoryInUseIsReportedOnceOnTheCallersThread) {
   { HistoryStore make(File()); }
-  QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "holder");
-  other.setDatabaseName(File());
-  ASSERT_TRUE(other.open());
-  QSqlQuery hold(other);
-  ASSERT_TRUE(hold.exec("BEGIN EXCLUSIVE"));
   Messages m;
   {
+    OtherProgram other(File());
+    ASSERT_TRUE(other.Hold("BEGIN EXCLUSIVE"));
     HistoryThread history(File(), {.busyTimeoutMs = 10});
     history.SetMessageHandler(m.Handler());
     for (int i = 0; i < 4; ++i) history.Record(Answer(1, i, true, 500), {}, kNow + i);
     history.Flush();
     QCoreApplication::processEvents();
   }
-  hold.exec("ROLLBACK");
-  hold.finish();
-  other.close();
-  QSqlDatabase::removeDatabase("holder");
   ASSERT_EQ(m.texts.size(), 1u);
   EXPECT_TRUE(m.texts[0].contains("in use")) << m.texts[0].toStdString();
   EXPECT_EQ(m.threads[0], QThread::currentThread());

@@ -109,11 +109,8 @@ TEST_F(PracticeSessionTest, NoteOnsFromAnotherThreadAnswerOnTheSessionsThread) {
 
 TEST_F(PracticeSessionTest, AHistoryInUseIsReportedOnceAndPracticeGoesOn) {
   { HistoryStore make(File()); }
-  QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "holder");
-  other.setDatabaseName(File());
-  ASSERT_TRUE(other.open());
-  QSqlQuery hold(other);
-  ASSERT_TRUE(hold.exec("BEGIN EXCLUSIVE"));
+  OtherProgram other(File());
+  ASSERT_TRUE(other.Hold("BEGIN EXCLUSIVE"));
   Recorder r;
   {
     PracticeSession session(std::make_unique<HistoryThread>(File(), StoreOptions{.busyTimeoutMs = 10}),
@@ -125,9 +122,7 @@ TEST_F(PracticeSessionTest, AHistoryInUseIsReportedOnceAndPracticeGoesOn) {
     }
     session.history()->Flush();  // the message is handed over here
   }
-  hold.exec("ROLLBACK");
-  hold.finish();
-  other.close();
+  other.Release();
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_TRUE(r.messages[0].contains("in use")) << r.messages[0].toStdString();
   EXPECT_EQ(r.answers.size(), 3u);
