@@ -188,6 +188,10 @@ int main(int argc, char* argv[]) {
   outputOptions.soundfont = parser.value(options.soundfont).toStdString();
   const std::unique_ptr<fretlab::MidiOutput> output =
       fretlab::CreateMidiOutput(outputOptions, std::cerr);
+  if (parser.isSet(options.midiIn) && !parser.isSet(options.practice)) {
+    std::cerr << "fretlab: --midi-in applies only to the Practice window (fretlab --practice); "
+                 "ignored\n";
+  }
   if (parser.isSet(options.practice)) {
     return fretlab::RunPracticeWindow(
         *output, parser.isSet(options.midiIn) ? std::optional(parser.value(options.midiIn))

@@ -3,7 +3,8 @@
 # names --practice and --render; --render writes SVG and PNG pictures with no
 # display at all and refuses a bad value in one line with status 2;
 # --practice opens the window with the sound options and plays nothing by
-# itself.
+# itself; --midi-in without it is set aside with one line and the main window
+# opens.
 set -uo pipefail
 program=$1
 work=$(mktemp -d)
@@ -51,4 +52,18 @@ kill "$pid"; wait "$pid" 2>/dev/null
 [[ -f "$work/play.log" ]] || fail "--practice did not open the --midi-out output"
 [[ ! -s "$work/play.log" ]] || fail "something was played at start: $(cat "$work/play.log")"
 grep -q '^fretlab: ' "$work/err" && fail "unexpected message: $(cat "$work/err")"
+
+# --midi-in without --practice: one line saying where it applies; the main
+# window starts as ever.
+QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" \
+  "$program" --midi-in keyboard --midi-out "log:$work/main.log" >"$work/out" 2>"$work/err" &
+pid=$!
+sleep 2
+kill -0 "$pid" 2>/dev/null || fail "the main window ended with --midi-in: $(cat "$work/err")"
+kill "$pid"; wait "$pid" 2>/dev/null
+lines=$(grep -c '^fretlab: ' "$work/err")
+[[ $lines -eq 1 ]] || fail "expected one line about --midi-in, got $lines: $(cat "$work/err")"
+grep -q -- "--midi-in applies only to the Practice window (fretlab --practice)" "$work/err" ||
+  fail "the line does not say where --midi-in applies: $(cat "$work/err")"
+[[ ! -s "$work/main.log" ]] || fail "something was played at start: $(cat "$work/main.log")"
 echo "practice start checks passed"

@@ -11,8 +11,8 @@ PlaybackSchedule PlaybackSchedule::Sequence(std::vector<PlaybackStep> steps, Pla
   PlaybackTime at{0};
   for (PlaybackStep& step : steps) {
     step.start = at;
-    step.length = length;
-    at += length;
+    if (step.length <= PlaybackTime{0}) step.length = length;
+    at += step.length;
   }
   schedule.m_steps = std::move(steps);
   schedule.BuildEvents(stagger);

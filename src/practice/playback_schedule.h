@@ -53,7 +53,8 @@ class PlaybackSchedule {
  public:
   PlaybackSchedule() = default;
 
-  // One step after another, each `length` long; within a step the notes
+  // One step after another, each `length` long unless it has a length of
+  // its own (a step with no notes is a rest); within a step the notes
   // start `stagger` apart (0: together).
   static PlaybackSchedule Sequence(std::vector<PlaybackStep> steps, PlaybackTime length,
                                    PlaybackTime stagger = PlaybackTime{0});

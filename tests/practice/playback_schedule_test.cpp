@@ -156,6 +156,16 @@ TEST_F(Playing, NotesOutsideMidiAreNotSentButTheStepKeepsItsTime) {
             (std::vector<OutputCall>{Open(0), Close(200), Open(200), Close(400)}));
 }
 
+TEST_F(Playing, AStepWithALengthOfItsOwnKeepsItAndARestSoundsNothing) {
+  // A reference note, a short rest, then the note asked for.
+  player.Start(PlaybackSchedule::Sequence({{{60}, {}}, {{}, {}, 0ms, 250ms}, {{67}, {}}}, 800ms),
+               clock.now());
+  RunToEnd();
+  EXPECT_EQ(output.calls, (std::vector<OutputCall>{Open(0), Send(NoteOnMessage(60), 0), Close(800),
+                                                   Open(800), Close(1050), Open(1050),
+                                                   Send(NoteOnMessage(67), 1050), Close(1850)}));
+}
+
 TEST_F(Playing, AnEmptyScheduleEndsAtOnce) {
   player.Start(PlaybackSchedule::Strum({}, 20ms, 1000ms), clock.now());
   EXPECT_FALSE(player.IsPlaying());

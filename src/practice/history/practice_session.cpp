@@ -7,27 +7,24 @@
 
 namespace fretlab::practice {
 
-PracticeSession::PracticeSession(std::unique_ptr<HistoryStore> store, std::uint64_t seed,
+PracticeSession::PracticeSession(std::unique_ptr<HistoryThread> history, std::uint64_t seed,
                                  Callbacks callbacks, Clock clock)
-    : store_(std::move(store)),
+    : history_(std::move(history)),
       seed_(seed),
       callbacks_(std::move(callbacks)),
       clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentMSecsSinceEpoch(); })) {
-  ReportMessage();
+  if (history_ && callbacks_.message) history_->SetMessageHandler(callbacks_.message);
 }
 
 PracticeSession::~PracticeSession() { AttachMidi(nullptr); }
 
-void PracticeSession::ReportMessage() {
-  if (reported_ || !store_ || store_->message().isEmpty()) return;
-  reported_ = true;
-  if (callbacks_.message) callbacks_.message(store_->message());
-}
-
 WeakSpotSchedule& PracticeSession::ScheduleFor(const std::string& drill, const std::string& tuning) {
   auto [it, made] = schedules_.try_emplace({drill, tuning}, seed_ + schedules_.size());
-  if (made && store_) {
-    for (const auto& [item, state] : store_->Schedule(drill, tuning)) it->second.Restore(item, state);
+  if (made && history_) {
+    using Items = std::vector<std::pair<std::string, ItemState>>;
+    const Items items =
+        history_->Read<Items>([&](HistoryStore& s) { return s.Schedule(drill, tuning); });
+    for (const auto& [item, state] : items) it->second.Restore(item, state);
   }
   return it->second;
 }
@@ -52,10 +49,7 @@ std::optional<Feedback> PracticeSession::Give(const Answer& answer) {
   if (!round_ || summarised_) return std::nullopt;
   const long long now = clock_();
   Feedback fb = round_->Give(answer, now);
-  if (fb.record && store_) {
-    store_->Record(*fb.record, fb.item, now);
-    ReportMessage();
-  }
+  if (fb.record && history_) history_->Record(*fb.record, fb.item, now);
   if (callbacks_.answered) callbacks_.answered(fb);
   if (fb.roundDone) {
     summarised_ = true;

@@ -1,9 +1,10 @@
 #pragma once
 // A drill as the Practice window runs it: the round, the weak-spot schedule
 // of its drill and tuning (restored from the history and saved with every
-// answer), the history itself, and answers from a MIDI instrument brought
-// onto the window's thread. Knows no widget: the window shows what the
-// callbacks report.
+// answer), the history itself (written on a thread of its own, so an
+// answer never waits for the disk), and answers from a MIDI instrument
+// brought onto the window's thread. Knows no widget: the window shows what
+// the callbacks report.
 
 #include <QObject>
 #include <QString>
@@ -12,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-#include "practice/history/history_store.h"
+#include "practice/history/history_thread.h"
 #include "practice/round.h"
 #include "sound/midi_input.h"
 
@@ -23,14 +24,16 @@ class PracticeSession {
   struct Callbacks {
     std::function<void(const Feedback&)> answered;  // after each answer that counts or not
     std::function<void(const Summary&)> finished;   // once per round
-    std::function<void(const QString&)> message;    // the history's one message, when it has one
+    // The history's one message, when it has one; it comes through this
+    // thread's event loop (or at once in history()->Flush()).
+    std::function<void(const QString&)> message;
   };
   // ms since the Unix epoch.
   using Clock = std::function<long long()>;
 
-  // `store` may be null: practice without a history. `clock` null: the
+  // `history` may be null: practice without a history. `clock` null: the
   // system clock.
-  PracticeSession(std::unique_ptr<HistoryStore> store, std::uint64_t seed, Callbacks callbacks,
+  PracticeSession(std::unique_ptr<HistoryThread> history, std::uint64_t seed, Callbacks callbacks,
                   Clock clock = nullptr);
   ~PracticeSession();
 
@@ -44,26 +47,25 @@ class PracticeSession {
   // calls it from a timer.
   void CheckTime();
 
-  // Checks, stores and reports one answer; nothing when no round runs.
+  // Checks, queues for storing and reports one answer; nothing when no
+  // round runs.
   std::optional<Feedback> Give(const Answer& answer);
 
   // Note-ons from `input` answer with their pitch, handed over to the
   // thread this session lives on (its event loop must run). Null detaches.
   void AttachMidi(MidiInput* input);
 
-  HistoryStore* history() { return store_.get(); }
+  HistoryThread* history() { return history_.get(); }
 
  private:
   WeakSpotSchedule& ScheduleFor(const std::string& drill, const std::string& tuning);
-  void ReportMessage();
 
-  std::unique_ptr<HistoryStore> store_;
+  std::unique_ptr<HistoryThread> history_;
   std::uint64_t seed_;
   Callbacks callbacks_;
   Clock clock_;
   std::map<std::pair<std::string, std::string>, WeakSpotSchedule> schedules_;
   std::unique_ptr<Round> round_;
-  bool reported_ = false;     // the history's message went out
   bool summarised_ = false;   // the round's summary went out
   MidiInput* midi_ = nullptr;
   QObject receiver_;  // MIDI note-ons are queued to the thread it lives on

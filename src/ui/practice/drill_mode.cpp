@@ -1,5 +1,7 @@
 #include "ui/practice/drill_mode.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -67,18 +69,22 @@ DrillMode::~DrillMode() {
 }
 
 PracticeSession& DrillMode::session() {
-  if (!m_session) useHistory(std::make_unique<HistoryStore>(HistoryStore::DefaultPath()));
+  if (!m_session) useHistory(std::make_unique<HistoryThread>(HistoryStore::DefaultPath()));
   return *m_session;
 }
 
-void DrillMode::useHistory(std::unique_ptr<HistoryStore> store) {
+void DrillMode::closing() {
+  if (m_session && m_session->history()) m_session->history()->Flush();
+}
+
+void DrillMode::useHistory(std::unique_ptr<HistoryThread> history) {
   if (m_session) m_session->AttachMidi(nullptr);
   PracticeSession::Callbacks callbacks{
       [this](const Feedback& f) { answered(f); }, [this](const Summary& s) { finished(s); },
       [this](const QString& message) {
-        if (m_message) m_message->setText(message);
+        if (m_message) announce(m_message, message);
       }};
-  m_session = std::make_unique<PracticeSession>(std::move(store), QRandomGenerator::global()->generate64(),
+  m_session = std::make_unique<PracticeSession>(std::move(history), QRandomGenerator::global()->generate64(),
                                                 std::move(callbacks));
   m_session->AttachMidi(m_midi.get());
 }
@@ -94,10 +100,10 @@ bool DrillMode::openMidiInput(const QString& name) {
   std::unique_ptr<AlsaMidiInput> input = AlsaMidiInput::Create(name.toStdString(), diagnostics);
   page();
   if (!input) {
-    m_message->setText(QString::fromStdString(diagnostics.str()).trimmed());
+    announce(m_message, QString::fromStdString(diagnostics.str()).trimmed());
     return false;
   }
-  m_message->setText(tr("Notes from the MIDI port %1 answer.").arg(QString::fromStdString(input->portName())));
+  announce(m_message, tr("Notes from the MIDI port %1 answer.").arg(QString::fromStdString(input->portName())));
   useMidiInput(std::move(input));
   return true;
 }
@@ -121,15 +127,15 @@ DrillSetup DrillMode::currentSetup() const {
 
 void DrillMode::start() {
   page();
-  m_summary->clear();
-  m_feedback->clear();
+  announce(m_summary, QString());
+  announce(m_feedback, QString());
   if (!ParseStringSet(m_strings->text(), window().view().tuning.StringCount())) {
-    m_feedback->setText(tr("Strings: give numbers from 1 (the thinnest) such as 1-3, 5, or leave it empty for all."));
+    announce(m_feedback, tr("Strings: give numbers from 1 (the thinnest) such as 1-3, 5, or leave it empty for all."));
     return;
   }
   window().stopPlaying();
   if (!session().Start(kind(), currentSetup(), {m_questions->value(), m_minutes->value()})) {
-    m_prompt->setText(tr("Nothing to ask within these strings, frets and notes."));
+    announce(m_prompt, tr("Nothing to ask within these strings, frets and notes."));
     showOnNeck();
     return;
   }
@@ -141,7 +147,7 @@ void DrillMode::ask() {
   const Question& q = session().round()->Current();
   const DrillSetup& setup = session().round()->Setup();
   m_marked.clear();
-  m_prompt->setText(QString::fromStdString(q.prompt));
+  announce(m_prompt, QString::fromStdString(q.prompt));
   const bool names = AsksAName(q.kind);
   for (int pc = 0; pc < 12; ++pc) {
     auto* button = static_cast<QPushButton*>(m_buttons->itemAt(pc)->widget());
@@ -153,12 +159,8 @@ void DrillMode::ask() {
     button->setEnabled(names);
   }
   m_answer->setEnabled(names);
-  if (q.kind == QuestionKind::kEarToNeck) {
-    std::vector<int> notes;
-    if (m_missedNote) notes.push_back(*m_missedNote);
-    notes.push_back(q.pitch);
-    soundUnmarked(notes);
-  }
+  m_replay->setEnabled(q.kind == QuestionKind::kEarToNeck);
+  if (q.kind == QuestionKind::kEarToNeck) soundEarQuestion(m_missedNote);
   m_missedNote.reset();
   showOnNeck();
   if (names) {
@@ -166,6 +168,36 @@ void DrillMode::ask() {
   } else {
     window().neck()->setFocus();
   }
+}
+
+void DrillMode::soundEarQuestion(std::optional<int> missed) {
+  if (!running() || session().round()->Current().kind != QuestionKind::kEarToNeck) return;
+  const Question& q = session().round()->Current();
+  const auto step = std::chrono::milliseconds(window().controls()->choices().noteLengthMs * 3);
+  std::vector<PlaybackStep> steps;
+  if (missed) steps.push_back({{*missed}, {}});
+  if (m_reference->isChecked()) {
+    // The root at or below the note, within an octave: what is heard is
+    // the note's degree in the key, and its octave is still to be found.
+    const int root = session().round()->Setup().key.Root().PitchClass();
+    steps.push_back({{q.pitch - ((q.pitch - root) % 12 + 12) % 12}, {}});
+    // A rest of a note's length, so that the two are heard apart.
+    steps.push_back({{}, {}, {}, step / 3});
+  }
+  steps.push_back({{q.pitch}, {}});
+  window().playback().play(PlaybackSchedule::Sequence(std::move(steps), step));
+}
+
+void DrillMode::announce(QLabel* label, const QString& text) {
+  label->setText(text);
+  // The label's name says what it is ("Question", "Feedback"); its
+  // description is what it now says, which a screen reader is told of.
+  label->setAccessibleDescription(text);
+  QAccessibleEvent changed(label, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&changed);
+  if (text.isEmpty()) return;
+  QAccessibleEvent alert(label, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 void DrillMode::soundUnmarked(const std::vector<int>& notes) {
@@ -201,7 +233,7 @@ void DrillMode::answered(const Feedback& fb) {
     default:
       text = tr("Wrong (%1): it was %2.").arg(time, QString::fromStdString(fb.record->asked));
   }
-  m_feedback->setText(text);
+  announce(m_feedback, text);
   if (where) window().neck()->flash(*where, fb.checked.verdict == Verdict::kRight ? kRight : kWrong, kFlashMs);
   // The right note sounds: the one found, the one named, or the one heard.
   if (fb.checked.verdict == Verdict::kRight && where) {
@@ -223,6 +255,7 @@ void DrillMode::answered(const Feedback& fb) {
 void DrillMode::finished(const Summary& s) {
   m_clock.stop();
   if (m_page == nullptr) return;
+  m_replay->setEnabled(false);
   QString text = tr("Round over: %1 of %2 answers right (%3 %), median %4 s.")
                      .arg(s.right)
                      .arg(s.answers)
@@ -237,8 +270,8 @@ void DrillMode::finished(const Summary& s) {
   }
   if (!slow.isEmpty()) text += QLatin1Char('\n') + tr("Slowest: %1.").arg(slow.join(QStringLiteral(", ")));
   if (!missed.isEmpty()) text += QLatin1Char('\n') + tr("Most missed: %1.").arg(missed.join(QStringLiteral(", ")));
-  m_summary->setText(text);
-  m_prompt->setText(tr("Start another round when you are ready."));
+  announce(m_summary, text);
+  announce(m_prompt, tr("Start another round when you are ready."));
   showOnNeck();
 }
 
@@ -250,6 +283,7 @@ void DrillMode::showOnNeck() {
     m_progress->showOn(neck);
     return;
   }
+  if (m_progress != nullptr) m_progress->stopShowing();
   neck.clearHeat();
   std::vector<NeckMark> marks;
   if (running()) {
@@ -269,7 +303,10 @@ void DrillMode::showOnNeck() {
   neck.setMarks(std::move(marks));
 }
 
-void DrillMode::deactivate() { window().neck()->clearHeat(); }
+void DrillMode::deactivate() {
+  if (m_progress != nullptr) m_progress->stopShowing();
+  window().neck()->clearHeat();
+}
 
 void DrillMode::positionClicked(Position position) {
   if (!running() || AsksAName(session().round()->Current().kind)) return;

@@ -11,6 +11,7 @@
 #include "practice/history/practice_session.h"
 #include "ui/practice/practice_mode.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -37,10 +38,12 @@ class DrillMode : public PracticeMode {
   void showOnNeck() override;
   void deactivate() override;
   void positionClicked(Position position) override;
+  // Every answer given is stored before the window goes.
+  void closing() override;
 
   // The history in use; opened at the user's data folder on first need.
   // Tests hand in one of their own first.
-  void useHistory(std::unique_ptr<practice::HistoryStore> store);
+  void useHistory(std::unique_ptr<practice::HistoryThread> history);
   // Answers from `input` (null: none). openMidiInput: the ALSA sequencer
   // port whose name contains `name`, or a port of our own for "".
   void useMidiInput(std::unique_ptr<MidiInput> input);
@@ -52,6 +55,10 @@ class DrillMode : public PracticeMode {
   QSpinBox* questionsBox() const { return m_questions; }
   QSpinBox* minutesBox() const { return m_minutes; }
   QPushButton* startButton() const { return m_start; }
+  // The ear drill: the key's root first as a reference (remembered), and
+  // the question heard again.
+  QCheckBox* referenceBox() const { return m_reference; }
+  QPushButton* replayButton() const { return m_replay; }
   QLineEdit* answerField() const { return m_answer; }
   QLabel* promptLabel() const { return m_prompt; }
   QLabel* feedbackLabel() const { return m_feedback; }
@@ -67,7 +74,12 @@ class DrillMode : public PracticeMode {
   void answered(const practice::Feedback& feedback);
   void finished(const practice::Summary& summary);
   void ask();
+  // The ear question's note, after the root when asked for; `missed` (the
+  // last question's note) first when there is one.
+  void soundEarQuestion(std::optional<int> missed);
   void soundUnmarked(const std::vector<int>& notes);
+  // Sets a label's text and tells a screen reader, as a live region would.
+  static void announce(QLabel* label, const QString& text);
   practice::DrillSetup currentSetup() const;
   practice::QuestionKind kind() const;
   bool running() const;
@@ -84,7 +96,9 @@ class DrillMode : public PracticeMode {
   QSpinBox* m_questions = nullptr;
   QSpinBox* m_minutes = nullptr;
   QComboBox* m_midiBox = nullptr;
+  QCheckBox* m_reference = nullptr;
   QPushButton* m_start = nullptr;
+  QPushButton* m_replay = nullptr;
   QLabel* m_prompt = nullptr;
   QGridLayout* m_buttons = nullptr;
   QLineEdit* m_answer = nullptr;

@@ -2,9 +2,11 @@
 // name buttons and typed answer, feedback, summary and the history's
 // message, and the Progress tab beside it.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +36,10 @@ const char* const kDrillNames[kQuestionKindCount] = {
     QT_TRANSLATE_NOOP("DrillMode", "Ear to neck"),
     QT_TRANSLATE_NOOP("DrillMode", "Chord tone"),
     QT_TRANSLATE_NOOP("DrillMode", "Every chord tone")};
+
+const char* const kPitchNames[12] = {"C", "C♯", "D", "E♭", "E", "F", "F♯", "G", "A♭", "A", "B♭", "B"};
+
+const QString kReferenceKey = QStringLiteral("Practice/earReference");
 
 }  // namespace
 
@@ -78,10 +84,22 @@ QWidget* DrillMode::page() {
   }
   m_midiBox->setAccessibleName(tr("MIDI instrument"));
   form->addRow(tr("MIDI instrument:"), m_midiBox);
+  m_reference = new QCheckBox(tr("Ear to neck: the key's root first, as a reference"), practise);
+  m_reference->setAccessibleName(tr("Sound the root first as a reference"));
+  m_reference->setChecked(window().settings().value(kReferenceKey, false).toBool());
+  form->addRow(QString(), m_reference);
   layout->addLayout(form);
+  auto* roundRow = new QHBoxLayout;
   m_start = new QPushButton(tr("Start round"), practise);
-  layout->addWidget(m_start);
+  m_start->setAccessibleName(tr("Start round"));
+  roundRow->addWidget(m_start, 1);
+  m_replay = new QPushButton(tr("Hear it again"), practise);
+  m_replay->setAccessibleName(tr("Hear the note again"));
+  m_replay->setEnabled(false);
+  roundRow->addWidget(m_replay);
+  layout->addLayout(roundRow);
   m_prompt = new QLabel(practise);
+  m_prompt->setAccessibleName(tr("Question"));
   m_prompt->setWordWrap(true);
   QFont big = m_prompt->font();
   big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -93,15 +111,19 @@ QWidget* DrillMode::page() {
   m_answer = new QLineEdit(practise);
   m_answer->setPlaceholderText(tr("or type it (C#, Db, b3) and press Enter"));
   m_answer->setAccessibleName(tr("Typed answer"));
+  m_answer->setEnabled(false);
   layout->addWidget(m_answer);
   m_feedback = new QLabel(practise);
   m_feedback->setWordWrap(true);
+  m_feedback->setAccessibleName(tr("Feedback"));
   layout->addWidget(m_feedback);
   m_summary = new QLabel(practise);
   m_summary->setWordWrap(true);
+  m_summary->setAccessibleName(tr("Round summary"));
   layout->addWidget(m_summary);
   m_message = new QLabel(practise);
   m_message->setWordWrap(true);
+  m_message->setAccessibleName(tr("Practice history and MIDI"));
   layout->addWidget(m_message);
   layout->addStretch();
   // Scrolled rather than stretching the window: the neck keeps the room.
@@ -109,6 +131,9 @@ QWidget* DrillMode::page() {
   scroll->setWidget(practise);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
+  // Tab goes straight to the controls inside, which it scrolls into view.
+  scroll->setFocusPolicy(Qt::NoFocus);
+  scroll->setAccessibleName(tr("Practise"));
   m_sections->addTab(scroll, tr("Practise"));
 
   m_progress = new ProgressPanel(
@@ -118,6 +143,9 @@ QWidget* DrillMode::page() {
   m_sections->addTab(m_progress, tr("Progress"));
 
   connect(m_start, &QPushButton::clicked, this, &DrillMode::start);
+  connect(m_replay, &QPushButton::clicked, this, [this] { soundEarQuestion(std::nullopt); });
+  connect(m_reference, &QCheckBox::toggled, this,
+          [this](bool on) { window().settings().setValue(kReferenceKey, on); });
   connect(m_answer, &QLineEdit::returnPressed, this, [this] {
     const QString text = m_answer->text();
     m_answer->clear();
@@ -142,8 +170,10 @@ QWidget* DrillMode::page() {
 }
 
 void DrillMode::buildAnswerButtons() {
+  // Named (C to B) and idle until a question asks for a name.
   for (int pc = 0; pc < 12; ++pc) {
-    auto* button = new QPushButton(m_page);
+    auto* button = new QPushButton(QString::fromUtf8(kPitchNames[pc]), m_page);
+    button->setEnabled(false);
     button->setFocusPolicy(Qt::TabFocus);
     m_buttons->addWidget(button, pc / 6, pc % 6);
     connect(button, &QPushButton::clicked, this,

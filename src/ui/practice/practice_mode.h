@@ -32,6 +32,8 @@ class PracticeMode : public QObject {
   // neck's marks and overlays.
   virtual void showOnNeck() = 0;
   virtual void deactivate() {}
+  // The window is closing: finish what must not be lost.
+  virtual void closing() {}
 
   virtual void positionClicked(Position position) = 0;
   virtual void muteClicked(StringIndex) {}

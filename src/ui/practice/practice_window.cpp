@@ -281,6 +281,7 @@ void PracticeWindow::exportPicture() {
 
 void PracticeWindow::closeEvent(QCloseEvent* event) {
   stopPlaying();
+  for (auto& mode : m_ownedModes) mode->closing();
   m_settings.setValue(QStringLiteral("Practice/geometry"), saveGeometry());
   m_settings.setValue(QStringLiteral("Practice/splitter"), m_splitter->saveState());
   m_settings.sync();

@@ -51,6 +51,29 @@ inline QVariant RawQuery(const QString& path, const QString& sql) {
   return result;
 }
 
+// Another program with the history open: Hold() takes its lock ("BEGIN
+// EXCLUSIVE" keeps readers out too, "BEGIN IMMEDIATE" only writers);
+// Release(), or the end of the holder, gives it back.
+class OtherProgram {
+ public:
+  explicit OtherProgram(const QString& path) {
+    db_ = QSqlDatabase::addDatabase("QSQLITE", "other-program");
+    db_.setDatabaseName(path);
+    db_.open();
+  }
+  ~OtherProgram() {
+    Release();
+    db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase("other-program");
+  }
+  bool Hold(const char* begin) { return QSqlQuery(db_).exec(begin); }
+  void Release() { QSqlQuery(db_).exec("ROLLBACK"); }
+
+ private:
+  QSqlDatabase db_;
+};
+
 class HistoryTest : public ::testing::Test {
  protected:
   QString File() const { return dir_.filePath("fretlab/practice.sqlite"); }

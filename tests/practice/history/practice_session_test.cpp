@@ -48,7 +48,7 @@ TEST_F(PracticeSessionTest, ARoundIsStoredAndTheNextSessionAsksTheMissedPosition
   Recorder r;
   std::string missed;
   {
-    PracticeSession session(std::make_unique<HistoryStore>(File()), 1, r.Callbacks(), Clock());
+    PracticeSession session(std::make_unique<HistoryThread>(File()), 1, r.Callbacks(), Clock());
     ASSERT_TRUE(session.Start(QuestionKind::kNameNote, StandardFirstFrets(2), {6, 0}));
     for (int i = 0; i < 6; ++i) {
       const Question q = session.round()->Current();
@@ -73,7 +73,7 @@ TEST_F(PracticeSessionTest, ARoundIsStoredAndTheNextSessionAsksTheMissedPosition
   // A day later: over many rounds of one question the missed position comes
   // up far more often than any other.
   now_ += kDay;
-  PracticeSession next(std::make_unique<HistoryStore>(File()), 2, {}, Clock());
+  PracticeSession next(std::make_unique<HistoryThread>(File()), 2, {}, Clock());
   std::map<std::string, int> asked;
   for (int i = 0; i < 400; ++i) {
     ASSERT_TRUE(next.Start(QuestionKind::kNameNote, StandardFirstFrets(2), {1, 0}));
@@ -88,7 +88,7 @@ TEST_F(PracticeSessionTest, ARoundIsStoredAndTheNextSessionAsksTheMissedPosition
 
 TEST_F(PracticeSessionTest, NoteOnsFromAnotherThreadAnswerOnTheSessionsThread) {
   Recorder r;
-  PracticeSession session(std::make_unique<HistoryStore>(File()), 3, r.Callbacks(), Clock());
+  PracticeSession session(std::make_unique<HistoryThread>(File()), 3, r.Callbacks(), Clock());
   ASSERT_TRUE(session.Start(QuestionKind::kEarToNeck, StandardFirstFrets(5), {2, 0}));
   fretlab::testing::FedMidiInput input;
   session.AttachMidi(&input);
@@ -103,29 +103,26 @@ TEST_F(PracticeSessionTest, NoteOnsFromAnotherThreadAnswerOnTheSessionsThread) {
   input.NoteOn(session.round()->Current().pitch);
   QCoreApplication::processEvents();
   EXPECT_EQ(r.answers.size(), 1u);
+  session.history()->Flush();
   EXPECT_EQ(RawQuery(File(), "SELECT COUNT(*) FROM answers").toInt(), 1);
 }
 
 TEST_F(PracticeSessionTest, AHistoryInUseIsReportedOnceAndPracticeGoesOn) {
   { HistoryStore make(File()); }
-  QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "holder");
-  other.setDatabaseName(File());
-  ASSERT_TRUE(other.open());
-  QSqlQuery hold(other);
-  ASSERT_TRUE(hold.exec("BEGIN EXCLUSIVE"));
+  OtherProgram other(File());
+  ASSERT_TRUE(other.Hold("BEGIN EXCLUSIVE"));
   Recorder r;
   {
-    PracticeSession session(std::make_unique<HistoryStore>(File(), StoreOptions{.busyTimeoutMs = 10}),
+    PracticeSession session(std::make_unique<HistoryThread>(File(), StoreOptions{.busyTimeoutMs = 10}),
                             4, r.Callbacks(), Clock());
     ASSERT_TRUE(session.Start(QuestionKind::kNameNote, StandardFirstFrets(3), {3, 0}));
     for (int i = 0; i < 3; ++i) {
       now_ += 1000;
       ASSERT_TRUE(session.Give(Answer::Text(session.round()->Current().asked)));
     }
+    session.history()->Flush();  // the message is handed over here
   }
-  hold.exec("ROLLBACK");
-  hold.finish();
-  other.close();
+  other.Release();
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_TRUE(r.messages[0].contains("in use")) << r.messages[0].toStdString();
   EXPECT_EQ(r.answers.size(), 3u);

@@ -9,12 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <unistd.h>
 
-#include "practice_fixture.h"
+#include "drill_fixture.h"
 #include "support/fed_midi_input.h"
 #include "theory/spelling.h"
 #include "sound/backends/alsa_midi_output.h"
@@ -22,46 +23,6 @@
 
 namespace fretlab::testing {
 namespace {
-
-using practice::QuestionKind;
-
-class DrillTest : public PracticeTest {
- protected:
-  DrillTest() : drills(*window->findMode<DrillMode>()) {
-    drills.useHistory(std::make_unique<practice::HistoryStore>(dir.filePath("history.sqlite")));
-  }
-
-  // Keys go through the window system to whatever has the focus.
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(window->windowHandle(), key, modifiers);
-  }
-  void Type(const std::string& text) {
-    for (char c : AsciiSigns(text)) QTest::keyClick(window->windowHandle(), c);
-  }
-  QWidget* Focus() const { return QApplication::focusWidget(); }
-  const practice::Question& Current() { return drills.session().round()->Current(); }
-
-  // Moves the neck's cursor to `target` with the arrow keys and presses Enter.
-  void EnterOnNeck(Position target) {
-    while (Neck().cursorPosition().string != target.string) {
-      Key(Neck().cursorPosition().string < target.string ? Qt::Key_Down : Qt::Key_Up);
-    }
-    while (Neck().cursorPosition().fret != target.fret) {
-      Key(Neck().cursorPosition().fret < target.fret ? Qt::Key_Right : Qt::Key_Left);
-    }
-    Key(Qt::Key_Return);
-  }
-
-  void StartRound(QuestionKind kind, int questions) {
-    window->modeArea()->setCurrentIndex(2);
-    drills.drillBox()->setCurrentIndex(static_cast<int>(kind));
-    drills.questionsBox()->setValue(questions);
-    drills.startButton()->click();
-    ASSERT_TRUE(drills.session().Running());
-  }
-
-  DrillMode& drills;
-};
 
 TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   Key(Qt::Key_D, Qt::AltModifier);
@@ -78,7 +39,7 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("3");
   EXPECT_EQ(drills.questionsBox()->value(), 3);
-  for (int i = 0; i < 3; ++i) Key(Qt::Key_Tab);  // minutes, instrument, Start
+  for (int i = 0; i < 4; ++i) Key(Qt::Key_Tab);  // minutes, instrument, reference, Start
   ASSERT_EQ(Focus(), drills.startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
@@ -112,7 +73,7 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   Key(Qt::Key_Backtab);
   ASSERT_EQ(Focus(), drills.drillBox());
   Key(Qt::Key_Up);
-  for (int i = 0; i < 5; ++i) Key(Qt::Key_Tab);
+  for (int i = 0; i < 6; ++i) Key(Qt::Key_Tab);
   ASSERT_EQ(Focus(), drills.startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
@@ -196,7 +157,9 @@ TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   ASSERT_FALSE(drills.session().Running());
 
   drills.sections()->setCurrentIndex(1);
+  QSignalSpy shown(drills.progress(), &ProgressPanel::shown);
   drills.progress()->periodBox()->setCurrentIndex(2);  // all
+  ASSERT_TRUE(shown.wait());
   const auto& heat = Neck().picture().heat;
   ASSERT_EQ(heat.size(), missed == right ? 1u : 2u);
   EXPECT_EQ(heat.at(missed), ProgressPanel::AccuracyColour(missed == right ? 0.5 : 0.0));
@@ -205,6 +168,7 @@ TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   }
   EXPECT_GE(drills.progress()->table()->rowCount(), 1);
   drills.progress()->measureBox()->setCurrentIndex(1);
+  ASSERT_TRUE(shown.wait());
   EXPECT_EQ(Neck().picture().heat.size(), heat.size());
 
   const QString csv = dir.filePath("history.csv");
