@@ -161,6 +161,47 @@ TEST_F(SynthTimingTest, NoteSentLateIsPlacedWhereItWasDue) {
   }
 }
 
+// A display whose window woke late: the note's close comes 6 ms after the
+// next note is due on the grid, and the next note is sent just after it,
+// announced as due. The next note still starts 150 ms after the first, to
+// 0.1 ms, and when it is the same pitch it sounds on instead of being ended
+// by the late close of the note before.
+TEST_F(SynthTimingTest, LateCloseKeepsTheNextNoteOnTheGridAndWhole) {
+  constexpr auto kFirst = 20ms, kLength = 150ms, kLate = 6ms;
+  for (int second : {62, 60}) {
+    // `velocity` of the second note; 1 changes nothing but the note itself.
+    auto run = [&](int velocity) {
+      auto live = StartNote(kFirst);
+      EXPECT_TRUE(live->PlayUntilMs(std::chrono::duration<double, std::milli>(
+                                        kFirst + kLength + kLate).count()));
+      live->At(kFirst + kLength + kLate);
+      live->synth->close();
+      live->synth->due(LiveSynth::kStreamStart + kFirst + kLength);
+      live->synth->open();
+      live->synth->send(NoteOn(0, second, velocity));
+      EXPECT_TRUE(live->PlayUntilMs(400));
+      return live;
+    };
+    auto loud = run(64);
+    auto quiet = run(1);
+    const long first = FirstAbove(loud->track.left, kHeard);
+    ASSERT_GE(first, 0);
+    std::vector<float> added(loud->track.size());
+    for (std::size_t i = 0; i < added.size(); ++i) {
+      added[i] = loud->track.left[i] - quiet->track.left[i];
+    }
+    const long onset = FirstAbove(added, kHeard, first + Frames(100));
+    ASSERT_GE(onset, 0) << second;
+    EXPECT_NEAR(onset - first, Frames(150), 0.1e-3 * kRate) << "note " << second;
+    // 60 to 120 ms into each note: the second as loud as the first within
+    // 6 dB (a released note has fallen far below by then).
+    const double firstMs = 1000.0 * first / kRate, onsetMs = 1000.0 * onset / kRate;
+    EXPECT_GT(Rms(added, onsetMs + 60, onsetMs + 120),
+              0.5 * Rms(loud->track.left, firstMs + 60, firstMs + 120))
+        << "note " << second;
+  }
+}
+
 TEST_F(SynthTimingTest, StreamStartsForANoteAndStopsAfterTwoSecondsOfSilence) {
   auto live = std::make_unique<LiveSynth>();
   ASSERT_TRUE(live->synth->WaitUntilLoaded());
