@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <QTimer>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -176,6 +177,8 @@ int main(int argc, char* argv[]) {
   outputOptions.soundfont = parser.value(options.soundfont).toStdString();
   const std::unique_ptr<fretlab::MidiOutput> output =
       fretlab::CreateMidiOutput(outputOptions, std::cerr);
+  // The output's slow setup starts once the window is up and the event loop runs.
+  QTimer::singleShot(0, [&output] { output->begin(); });
   if (parser.isSet(options.practice)) {
     return fretlab::RunPracticeWindow(
         *output, parser.isSet(options.midiIn) ? std::optional(parser.value(options.midiIn))

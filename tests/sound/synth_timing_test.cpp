@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cmath>
 #include <memory>
 #include <sstream>
@@ -247,6 +248,28 @@ TEST_F(SynthTimingTest, StreamStartsForANoteAndStopsAfterTwoSecondsOfSilence) {
   const std::size_t from = live->track.size();
   ASSERT_TRUE(live->PlayUntilMs(1000.0 * from / kRate + 200));
   EXPECT_GE(FirstAbove(live->track.left, 0.01f, static_cast<long>(from)), 0);
+}
+
+// The program's output waits for the window before it connects to the sound
+// server and loads the soundfont; begin() or a wait for the load starts it.
+TEST_F(SynthTimingTest, StartWaitsForBegin) {
+  for (bool viaBegin : {true, false}) {
+    auto made = std::make_shared<std::atomic<int>>(0);
+    auto server = std::make_shared<FakeAudioSink::State>();
+    FluidSynthOutput::Setup setup;
+    setup.startOnBegin = true;
+    setup.sinks.push_back([made, server](AudioSink::RenderFunction render) {
+      ++*made;
+      return std::make_unique<FakeAudioSink>(server, std::move(render));
+    });
+    std::ostringstream diagnostics;
+    FluidSynthOutput synth(setup, diagnostics);
+    usleep(100000);
+    EXPECT_EQ(made->load(), 0) << "before begin()";
+    if (viaBegin) synth.begin();
+    EXPECT_TRUE(synth.WaitUntilLoaded()) << diagnostics.str();
+    EXPECT_EQ(made->load(), 1);
+  }
 }
 
 TEST_F(SynthTimingTest, WithoutAnAudioDeviceItSaysSoOnceAndStaysSilent) {
