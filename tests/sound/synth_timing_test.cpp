@@ -70,6 +70,8 @@ class LiveSynth {
   StereoTrack track;
 };
 
+constexpr float kHeard = 1e-4f;  // -80 dBFS
+
 class SynthTimingTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -89,9 +91,23 @@ class SynthTimingTest : public ::testing::Test {
     EXPECT_TRUE(FakeAudioSink::WaitUntil(*live->server, true));
     return live;
   }
-};
 
-constexpr float kHeard = 1e-4f;  // -80 dBFS
+  // `run(velocity)` plays a first note and then a second at `velocity`. The
+  // second is heard as the difference from a run where it is sent at
+  // velocity 1, which changes nothing else.
+  struct TwoNotes {
+    std::unique_ptr<LiveSynth> loud;
+    long first = -1;            // frame where the first note is heard
+    std::vector<float> second;  // the second note alone
+  };
+  template <typename Run>
+  static TwoNotes PlayTwoNotes(Run run) {
+    TwoNotes notes{run(64), -1, {}};
+    notes.first = FirstAbove(notes.loud->track.left, kHeard);
+    notes.second = Difference(notes.loud->track.left, run(1)->track.left);
+    return notes;
+  }
+};
 
 // Stamps 0 to 3 ms apart move the onset by exactly as many frames: no 64- or
 // 512-frame grid shows through.
@@ -109,8 +125,7 @@ TEST_F(SynthTimingTest, OnsetFollowsTheStampToTheFrame) {
 
 // Two notes stamped 3 ms (and 3.4 ms) apart, inside the time of one
 // 512-frame request, start that far apart in the sound. The second is the
-// same note on another channel; it is found as the difference from a run
-// where it is sent at velocity 1, which changes nothing else.
+// same note on another channel.
 TEST_F(SynthTimingTest, TwoNotesWithinOneRequestStartAtTheirOwnFrames) {
   for (auto apart : {3000us, 3400us}) {
     auto run = [apart](int secondVelocity) {
@@ -120,15 +135,10 @@ TEST_F(SynthTimingTest, TwoNotesWithinOneRequestStartAtTheirOwnFrames) {
       EXPECT_TRUE(live->PlayUntilMs(150));
       return live;
     };
-    auto loud = run(64);
-    auto quiet = run(1);
-    const long first = FirstAbove(loud->track.left, kHeard);
+    const TwoNotes notes = PlayTwoNotes(run);
+    const long first = notes.first;
     ASSERT_GE(first, 0);
-    std::vector<float> second(loud->track.size());
-    for (std::size_t i = 0; i < second.size(); ++i) {
-      second[i] = loud->track.left[i] - quiet->track.left[i];
-    }
-    const long secondOnset = FirstAbove(second, kHeard);
+    const long secondOnset = FirstAbove(notes.second, kHeard);
     ASSERT_GE(secondOnset, 0);
     const double apartFrames = apart.count() * 1e-6 * kRate;
     EXPECT_NEAR(secondOnset - first, apartFrames, 0.1e-3 * kRate) << apart.count() << " us";
@@ -170,7 +180,6 @@ TEST_F(SynthTimingTest, NoteSentLateIsPlacedWhereItWasDue) {
 TEST_F(SynthTimingTest, LateCloseKeepsTheNextNoteOnTheGridAndWhole) {
   constexpr auto kFirst = 20ms, kLength = 150ms, kLate = 6ms;
   for (int second : {62, 60}) {
-    // `velocity` of the second note; 1 changes nothing but the note itself.
     auto run = [&](int velocity) {
       auto live = StartNote(kFirst);
       EXPECT_TRUE(live->PlayUntilMs(std::chrono::duration<double, std::milli>(
@@ -183,14 +192,10 @@ TEST_F(SynthTimingTest, LateCloseKeepsTheNextNoteOnTheGridAndWhole) {
       EXPECT_TRUE(live->PlayUntilMs(400));
       return live;
     };
-    auto loud = run(64);
-    auto quiet = run(1);
-    const long first = FirstAbove(loud->track.left, kHeard);
+    const TwoNotes notes = PlayTwoNotes(run);
+    const long first = notes.first;
     ASSERT_GE(first, 0);
-    std::vector<float> added(loud->track.size());
-    for (std::size_t i = 0; i < added.size(); ++i) {
-      added[i] = loud->track.left[i] - quiet->track.left[i];
-    }
+    const std::vector<float>& added = notes.second;
     const long onset = FirstAbove(added, kHeard, first + Frames(100));
     ASSERT_GE(onset, 0) << second;
     EXPECT_NEAR(onset - first, Frames(150), 0.1e-3 * kRate) << "note " << second;
@@ -198,7 +203,7 @@ TEST_F(SynthTimingTest, LateCloseKeepsTheNextNoteOnTheGridAndWhole) {
     // 6 dB (a released note has fallen far below by then).
     const double firstMs = 1000.0 * first / kRate, onsetMs = 1000.0 * onset / kRate;
     EXPECT_GT(Rms(added, onsetMs + 60, onsetMs + 120),
-              0.5 * Rms(loud->track.left, firstMs + 60, firstMs + 120))
+              0.5 * Rms(notes.loud->track.left, firstMs + 60, firstMs + 120))
         << "note " << second;
   }
 }
