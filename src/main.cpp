@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <QTimer>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -192,6 +193,8 @@ int main(int argc, char* argv[]) {
     std::cerr << "fretlab: --midi-in applies only to the Practice window (fretlab --practice); "
                  "ignored\n";
   }
+  // The output's slow setup starts once the window is up and the event loop runs.
+  QTimer::singleShot(0, [&output] { output->begin(); });
   if (parser.isSet(options.practice)) {
     return fretlab::RunPracticeWindow(
         *output, parser.isSet(options.midiIn) ? std::optional(parser.value(options.midiIn))

@@ -22,6 +22,10 @@ class MidiOutput {
   // window woke late or drew a marker first. An output that schedules its
   // sound may place the note there; the others need not listen.
   virtual void due(SoundClock::time_point) {}
+
+  // Said once the program's window is up. An output whose setup is slow may
+  // wait for it, so that the setup does not compete with the window's start.
+  virtual void begin() {}
 };
 
 inline constexpr int kNoteOnVelocity = 64;

@@ -1,6 +1,7 @@
 #include "sound/note_player.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fretlab {
 
@@ -76,8 +77,11 @@ void NotePlayer::BeginNote(int length) {
   // previous note, is another operation and begins afresh from now.
   const SoundClock::time_point endOnGrid =
       lastDeadline_ + std::max(std::min(length, lastLength_), 0) * kNoteLengthUnit;
+  const std::optional<SoundClock::time_point> asked = std::exchange(asked_, std::nullopt);
   if (hasDeadline_ && now >= lastDeadline_ - kNoteJoinTolerance && now < endOnGrid) {
     noteStart_ = lastDeadline_;
+  } else if (asked && *asked <= now && now - *asked <= kNoteJoinTolerance) {
+    noteStart_ = *asked;
   } else {
     noteStart_ = now;
   }

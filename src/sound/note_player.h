@@ -5,6 +5,7 @@
 
 #include <array>
 #include <chrono>
+#include <optional>
 
 #include "sound/midi_output.h"
 #include "sound/sound_clock.h"
@@ -40,6 +41,13 @@ class NotePlayer {
   // Waits until `length` units after the start of the current note. Outside
   // a note it starts a rest of its own, on the same grid as the notes.
   bool WaitUnits(int length);
+  // The user asked for a note now (a click reached the window): the next
+  // note, chord or rest begins now rather than when it is played, if it is
+  // played within kNoteJoinTolerance. The window's work in between (finding
+  // the note, drawing its marker) then neither delays the sound nor makes it
+  // vary from click to click. A note that joins the grid of the one before
+  // keeps the grid. Only the next one is affected.
+  void Asked() { asked_ = timing_.now(); }
 
  private:
   // `length` in units; the grid is kept while the note's end on it is ahead.
@@ -53,6 +61,7 @@ class NotePlayer {
   int lastLength_ = 0;  // units; the note or rest that set lastDeadline_
   bool hasDeadline_ = false;
   bool inNote_ = false;
+  std::optional<SoundClock::time_point> asked_;
 };
 
 }  // namespace fretlab

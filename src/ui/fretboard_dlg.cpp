@@ -63,8 +63,12 @@ CFretboardDlg::CFretboardDlg(MidiOutput& output, Timing timing, Prompts* prompts
   layout->addWidget(m_client);
   connect(m_client, &CClientArea::MouseMoved, this,
           [this](QPoint point) { Dispatch(Input::MouseMove, 0, 0, point); });
-  connect(m_client, &CClientArea::LeftButtonPressed, this,
-          [this](QPoint point) { Dispatch(Input::LButtonDown, 0, 0, point); });
+  // The note a click sounds starts at the click, not after the work of
+  // finding it and drawing its marker.
+  connect(m_client, &CClientArea::LeftButtonPressed, this, [this](QPoint point) {
+    m_player.Asked();
+    Dispatch(Input::LButtonDown, 0, 0, point);
+  });
 
   BuildControls();
   OnInitDialog();

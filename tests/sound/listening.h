@@ -66,6 +66,15 @@ inline double PitchHz(const std::vector<float>& track, double fromMs, double toM
   return kRate / (best + offset);
 }
 
+// What `withNote` has that `without` has not: a note heard on its own, frame
+// for frame, over the length of the shorter track.
+inline std::vector<float> Difference(const std::vector<float>& withNote,
+                                     const std::vector<float>& without) {
+  std::vector<float> difference(std::min(withNote.size(), without.size()));
+  for (std::size_t i = 0; i < difference.size(); ++i) difference[i] = withNote[i] - without[i];
+  return difference;
+}
+
 inline double Cents(double hz, double reference) { return 1200.0 * std::log2(hz / reference); }
 
 // Both channels, as they leave the synthesizer.

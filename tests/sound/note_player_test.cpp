@@ -279,6 +279,37 @@ TEST(NotePlayerDueTest, EachNoteIsAnnouncedWithItsTimeOnTheGrid) {
   EXPECT_EQ(output.calls[3], Open(158));
 }
 
+// A click reaches the window, which finds the note and draws its marker
+// before playing it: the note starts at the click, up to the tolerance, on
+// the output's grid and in its own length; a note on a grid keeps the grid.
+TEST(NotePlayerDueTest, NoteAskedForByAClickStartsAtTheClick) {
+  FakeClock clock;
+  DueOutput output(clock);
+  NotePlayer player(output, clock.MakeTiming());
+  clock.Advance(100ms);
+  player.Asked();
+  clock.Advance(3ms);
+  player.PlayNote(60, 15);  // waits until 100 + 150
+  clock.Advance(1s);
+  player.Asked();
+  clock.Advance(kNoteJoinTolerance + 1ms);  // too long ago: from now
+  player.PlayNote(62, 15);
+  clock.Advance(1s);
+  player.PlayNote(64, 15);  // no click before it: from now
+  clock.Advance(1s);
+  player.Asked();
+  player.PlayNote(65, 15);
+  clock.Advance(1ms);
+  player.Asked();
+  clock.Advance(3ms);
+  player.PlayNote(67, 15);  // the grid of the note before comes first
+  EXPECT_EQ(output.dues, (std::vector<long long>{100, 1261, 2411, 3561, 3711}));
+  std::vector<long long> waits;
+  for (auto deadline : clock.waits) waits.push_back(FakeClock::Ms(deadline));
+  EXPECT_EQ(waits, (std::vector<long long>{250, 1411, 2561, 3711, 3861}));
+  EXPECT_EQ(output.calls[1], Send(NoteOnBytes(60), 103));  // sent when it is
+}
+
 TEST(SystemTimingTest, WaitReturnsNoEarlierThanTheDeadline) {
   const Timing timing = SystemTiming();
   const SoundClock::time_point deadline = timing.now() + 3ms;

@@ -50,6 +50,7 @@ std::unique_ptr<FluidSynthOutput> FluidSynthOutput::Create(const std::string& so
                                                            std::ostream& diagnostics) {
   Setup setup;
   setup.soundfont = soundfont;
+  setup.startOnBegin = true;
   auto output = std::make_unique<FluidSynthOutput>(std::move(setup), diagnostics);
   if (!output->IsWorking()) output.reset();
   return output;
@@ -120,6 +121,18 @@ void FluidSynthOutput::Report(const std::string& line) {
 }
 
 void FluidSynthOutput::Start() {
+  if (setup_.startOnBegin) {
+    // Connecting to the sound server and loading the soundfont compete with
+    // the window's start for the processor: on a busy 2-core machine the
+    // window was mapped about 20 ms later. They wait for the window.
+    std::unique_lock lock(mutex_);
+    changed_.wait_for(lock, kLatestStart, [this] { return begun_ || quit_; });
+    if (quit_) {
+      lock.unlock();
+      FinishStart(false);
+      return;
+    }
+  }
   // The sound server first, from this thread at its normal priority: the
   // threads it starts inherit that. Then the synthesizer and the soundfont
   // (40 ms or more of work) on a thread of the lowest priority, so that on a
@@ -234,8 +247,17 @@ void FluidSynthOutput::FinishStart(bool ready) {
   changed_.notify_all();
 }
 
+void FluidSynthOutput::begin() {
+  {
+    std::lock_guard lock(mutex_);
+    begun_ = true;
+  }
+  changed_.notify_all();
+}
+
 bool FluidSynthOutput::WaitUntilLoaded() {
   if (!thread_.joinable()) return false;
+  begin();
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return startEnded_; });
   return ready_.load(std::memory_order_acquire);

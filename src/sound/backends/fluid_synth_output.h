@@ -73,7 +73,12 @@ class FluidSynthOutput : public MidiOutput {
     std::function<SoundClock::time_point()> now;
     // kAudioDevice: the sinks tried in turn; empty: PulseAudio, then ALSA.
     std::vector<SinkFactory> sinks;
+    // True: the background start waits for begin() (or WaitUntilLoaded()),
+    // or kLatestStart at most.
+    bool startOnBegin = false;
   };
+  // The background start begins this long after construction at the latest.
+  static constexpr SoundClock::duration kLatestStart = std::chrono::seconds(1);
 
   // Null, after one line on `diagnostics`, when the soundfont cannot be used.
   // Later failures (no audio device, a soundfont that does not load) are
@@ -95,11 +100,13 @@ class FluidSynthOutput : public MidiOutput {
   // The note-ons of the coming open() are stamped with `time` rather than
   // the moment they are sent, when that is at most kMostEarly before.
   void due(SoundClock::time_point time) override;
+  void begin() override;
 
   // False when the soundfont is missing or unreadable, or once the
   // background start has failed.
   bool IsWorking() const { return working_.load(); }
-  // Blocks until the background start has ended; true when notes will sound.
+  // Blocks until the background start has ended (beginning it first);
+  // true when notes will sound.
   bool WaitUntilLoaded();
   // "pulseaudio" or "alsa" once playing through a device, else empty.
   std::string AudioDriverName() const;
@@ -141,6 +148,7 @@ class FluidSynthOutput : public MidiOutput {
   std::thread thread_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
+  bool begun_ = false;        // guarded by mutex_
   bool startEnded_ = false;   // guarded by mutex_
   bool startWanted_ = false;  // guarded by mutex_
   bool stopWanted_ = false;   // guarded by mutex_

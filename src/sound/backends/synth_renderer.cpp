@@ -27,6 +27,17 @@ SynthRenderer::SynthRenderer(fluid_synth_t* synth, std::function<void()> onIdle)
 
 void SynthRenderer::Queue(const TimedEvent& event) {
   std::lock_guard lock(queueMutex_);
+  // A note due on the player's grid is stamped earlier than it is sent, and
+  // so earlier than the previous note's close when the window woke late.
+  // That close is pulled back to the note's stamp: the previous note ends
+  // where this one begins, and the queue stays in the order of stamps, so
+  // that the note is not held back behind the close (PlanDue stops at the
+  // first message not yet due) and a repeated pitch's note-off comes before
+  // its new note-on instead of cutting it short.
+  for (auto later = queue_.rbegin(); later != queue_.rend() && later->stamp > event.stamp;
+       ++later) {
+    later->stamp = event.stamp;
+  }
   queue_.push_back(event);
 }
 

@@ -49,7 +49,8 @@ class SynthRenderer {
   // once a stretch of silence reaches kIdleAfter.
   SynthRenderer(_fluid_synth_t* synth, std::function<void()> onIdle);
 
-  // Any thread. Messages are queued in the order of their stamps.
+  // Any thread. Messages are queued in the order of their stamps; one
+  // stamped before those already queued pulls them back to its stamp.
   void Queue(const TimedEvent& event);
   // Takes the note-on of (session, channel, note) out of the queue if it is
   // there, not yet applied, and stamped at or after `notBefore`; true when it
