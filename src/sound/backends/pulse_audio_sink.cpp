@@ -13,9 +13,8 @@ constexpr std::size_t kFrameBytes = 2 * sizeof(float);  // stereo, interleaved
 }  // namespace
 
 
-PulseAudioSink::PulseAudioSink(int sampleRate, RenderFunction render,
-                               std::function<void()> underflow)
-    : sampleRate_(sampleRate), render_(std::move(render)), underflow_(std::move(underflow)) {}
+PulseAudioSink::PulseAudioSink(int sampleRate, RenderFunction render)
+    : sampleRate_(sampleRate), render_(std::move(render)) {}
 
 PulseAudioSink::~PulseAudioSink() {
   Stop();
@@ -76,11 +75,15 @@ bool PulseAudioSink::Start() {
     stream_ = pa_stream_new(context_, "Fretlab", &format, nullptr);
     if (stream_ != nullptr) {
       pa_stream_set_write_callback(stream_, &PulseAudioSink::OnWrite, this);
-      pa_stream_set_underflow_callback(stream_, &PulseAudioSink::OnUnderflow, this);
       pa_buffer_attr attr{};
       attr.maxlength = static_cast<std::uint32_t>(-1);
       attr.tlength = kBufferFrames * kFrameBytes;
-      attr.prebuf = static_cast<std::uint32_t>(-1);
+      // No prebuffering: when the server runs out of frames it plays on
+      // through the gap and drops what comes too late, so the stream keeps
+      // its place on the server's clock and every later note stays on its
+      // grid. With prebuffering the stream would pause until refilled and
+      // all that follows would sound late by the pause.
+      attr.prebuf = 0;
       attr.minreq = kRequestFrames * kFrameBytes;
       attr.fragsize = static_cast<std::uint32_t>(-1);
       // The server sets its own latency so that the whole way to the
@@ -102,17 +105,11 @@ void PulseAudioSink::Stop() {
   pa_threaded_mainloop_lock(loop_);
   if (stream_ != nullptr) {
     pa_stream_set_write_callback(stream_, nullptr, nullptr);
-    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
     pa_stream_disconnect(stream_);
     pa_stream_unref(stream_);
     stream_ = nullptr;
   }
   pa_threaded_mainloop_unlock(loop_);
-}
-
-void PulseAudioSink::OnUnderflow(pa_stream*, void* self) {
-  auto* sink = static_cast<PulseAudioSink*>(self);
-  if (sink->underflow_) sink->underflow_();
 }
 
 void PulseAudioSink::OnWrite(pa_stream*, std::size_t bytes, void* self) {
