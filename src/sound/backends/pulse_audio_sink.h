@@ -12,6 +12,7 @@
 struct pa_threaded_mainloop;
 struct pa_context;
 struct pa_stream;
+struct pa_buffer_attr;
 
 namespace fretlab {
 
@@ -39,12 +40,14 @@ class PulseAudioSink : public AudioSink {
   static void OnContextState(pa_context* context, void* self);
   static void OnWrite(pa_stream* stream, std::size_t bytes, void* self);
   void Write(std::size_t bytes);
+  static pa_buffer_attr BufferAttributes(std::uint32_t prebuf);
 
   int sampleRate_;
   RenderFunction render_;
   pa_threaded_mainloop* loop_ = nullptr;
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;  // guarded by the main loop's lock
+  bool prebuffering_ = false;    // the stream has not had its first frames
   std::vector<float> left_, right_;
 };
 
