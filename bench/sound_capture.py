@@ -6,6 +6,7 @@ from /proc. Times are CLOCK_MONOTONIC nanoseconds."""
 import ctypes
 import os
 import select
+import subprocess
 import sys
 import threading
 import time
@@ -203,3 +204,23 @@ def idle_cost(pids, seconds):
     wall = time.monotonic() - t0
     return {p: (100.0 * (cpu_ticks(p) - before[p][0]) / hz / wall,
                 (switches(p) - before[p][1]) / wall) for p in pids}
+
+
+class StallProbe:
+    """The machine's own hold-ups while it runs: bench/stall_probe.c wakes a
+    thread of the highest real-time priority every millisecond on each
+    processor and reports each wake-up more than 2 ms late. Without a probe
+    program, nothing is reported."""
+
+    def __init__(self, program):
+        self.process = None
+        if program:
+            self.process = subprocess.Popen([program], stdout=subprocess.PIPE, text=True)
+
+    def stop(self):
+        """The stalls seen, in ms."""
+        if self.process is None:
+            return []
+        self.process.terminate()
+        out, _ = self.process.communicate()
+        return [int(line.split()[3]) / 1e6 for line in out.splitlines() if line.startswith("stall ")]

@@ -20,7 +20,7 @@ import time
 
 import numpy as np
 
-from sound_capture import RATE, Recorder, XDisplay, idle_cost, now_ns, resident_mb
+from sound_capture import RATE, Recorder, StallProbe, XDisplay, idle_cost, now_ns, resident_mb
 from sound_listening import Templates, analyse
 STRING_Y = [29, 50, 71, 92, 113, 134]  # client px, string 0 = high E
 OPEN_NOTE = [64, 59, 55, 50, 45, 40]
@@ -103,6 +103,7 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--soundfont", default="/usr/share/sounds/sf2/default-GM.sf2")
     parser.add_argument("--keep", help="folder to keep each run's recording in (.npz)")
+    parser.add_argument("--stall-probe", help="program that reports the machine's stalls")
     args = parser.parse_args()
     xd = XDisplay()
     templates = Templates(args.soundfont)
@@ -127,6 +128,7 @@ def main():
         # The null sink renders in long blocks while nothing listens: the
         # recording has begun once its first frames arrive.
         recorder = Recorder(args.sink)
+        probe = StallProbe(args.stall_probe)
         recorder.start()
         while recorder.frames < RATE // 2:
             time.sleep(0.05)
@@ -135,6 +137,7 @@ def main():
         display, clicks = play(xd, window, len(notes))
         time.sleep(1.0)
         left, right = recorder.stop()
+        stalls = probe.stop()
         time.sleep(IDLE_WAIT_S)
         cost = idle_cost([process.pid, args.server_pid], IDLE_MEASURE_S)
         rss = resident_mb(process.pid)
@@ -145,18 +148,20 @@ def main():
         r = analyse(left, right, recorder, display, clicks, notes, click_notes, templates)
         r.update(startup_none=startup["none"], startup_synth=startup["synth"], rss_none=startup["none_rss"],
                  rss_synth=rss, cpu_program=cost[process.pid][0], wake_program=cost[process.pid][1],
-                 cpu_server=cost[args.server_pid][0], wake_server=cost[args.server_pid][1])
+                 cpu_server=cost[args.server_pid][0], wake_server=cost[args.server_pid][1],
+                 stalls=sum(s >= 5.0 for s in stalls), stall_longest=max(stalls, default=0.0))
         results.append(r)
         print("run %d: onsets %d/%d, interval error median %.2f max %.2f ms; pitch %d/%d within 6 cents "
               "(worst %.1f); click->sound median %.1f ms, spread %.1f ms; first after silence %.1f ms; "
               "idle: program %.2f %% %.1f wake-ups/s, server %.2f %% %.1f wake-ups/s; peak %.1f dBFS; "
               "L-R %.1f dB below L+R (max |L-R| %.3f); RSS %.1f MB (none %.1f); window mapped %.0f ms "
-              "(none %.0f)" % (
+              "(none %.0f); dropouts %d (longest %.1f ms); machine stalls >= 5 ms %d (longest %.1f ms)" % (
                   run + 1, r["notes"], r["expected"], r["dev_median"], r["dev_max"], r["pitch_ok"],
                   r["expected"], r["pitch_worst"], r["click_median"], r["click_spread"],
                   r["first_after_idle"], r["cpu_program"], r["wake_program"], r["cpu_server"],
                   r["wake_server"], r["peak_dbfs"], -r["side_db"], r["max_lr"], r["rss_synth"],
-                  r["rss_none"], r["startup_synth"], r["startup_none"]), flush=True)
+                  r["rss_none"], r["startup_synth"], r["startup_none"], r["dropouts"],
+                  r["dropout_longest"], r["stalls"], r["stall_longest"]), flush=True)
     print("over %d runs (min / median / max):" % len(results))
     rows = [
         ("onset interval error, median (ms)", "dev_median", "<= 2"),
@@ -175,6 +180,10 @@ def main():
         ("resident memory with none (MB)", "rss_none", ""),
         ("window mapped, synth (ms)", "startup_synth", "within 10 of none"),
         ("window mapped, none (ms)", "startup_none", ""),
+        ("dropouts (gaps of silence in the sound)", "dropouts", ""),
+        ("longest dropout (ms)", "dropout_longest", ""),
+        ("machine stalls >= 5 ms while recording", "stalls", ""),
+        ("longest machine stall (ms)", "stall_longest", ""),
     ]
     for label, key, target in rows:
         values = sorted(r[key] for r in results)

@@ -150,6 +150,7 @@ def analyse(left, right, recorder, display, clicks, notes, click_notes, template
         at = recorder.frame_of(c)
         o = find_onset(high, band, templates, note, at, at + int(0.2 * RATE))
         latencies.append(float("nan") if o is None else (recorder.time_of(o) - c) / 1e6)
+    gaps = dropouts(left, right)
     peak = max(np.max(np.abs(left)), np.max(np.abs(right)), 1e-12)
     side = np.sqrt(np.mean((left - right) ** 2))
     mid = np.sqrt(np.mean((left + right) ** 2)) + 1e-12
@@ -164,4 +165,20 @@ def analyse(left, right, recorder, display, clicks, notes, click_notes, template
         "peak_dbfs": 20 * np.log10(peak),
         "side_db": 20 * np.log10(side / mid + 1e-12),
         "max_lr": float(np.max(np.abs(left - right))),
+        "dropouts": len(gaps), "dropout_longest": max(gaps, default=0) * 1000.0 / RATE,
     }
+
+
+def dropouts(left, right, around=500, heard=0.01):
+    """Gaps the sound server filled with silence: 8 or more frames of exact
+    zeros on both channels with sound on both sides (a note's own decay and
+    the reverb never reach exact zero). Their lengths in frames."""
+    zero = np.concatenate(([0], ((left == 0) & (right == 0)).astype(np.int8), [0]))
+    edges = np.flatnonzero(np.diff(zero))
+    gaps = []
+    for start, end in zip(edges[::2], edges[1::2]):
+        if end - start < 8 or start < around or end + around > len(left):
+            continue
+        if np.max(np.abs(left[start - around:start])) > heard and np.max(np.abs(left[end:end + around])) > heard:
+            gaps.append(int(end - start))
+    return gaps

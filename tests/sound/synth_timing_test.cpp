@@ -63,6 +63,20 @@ class LiveSynth {
     return true;
   }
 
+  // The audio thread held up for `stallMs` at `atMs`: the requests due in
+  // that time are not made, and then one request asks for all of their
+  // frames, as a server that plays on through the gap does.
+  bool StallAt(double atMs, double stallMs) {
+    if (!PlayUntilMs(atMs)) return false;
+    const int frames = static_cast<int>(Frames(atMs + stallMs) - track.size());
+    std::vector<float> left(frames), right(frames);
+    const auto when = kStreamStart + std::chrono::microseconds(std::lround(1000 * (atMs + stallMs)));
+    if (!FakeAudioSink::Request(*server, left.data(), right.data(), frames, when)) return false;
+    track.left.insert(track.left.end(), left.begin(), left.end());
+    track.right.insert(track.right.end(), right.begin(), right.end());
+    return true;
+  }
+
   FakeClock clock;
   std::ostringstream diagnostics;
   std::shared_ptr<FakeAudioSink::State> server = std::make_shared<FakeAudioSink::State>();
@@ -206,6 +220,35 @@ TEST_F(SynthTimingTest, LateCloseKeepsTheNextNoteOnTheGridAndWhole) {
               0.5 * Rms(notes.loud->track.left, firstMs + 60, firstMs + 120))
         << "note " << second;
   }
+}
+
+// The audio thread is held up for 35 ms (the host took the processor away)
+// just when the second note of a display is due: the note is still heard
+// 150 ms after the first, to 0.1 ms, and the notes after the stall keep the
+// grid too.
+TEST_F(SynthTimingTest, AStalledAudioThreadKeepsTheNotesOnTheirGrid) {
+  constexpr auto kFirst = 20ms, kLength = 150ms;
+  auto run = [&](int secondVelocity, int thirdVelocity) {
+    auto live = StartNote(kFirst);
+    EXPECT_TRUE(live->PlayUntilMs(160));
+    live->At(kFirst + kLength);
+    live->synth->close();
+    live->synth->open();
+    live->synth->send(NoteOn(1, 60, secondVelocity));
+    EXPECT_TRUE(live->StallAt(160, 35));
+    EXPECT_TRUE(live->PlayUntilMs(320));
+    live->At(kFirst + 2 * kLength);
+    live->synth->send(NoteOn(2, 60, thirdVelocity));
+    EXPECT_TRUE(live->PlayUntilMs(600));
+    return live;
+  };
+  const auto all = run(64, 64);
+  const long first = FirstAbove(all->track.left, kHeard);
+  ASSERT_GE(first, 0);
+  const long second = FirstAbove(Difference(all->track.left, run(1, 64)->track.left), kHeard);
+  const long third = FirstAbove(Difference(all->track.left, run(64, 1)->track.left), kHeard);
+  EXPECT_NEAR(second - first, Frames(150), 0.1e-3 * kRate);
+  EXPECT_NEAR(third - first, Frames(300), 0.1e-3 * kRate);
 }
 
 TEST_F(SynthTimingTest, StreamStartsForANoteAndStopsAfterTwoSecondsOfSilence) {

@@ -210,11 +210,8 @@ bool FluidSynthOutput::StartSink() {
   };
   std::vector<SinkFactory> sinks = setup_.sinks;
   if (sinks.empty()) {
-    // After an underflow the server plays on later than before: the next
-    // requests say where the stream's time now stands.
-    sinks.push_back([this](AudioSink::RenderFunction r) {
-      return std::make_unique<PulseAudioSink>(kSampleRate, std::move(r),
-                                              [this] { renderer_->Restart(); });
+    sinks.push_back([](AudioSink::RenderFunction r) {
+      return std::make_unique<PulseAudioSink>(kSampleRate, std::move(r));
     });
     sinks.push_back([](AudioSink::RenderFunction r) {
       return std::make_unique<AlsaAudioSink>(kSampleRate, std::move(r));

@@ -54,9 +54,9 @@ class FluidSynthOutput : public MidiOutput {
   static constexpr int kSampleRate = SynthRenderer::kSampleRate;
   static constexpr SoundClock::duration kSameInstant = std::chrono::milliseconds(1);
   // How much earlier than sent a note may be placed when it is due earlier:
-  // what the fixed latency leaves after one request and the aligner's look-
-  // ahead. A window that is later still gets its note later by the rest.
-  static constexpr SoundClock::duration kMostEarly = std::chrono::milliseconds(8);
+  // what the fixed latency leaves after the aligner's look-ahead, less a
+  // margin. A window that is later still gets its note later by the rest.
+  static constexpr SoundClock::duration kMostEarly = std::chrono::milliseconds(7);
   // From sending a note to hearing it: the stamp's fixed latency, the
   // limiter's look-ahead and the sound server's buffer.
   static double ConfiguredLatencyMs();

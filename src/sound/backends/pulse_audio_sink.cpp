@@ -13,9 +13,8 @@ constexpr std::size_t kFrameBytes = 2 * sizeof(float);  // stereo, interleaved
 }  // namespace
 
 
-PulseAudioSink::PulseAudioSink(int sampleRate, RenderFunction render,
-                               std::function<void()> underflow)
-    : sampleRate_(sampleRate), render_(std::move(render)), underflow_(std::move(underflow)) {}
+PulseAudioSink::PulseAudioSink(int sampleRate, RenderFunction render)
+    : sampleRate_(sampleRate), render_(std::move(render)) {}
 
 PulseAudioSink::~PulseAudioSink() {
   Stop();
@@ -76,13 +75,10 @@ bool PulseAudioSink::Start() {
     stream_ = pa_stream_new(context_, "Fretlab", &format, nullptr);
     if (stream_ != nullptr) {
       pa_stream_set_write_callback(stream_, &PulseAudioSink::OnWrite, this);
-      pa_stream_set_underflow_callback(stream_, &PulseAudioSink::OnUnderflow, this);
-      pa_buffer_attr attr{};
-      attr.maxlength = static_cast<std::uint32_t>(-1);
-      attr.tlength = kBufferFrames * kFrameBytes;
-      attr.prebuf = static_cast<std::uint32_t>(-1);
-      attr.minreq = kRequestFrames * kFrameBytes;
-      attr.fragsize = static_cast<std::uint32_t>(-1);
+      // The stream begins to play once its first frames are in, so that
+      // its time starts with the frames written (see Write for later).
+      const pa_buffer_attr attr = BufferAttributes(static_cast<std::uint32_t>(-1));
+      prebuffering_ = true;
       // The server sets its own latency so that the whole way to the
       // speaker takes about kBufferFrames.
       started = pa_stream_connect_playback(stream_, nullptr, &attr, PA_STREAM_ADJUST_LATENCY,
@@ -102,7 +98,6 @@ void PulseAudioSink::Stop() {
   pa_threaded_mainloop_lock(loop_);
   if (stream_ != nullptr) {
     pa_stream_set_write_callback(stream_, nullptr, nullptr);
-    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
     pa_stream_disconnect(stream_);
     pa_stream_unref(stream_);
     stream_ = nullptr;
@@ -110,9 +105,14 @@ void PulseAudioSink::Stop() {
   pa_threaded_mainloop_unlock(loop_);
 }
 
-void PulseAudioSink::OnUnderflow(pa_stream*, void* self) {
-  auto* sink = static_cast<PulseAudioSink*>(self);
-  if (sink->underflow_) sink->underflow_();
+pa_buffer_attr PulseAudioSink::BufferAttributes(std::uint32_t prebuf) {
+  pa_buffer_attr attr{};
+  attr.maxlength = static_cast<std::uint32_t>(-1);
+  attr.tlength = kBufferFrames * kFrameBytes;
+  attr.prebuf = prebuf;
+  attr.minreq = kRequestFrames * kFrameBytes;
+  attr.fragsize = static_cast<std::uint32_t>(-1);
+  return attr;
 }
 
 void PulseAudioSink::OnWrite(pa_stream*, std::size_t bytes, void* self) {
@@ -153,6 +153,18 @@ void PulseAudioSink::Write(std::size_t bytes) {
     }
     pa_stream_write(stream_, data, frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
     bytes -= frames * kFrameBytes;
+  }
+  if (prebuffering_) {
+    // Playing now, no more prebuffering: when the server runs out of frames
+    // it plays on through the gap and drops what comes too late, so the
+    // stream keeps its place on the server's clock and every later note
+    // stays on its grid. With prebuffering it would pause until refilled,
+    // and all that follows would sound late by the pause.
+    prebuffering_ = false;
+    const pa_buffer_attr attr = BufferAttributes(0);
+    if (pa_operation* op = pa_stream_set_buffer_attr(stream_, &attr, nullptr, nullptr)) {
+      pa_operation_unref(op);
+    }
   }
 }
 

@@ -34,11 +34,13 @@ struct TimedEvent {
 class SynthRenderer {
  public:
   static constexpr int kSampleRate = 44100;
-  // From a stamp to the request that covers its frame: one request of a few
-  // milliseconds, the aligner's look-ahead (3.6 ms), room for a request that
-  // comes late, and for a note stamped a little before it was sent (see
-  // FluidSynthOutput::due).
-  static constexpr SoundClock::duration kEventLatency = std::chrono::milliseconds(16);
+  // From a stamp to the request that covers its frame. A message is placed
+  // exactly when it is queued before the first request that reaches within
+  // the aligner's look-ahead (3.6 ms) of its frame, so this is that look-
+  // ahead, the most a note may be stamped before it is sent
+  // (FluidSynthOutput::kMostEarly) and a margin. It is kept short so that the
+  // sound server's buffer can be longer within the same latency.
+  static constexpr SoundClock::duration kEventLatency = std::chrono::milliseconds(12);
   // This long without a voice and below kSilentLevel, the stream may stop.
   static constexpr SoundClock::duration kIdleAfter = std::chrono::seconds(2);
   static constexpr float kSilentLevel = 1e-4f;  // -80 dBFS
