@@ -121,7 +121,8 @@ void PulseAudioSink::OnWrite(pa_stream*, std::size_t bytes, void* self) {
 
 // Real-time priority for the thread that renders, as FluidSynth's own drivers
 // ask for: a busy machine then delays the window, not the sound. Without the
-// right to it (no rtkit, no RLIMIT_RTPRIO) the thread keeps its priority.
+// right to it (RLIMIT_RTPRIO 0 and no CAP_SYS_NICE) the thread keeps its
+// priority.
 static void RaiseRenderingPriority() {
   static thread_local bool tried = false;
   if (tried) return;
