@@ -15,6 +15,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -88,11 +89,15 @@ class HistoryStore {
   // from the answers (after a migration, or a bulk import). Returns the
   // number of answers replayed; -1 on failure.
   long long RebuildSummaries();
-
-  // For tests and benchmarks: the open connection, or an invalid one.
-  QSqlDatabase Connection() const;
+  // Stores many answers in one transaction, then rebuilds the summaries:
+  // `next` fills in one answer and when it was given (ms since the Unix
+  // epoch) and returns false when there are no more. Returns the number
+  // stored; -1 on failure (then none is).
+  long long ImportAnswers(const std::function<bool(AnswerRecord& answer, long long& at)>& next);
 
  private:
+  // The open connection, or an invalid one.
+  QSqlDatabase Connection() const;
   bool Open();
   bool Migrate(int from);
   // Handles a failed statement: sets the message and stops saving; a
