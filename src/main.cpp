@@ -17,7 +17,7 @@
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
 #include "ui/practice/picture_export.h"
-#include "ui/practice/practice_window.h"
+#include "ui/practice/practice_app.h"
 #include "ui/resources.h"
 
 #ifndef FRETLAB_VERSION

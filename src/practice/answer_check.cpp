@@ -16,10 +16,6 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-bool IsFindQuestion(QuestionKind kind) {
-  return kind != QuestionKind::kNameNote && kind != QuestionKind::kNameDegree;
-}
-
 Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
                       const std::vector<bool>& found) {
   Checked c;
@@ -142,7 +138,7 @@ std::optional<Degree> ParseDegree(std::string_view text) {
 
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found) {
-  if (!IsFindQuestion(question.kind)) {
+  if (AsksForName(question.kind)) {
     if (answer.kind == Answer::kPosition) return {};
     return question.kind == QuestionKind::kNameNote ? CheckNoteName(question, setup, answer)
                                                     : CheckDegree(question, setup, answer);

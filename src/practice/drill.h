@@ -1,5 +1,5 @@
 #pragma once
-// The five drills and the questions each can ask. A drill works inside the
+// The drills and the questions each can ask. A drill works inside the
 // limits the Practice window sets: the tuning and capo, a fret range, a set
 // of strings, and a key (root and scale) or a chord. The questions of a drill
 // are exactly those these limits allow; a round draws from them.
@@ -32,6 +32,12 @@ enum class QuestionKind {
   kFindChordTones,  // "Click every chord tone of C7 on strings 2–4"
 };
 inline constexpr int kQuestionKindCount = 7;
+
+// A name or degree is asked for a marked position; every other kind is
+// answered on the neck (or with a pitch).
+constexpr bool AsksForName(QuestionKind kind) {
+  return kind == QuestionKind::kNameNote || kind == QuestionKind::kNameDegree;
+}
 
 // The key each kind is stored under in the history ("find-note", …).
 std::string_view DrillKey(QuestionKind kind);

@@ -1,7 +1,6 @@
-// The Drills mode's page: the choice of drill and round, the prompt, the
-// name buttons and typed answer, feedback, summary and the history's
-// message, and the Progress tab beside it.
+#include "ui/practice/drill_page.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -14,49 +13,45 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <sstream>
 
-#include "sound/backends/alsa_midi_input.h"
-#include "ui/practice/drill_mode.h"
-#include "ui/practice/practice_window.h"
 #include "ui/practice/progress_panel.h"
 
 namespace fretlab {
 
-using namespace practice;
-
-namespace {
-
-// In the order of QuestionKind.
-const char* const kDrillNames[kQuestionKindCount] = {
-    QT_TRANSLATE_NOOP("DrillMode", "Find the note"),
-    QT_TRANSLATE_NOOP("DrillMode", "Name the note"),
-    QT_TRANSLATE_NOOP("DrillMode", "Where is the degree?"),
-    QT_TRANSLATE_NOOP("DrillMode", "Which degree is this?"),
-    QT_TRANSLATE_NOOP("DrillMode", "Ear to neck"),
-    QT_TRANSLATE_NOOP("DrillMode", "Chord tone"),
-    QT_TRANSLATE_NOOP("DrillMode", "Every chord tone")};
-
-const char* const kPitchNames[12] = {"C", "C♯", "D", "E♭", "E", "F", "F♯", "G", "A♭", "A", "B♭", "B"};
-
-const QString kReferenceKey = QStringLiteral("Practice/earReference");
-
-}  // namespace
-
-QWidget* DrillMode::page() {
-  if (m_page != nullptr) return m_page;
-  m_page = new QWidget;
-  auto* outer = new QVBoxLayout(m_page);
-  m_sections = new QTabWidget(m_page);
+DrillPage::DrillPage(const std::vector<QString>& drillNames,
+                     const std::vector<std::string>& midiPorts, ProgressPanel* progress,
+                     QWidget* parent)
+    : QWidget(parent), m_progress(progress) {
+  auto* outer = new QVBoxLayout(this);
+  m_sections = new QTabWidget(this);
   outer->addWidget(m_sections);
+  // Scrolled rather than stretching the window: the neck keeps the room.
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(buildPractise(drillNames, midiPorts));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  // Tab goes straight to the controls inside, which it scrolls into view.
+  scroll->setFocusPolicy(Qt::NoFocus);
+  scroll->setAccessibleName(tr("Practise"));
+  m_sections->addTab(scroll, tr("Practise"));
+  m_sections->addTab(m_progress, tr("Progress"));
 
+  connect(m_answer, &QLineEdit::returnPressed, this, [this] {
+    const QString text = m_answer->text();
+    m_answer->clear();
+    if (!text.trimmed().isEmpty()) emit answerGiven(text);
+  });
+}
+
+QWidget* DrillPage::buildPractise(const std::vector<QString>& drillNames,
+                                  const std::vector<std::string>& midiPorts) {
   auto* practise = new QWidget;
   auto* layout = new QVBoxLayout(practise);
   // Only mnemonics the window does not use already (Alt+Q, Alt+M); the
   // rest are reached in Tab order from the drill chooser.
   auto* form = new QFormLayout;
   m_drill = new QComboBox(practise);
-  for (const char* name : kDrillNames) m_drill->addItem(tr(name));
+  for (const QString& name : drillNames) m_drill->addItem(name);
   m_drill->setAccessibleName(tr("Drill"));
   form->addRow(tr("Drill:"), m_drill);
   m_strings = new QLineEdit(practise);
@@ -76,17 +71,11 @@ QWidget* DrillMode::page() {
   form->addRow(tr("&Minutes:"), m_minutes);
   m_midiBox = new QComboBox(practise);
   m_midiBox->addItems({tr("No instrument"), tr("Fretlab's own port (connect to it)")});
-  {
-    std::ostringstream quiet;  // no sequencer: said when the user picks a port
-    for (const std::string& port : AlsaMidiInput::PortNames(quiet)) {
-      m_midiBox->addItem(QString::fromStdString(port));
-    }
-  }
+  for (const std::string& port : midiPorts) m_midiBox->addItem(QString::fromStdString(port));
   m_midiBox->setAccessibleName(tr("MIDI instrument"));
   form->addRow(tr("MIDI instrument:"), m_midiBox);
   m_reference = new QCheckBox(tr("Ear to neck: the key's root first, as a reference"), practise);
   m_reference->setAccessibleName(tr("Sound the root first as a reference"));
-  m_reference->setChecked(window().settings().value(kReferenceKey, false).toBool());
   form->addRow(QString(), m_reference);
   layout->addLayout(form);
   auto* roundRow = new QHBoxLayout;
@@ -107,7 +96,14 @@ QWidget* DrillMode::page() {
   layout->addWidget(m_prompt);
   m_buttons = new QGridLayout;
   layout->addLayout(m_buttons);
-  buildAnswerButtons();
+  // Idle until a question asks for a name.
+  for (int i = 0; i < 12; ++i) {
+    auto* button = new QPushButton(practise);
+    button->setEnabled(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    m_buttons->addWidget(button, i / 6, i % 6);
+    connect(button, &QPushButton::clicked, this, [this, button] { emit answerGiven(button->text()); });
+  }
   m_answer = new QLineEdit(practise);
   m_answer->setPlaceholderText(tr("or type it (C#, Db, b3) and press Enter"));
   m_answer->setAccessibleName(tr("Typed answer"));
@@ -126,59 +122,27 @@ QWidget* DrillMode::page() {
   m_message->setAccessibleName(tr("Practice history and MIDI"));
   layout->addWidget(m_message);
   layout->addStretch();
-  // Scrolled rather than stretching the window: the neck keeps the room.
-  auto* scroll = new QScrollArea;
-  scroll->setWidget(practise);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  // Tab goes straight to the controls inside, which it scrolls into view.
-  scroll->setFocusPolicy(Qt::NoFocus);
-  scroll->setAccessibleName(tr("Practise"));
-  m_sections->addTab(scroll, tr("Practise"));
-
-  m_progress = new ProgressPanel(
-      [this] { return session().history(); },
-      [this] { return TuningNotesText(window().view().tuning); },
-      [this] { return std::string(DrillKey(kind())); });
-  m_sections->addTab(m_progress, tr("Progress"));
-
-  connect(m_start, &QPushButton::clicked, this, &DrillMode::start);
-  connect(m_replay, &QPushButton::clicked, this, [this] { soundEarQuestion(std::nullopt); });
-  connect(m_reference, &QCheckBox::toggled, this,
-          [this](bool on) { window().settings().setValue(kReferenceKey, on); });
-  connect(m_answer, &QLineEdit::returnPressed, this, [this] {
-    const QString text = m_answer->text();
-    m_answer->clear();
-    if (!text.trimmed().isEmpty()) give(Answer::Text(text.toStdString()));
-  });
-  connect(m_midiBox, &QComboBox::activated, this, [this](int index) {
-    if (index == 0) {
-      useMidiInput(nullptr);
-      m_message->clear();
-    } else {
-      openMidiInput(index == 1 ? QString() : m_midiBox->itemText(index));
-    }
-  });
-  connect(m_sections, &QTabWidget::currentChanged, this, [this] { showOnNeck(); });
-  // Coming to the drills, the keyboard starts at the choice of drill; the
-  // controls then follow in Tab order down to Start.
-  connect(window().modeArea(), &QTabWidget::currentChanged, this, [this] {
-    if (window().isCurrentMode(this)) m_drill->setFocus(Qt::TabFocusReason);
-  });
-  connect(m_progress, &ProgressPanel::changed, this, [this] { showOnNeck(); });
-  return m_page;
+  return practise;
 }
 
-void DrillMode::buildAnswerButtons() {
-  // Named (C to B) and idle until a question asks for a name.
-  for (int pc = 0; pc < 12; ++pc) {
-    auto* button = new QPushButton(QString::fromUtf8(kPitchNames[pc]), m_page);
-    button->setEnabled(false);
-    button->setFocusPolicy(Qt::TabFocus);
-    m_buttons->addWidget(button, pc / 6, pc % 6);
-    connect(button, &QPushButton::clicked, this,
-            [this, button] { give(Answer::Text(button->text().toStdString())); });
+void DrillPage::setNameButtons(const std::vector<QString>& labels, bool enabled) {
+  for (int i = 0; i < m_buttons->count(); ++i) {
+    auto* button = static_cast<QPushButton*>(m_buttons->itemAt(i)->widget());
+    if (i < static_cast<int>(labels.size())) button->setText(labels[i]);
+    button->setEnabled(enabled);
   }
+}
+
+void DrillPage::announce(QLabel* label, const QString& text) {
+  label->setText(text);
+  // The label's name says what it is ("Question", "Feedback"); its
+  // description is what it now says, which a screen reader is told of.
+  label->setAccessibleDescription(text);
+  QAccessibleEvent changed(label, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&changed);
+  if (text.isEmpty()) return;
+  QAccessibleEvent alert(label, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 }  // namespace fretlab

@@ -14,11 +14,7 @@
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <iostream>
 
-#include "ui/practice/chord_lab_mode.h"
-#include "ui/practice/drill_mode.h"
-#include "ui/practice/explore_mode.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
 
@@ -26,17 +22,14 @@ namespace fretlab {
 
 namespace {
 
-using std::chrono::milliseconds;
-
-constexpr milliseconds kStrumStagger{25};
-constexpr milliseconds kStrumLength{1600};
 const QColor kPlayingRing(0, 0, 0);
+constexpr int kReportMs = 10'000;
 
 }  // namespace
 
 PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
                                std::function<SoundClock::time_point()> now, QWidget* parent)
-    : QMainWindow(parent), m_output(output), m_settings(settings), m_playback(output, std::move(now)) {
+    : QMainWindow(parent), m_settings(settings), m_playback(output, std::move(now)) {
   setWindowTitle(tr("Fretlab Practice"));
   m_neck = new NeckWidget;
   m_neck->setAccessibleDescription(m_neck->accessibleDescription());
@@ -55,18 +48,8 @@ PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
   buildMenus();
   statusBar()->showMessage(tr("Point at the neck to see a note; click it to hear it."));
 
-  addMode(new ExploreMode(*this));
-  addMode(new ChordLabMode(*this));
-  addMode(new DrillMode(*this));
-
   connect(m_controls, &PracticeControls::choicesChanged, this, &PracticeWindow::choicesChanged);
-  connect(m_modes, &QTabWidget::currentChanged, this, [this] {
-    for (auto& mode : m_ownedModes) {
-      if (mode.get() != currentMode()) mode->deactivate();
-    }
-    stopPlaying();
-    showOnNeck();
-  });
+  connect(m_modes, &QTabWidget::currentChanged, this, &PracticeWindow::modeChanged);
   connect(m_neck, &NeckWidget::positionClicked, this,
           [this](Position p) { currentMode()->positionClicked(p); });
   connect(m_neck, &NeckWidget::positionActivated, this,
@@ -115,7 +98,7 @@ QWidget* PracticeWindow::buildControlPanel() {
   }
   connect(playButton, &QPushButton::clicked, this, &PracticeWindow::play);
   connect(strumButton, &QPushButton::clicked, this, &PracticeWindow::strum);
-  connect(stopButton, &QPushButton::clicked, this, &PracticeWindow::stopPlaying);
+  connect(stopButton, &QPushButton::clicked, this, [this] { stopPlaying(); });
   layout->addLayout(sound);
   auto* lengthRow = new QHBoxLayout;
   m_noteLength = new QSpinBox(panel);
@@ -168,13 +151,31 @@ void PracticeWindow::buildMenus() {
   QMenu* sound = menuBar()->addMenu(tr("&Sound"));
   sound->addAction(tr("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P), this, &PracticeWindow::play);
   sound->addAction(tr("&Strum"), QKeySequence(Qt::CTRL | Qt::Key_T), this, &PracticeWindow::strum);
-  sound->addAction(tr("S&top"), QKeySequence(Qt::Key_Escape), this, &PracticeWindow::stopPlaying);
+  sound->addAction(tr("S&top"), QKeySequence(Qt::Key_Escape), this, [this] { stopPlaying(); });
 }
 
-void PracticeWindow::addMode(PracticeMode* mode) {
-  m_ownedModes.emplace_back(mode);
-  m_modes->addTab(mode->page(), mode->title());
-  mode->page()->setAccessibleName(QString(mode->title()).remove(QLatin1Char('&')));
+std::chrono::milliseconds PracticeWindow::noteLength() const {
+  return std::chrono::milliseconds(m_controls->choices().noteLengthMs);
+}
+
+void PracticeWindow::report(const QString& message) { statusBar()->showMessage(message, kReportMs); }
+
+void PracticeWindow::addMode(std::unique_ptr<PracticeMode> mode) {
+  PracticeMode& added = *m_ownedModes.emplace_back(std::move(mode));
+  QWidget* page = added.page();
+  page->setAccessibleName(QString(added.title()).remove(QLatin1Char('&')));
+  // The first tab becomes current as it is added, which modeChanged() sees.
+  m_modes->addTab(page, added.title());
+}
+
+void PracticeWindow::modeChanged() {
+  PracticeMode* current = currentMode();
+  for (auto& mode : m_ownedModes) {
+    if (mode.get() != current) mode->setActive(false);
+  }
+  stopPlaying();
+  if (current != nullptr) current->setActive(true);
+  showOnNeck();
 }
 
 PracticeMode* PracticeWindow::currentMode() const {
@@ -191,33 +192,15 @@ void PracticeWindow::choicesChanged() {
   // The neck keeps its overlays; the mode then sets its own marks.
   m_neck->setPicture(PictureOfView(view()));
   showOnNeck();
-  emit viewChanged();
 }
 
 void PracticeWindow::showOnNeck() {
   if (PracticeMode* mode = currentMode()) mode->showOnNeck();
 }
 
-void PracticeWindow::soundPosition(Position position) {
-  const NoteNumber note = view().tuning.NoteAt(position.string, position.fret);
-  m_playback.play(PlaybackSchedule::Sequence({{{note}, {position}}},
-                                             milliseconds(m_controls->choices().noteLengthMs * 2)));
-}
-
 void PracticeWindow::playShown() { playPositions(MarkedNotes(BuildMarks(view()))); }
 
-void PracticeWindow::playPositions(const std::vector<SoundedPosition>& positions) {
-  m_playback.play(
-      PlaybackSchedule::Walk(positions, milliseconds(m_controls->choices().noteLengthMs), true));
-}
-
 void PracticeWindow::strumShown() { strumPositions(ChordVoicing(view())); }
-
-void PracticeWindow::strumPositions(const std::vector<SoundedPosition>& lowStringFirst) {
-  m_playback.play(PlaybackSchedule::Strum(lowStringFirst, kStrumStagger, kStrumLength));
-}
-
-void PracticeWindow::stopPlaying() { m_playback.stop(); }
 
 void PracticeWindow::play() {
   if (PracticeMode* mode = currentMode(); mode == nullptr || !mode->play()) playShown();
@@ -286,21 +269,6 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
   m_settings.setValue(QStringLiteral("Practice/splitter"), m_splitter->saveState());
   m_settings.sync();
   QMainWindow::closeEvent(event);
-}
-
-int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn) {
-  // The window belongs to its own launcher, "Fretlab Practice".
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.FretlabPractice"));
-  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("fretlab"),
-                     QStringLiteral("fretlab"));
-  PracticeWindow window(output, settings);
-  if (midiIn) {
-    if (DrillMode* drills = window.findMode<DrillMode>(); drills && !drills->openMidiInput(*midiIn)) {
-      std::cerr << qPrintable(drills->messageLabel()->text()) << '\n';
-    }
-  }
-  window.show();
-  return QApplication::exec();
 }
 
 }  // namespace fretlab

@@ -21,11 +21,11 @@ using std::chrono::milliseconds;
 TEST_F(DrillTest, TheEarDrillSoundsTheRootFirstWhenAskedAndRemembersIt) {
   Choose([](PracticeChoices& c) { c.view.rootPitchClass = 9; });  // A
   window->modeArea()->setCurrentIndex(2);
-  EXPECT_FALSE(drills.referenceBox()->isChecked()) << "off until the user asks for it";
-  EXPECT_FALSE(drills.replayButton()->isEnabled());
-  drills.referenceBox()->setFocus();
+  EXPECT_FALSE(drills.ui().referenceBox()->isChecked()) << "off until the user asks for it";
+  EXPECT_FALSE(drills.ui().replayButton()->isEnabled());
+  drills.ui().referenceBox()->setFocus();
   Key(Qt::Key_Space);
-  ASSERT_TRUE(drills.referenceBox()->isChecked());
+  ASSERT_TRUE(drills.ui().referenceBox()->isChecked());
   StartRound(QuestionKind::kEarToNeck, 3);
   const int pitch = Current().pitch;
   const milliseconds step(3 * Controls().choices().noteLengthMs);
@@ -41,21 +41,21 @@ TEST_F(DrillTest, TheEarDrillSoundsTheRootFirstWhenAskedAndRemembersIt) {
   EXPECT_EQ(SentNotes(), (std::vector<int>{root, pitch}));
 
   // Heard again from the keyboard: the same two, in the same order.
-  ASSERT_TRUE(drills.replayButton()->isEnabled());
-  drills.replayButton()->setFocus();
+  ASSERT_TRUE(drills.ui().replayButton()->isEnabled());
+  drills.ui().replayButton()->setFocus();
   Key(Qt::Key_Space);
   Wait(step + step / 3);
   EXPECT_EQ(SentNotes(), (std::vector<int>{root, pitch, root, pitch}));
 
   // Off again: the next question sounds its note alone.
-  drills.referenceBox()->setChecked(false);
-  drills.replayButton()->click();
+  drills.ui().referenceBox()->setChecked(false);
+  drills.ui().replayButton()->click();
   EXPECT_EQ(SentNotes().back(), pitch);
   EXPECT_EQ(SentNotes().size(), 5u);
 
-  drills.referenceBox()->setChecked(true);
+  drills.ui().referenceBox()->setChecked(true);
   Reopen();
-  EXPECT_TRUE(window->findMode<DrillMode>()->referenceBox()->isChecked()) << "remembered";
+  EXPECT_TRUE(window->findMode<DrillMode>()->ui().referenceBox()->isChecked()) << "remembered";
 }
 
 // Every control of `page` that Tab reaches has a name a screen reader says.
@@ -74,9 +74,9 @@ void ExpectNamed(QWidget* page) {
 
 TEST_F(DrillTest, EveryControlOnBothTabsHasAName) {
   window->modeArea()->setCurrentIndex(2);
-  ExpectNamed(drills.sections()->widget(0));
-  ExpectNamed(drills.progress());
-  ExpectNamed(drills.sections());
+  ExpectNamed(drills.ui().sections()->widget(0));
+  ExpectNamed(drills.ui().progress());
+  ExpectNamed(drills.ui().sections());
 }
 
 // What the labels say reaches a screen reader through their accessible
@@ -87,8 +87,8 @@ TEST_F(DrillTest, TheQuestionAndTheFeedbackAreAnnounced) {
   auto said = [](QLabel* label, QAccessible::Text t) {
     return QAccessible::queryAccessibleInterface(label)->text(t);
   };
-  QLabel* prompt = drills.promptLabel();
-  QLabel* feedback = drills.feedbackLabel();
+  QLabel* prompt = drills.ui().promptLabel();
+  QLabel* feedback = drills.ui().feedbackLabel();
   EXPECT_EQ(said(prompt, QAccessible::Name), QStringLiteral("Question"));
   EXPECT_EQ(said(feedback, QAccessible::Name), QStringLiteral("Feedback"));
   EXPECT_EQ(said(prompt, QAccessible::Description), QString::fromStdString(Current().prompt));
@@ -106,16 +106,16 @@ TEST_F(DrillTest, TheQuestionAndTheFeedbackAreAnnounced) {
   EXPECT_TRUE(feedback->text().startsWith(QStringLiteral("Wrong")));
   Type(Current().asked);
   Key(Qt::Key_Return);
-  EXPECT_EQ(said(drills.summaryLabel(), QAccessible::Description), drills.summaryLabel()->text());
-  EXPECT_TRUE(drills.summaryLabel()->text().startsWith(QStringLiteral("Round over")));
+  EXPECT_EQ(said(drills.ui().summaryLabel(), QAccessible::Description), drills.ui().summaryLabel()->text());
+  EXPECT_TRUE(drills.ui().summaryLabel()->text().startsWith(QStringLiteral("Round over")));
 }
 
 TEST_F(DrillTest, TheProgressTabInTabOrderWithTheHeatmapAsATable) {
   StartRound(QuestionKind::kFindNote, 1);
   for (const Position& p : Current().targets) ClickNeck(p);
   ASSERT_FALSE(drills.session().Running());
-  drills.sections()->setCurrentIndex(1);
-  ProgressPanel& progress = *drills.progress();
+  drills.ui().sections()->setCurrentIndex(1);
+  ProgressPanel& progress = *drills.ui().progress();
   QSignalSpy shown(&progress, &ProgressPanel::shown);
   progress.periodBox()->setFocus();
   for (QWidget* next : std::vector<QWidget*>{progress.measureBox(), progress.tableBox(), progress.table()}) {

@@ -11,6 +11,7 @@
 #include "practice_fixture.h"
 #include "theory/spelling.h"
 #include "ui/practice/drill_mode.h"
+#include "ui/practice/drill_page.h"
 
 namespace fretlab::testing {
 
@@ -45,9 +46,9 @@ class DrillTest : public PracticeTest {
 
   void StartRound(QuestionKind kind, int questions) {
     window->modeArea()->setCurrentIndex(2);
-    drills.drillBox()->setCurrentIndex(static_cast<int>(kind));
-    drills.questionsBox()->setValue(questions);
-    drills.startButton()->click();
+    drills.ui().drillBox()->setCurrentIndex(static_cast<int>(kind));
+    drills.ui().questionsBox()->setValue(questions);
+    drills.ui().startButton()->click();
     ASSERT_TRUE(drills.session().Running());
   }
 

@@ -26,24 +26,24 @@ namespace {
 
 TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   Key(Qt::Key_D, Qt::AltModifier);
-  ASSERT_TRUE(window->isCurrentMode(&drills));
+  ASSERT_TRUE(drills.isActive());
   EXPECT_EQ(window->modeArea()->tabText(2), QStringLiteral("&Drills"));
-  ASSERT_EQ(Focus(), drills.drillBox());
+  ASSERT_EQ(Focus(), drills.ui().drillBox());
   Key(Qt::Key_Down);
-  EXPECT_EQ(drills.drillBox()->currentIndex(), static_cast<int>(QuestionKind::kNameNote));
+  EXPECT_EQ(drills.ui().drillBox()->currentIndex(), static_cast<int>(QuestionKind::kNameNote));
   Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.stringsField());
+  ASSERT_EQ(Focus(), drills.ui().stringsField());
   Type("1-3");
   Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.questionsBox());
+  ASSERT_EQ(Focus(), drills.ui().questionsBox());
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("3");
-  EXPECT_EQ(drills.questionsBox()->value(), 3);
+  EXPECT_EQ(drills.ui().questionsBox()->value(), 3);
   for (int i = 0; i < 4; ++i) Key(Qt::Key_Tab);  // minutes, instrument, reference, Start
-  ASSERT_EQ(Focus(), drills.startButton());
+  ASSERT_EQ(Focus(), drills.ui().startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
-  ASSERT_EQ(Focus(), drills.answerField());
+  ASSERT_EQ(Focus(), drills.ui().answerField());
 
   for (int i = 0; i < 3; ++i) {
     ASSERT_TRUE(Current().shown);
@@ -55,26 +55,26 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
     const std::string asked = Current().asked;
     Type(i == 1 ? (asked == "C" ? "D" : "C") : asked);
     Key(Qt::Key_Return);
-    EXPECT_EQ(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")), i == 1)
-        << drills.feedbackLabel()->text().toStdString();
+    EXPECT_EQ(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")), i == 1)
+        << drills.ui().feedbackLabel()->text().toStdString();
   }
   EXPECT_FALSE(drills.session().Running());
-  EXPECT_TRUE(drills.summaryLabel()->text().startsWith(QStringLiteral("Round over: 2 of 3 answers right")))
-      << drills.summaryLabel()->text().toStdString();
-  EXPECT_TRUE(drills.summaryLabel()->text().contains(QStringLiteral("Most missed: string")));
-  EXPECT_EQ(drills.session().history()->AnswerCount(), 3);
+  EXPECT_TRUE(drills.ui().summaryLabel()->text().startsWith(QStringLiteral("Round over: 2 of 3 answers right")))
+      << drills.ui().summaryLabel()->text().toStdString();
+  EXPECT_TRUE(drills.ui().summaryLabel()->text().contains(QStringLiteral("Most missed: string")));
+  EXPECT_EQ(drills.history()->AnswerCount(), 3);
 
   // Find the note by the neck's cursor: back to the drill chooser, one up.
   Key(Qt::Key_Q, Qt::AltModifier);
-  ASSERT_EQ(Focus(), drills.questionsBox());
+  ASSERT_EQ(Focus(), drills.ui().questionsBox());
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("1");
   Key(Qt::Key_Backtab);
   Key(Qt::Key_Backtab);
-  ASSERT_EQ(Focus(), drills.drillBox());
+  ASSERT_EQ(Focus(), drills.ui().drillBox());
   Key(Qt::Key_Up);
   for (int i = 0; i < 6; ++i) Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.startButton());
+  ASSERT_EQ(Focus(), drills.ui().startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
   ASSERT_EQ(Focus(), &Neck());
@@ -86,10 +86,10 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   EXPECT_EQ(Neck().picture().marks[0].position, targets[0]);
   for (std::size_t i = 1; i < targets.size(); ++i) EnterOnNeck(targets[i]);
   EXPECT_FALSE(drills.session().Running());
-  EXPECT_TRUE(drills.summaryLabel()->text().contains(
+  EXPECT_TRUE(drills.ui().summaryLabel()->text().contains(
       QStringLiteral("%1 of %1 answers right").arg(targets.size())))
-      << drills.summaryLabel()->text().toStdString();
-  EXPECT_EQ(drills.session().history()->AnswerCount(), 3 + static_cast<long long>(targets.size()));
+      << drills.ui().summaryLabel()->text().toStdString();
+  EXPECT_EQ(drills.history()->AnswerCount(), 3 + static_cast<long long>(targets.size()));
 }
 
 TEST_F(DrillTest, AWrongClickFlashesAndARightOneSoundsItsNote) {
@@ -98,11 +98,11 @@ TEST_F(DrillTest, AWrongClickFlashesAndARightOneSoundsItsNote) {
   Position wrong = q.targets[0];
   wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
   ClickNeck(wrong);
-  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
+  EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
   EXPECT_TRUE(Neck().picture().flashes.count(wrong));
   EXPECT_TRUE(SentNotes().empty()) << "a wrong click sounds nothing";
   ClickNeck(q.targets[0]);
-  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Right")));
   EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), q.targets[0])});
 }
 
@@ -124,9 +124,9 @@ TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAgainAfterAMiss) {
 TEST_F(DrillTest, AWrongNameSoundsTheNoteThatWasShown) {
   StartRound(QuestionKind::kNameNote, 3);
   const Position shown = *Current().shown;
-  drills.answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
-  emit drills.answerField()->returnPressed();
-  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
+  drills.ui().answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
+  emit drills.ui().answerField()->returnPressed();
+  EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
   EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), shown)});
 }
 
@@ -138,27 +138,28 @@ TEST_F(DrillTest, AMidiInstrumentAnswersThroughTheSeam) {
   const int pitch = Current().pitch;
   keys.NoteOn(pitch + 12);
   QApplication::processEvents();
-  EXPECT_TRUE(drills.feedbackLabel()->text().contains(QStringLiteral("octave")))
-      << drills.feedbackLabel()->text().toStdString();
+  EXPECT_TRUE(drills.ui().feedbackLabel()->text().contains(QStringLiteral("octave")))
+      << drills.ui().feedbackLabel()->text().toStdString();
   keys.NoteOn(Current().pitch);
   QApplication::processEvents();
-  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Right")));
   EXPECT_FALSE(drills.session().Running());
+  EXPECT_EQ(drills.history()->AnswerCount(), 2);
 }
 
 TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   StartRound(QuestionKind::kNameNote, 2);
   const Position missed = *Current().shown;
-  drills.answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
-  emit drills.answerField()->returnPressed();
+  drills.ui().answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
+  emit drills.ui().answerField()->returnPressed();
   const Position right = *Current().shown;
-  drills.answerField()->setText(QString::fromStdString(AsciiSigns(Current().asked)));
-  emit drills.answerField()->returnPressed();
+  drills.ui().answerField()->setText(QString::fromStdString(AsciiSigns(Current().asked)));
+  emit drills.ui().answerField()->returnPressed();
   ASSERT_FALSE(drills.session().Running());
 
-  drills.sections()->setCurrentIndex(1);
-  QSignalSpy shown(drills.progress(), &ProgressPanel::shown);
-  drills.progress()->periodBox()->setCurrentIndex(2);  // all
+  drills.ui().sections()->setCurrentIndex(1);
+  QSignalSpy shown(drills.ui().progress(), &ProgressPanel::shown);
+  drills.ui().progress()->periodBox()->setCurrentIndex(2);  // all
   ASSERT_TRUE(shown.wait());
   const auto& heat = Neck().picture().heat;
   ASSERT_EQ(heat.size(), missed == right ? 1u : 2u);
@@ -166,40 +167,27 @@ TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   if (!(missed == right)) {
     EXPECT_EQ(heat.at(right), ProgressPanel::AccuracyColour(1.0));
   }
-  EXPECT_GE(drills.progress()->table()->rowCount(), 1);
-  drills.progress()->measureBox()->setCurrentIndex(1);
+  EXPECT_GE(drills.ui().progress()->table()->rowCount(), 1);
+  drills.ui().progress()->measureBox()->setCurrentIndex(1);
   ASSERT_TRUE(shown.wait());
   EXPECT_EQ(Neck().picture().heat.size(), heat.size());
 
   const QString csv = dir.filePath("history.csv");
   QString error;
-  ASSERT_TRUE(drills.progress()->exportTo(csv, &error)) << error.toStdString();
+  ASSERT_TRUE(drills.ui().progress()->exportTo(csv, &error)) << error.toStdString();
   QFile file(csv);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readLine(), QByteArray("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n"));
   // Back to practising: the heatmap goes.
-  drills.sections()->setCurrentIndex(0);
+  drills.ui().sections()->setCurrentIndex(0);
   EXPECT_TRUE(Neck().picture().heat.empty());
 }
 
 TEST_F(DrillTest, WithoutASequencerTheMidiChoiceSaysWhyInOneLine) {
   if (access(kAlsaSequencerDevice, R_OK | W_OK) == 0) GTEST_SKIP() << "this machine has a sequencer";
   EXPECT_FALSE(drills.openMidiInput(QString()));
-  EXPECT_TRUE(drills.messageLabel()->text().contains(QString::fromLatin1(kAlsaSequencerDevice)));
-  EXPECT_FALSE(drills.messageLabel()->text().contains(QLatin1Char('\n')));
-}
-
-TEST(StringSet, NumbersAndRangesFromTheThinnestString) {
-  EXPECT_EQ(ParseStringSet(QString(), 6), kAllStrings);
-  EXPECT_EQ(ParseStringSet(QStringLiteral(" all "), 6), kAllStrings);
-  EXPECT_EQ(ParseStringSet(QStringLiteral("1-3"), 6), 0b111u);
-  EXPECT_EQ(ParseStringSet(QStringLiteral("2, 4–5"), 6), 0b11010u);
-  EXPECT_EQ(ParseStringSet(QStringLiteral("7"), 7), 0b1000000u);
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("7"), 6));
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("0"), 6));
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("3-1"), 6));
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("1-"), 6));
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("one"), 6));
+  EXPECT_TRUE(drills.ui().messageLabel()->text().contains(QString::fromLatin1(kAlsaSequencerDevice)));
+  EXPECT_FALSE(drills.ui().messageLabel()->text().contains(QLatin1Char('\n')));
 }
 
 }  // namespace
