@@ -20,6 +20,7 @@ Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
                       const std::vector<bool>& found) {
   Checked c;
   c.position = p;
+  if (p.string >= 0 && p.string < setup.tuning.StringCount()) c.pitch = PitchAt(setup, p);
   const bool inRange = p.string < setup.tuning.StringCount() && setup.area.Admits(p);
   c.answered = inRange ? PositionItem(p.string + 1, p.fret) : "off range";
   const auto it = std::find(q.targets.begin(), q.targets.end(), p);
@@ -40,6 +41,7 @@ Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
 Checked CheckPitch(const Question& q, const DrillSetup& setup, int note,
                    const std::vector<bool>& found) {
   Checked c;
+  c.pitch = note;
   c.answered = NoteNameWithOctave(note, setup.key.Spell(PitchClass(note)));
   bool seenFound = false;
   for (std::size_t i = 0; i < q.targets.size(); ++i) {
@@ -71,6 +73,7 @@ Checked CheckNoteName(const Question& q, const DrillSetup& setup, const Answer& 
   const SpelledNote expected = setup.key.Spell(PitchClass(q.pitch));
   std::optional<SpelledNote> given;
   if (a.kind == Answer::kPitch) {
+    c.pitch = a.pitch;
     given = setup.key.Spell(PitchClass(a.pitch));
   } else {
     given = ParseNoteName(Trimmed(a.text));
@@ -88,6 +91,7 @@ Checked CheckDegree(const Question& q, const DrillSetup& setup, const Answer& a)
   c.position = q.shown;
   std::optional<Degree> given;
   if (a.kind == Answer::kPitch) {
+    c.pitch = a.pitch;
     const int index = setup.key.IndexOfPitchClass(PitchClass(a.pitch));
     if (index >= 0) {
       given = setup.key.DegreeAt(index);
@@ -138,20 +142,19 @@ std::optional<Degree> ParseDegree(std::string_view text) {
 
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found) {
+  Checked c;
   if (AsksForName(question.kind)) {
-    if (answer.kind == Answer::kPosition) return {};
-    return question.kind == QuestionKind::kNameNote ? CheckNoteName(question, setup, answer)
-                                                    : CheckDegree(question, setup, answer);
+    if (answer.kind != Answer::kPosition) {
+      c = question.kind == QuestionKind::kNameNote ? CheckNoteName(question, setup, answer)
+                                                   : CheckDegree(question, setup, answer);
+    }
+  } else if (answer.kind == Answer::kPosition) {
+    c = CheckPosition(question, setup, answer.position, found);
+  } else if (answer.kind == Answer::kPitch) {
+    c = CheckPitch(question, setup, answer.pitch, found);
   }
-  switch (answer.kind) {
-    case Answer::kPosition:
-      return CheckPosition(question, setup, answer.position, found);
-    case Answer::kPitch:
-      return CheckPitch(question, setup, answer.pitch, found);
-    case Answer::kText:
-      break;
-  }
-  return {};
+  c.given = answer.kind;
+  return c;
 }
 
 }  // namespace fretlab::practice

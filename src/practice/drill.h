@@ -23,13 +23,13 @@
 namespace fretlab::practice {
 
 enum class QuestionKind {
-  kFindNote,        // "Find every C♯ on strings 1–3 between frets 0 and 7"
+  kFindNote,        // "Find every C♯ — strings 1–3, frets 0–7"
   kNameNote,        // a position is marked; answer with its note name
   kFindDegree,      // "Where is the ♭3?": click one position of it
   kNameDegree,      // a position is marked; answer with its degree
   kEarToNeck,       // a note sounds; find it on the neck at its exact pitch
   kFindChordTone,   // "Click the 3 of C7" in the fret box
-  kFindChordTones,  // "Click every chord tone of C7 on strings 2–4"
+  kFindChordTones,  // "Click every chord tone of C7 — strings 2–4, frets 0–7"
 };
 inline constexpr int kQuestionKindCount = 7;
 

@@ -45,6 +45,17 @@ bool DrillSession::Start(QuestionKind kind, const DrillSetup& setup, RoundLimit 
 
 bool DrillSession::Running() const { return round_ && !round_->Over(clock_()); }
 
+void DrillSession::Present() {
+  if (Running()) round_->Present(clock_());
+}
+
+void DrillSession::Stop() {
+  if (!round_ || summarised_) return;
+  round_->End();
+  summarised_ = true;
+  if (callbacks_.finished) callbacks_.finished(round_->Summarize());
+}
+
 void DrillSession::CheckTime() {
   if (!round_ || summarised_ || !round_->Over(clock_())) return;
   summarised_ = true;

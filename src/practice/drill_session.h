@@ -47,6 +47,11 @@ class DrillSession {
   // The round under way or last finished; null before the first.
   const Round* round() const { return round_.get(); }
   bool Running() const;
+  // The current question is shown now: its time runs from here (after a
+  // miss, the student looks at the answer first).
+  void Present();
+  // Ends the round under way at once; its summary goes out.
+  void Stop();
 
   // Ends a timed round whose minutes ran out with no answer; the window
   // calls it from a timer.
