@@ -47,7 +47,7 @@ Times OpenOnce(const QString& history, QSettings& settings, MidiOutput& output) 
   clock.restart();
   DrillMode& drills = *parts.drills;
   window.modeArea()->setCurrentIndex(2);
-  drills.useHistory(std::make_unique<practice::HistoryThread>(history));
+  drills.resources().useHistory(std::make_unique<practice::HistoryThread>(history));
   drills.ui().drillBox()->setCurrentIndex(static_cast<int>(practice::QuestionKind::kNameNote));
   drills.ui().startButton()->click();
   QApplication::processEvents();

@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <sstream>
 
+#include "practice/drill_marks.h"
 #include "practice/question_sound.h"
+#include "practice/round_setup.h"
 #include "practice/string_set.h"
 #include "ui/practice/drill_page.h"
 #include "ui/practice/drill_texts.h"
@@ -26,100 +26,68 @@ using namespace practice;
 namespace {
 
 constexpr int kFlashMs = 700;
-const QColor kRight(0, 158, 115);   // the palette's bluish green
-const QColor kWrong(213, 94, 0);    // and its vermilion
-constexpr Rgb kMarked{240, 228, 66};  // and its yellow
-const QString kReferenceKey = QStringLiteral("Practice/earReference");
+
+QColor ToQ(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
 }  // namespace
 
 DrillMode::DrillMode(PracticeHost& host, DrillServices services)
     : PracticeMode(host),
-      m_services(std::move(services)),
       m_session(QRandomGenerator::global()->generate64(),
                 {[this](const Feedback& f) { answered(f); }, [this](const Summary& s) { finished(s); }}),
-      m_midi([this](int note) { give(Answer::Pitch(note)); }) {
+      m_resources(
+          std::move(services), [this](int note) { give(Answer::Pitch(note)); },
+          [this](const QString& message) {
+            if (m_page != nullptr) DrillPage::announce(m_page->messageLabel(), message);
+          }) {
+  m_resources.onHistory([this](HistoryThread* history) { m_session.UseLog(history); });
   m_clock.setInterval(1000);
   connect(&m_clock, &QTimer::timeout, this, [this] { m_session.CheckTime(); });
+  m_goOn.setSingleShot(true);
+  connect(&m_goOn, &QTimer::timeout, this, &DrillMode::next);
 }
 
-DrillMode::~DrillMode() { m_midi.use(nullptr); }
+DrillMode::~DrillMode() { m_resources.useMidiInput(nullptr); }
 
 QWidget* DrillMode::page() {
   if (m_page != nullptr) return m_page;
   m_progress = new ProgressPanel(
       [this] { return history(); }, [this] { return TuningNotesText(host().view().tuning); },
       [this] { return std::string(DrillKey(kind())); });
-  std::ostringstream quiet;  // no sequencer: said when the user picks a port
-  m_page = new DrillPage(DrillNames(),
-                         m_services.midiPorts ? m_services.midiPorts(quiet) : std::vector<std::string>{},
-                         m_progress);
+  m_page = new DrillPage(DrillNames(), m_resources.midiPorts(), m_progress, host().settings());
   m_page->setNameButtons(PlainNoteNames(), false);
-  m_page->referenceBox()->setChecked(host().settings().value(kReferenceKey, false).toBool());
+  connectPage();
+  return m_page;
+}
 
+void DrillMode::connectPage() {
   connect(m_page->startButton(), &QPushButton::clicked, this, &DrillMode::start);
-  connect(m_page->replayButton(), &QPushButton::clicked, this, [this] { soundEarQuestion(std::nullopt); });
-  connect(m_page->referenceBox(), &QCheckBox::toggled, this,
-          [this](bool on) { host().settings().setValue(kReferenceKey, on); });
-  connect(m_page, &DrillPage::answerGiven, this,
-          [this](const QString& text) { give(Answer::Text(text.toStdString())); });
+  connect(m_page->stopButton(), &QPushButton::clicked, this, [this] { stop(tr("Round stopped.")); });
+  connect(m_page->nextButton(), &QPushButton::clicked, this, &DrillMode::next);
+  connect(m_page->replayButton(), &QPushButton::clicked, this, &DrillMode::soundEarQuestion);
+  connect(m_page, &DrillPage::answerGiven, this, [this](const QString& text) {
+    if (!m_reviewing) give(Answer::Text(text.toStdString()));
+  });
   connect(m_page->midiBox(), &QComboBox::activated, this, [this](int index) {
     if (index == 0) {
-      useMidiInput(nullptr);
-      m_page->messageLabel()->clear();
+      m_resources.useMidiInput(nullptr);
+      DrillPage::announce(m_page->messageLabel(), {});
     } else {
-      openMidiInput(index == 1 ? QString() : m_page->midiBox()->itemText(index));
+      m_resources.openMidiInput(index == 1 ? QString() : m_page->midiBox()->itemText(index));
     }
   });
   connect(m_page->sections(), &QTabWidget::currentChanged, this, [this] { showOnNeck(); });
   connect(m_progress, &ProgressPanel::changed, this, [this] { showOnNeck(); });
-  return m_page;
 }
 
 void DrillMode::activated() {
-  // Coming to the drills, the keyboard starts at the choice of drill; the
-  // controls then follow in Tab order down to Start.
-  m_page->drillBox()->setFocus(Qt::TabFocusReason);
+  // Coming to the drills, the keyboard starts at the choice of drill, or in a
+  // round at its answer; the controls then follow in Tab order.
+  if (!running()) m_page->drillBox()->setFocus(Qt::TabFocusReason);
 }
 
 void DrillMode::closing() {
-  if (m_history) m_history->Flush();
-}
-
-HistoryThread* DrillMode::openHistory() {
-  if (!m_history && m_services.openHistory) {
-    if (std::unique_ptr<HistoryThread> opened = m_services.openHistory()) useHistory(std::move(opened));
-  }
-  return m_history.get();
-}
-
-void DrillMode::useHistory(std::unique_ptr<HistoryThread> history) {
-  m_history = std::move(history);
-  if (m_history) m_history->SetMessageHandler([this](const QString& message) { showMessage(message); });
-  m_session.UseLog(m_history.get());
-}
-
-void DrillMode::useMidiInput(std::unique_ptr<MidiInput> input) { m_midi.use(std::move(input)); }
-
-MidiChoice DrillMode::openMidiInput(const QString& name) {
-  page();
-  std::ostringstream diagnostics;
-  std::string portName;
-  std::unique_ptr<MidiInput> input =
-      m_services.openMidi ? m_services.openMidi(name.toStdString(), diagnostics, portName) : nullptr;
-  MidiChoice choice;
-  if (input) {
-    useMidiInput(std::move(input));
-    choice = {true, tr("Notes from the MIDI port %1 answer.").arg(QString::fromStdString(portName))};
-  } else {
-    choice = {false, QString::fromStdString(diagnostics.str()).trimmed()};
-  }
-  showMessage(choice.message);
-  return choice;
-}
-
-void DrillMode::showMessage(const QString& message) {
-  if (m_page != nullptr) DrillPage::announce(m_page->messageLabel(), message);
+  if (history() != nullptr) history()->Flush();
 }
 
 QuestionKind DrillMode::kind() const {
@@ -128,47 +96,56 @@ QuestionKind DrillMode::kind() const {
 
 DrillSetup DrillMode::currentSetup() const {
   const PracticeView view = host().view();
-  NeckArea area = view.Area();
-  area.strings = ParseStringSet(m_page->stringsField()->text().toStdString(), view.tuning.StringCount())
-                     .value_or(kAllStrings);
-  KeySpelling key = view.Key();
-  const std::string name = view.kind == ChoiceKind::kScale
-                               ? view.ChoiceText()
-                               : NoteName(key.Root()) + std::string(view.Entry().shortName);
-  return DrillSetup(view.tuning, area, std::move(key), name);
+  const std::string strings = m_page->stringsField()->text().toStdString();
+  return SetupOfView(view, ParseStringSet(strings, view.tuning.StringCount()).value_or(kAllStrings));
 }
 
 void DrillMode::start() {
   page();
-  DrillPage::announce(m_page->summaryLabel(), QString());
-  DrillPage::announce(m_page->feedbackLabel(), QString());
+  m_reviewing = false;
+  m_goOn.stop();
+  for (QLabel* label : {m_page->summaryLabel(), m_page->feedbackLabel()}) DrillPage::announce(label, {});
   if (!ParseStringSet(m_page->stringsField()->text().toStdString(), host().view().tuning.StringCount())) {
     DrillPage::announce(m_page->feedbackLabel(), tr("Strings: give numbers from 1 (the thinnest) such as "
                                                     "1-3, 5, or leave it empty for all."));
     return;
   }
   host().stopPlaying();
-  openHistory();
-  if (!m_session.Start(kind(), currentSetup(), {m_page->questionsBox()->value(), m_page->minutesBox()->value()})) {
+  m_resources.openHistory();
+  const RoundLimit limit{m_page->questionsBox()->value(), m_page->minutesBox()->value(),
+                         m_page->repeatMissedBox()->isChecked()};
+  const DrillSetup setup = currentSetup();
+  if (!m_session.Start(kind(), setup, limit)) {
     DrillPage::announce(m_page->promptLabel(), tr("Nothing to ask within these strings, frets and notes."));
     showOnNeck();
     return;
   }
-  if (m_page->minutesBox()->value() > 0) m_clock.start();
+  m_page->setRunning(true);
+  host().setPanelsCollapsed(true, QStringLiteral("%1 \u2014 %2 \u2014 %3")
+                                      .arg(m_page->drillBox()->currentText(),
+                                           QString::fromStdString(host().view().Title()),
+                                           RangeSummary(setup)));
+  if (limit.minutes > 0) m_clock.start();
   ask();
+}
+
+void DrillMode::stop(const QString& why) {
+  if (!running()) return;
+  m_session.Stop();
+  DrillPage::announce(m_page->feedbackLabel(), why);
 }
 
 void DrillMode::ask() {
   const Question& q = m_session.round()->Current();
   m_marked.clear();
-  DrillPage::announce(m_page->promptLabel(), QString::fromStdString(q.prompt));
   const bool names = AsksForName(q.kind);
-  m_page->setNameButtons(AnswerButtonLabels(q.kind, m_session.round()->Setup()), names);
-  m_page->answerField()->setEnabled(names);
-  m_page->replayButton()->setEnabled(q.kind == QuestionKind::kEarToNeck);
-  if (q.kind == QuestionKind::kEarToNeck) soundEarQuestion(m_missedNote);
-  m_missedNote.reset();
+  m_page->showQuestion(QString::fromStdString(q.prompt), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
+                       names, q.kind == QuestionKind::kEarToNeck);
+  if (q.kind == QuestionKind::kEarToNeck) soundEarQuestion();
   showOnNeck();
+  // Tab from the neck goes to the answer, never back to the choices.
+  QWidget::setTabOrder(&host().neck(), m_page->answerField());
+  QWidget::setTabOrder(m_page->answerField(), m_page->replayButton());
   if (names) {
     m_page->answerField()->setFocus();
   } else {
@@ -176,33 +153,50 @@ void DrillMode::ask() {
   }
 }
 
-void DrillMode::soundEarQuestion(std::optional<int> missed) {
+void DrillMode::next() {
+  if (!m_reviewing) return;
+  m_reviewing = false;
+  m_goOn.stop();
+  m_reviewMarks.clear();
+  if (!running()) return;
+  m_session.Present();
+  DrillPage::announce(m_page->feedbackLabel(), {});
+  ask();
+}
+
+void DrillMode::soundEarQuestion() {
   if (!running() || m_session.round()->Current().kind != QuestionKind::kEarToNeck) return;
-  const EarQuestionSound sound{m_page->referenceBox()->isChecked(), missed};
+  const EarQuestionSound sound{m_page->referenceBox()->isChecked(), std::nullopt};
   host().player().play(EarQuestionSchedule(m_session.round()->Current(),
                                            m_session.round()->Setup().key.Root().PitchClass(), sound,
                                            host().noteLength()));
 }
 
+bool DrillMode::play() {
+  if (!running()) return false;
+  if (!m_reviewing) soundEarQuestion();
+  return true;
+}
+
 void DrillMode::give(const Answer& answer) {
-  if (m_session.round() != nullptr) m_session.Give(answer);
+  if (m_session.round() != nullptr && !m_reviewing) m_session.Give(answer);
 }
 
 void DrillMode::answered(const Feedback& fb) {
   if (m_page == nullptr || fb.checked.verdict == Verdict::kUnreadable) return;
-  const Question& q = fb.question;
-  const std::optional<Position> where = fb.checked.position;
+  if (fb.missed) {
+    review(fb);
+    return;
+  }
   DrillPage::announce(m_page->feedbackLabel(), FeedbackText(fb));
-  if (where) host().neck().flash(*where, fb.checked.verdict == Verdict::kRight ? kRight : kWrong, kFlashMs);
-  // The right note sounds: the one found, the one named, or the one heard.
+  const std::optional<Position> where = fb.checked.position;
+  if (where) host().neck().flash(*where, ToQ(fb.checked.verdict == Verdict::kRight ? kRightColour : kWrongColour), kFlashMs);
+  // The note found sounds.
   if (fb.checked.verdict == Verdict::kRight && where) {
     host().soundPosition(*where);
     if (!fb.questionDone) m_marked.push_back(*where);
-  } else if (AsksForName(q.kind) && q.shown) {
-    host().soundPosition(*q.shown);
-  } else if (q.kind == QuestionKind::kEarToNeck) {
-    m_missedNote = q.pitch;  // heard again before the next question's note
-    if (fb.roundDone) host().player().play(UnmarkedNotes({q.pitch}, host().noteLength()));
+  } else if (fb.checked.verdict == Verdict::kRight && AsksForName(fb.question.kind) && fb.question.shown) {
+    host().soundPosition(*fb.question.shown);
   }
   if (fb.questionDone && !fb.roundDone) {
     ask();
@@ -211,40 +205,50 @@ void DrillMode::answered(const Feedback& fb) {
   }
 }
 
+void DrillMode::review(const Feedback& fb) {
+  const DrillSetup& setup = m_session.round()->Setup();
+  const Miss miss = ExplainMiss(fb, setup);
+  m_reviewing = true;
+  m_reviewMarks = MissMarks(miss, setup);
+  // The answer's note, then the right one: the ear hears the difference.
+  host().player().play(MissSound(miss, host().noteLength()));
+  m_page->showMiss(MissFeedback(miss, fb), fb.roundDone);
+  showOnNeck();
+  if (fb.roundDone) return;
+  if (const int seconds = m_page->goOnBox()->value(); seconds > 0) m_goOn.start(seconds * 1000);
+}
+
 void DrillMode::finished(const Summary& s) {
   m_clock.stop();
+  m_goOn.stop();
   if (m_page == nullptr) return;
-  m_page->replayButton()->setEnabled(false);
-  DrillPage::announce(m_page->summaryLabel(), SummaryText(s));
-  DrillPage::announce(m_page->promptLabel(), tr("Start another round when you are ready."));
+  host().setPanelsCollapsed(false, {});
+  m_page->showRoundOver(SummaryText(s));
   showOnNeck();
 }
 
 void DrillMode::showOnNeck() {
   NeckWidget& neck = host().neck();
   neck.setMuted({});
+  if (running() && !SameRound(currentSetup(), m_session.round()->Setup())) {
+    // Changed from the menu's shortcuts: this round was about something else.
+    stop(tr("The round ended: what it asks about changed."));
+    return;
+  }
   if (m_page != nullptr && m_page->sections()->currentIndex() == 1) {
     neck.setMarks({});
-    openHistory();
+    neck.setStringsInPlay(kAllStrings);
+    m_resources.openHistory();
     m_progress->showOn(neck);
     return;
   }
   if (m_progress != nullptr) m_progress->stopShowing();
   neck.clearHeat();
-  std::vector<NeckMark> marks;
-  if (running()) {
-    const Question& q = m_session.round()->Current();
-    const DrillSetup& setup = m_session.round()->Setup();
-    auto markAt = [&](Position p, std::string label) {
-      NeckMark m;
-      m.position = p;
-      m.note = PitchAt(setup, p);
-      m.label = std::move(label);
-      m.fill = kMarked;
-      marks.push_back(m);
-    };
-    if (q.shown) markAt(*q.shown, "?");
-    for (const Position& p : m_marked) markAt(p, NoteNameInKey(setup, PitchAt(setup, p)));
+  const bool round = (running() || m_reviewing) && m_session.round() != nullptr;
+  neck.setStringsInPlay(round ? m_session.round()->Setup().area.strings : kAllStrings);
+  std::vector<NeckMark> marks = m_reviewing ? m_reviewMarks : std::vector<NeckMark>{};
+  if (running() && !m_reviewing) {
+    marks = QuestionMarks(m_session.round()->Current(), m_session.round()->Setup(), m_marked);
   }
   neck.setMarks(std::move(marks));
 }
@@ -252,10 +256,11 @@ void DrillMode::showOnNeck() {
 void DrillMode::deactivate() {
   if (m_progress != nullptr) m_progress->stopShowing();
   host().neck().clearHeat();
+  host().neck().setStringsInPlay(kAllStrings);
 }
 
 void DrillMode::positionClicked(Position position) {
-  if (!running() || AsksForName(m_session.round()->Current().kind)) return;
+  if (!running() || m_reviewing || AsksForName(m_session.round()->Current().kind)) return;
   give(Answer::At(position));
 }
 

@@ -2,19 +2,24 @@
 // The Drills mode: the drills over what the controls choose (tuning, capo,
 // fret range, key or chord) on the strings given, answered by clicking the
 // neck, by Enter on its cursor, by the name buttons or typed names, or from
-// a MIDI instrument; feedback on the neck and in sound, a summary after
-// each round, and the progress view. The drills themselves are the
-// session's (practice/drill_session.h); this mode wires them to the page,
-// the neck and the sound.
+// a MIDI instrument. The drills themselves are the session's
+// (practice/drill_session.h); this mode wires them to the page, the neck
+// and the sound.
+//
+// While a round runs, the neck never says what a position holds, the
+// panels give way to the round, and what defines the round is locked: a
+// change from the menu's shortcuts ends it with a word. A miss is shown on
+// the neck (every right place, and the answer given), said in words and
+// heard (the answer's note, then the right one); the next question waits
+// for Next, or comes by itself after the seconds chosen.
 
 #include <QTimer>
 #include <memory>
-#include <optional>
+#include <string>
 #include <vector>
 
 #include "practice/drill_session.h"
-#include "ui/practice/drill_services.h"
-#include "ui/practice/midi_answers.h"
+#include "ui/practice/drill_resources.h"
 #include "ui/practice/practice_mode.h"
 
 namespace fretlab {
@@ -34,50 +39,52 @@ class DrillMode : public PracticeMode {
   QWidget* page() override;
   void showOnNeck() override;
   void positionClicked(Position position) override;
+  bool hidesNotes() const override { return running(); }
+  // During a round Play hears the question again, and Strum does nothing:
+  // neither may play what the neck shows.
+  bool play() override;
+  bool strum() override { return running(); }
   // Every answer given is stored before the window goes.
   void closing() override;
 
-  // Opens the history the services give, unless one is open: at the start
-  // of a round and for the progress view, never before.
-  practice::HistoryThread* openHistory();
-  practice::HistoryThread* history() const { return m_history.get(); }
-  // A history of the caller's own in place of the user's (tests, benchmarks).
-  void useHistory(std::unique_ptr<practice::HistoryThread> history);
-  // Answers from `input` (null: none).
-  void useMidiInput(std::unique_ptr<MidiInput> input);
-  MidiChoice openMidiInput(const QString& name);
+  // The history and the instrument (tests and benchmarks hand in their own).
+  DrillResources& resources() { return m_resources; }
+  practice::HistoryThread* history() const { return m_resources.history(); }
 
   const practice::DrillSession& session() const { return m_session; }
   DrillPage& ui() {
     page();
     return *m_page;
   }
+  // A miss is shown and the next question waits.
+  bool reviewing() const { return m_reviewing; }
 
  protected:
   void activated() override;
   void deactivate() override;
 
  private:
+  void connectPage();
   void start();
+  void stop(const QString& why);
+  void next();
   void give(const practice::Answer& answer);
   void answered(const practice::Feedback& feedback);
+  void review(const practice::Feedback& feedback);
   void finished(const practice::Summary& summary);
   void ask();
-  void showMessage(const QString& message);
-  // The ear question's note, after the root when asked for; `missed` (the
-  // last question's note) first when there is one.
-  void soundEarQuestion(std::optional<int> missed);
+  void soundEarQuestion();
   practice::DrillSetup currentSetup() const;
   practice::QuestionKind kind() const;
   bool running() const { return m_session.Running(); }
 
-  DrillServices m_services;
   practice::DrillSession m_session;
-  std::unique_ptr<practice::HistoryThread> m_history;
-  MidiAnswers m_midi;
-  std::vector<Position> m_marked;   // targets found in the current question
-  std::optional<int> m_missedNote;  // the ear drill's last note, when missed
+  DrillResources m_resources;
+  std::vector<Position> m_marked;  // targets found in the current question
+  bool m_reviewing = false;
+  std::vector<NeckMark> m_reviewMarks;  // the miss shown on the neck
   QTimer m_clock;
+  QTimer m_goOn;  // after a miss, on to the next question by itself
   DrillPage* m_page = nullptr;
   ProgressPanel* m_progress = nullptr;
 };

@@ -19,6 +19,28 @@ const char* const kChromaticDegrees[12] = {"R", "♭2", "2", "♭3", "3", "4",
 
 QString PositionText(Position p) { return Tr("string %1 fret %2").arg(p.string + 1).arg(p.fret); }
 
+// "string 3, fret 12", as the words after a miss have it.
+QString PlaceText(Position p) { return Tr("string %1, fret %2").arg(p.string + 1).arg(p.fret); }
+
+QString Std(const std::string& text) { return QString::fromStdString(text); }
+
+// "string 3, fret 12 and 5 more places" (nearest first).
+QString PlacesText(const std::vector<Position>& at) {
+  if (at.empty()) return {};
+  const int more = static_cast<int>(at.size()) - 1;
+  if (more == 0) return PlaceText(at.front());
+  if (more == 1) return Tr("%1 and 1 more place").arg(PlaceText(at.front()));
+  return Tr("%1 and %2 more places").arg(PlaceText(at.front())).arg(more);
+}
+
+// "F (string 3, fret 10)", "F, the 4 (string 3, fret 10)", "F3".
+QString GivenText(const Miss& m, bool withDegree) {
+  QString text = Std(m.answeredName);
+  if (withDegree && !m.answeredDegree.empty()) text = Tr("%1, the %2").arg(text, Std(m.answeredDegree));
+  if (m.answeredAt && m.given == Miss::Given::kPosition) text += Tr(" (%1)").arg(PlaceText(*m.answeredAt));
+  return text;
+}
+
 QString Seconds(int ms) { return Tr("%1 s").arg(ms / 1000.0, 0, 'f', 1); }
 
 }  // namespace
@@ -61,6 +83,10 @@ std::vector<QString> AnswerButtonLabels(QuestionKind kind, const DrillSetup& set
   return labels;
 }
 
+QString MissFeedback(const Miss& miss, const Feedback& fb) {
+  return Tr("Wrong (%1): %2").arg(Seconds(fb.ms), MissText(miss, fb.question));
+}
+
 QString FeedbackText(const Feedback& fb) {
   const QString time = Seconds(fb.ms);
   switch (fb.checked.verdict) {
@@ -77,6 +103,58 @@ QString FeedbackText(const Feedback& fb) {
   }
 }
 
+QString MissText(const Miss& m, const Question& q) {
+  const bool degrees = q.kind == QuestionKind::kFindDegree || q.kind == QuestionKind::kNameDegree ||
+                       q.kind == QuestionKind::kFindChordTone;
+  if (AsksForName(q.kind)) {
+    const QString where = m.rightAt.empty() ? QString() : PlaceText(m.rightAt.front());
+    const QString given = m.given == Miss::Given::kPitch ? Tr("you played %1").arg(Std(m.answeredName))
+                                                         : Tr("you answered %1").arg(Std(m.answeredName));
+    if (q.kind == QuestionKind::kNameDegree) {
+      return Tr("%1; %2 is the %3 (%4).").arg(given, where, Std(m.askedName), Std(m.rightNote));
+    }
+    return Tr("%1; %2 is %3.").arg(given, where, Std(m.askedName));
+  }
+  const QString given = (m.given == Miss::Given::kPitch ? Tr("you played %1") : Tr("you clicked %1"))
+                            .arg(GivenText(m, degrees));
+  const QString places = PlacesText(m.rightAt);
+  switch (q.kind) {
+    case QuestionKind::kEarToNeck:
+      return m.octave ? Tr("%1, an octave off; the note was %2, at %3.").arg(given, Std(m.askedName), places)
+                      : Tr("%1; the note was %2, at %3.").arg(given, Std(m.askedName), places);
+    case QuestionKind::kFindDegree:
+      return Tr("%1; the %2 is %3, at %4.").arg(given, Std(m.askedName), Std(m.rightNote), places);
+    case QuestionKind::kFindChordTone:
+      return Tr("%1; the %2 of the chord is %3, at %4.").arg(given, Std(m.askedName), Std(m.rightNote), places);
+    case QuestionKind::kFindChordTones:
+      return Tr("%1, not a tone of %2; its tones are at %3.").arg(given, Std(m.askedName), places);
+    default:
+      return Tr("%1; %2 is at %3.").arg(given, Std(m.askedName), places);
+  }
+}
+
+QString RangeSummary(const DrillSetup& setup) {
+  const int count = setup.tuning.StringCount();
+  QStringList runs;
+  int allowed = 0;
+  for (int s = 0; s < count;) {
+    if (((setup.area.strings >> s) & 1u) == 0) {
+      ++s;
+      continue;
+    }
+    int end = s;
+    while (end + 1 < count && ((setup.area.strings >> (end + 1)) & 1u) != 0) ++end;
+    allowed += end - s + 1;
+    runs << (end == s ? QString::number(s + 1) : QStringLiteral("%1–%2").arg(s + 1).arg(end + 1));
+    s = end + 1;
+  }
+  const QString frets = Tr("frets %1–%2")
+                            .arg(std::max(setup.area.frets.from, setup.area.capo))
+                            .arg(setup.area.frets.to);
+  if (allowed == count) return frets;
+  return (allowed == 1 ? Tr("string %1, %2") : Tr("strings %1, %2")).arg(runs.join(QStringLiteral(", ")), frets);
+}
+
 QString SummaryText(const Summary& s) {
   QString text = Tr("Round over: %1 of %2 answers right (%3 %), median %4 s.")
                      .arg(s.right)
@@ -87,8 +165,9 @@ QString SummaryText(const Summary& s) {
   for (const PositionSummary& p : s.slowest) {
     slow << Tr("%1 (%2 s)").arg(PositionText(p.position)).arg(p.medianMs / 1000.0, 0, 'f', 1);
   }
-  for (const PositionSummary& p : s.mostMissed) {
-    missed << TrN("%1 (%n missed)", p.misses).arg(PositionText(p.position));
+  for (const MissedSummary& m : s.mostMissed) {
+    const QString asked = m.shown ? Tr("%1 (%2)").arg(PositionText(*m.shown), Std(m.asked)) : Std(m.asked);
+    missed << TrN("%1 (%n missed)", m.misses).arg(asked);
   }
   if (!slow.isEmpty()) text += QLatin1Char('\n') + Tr("Slowest: %1.").arg(slow.join(QStringLiteral(", ")));
   if (!missed.isEmpty()) text += QLatin1Char('\n') + Tr("Most missed: %1.").arg(missed.join(QStringLiteral(", ")));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "practice/drill.h"
+#include "practice/miss.h"
 #include "practice/round.h"
 
 namespace fretlab {
@@ -20,6 +21,13 @@ std::vector<QString> PlainNoteNames();
 std::vector<QString> AnswerButtonLabels(practice::QuestionKind kind, const practice::DrillSetup& setup);
 
 QString FeedbackText(const practice::Feedback& feedback);
+// After a miss, what was given and what was right, in words: "you clicked
+// F (string 3, fret 10); G is at string 3, fret 12 and 5 more places."
+QString MissText(const practice::Miss& miss, const practice::Question& question);
+// "Wrong (0.9 s): " and the words of the miss.
+QString MissFeedback(const practice::Miss& miss, const practice::Feedback& feedback);
+// "strings 1–3, frets 0–7" or "frets 0–7": the part of the neck in play.
+QString RangeSummary(const practice::DrillSetup& setup);
 QString SummaryText(const practice::Summary& summary);
 
 }  // namespace fretlab

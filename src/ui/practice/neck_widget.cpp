@@ -25,6 +25,7 @@ void NeckWidget::setPicture(const NeckPicture& picture) {
   m_picture.highlights = overlays.highlights;
   m_picture.flashes = overlays.flashes;
   m_picture.heat = overlays.heat;
+  m_picture.strings = overlays.strings;
   m_picture.hover = hover;
   m_picture.cursor = hasFocus() ? std::optional<Position>(m_cursor) : std::nullopt;
   dropOverlaysOffTheNeck();
@@ -40,6 +41,12 @@ void NeckWidget::setMarks(std::vector<NeckMark> marks) {
 
 void NeckWidget::setMuted(std::vector<StringIndex> strings) {
   m_picture.muted = std::move(strings);
+  update();
+}
+
+void NeckWidget::setStringsInPlay(std::uint32_t strings) {
+  if (strings == m_picture.strings) return;
+  m_picture.strings = strings;
   update();
 }
 

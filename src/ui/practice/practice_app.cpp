@@ -52,7 +52,7 @@ int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn) 
                      QStringLiteral("fretlab"));
   PracticeParts parts = BuildPracticeWindow(output, settings, &SoundClock::now, SystemDrillServices());
   if (midiIn) {
-    if (const MidiChoice choice = parts.drills->openMidiInput(*midiIn); !choice) {
+    if (const MidiChoice choice = parts.drills->resources().openMidiInput(*midiIn); !choice) {
       std::cerr << qPrintable(choice.message) << '\n';
     }
   }

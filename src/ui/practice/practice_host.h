@@ -34,6 +34,9 @@ class PracticeHost {
   virtual QSettings& settings() = 0;
   // One line for the user beside the neck, for a moment.
   virtual void report(const QString& message) = 0;
+  // The panels below the neck give way to one line, `summary`, while a
+  // round runs, so that the round and the neck keep the room.
+  virtual void setPanelsCollapsed(bool collapsed, const QString& summary) = 0;
 
   // One position for a single note's length, its mark ringed meanwhile.
   void soundPosition(Position position);

@@ -53,6 +53,10 @@ class PracticeMode : public QObject {
   // Enter or Space on the keyboard cursor; like a click unless overridden.
   virtual void positionActivated(Position position) { positionClicked(position); }
 
+  // While true, the neck says where a position is but not what note,
+  // interval or degree it holds (a question is open).
+  virtual bool hidesNotes() const { return false; }
+
   // Play and Strum from the menu or the buttons. Return false to let the
   // window play the shown notes or strum the shown chord.
   virtual bool play() { return false; }

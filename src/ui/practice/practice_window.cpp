@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
@@ -15,6 +16,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "ui/practice/control_panel.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
 
@@ -58,7 +60,10 @@ PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
           [this](int s) { currentMode()->muteClicked(s); });
   connect(m_neck, &NeckWidget::hovered, this, &PracticeWindow::hovered);
   connect(&m_playback, &PlaybackDriver::stepChanged, this, &PracticeWindow::stepChanged);
+  // While a mode hides the notes (a drill's question is open), the neck
+  // says where, never what: no note, interval or degree.
   m_neck->setDescriber([this](Position p) {
+    if (notesHidden()) return QString::fromStdString(DescribePosition(view().tuning, p));
     return QString::fromStdString(DescribeForReader(view(), p));
   });
 
@@ -80,49 +85,21 @@ PracticeWindow::~PracticeWindow() {
 }
 
 QWidget* PracticeWindow::buildControlPanel() {
-  auto* panel = new QWidget;
-  auto* row = new QHBoxLayout(panel);
-  row->addWidget(m_controls);
-  auto* soundColumn = new QVBoxLayout;
-  row->addLayout(soundColumn);
-  auto* layout = soundColumn;
-
-  auto* sound = new QHBoxLayout;
-  // Mnemonics are unique across the window: Pla&y, Str&um; Stop has Escape.
-  auto* playButton = new QPushButton(tr("Pla&y"), panel);
-  auto* strumButton = new QPushButton(tr("Str&um"), panel);
-  auto* stopButton = new QPushButton(tr("Stop"), panel);
-  for (QPushButton* b : {playButton, strumButton, stopButton}) {
-    b->setAccessibleName(b->text().remove(QLatin1Char('&')));
-    sound->addWidget(b);
-  }
-  connect(playButton, &QPushButton::clicked, this, &PracticeWindow::play);
-  connect(strumButton, &QPushButton::clicked, this, &PracticeWindow::strum);
-  connect(stopButton, &QPushButton::clicked, this, [this] { stopPlaying(); });
-  layout->addLayout(sound);
-  auto* lengthRow = new QHBoxLayout;
-  m_noteLength = new QSpinBox(panel);
-  m_noteLength->setRange(kMinNoteLengthMs, kMaxNoteLengthMs);
-  m_noteLength->setSingleStep(50);
-  m_noteLength->setSuffix(tr(" ms"));
-  m_noteLength->setAccessibleName(tr("Note length in milliseconds"));
-  m_noteLength->setValue(m_controls->choices().noteLengthMs);
-  connect(m_noteLength, &QSpinBox::valueChanged, this, [this](int ms) {
+  m_panel = new ControlPanel(m_controls);
+  m_modes = m_panel->modeArea();
+  QSpinBox* length = m_panel->noteLengthBox();
+  length->setRange(kMinNoteLengthMs, kMaxNoteLengthMs);
+  length->setValue(m_controls->choices().noteLengthMs);
+  connect(m_panel, &ControlPanel::playRequested, this, &PracticeWindow::play);
+  connect(m_panel, &ControlPanel::strumRequested, this, &PracticeWindow::strum);
+  connect(m_panel, &ControlPanel::stopRequested, this, [this] { stopPlaying(); });
+  connect(m_panel, &ControlPanel::noteLengthChanged, this, [this](int ms) {
     PracticeChoices choices = m_controls->choices();
     choices.noteLengthMs = ms;
     m_controls->setChoices(choices);
     SavePracticeChoices(m_settings, choices);
   });
-  auto* lengthLabel = new QLabel(tr("Note len&gth:"), panel);
-  lengthLabel->setBuddy(m_noteLength);
-  lengthRow->addWidget(lengthLabel);
-  lengthRow->addWidget(m_noteLength);
-  layout->addLayout(lengthRow);
-
-  m_modes = new QTabWidget(panel);
-  m_modes->setAccessibleName(tr("Modes"));
-  layout->addWidget(m_modes, 1);
-  return panel;
+  return m_panel;
 }
 
 void PracticeWindow::buildMenus() {
@@ -160,12 +137,51 @@ std::chrono::milliseconds PracticeWindow::noteLength() const {
 
 void PracticeWindow::report(const QString& message) { statusBar()->showMessage(message, kReportMs); }
 
+void PracticeWindow::setPanelsCollapsed(bool collapsed, const QString& summary) {
+  if (collapsed == m_panel->isCollapsed()) {
+    m_panel->setCollapsed(collapsed, summary);
+    return;
+  }
+  if (collapsed) m_openSizes = m_splitter->sizes();
+  m_panel->setCollapsed(collapsed, summary);
+  if (collapsed) {
+    // The panel down to what the round needs; the neck takes the rest.
+    const int total = m_splitter->height();
+    const int panel = std::min(m_panel->sizeHint().height(), total - m_neck->minimumHeight());
+    m_splitter->setSizes({total - panel, panel});
+  } else if (!m_openSizes.isEmpty()) {
+    m_splitter->setSizes(m_openSizes);
+  }
+  // What the pointer rests on is said again, without the note or with it.
+  statusBar()->clearMessage();
+  QToolTip::hideText();
+}
+
+bool PracticeWindow::notesHidden() const {
+  const PracticeMode* mode = currentMode();
+  return mode != nullptr && mode->hidesNotes();
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent* event) {
+  // The neck keeps two fifths of the window, whatever the panel below asks.
+  m_neck->setMinimumHeight((height() * 2 + 4) / 5);
+  QMainWindow::resizeEvent(event);
+}
+
 void PracticeWindow::addMode(std::unique_ptr<PracticeMode> mode) {
   PracticeMode& added = *m_ownedModes.emplace_back(std::move(mode));
   QWidget* page = added.page();
   page->setAccessibleName(QString(added.title()).remove(QLatin1Char('&')));
+  // Scrolled when the window is small, so that no page holds the window's
+  // size up (the mode area is as tall as its tallest page otherwise).
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(page);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  scroll->setAccessibleName(page->accessibleName());
   // The first tab becomes current as it is added, which modeChanged() sees.
-  m_modes->addTab(page, added.title());
+  m_modes->addTab(scroll, added.title());
 }
 
 void PracticeWindow::modeChanged() {
@@ -224,7 +240,8 @@ void PracticeWindow::hovered(std::optional<Position> position) {
     QToolTip::hideText();
     return;
   }
-  const QString text = QString::fromStdString(DescribeForHover(view(), *position));
+  const QString text = QString::fromStdString(
+      notesHidden() ? DescribePosition(view().tuning, *position) : DescribeForHover(view(), *position));
   statusBar()->showMessage(text);
   const NeckPoint c = m_neck->layout().Centre(*position);
   QToolTip::showText(m_neck->mapToGlobal(QPoint(static_cast<int>(c.x), static_cast<int>(c.y))),

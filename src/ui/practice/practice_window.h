@@ -20,12 +20,12 @@
 #include "ui/practice/practice_mode.h"
 
 class QAction;
-class QSpinBox;
 class QSplitter;
 class QTabWidget;
 
 namespace fretlab {
 
+class ControlPanel;
 class NeckWidget;
 
 class PracticeWindow : public QMainWindow, public PracticeHost {
@@ -45,8 +45,10 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
   std::chrono::milliseconds noteLength() const override;
   QSettings& settings() override { return m_settings; }
   void report(const QString& message) override;
+  void setPanelsCollapsed(bool collapsed, const QString& summary) override;
 
   PracticeControls* controls() const { return m_controls; }
+  ControlPanel* panel() const { return m_panel; }
   QTabWidget* modeArea() const { return m_modes; }
 
   // The mode's page becomes a tab of the mode area, in the order added.
@@ -73,6 +75,7 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildMenus();
@@ -82,6 +85,8 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
   void showOnNeck();
   void stepChanged(int step);
   void hovered(std::optional<Position> position);
+  // The current mode hides what the neck would say of a position.
+  bool notesHidden() const;
   void exportPicture();
   void play();
   void strum();
@@ -90,9 +95,10 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
   PlaybackDriver m_playback;
   NeckWidget* m_neck = nullptr;
   PracticeControls* m_controls = nullptr;
+  ControlPanel* m_panel = nullptr;
   QTabWidget* m_modes = nullptr;
-  QSpinBox* m_noteLength = nullptr;
   QSplitter* m_splitter = nullptr;
+  QList<int> m_openSizes;  // the splitter's sizes before the panels collapsed
   QAction* m_exportAction = nullptr;
   QAction* m_leftHandedAction = nullptr;
   std::vector<std::unique_ptr<PracticeMode>> m_ownedModes;

@@ -104,6 +104,9 @@ TEST_F(DrillTest, TheQuestionAndTheFeedbackAreAnnounced) {
   Key(Qt::Key_Return);
   EXPECT_EQ(said(feedback, QAccessible::Description), feedback->text());
   EXPECT_TRUE(feedback->text().startsWith(QStringLiteral("Wrong")));
+  EXPECT_TRUE(feedback->text().contains(QStringLiteral("you answered")));
+  Key(Qt::Key_Space);  // Next
+  EXPECT_EQ(said(prompt, QAccessible::Description), QString::fromStdString(Current().prompt));
   Type(Current().asked);
   Key(Qt::Key_Return);
   EXPECT_EQ(said(drills.ui().summaryLabel(), QAccessible::Description), drills.ui().summaryLabel()->text());

@@ -20,7 +20,7 @@ using practice::QuestionKind;
 class DrillTest : public PracticeTest {
  protected:
   DrillTest() : drills(*window->findMode<DrillMode>()) {
-    drills.useHistory(std::make_unique<practice::HistoryThread>(dir.filePath("history.sqlite")));
+    drills.resources().useHistory(std::make_unique<practice::HistoryThread>(dir.filePath("history.sqlite")));
   }
 
   // Keys go through the window system to whatever has the focus.

@@ -13,9 +13,11 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTabWidget>
+#include <set>
 #include <unistd.h>
 
 #include "drill_fixture.h"
+#include "practice/drill_marks.h"
 #include "support/fed_midi_input.h"
 #include "theory/spelling.h"
 #include "sound/backends/alsa_midi_output.h"
@@ -39,7 +41,8 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("3");
   EXPECT_EQ(drills.ui().questionsBox()->value(), 3);
-  for (int i = 0; i < 4; ++i) Key(Qt::Key_Tab);  // minutes, instrument, reference, Start
+  // Minutes, instrument, reference, missed again, going on by itself, Start.
+  for (int i = 0; i < 6; ++i) Key(Qt::Key_Tab);
   ASSERT_EQ(Focus(), drills.ui().startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
@@ -57,6 +60,12 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
     Key(Qt::Key_Return);
     EXPECT_EQ(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")), i == 1)
         << drills.ui().feedbackLabel()->text().toStdString();
+    if (i == 1) {
+      // The miss waits: Enter means Next while its feedback is shown.
+      ASSERT_EQ(Focus(), drills.ui().nextButton());
+      Key(Qt::Key_Return);
+      ASSERT_EQ(Focus(), drills.ui().answerField());
+    }
   }
   EXPECT_FALSE(drills.session().Running());
   EXPECT_TRUE(drills.ui().summaryLabel()->text().startsWith(QStringLiteral("Round over: 2 of 3 answers right")))
@@ -73,7 +82,7 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   Key(Qt::Key_Backtab);
   ASSERT_EQ(Focus(), drills.ui().drillBox());
   Key(Qt::Key_Up);
-  for (int i = 0; i < 6; ++i) Key(Qt::Key_Tab);
+  for (int i = 0; i < 8; ++i) Key(Qt::Key_Tab);
   ASSERT_EQ(Focus(), drills.ui().startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
@@ -92,21 +101,60 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   EXPECT_EQ(drills.history()->AnswerCount(), 3 + static_cast<long long>(targets.size()));
 }
 
-TEST_F(DrillTest, AWrongClickFlashesAndARightOneSoundsItsNote) {
+TEST_F(DrillTest, ARightClickIsMarkedAndSoundsItsNote) {
   StartRound(QuestionKind::kFindNote, 5);
   const practice::Question q = Current();
-  Position wrong = q.targets[0];
-  wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
-  ClickNeck(wrong);
-  EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
-  EXPECT_TRUE(Neck().picture().flashes.count(wrong));
-  EXPECT_TRUE(SentNotes().empty()) << "a wrong click sounds nothing";
   ClickNeck(q.targets[0]);
   EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_TRUE(Neck().picture().flashes.count(q.targets[0]));
   EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), q.targets[0])});
 }
 
-TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAgainAfterAMiss) {
+TEST_F(DrillTest, AWrongClickShowsEveryRightPlaceSoundsBothNotesAndWaitsForNext) {
+  StartRound(QuestionKind::kFindNote, 5);
+  const practice::Question q = Current();
+  const practice::DrillSetup& setup = drills.session().round()->Setup();
+  Position wrong = q.targets[0];
+  wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
+  ClickNeck(wrong);
+  ASSERT_TRUE(drills.reviewing());
+  const QString words = drills.ui().feedbackLabel()->text();
+  EXPECT_TRUE(words.startsWith(QStringLiteral("Wrong"))) << words.toStdString();
+  EXPECT_TRUE(words.contains(QStringLiteral("you clicked %1").arg(QString::fromStdString(
+      NoteNameInKey(setup, PitchAt(setup, wrong))))))
+      << words.toStdString();
+  EXPECT_TRUE(words.contains(QString::fromStdString(q.asked) + QStringLiteral(" is at string")))
+      << words.toStdString();
+  // Every right place marked in the colour of a right answer, the click in another.
+  std::set<std::pair<int, int>> right;
+  int wrongMarks = 0;
+  for (const NeckMark& m : Neck().picture().marks) {
+    if (m.fill == practice::kRightColour) right.insert({m.position.string, m.position.fret});
+    if (m.fill == practice::kWrongColour) {
+      ++wrongMarks;
+      EXPECT_EQ(m.position, wrong);
+    }
+  }
+  EXPECT_EQ(right.size(), q.targets.size());
+  for (const Position& p : q.targets) EXPECT_TRUE(right.count({p.string, p.fret}));
+  EXPECT_EQ(wrongMarks, 1);
+  // The clicked note, then the right one.
+  const int wrongPitch = PitchAt(setup, wrong);
+  EXPECT_EQ(SentNotes(), std::vector<int>{wrongPitch});
+  Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
+  ASSERT_EQ(SentNotes().size(), 2u);
+  EXPECT_EQ(practice::PitchClass(SentNotes()[1]), practice::PitchClass(PitchAt(setup, q.targets[0])));
+  // Clicks wait for Next; the next question is not shown yet.
+  ClickNeck(q.targets[0]);
+  EXPECT_TRUE(drills.reviewing());
+  EXPECT_EQ(drills.history()->AnswerCount(), 1);
+  drills.ui().nextButton()->click();
+  EXPECT_FALSE(drills.reviewing());
+  EXPECT_TRUE(drills.ui().feedbackLabel()->text().isEmpty());
+  EXPECT_EQ(drills.ui().promptLabel()->text(), QString::fromStdString(Current().prompt));
+}
+
+TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAfterAMissTheTwoNotes) {
   StartRound(QuestionKind::kEarToNeck, 2);
   const practice::Question first = Current();
   EXPECT_EQ(SentNotes(), std::vector<int>{first.pitch});
@@ -115,31 +163,44 @@ TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAgainAfterAMiss) {
   Position wrong = first.targets[0];
   wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
   ClickNeck(wrong);
-  // The missed note again, then, a note's length later, the next question's.
-  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, first.pitch}));
-  Wait(std::chrono::milliseconds(3 * Controls().choices().noteLengthMs));
-  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, first.pitch, Current().pitch}));
+  // The clicked note, then, a single note's length later, the note asked.
+  const int clicked = PitchAt(drills.session().round()->Setup(), wrong);
+  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, clicked}));
+  Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
+  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, clicked, first.pitch}));
+  drills.ui().nextButton()->click();
+  EXPECT_EQ(SentNotes().back(), Current().pitch) << "the next question's note";
 }
 
-TEST_F(DrillTest, AWrongNameSoundsTheNoteThatWasShown) {
+TEST_F(DrillTest, AWrongNameSoundsThatNameThenTheNoteThatWasShown) {
   StartRound(QuestionKind::kNameNote, 3);
   const Position shown = *Current().shown;
-  drills.ui().answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
+  const int pitch = PitchAt(drills.session().round()->Setup(), shown);
+  const bool c = Current().asked == "C";
+  drills.ui().answerField()->setText(QString::fromStdString(c ? "D" : "C"));
   emit drills.ui().answerField()->returnPressed();
   EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
-  EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), shown)});
+  ASSERT_EQ(SentNotes().size(), 1u);
+  EXPECT_EQ(practice::PitchClass(SentNotes()[0]), c ? 2 : 0);
+  EXPECT_LE(std::abs(SentNotes()[0] - pitch), 6);
+  Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
+  EXPECT_EQ(SentNotes().back(), pitch);
 }
 
 TEST_F(DrillTest, AMidiInstrumentAnswersThroughTheSeam) {
   auto input = std::make_unique<FedMidiInput>();
   FedMidiInput& keys = *input;
-  drills.useMidiInput(std::move(input));
+  drills.resources().useMidiInput(std::move(input));
   StartRound(QuestionKind::kEarToNeck, 2);
   const int pitch = Current().pitch;
   keys.NoteOn(pitch + 12);
   QApplication::processEvents();
   EXPECT_TRUE(drills.ui().feedbackLabel()->text().contains(QStringLiteral("octave")))
       << drills.ui().feedbackLabel()->text().toStdString();
+  keys.NoteOn(Current().pitch);
+  QApplication::processEvents();
+  EXPECT_EQ(drills.history()->AnswerCount(), 1) << "notes wait while a miss is shown";
+  drills.ui().nextButton()->click();
   keys.NoteOn(Current().pitch);
   QApplication::processEvents();
   EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Right")));
@@ -152,6 +213,7 @@ TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   const Position missed = *Current().shown;
   drills.ui().answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
   emit drills.ui().answerField()->returnPressed();
+  drills.ui().nextButton()->click();
   const Position right = *Current().shown;
   drills.ui().answerField()->setText(QString::fromStdString(AsciiSigns(Current().asked)));
   emit drills.ui().answerField()->returnPressed();
@@ -185,7 +247,7 @@ TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
 
 TEST_F(DrillTest, WithoutASequencerTheMidiChoiceSaysWhyInOneLine) {
   if (access(kAlsaSequencerDevice, R_OK | W_OK) == 0) GTEST_SKIP() << "this machine has a sequencer";
-  EXPECT_FALSE(drills.openMidiInput(QString()));
+  EXPECT_FALSE(drills.resources().openMidiInput(QString()));
   EXPECT_TRUE(drills.ui().messageLabel()->text().contains(QString::fromLatin1(kAlsaSequencerDevice)));
   EXPECT_FALSE(drills.ui().messageLabel()->text().contains(QLatin1Char('\n')));
 }
