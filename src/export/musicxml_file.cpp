@@ -45,7 +45,7 @@ void AppendAttributes(std::string& xml) {
   xml += "<staff-details>";
   for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     const NoteNumber open = g_openNote[StringOfSlot(slot)];
-    const NoteSpelling step = UsualSpelling(open % 12);
+    const NoteSpelling step = UsualSpelling(PitchClass(open));
     xml += "<staff-tuning line=\"";
     AppendInt(xml, slot + 1);
     xml += "\">";
@@ -71,7 +71,7 @@ std::vector<ScoreNote> ScoreNotes(const ExportChord& chord, const ChordName& nam
     if (!chord.Sounds(slot)) continue;
     const NoteNumber n = chord.notes[slot];
     ScoreNote note;
-    note.spelling = name.Named() ? name.Best().Spell(n % 12) : UsualSpelling(n % 12);
+    note.spelling = name.Named() ? name.Best().Spell(PitchClass(n)) : UsualSpelling(PitchClass(n));
     // The octave of the letter: B#3 sounds as C4, Cb4 as B3.
     note.octave = (n - note.spelling.alteration) / 12 - 1;
     note.string = StringNumberOfSlot(slot);

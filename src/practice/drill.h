@@ -63,8 +63,6 @@ struct Question {
   bool every = false;             // all targets must be found, not one
 };
 
-// Pitch class 0..11 of a MIDI note.
-constexpr int PitchClass(int note) { return ((note % 12) + 12) % 12; }
 // Whether a note belongs to the setup's key or chord.
 bool InKey(const DrillSetup& setup, int note);
 int PitchAt(const DrillSetup& setup, Position position);

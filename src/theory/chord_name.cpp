@@ -23,8 +23,6 @@ constexpr NoteSpelling kUsualNames[12] = {{'C', 0}, {'D', -1}, {'D', 0}, {'E', -
                                           {'E', 0}, {'F', 0},  {'F', 1}, {'G', 0},
                                           {'A', -1}, {'A', 0}, {'B', -1}, {'B', 0}};
 
-constexpr int PitchClassOf(int value) { return ((value % 12) + 12) % 12; }
-
 int LetterIndex(char letter) {
   const std::size_t at = kLetters.find(letter);
   return at == std::string_view::npos ? 0 : static_cast<int>(at);
@@ -37,7 +35,7 @@ int AccidentalCount(const ChordReading& reading, const NoteSpelling& root) {
   int count = 0;
   for (int i = 0; i < 12; ++i) {
     if (reading.toneDegrees[i] == 0) continue;
-    count += std::abs(SpellDegree(root, reading.toneDegrees[i], PitchClassOf(reading.root + i))
+    count += std::abs(SpellDegree(root, reading.toneDegrees[i], PitchClass(reading.root + i))
                           .alteration);
   }
   return count;
@@ -103,30 +101,30 @@ std::string NoteSpelling::Text() const {
 }
 
 int NoteSpelling::PitchClass() const {
-  return PitchClassOf(kLetterPitch[LetterIndex(letter)] + alteration);
+  return fretlab::PitchClass(kLetterPitch[LetterIndex(letter)] + alteration);
 }
 
 NoteSpelling SpellDegree(const NoteSpelling& root, int degree, int pitchClass) {
   const int letter = (LetterIndex(root.letter) + ((degree - 1) % 7 + 7) % 7) % 7;
-  int alteration = PitchClassOf(pitchClass - kLetterPitch[letter]);
+  int alteration = PitchClass(pitchClass - kLetterPitch[letter]);
   if (alteration > 6) alteration -= 12;
-  if (alteration < -2 || alteration > 2) return kSharpNames[PitchClassOf(pitchClass)];
+  if (alteration < -2 || alteration > 2) return kSharpNames[PitchClass(pitchClass)];
   return NoteSpelling{kLetters[letter], alteration};
 }
 
-NoteSpelling UsualSpelling(int pitchClass) { return kUsualNames[PitchClassOf(pitchClass)]; }
+NoteSpelling UsualSpelling(int pitchClass) { return kUsualNames[PitchClass(pitchClass)]; }
 
 std::string_view IntervalName(int semitones) {
   static constexpr std::string_view kNames[12] = {"P1", "m2", "M2", "m3", "M3", "P4",
                                                   "TT", "P5", "m6", "M6", "m7", "M7"};
-  return kNames[PitchClassOf(semitones)];
+  return kNames[PitchClass(semitones)];
 }
 
 NoteSpelling ChordReading::Spell(int pitchClass) const {
-  const int interval = PitchClassOf(pitchClass - root);
+  const int interval = PitchClass(pitchClass - root);
   const int degree = toneDegrees[interval];
-  if (degree == 0) return kSharpNames[PitchClassOf(pitchClass)];
-  return SpellDegree(rootSpelling, degree, PitchClassOf(pitchClass));
+  if (degree == 0) return kSharpNames[PitchClass(pitchClass)];
+  return SpellDegree(rootSpelling, degree, PitchClass(pitchClass));
 }
 
 std::span<const ChordReading> ChordName::Alternatives() const {
@@ -148,11 +146,11 @@ ChordName NameChord(std::span<const NoteNumber> notes) {
   NoteNumber lowest = 0;
   for (const NoteNumber note : notes) {
     if (!IsSounding(note)) continue;
-    pitchClasses |= 1u << PitchClassOf(note);
+    pitchClasses |= 1u << PitchClass(note);
     if (lowest == 0 || note < lowest) lowest = note;
   }
   if (pitchClasses == 0) return name;
-  const int bass = PitchClassOf(lowest);
+  const int bass = PitchClass(lowest);
   const int count = std::popcount(pitchClasses);
 
   if (count == 1) {
@@ -163,7 +161,7 @@ ChordName NameChord(std::span<const NoteNumber> notes) {
   }
   if (count == 2) {
     const int other = std::countr_zero(pitchClasses & ~(1u << bass));
-    const int up = PitchClassOf(other - bass);
+    const int up = PitchClass(other - bass);
     if (up != 5 && up != 7) {
       name.interval = up;
       return name;

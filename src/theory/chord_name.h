@@ -50,6 +50,7 @@
 #include <vector>
 
 #include "theory/fretboard.h"
+#include "theory/spelling.h"
 
 namespace fretlab {
 

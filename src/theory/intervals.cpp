@@ -65,7 +65,7 @@ constexpr Rgb kByNumber[7] = {
 
 int Degree::Semitones() const {
   const int step = kMajorSteps[(number - 1) % 7] + alteration;
-  return ((step % 12) + 12) % 12;
+  return PitchClass(step);
 }
 
 std::string IntervalLabel(Degree degree, SignStyle style) {

@@ -1,5 +1,6 @@
 #include "theory/show.h"
 
+#include "theory/spelling.h"
 #include "theory/tables.h"
 
 namespace fretlab {
@@ -24,10 +25,9 @@ void FollowRoot(const FretboardHost& host, FretWindow& window) {
 }
 
 // The root letter belongs to the note's pitch class. With no root selected
-// (-1) no note qualifies, since note % 12 is never negative for a note found
-// on the neck.
+// (-1) no note qualifies, since a pitch class is never negative.
 bool IsRootNote(const FretboardHost& host, NoteNumber note) {
-  return host.RootSelection() == note % 12;
+  return host.RootSelection() == PitchClass(note);
 }
 
 // Calls `visit` with every expanded note of a table row, octave 0..4 outer,

@@ -9,10 +9,8 @@ constexpr char kLetterNames[kLetterCount + 1] = "CDEFGAB";
 constexpr std::string_view kSharpSign = "\u266F";
 constexpr std::string_view kFlatSign = "\u266D";
 
-int Mod12(int value) { return ((value % 12) + 12) % 12; }
-
 bool IsBlackKey(int pitchClass) {
-  const int pc = Mod12(pitchClass);
+  const int pc = PitchClass(pitchClass);
   return pc == 1 || pc == 3 || pc == 6 || pc == 8 || pc == 10;
 }
 
@@ -22,17 +20,19 @@ int NaturalPitchClass(int letter) { return kNaturalPitchClass[((letter % 7) + 7)
 
 int LetterAbove(int letter, int steps) { return ((letter + steps) % 7 + 7) % 7; }
 
-int SpelledNote::PitchClass() const { return Mod12(NaturalPitchClass(letter) + accidental); }
+int SpelledNote::PitchClass() const {
+  return fretlab::PitchClass(NaturalPitchClass(letter) + accidental);
+}
 
 std::optional<SpelledNote> SpellOnLetter(int letter, int pitchClass) {
-  int accidental = Mod12(pitchClass - NaturalPitchClass(letter));
+  int accidental = PitchClass(pitchClass - NaturalPitchClass(letter));
   if (accidental > 6) accidental -= 12;
   if (accidental < -2 || accidental > 2) return std::nullopt;
   return SpelledNote{((letter % 7) + 7) % 7, accidental};
 }
 
 SpelledNote SpellPitchClass(int pitchClass, Accidentals preference) {
-  const int pc = Mod12(pitchClass);
+  const int pc = PitchClass(pitchClass);
   for (int letter = 0; letter < kLetterCount; ++letter) {
     if (kNaturalPitchClass[letter] == pc) return {letter, 0};
   }

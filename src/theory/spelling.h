@@ -24,6 +24,10 @@ enum class SignStyle { kUnicode, kAscii };
 
 inline constexpr int kLetterCount = 7;
 
+// Pitch class 0..11 (0 = C) of a MIDI note number, or of any number of
+// semitones above C, negative ones included (-1 is B).
+constexpr int PitchClass(int semitones) { return ((semitones % 12) + 12) % 12; }
+
 struct SpelledNote {
   int letter = 0;      // 0..6 = C D E F G A B
   int accidental = 0;  // semitones, -2..+2: -1 = flat, +1 = sharp

@@ -11,6 +11,21 @@ namespace {
 
 constexpr int C = 0, D = 1, E = 2, F = 3, G = 4, A = 5, B = 6;
 
+TEST(Spelling, PitchClassFoldsAnyNumberOfSemitones) {
+  EXPECT_EQ(PitchClass(0), 0);
+  EXPECT_EQ(PitchClass(60), 0);    // middle C
+  EXPECT_EQ(PitchClass(61), 1);
+  EXPECT_EQ(PitchClass(127), 7);   // G9, the highest MIDI note
+  EXPECT_EQ(PitchClass(-1), 11);   // a semitone below C is B
+  EXPECT_EQ(PitchClass(-12), 0);
+  EXPECT_EQ(PitchClass(-13), 11);
+  for (int n = -30; n <= 30; ++n) {
+    EXPECT_GE(PitchClass(n), 0) << n;
+    EXPECT_LT(PitchClass(n), 12) << n;
+    EXPECT_EQ(PitchClass(n + 12), PitchClass(n)) << n;
+  }
+}
+
 TEST(Spelling, PitchClassOfLetterAndAccidental) {
   EXPECT_EQ((SpelledNote{C, 0}).PitchClass(), 0);
   EXPECT_EQ((SpelledNote{B, 1}).PitchClass(), 0);    // B♯

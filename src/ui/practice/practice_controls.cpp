@@ -238,7 +238,7 @@ void PracticeControls::takeTypedTuning() {
 }
 
 void PracticeControls::stepRoot(int semitones) {
-  m_choices.view.rootPitchClass = ((m_choices.view.rootPitchClass + semitones) % 12 + 12) % 12;
+  m_choices.view.rootPitchClass = PitchClass(m_choices.view.rootPitchClass + semitones);
   m_choices.otherRoot = false;
   showChoices();
   emit choicesChanged();
