@@ -56,7 +56,10 @@ void Fill(HistoryStore& store) {
   q.exec("BEGIN");
   q.prepare("INSERT INTO answers (at, drill, tuning, string, fret, asked, answered, correct, ms) "
             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-  const QString names[12] = {"C", "C♯", "D", "E♭", "E", "F", "F♯", "G", "A♭", "A", "B♭", "B"};
+  QString names[12];
+  for (int pc = 0; pc < 12; ++pc) {
+    names[pc] = QString::fromStdString(NoteName(SpellPitchClass(pc, Accidentals::kMixed)));
+  }
   const int open[6] = {64, 59, 55, 50, 45, 40};
   for (long long i = 0; i < kAnswers; ++i) {
     const int kind = static_cast<int>(random() % kQuestionKindCount);

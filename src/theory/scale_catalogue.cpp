@@ -9,8 +9,6 @@ namespace fretlab {
 
 namespace {
 
-constexpr int kMajorSteps[7] = {0, 2, 4, 5, 7, 9, 11};
-
 struct ScaleText {
   std::string_view name;
   std::string_view shortName;
@@ -33,7 +31,7 @@ constexpr ScaleText kMainScales[kScaleCount] = {
 // Seven-note rows: degree i + 1, altered by its distance from the major scale.
 std::vector<Degree> HeptatonicDegrees(const int (&steps)[kTableColumns]) {
   std::vector<Degree> degrees;
-  for (int i = 0; i < 7; ++i) degrees.push_back({i + 1, steps[i] - kMajorSteps[i]});
+  for (int i = 0; i < 7; ++i) degrees.push_back({i + 1, steps[i] - Degree{i + 1, 0}.Semitones()});
   return degrees;
 }
 

@@ -93,6 +93,44 @@ TEST(Spelling, PreferenceSpellsBlackKeysOnly) {
   EXPECT_EQ(SpellPitchClass(13, Accidentals::kFlats), (SpelledNote{D, -1}));
 }
 
+TEST(Spelling, KeyNamesAndMixedNamesForTheBlackKeys) {
+  const char* keys[12] = {"C", "Db", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
+  const char* mixed[12] = {"C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
+  for (int pc = 0; pc < 12; ++pc) {
+    const SpelledNote k = SpellPitchClass(pc, Accidentals::kKeyNames);
+    const SpelledNote m = SpellPitchClass(pc, Accidentals::kMixed);
+    EXPECT_EQ(NoteName(k, SignStyle::kAscii), keys[pc]);
+    EXPECT_EQ(NoteName(m, SignStyle::kAscii), mixed[pc]);
+    EXPECT_EQ(k.PitchClass(), pc);
+    EXPECT_EQ(m.PitchClass(), pc);
+  }
+  EXPECT_EQ(NoteName(SpellPitchClass(13, Accidentals::kMixed)), "C\u266F");
+  EXPECT_EQ(NoteName(SpellPitchClass(-2, Accidentals::kKeyNames)), "B\u266D");
+}
+
+// The naming options: English letters in either sign style; a bare style
+// and the full options write the same.
+TEST(Spelling, NamingOptions) {
+  const SpelledNote dFlat{D, -1};
+  EXPECT_EQ(NoteName(dFlat, NoteNaming{}), "D\u266D");
+  EXPECT_EQ(NoteName(dFlat, NoteNaming{SignStyle::kAscii, NamingSystem::kEnglish}), "Db");
+  EXPECT_EQ(NoteNameWithOctave(61, dFlat, NoteNaming{SignStyle::kAscii}), "Db4");
+  for (int letter = 0; letter < 7; ++letter) {
+    for (int accidental = -2; accidental <= 2; ++accidental) {
+      const SpelledNote note{letter, accidental};
+      for (SignStyle style : {SignStyle::kUnicode, SignStyle::kAscii}) {
+        const std::string name = NoteName(note, NoteNaming{style, NamingSystem::kEnglish});
+        EXPECT_EQ(NoteName(note, style), name);
+        EXPECT_EQ(name.substr(0, 1), std::string(1, "CDEFGAB"[letter]));
+        EXPECT_EQ(name.substr(1), AccidentalSigns(accidental, style));
+      }
+    }
+  }
+  EXPECT_EQ(AccidentalSigns(-2), "\u266D\u266D");
+  EXPECT_EQ(AccidentalSigns(1, SignStyle::kAscii), "#");
+  EXPECT_EQ(AccidentalSigns(0), "");
+}
+
 TEST(Spelling, OtherEnharmonicSwapsBlackKeysAndNaturalisesTheRest) {
   EXPECT_EQ(OtherEnharmonic({C, 1}), (SpelledNote{D, -1}));
   EXPECT_EQ(OtherEnharmonic({D, -1}), (SpelledNote{C, 1}));

@@ -37,8 +37,6 @@ const char* const kDrillNames[kQuestionKindCount] = {
     QT_TRANSLATE_NOOP("DrillMode", "Chord tone"),
     QT_TRANSLATE_NOOP("DrillMode", "Every chord tone")};
 
-const char* const kPitchNames[12] = {"C", "C♯", "D", "E♭", "E", "F", "F♯", "G", "A♭", "A", "B♭", "B"};
-
 const QString kReferenceKey = QStringLiteral("Practice/earReference");
 
 }  // namespace
@@ -172,7 +170,8 @@ QWidget* DrillMode::page() {
 void DrillMode::buildAnswerButtons() {
   // Named (C to B) and idle until a question asks for a name.
   for (int pc = 0; pc < 12; ++pc) {
-    auto* button = new QPushButton(QString::fromUtf8(kPitchNames[pc]), m_page);
+    auto* button = new QPushButton(
+        QString::fromStdString(NoteName(SpellPitchClass(pc, Accidentals::kMixed))), m_page);
     button->setEnabled(false);
     button->setFocusPolicy(Qt::TabFocus);
     m_buttons->addWidget(button, pc / 6, pc % 6);
