@@ -12,11 +12,6 @@ namespace fretlab {
 
 namespace {
 
-SpelledNote FromChordSpelling(const NoteSpelling& spelling) {
-  const int letter = static_cast<int>(std::string_view("CDEFGAB").find(spelling.letter));
-  return {letter < 0 ? 0 : letter, spelling.alteration};
-}
-
 // The degree a sounding tone plays in a reading, with its alteration
 // against the major scale (the ♭3 of a minor chord).
 Degree DegreeInReading(const ChordReading& reading, int pitchClass) {
@@ -101,7 +96,7 @@ std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
     if (name.Named() && name.Best().kind != ChordKind::SingleNote) {
       const ChordReading& r = name.Best();
       mark.degree = DegreeInReading(r, PitchClass(p.note));
-      mark.name = FromChordSpelling(r.Spell(PitchClass(p.note)));
+      mark.name = r.Spell(PitchClass(p.note));
     } else {
       mark.name = NoteNameAt(view, p.position);
     }
