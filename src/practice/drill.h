@@ -15,7 +15,6 @@
 #include <string_view>
 #include <vector>
 
-#include "theory/fretboard.h"
 #include "theory/key_spelling.h"
 #include "theory/neck_positions.h"
 #include "theory/tuning.h"

@@ -5,7 +5,7 @@ namespace fretlab {
 std::vector<Position> AreaPositions(const Tuning& tuning, const NeckArea& area) {
   std::vector<Position> positions;
   for (StringIndex s = 0; s < tuning.StringCount(); ++s) {
-    for (FretIndex f = 0; f <= kNeckFrets; ++f) {
+    for (FretIndex f = 0; f < tuning.fretPositions; ++f) {
       if (area.Admits({s, f})) positions.push_back({s, f});
     }
   }

@@ -51,11 +51,12 @@ void ForEachExpandedNote(const FretboardHost& host, const int (&row)[kTableColum
 template <typename Found>
 void MarkPositionsOf(FretboardHost& host, NoteNumber note, StringIndex first, StringIndex last,
                      Found found) {
+  const Tuning& neck = MainWindowNeck();
   FretWindow window = ListedWindow(host);
   int rootFlag = 0;
   for (StringIndex s = first; s <= last; ++s) {
-    for (FretIndex f = 0; f < kFretCount; ++f) {
-      const NoteNumber n = NoteAt(s, f);
+    for (FretIndex f = 0; f < neck.fretPositions; ++f) {
+      const NoteNumber n = neck.NoteAt(s, f);
       FollowRoot(host, window);
       if (n != note || !window.Contains(f)) continue;
       if (IsRootNote(host, note)) rootFlag = 1;

@@ -110,8 +110,8 @@ QWidget* PracticeControls::makeNeckGroup() {
   rangeLayout->addWidget(m_wholeNeck);
   m_from = Named(new QSpinBox(range), tr("Lowest fret in use"));
   m_to = Named(new QSpinBox(range), tr("Highest fret in use"));
-  m_from->setRange(0, kNeckFrets);
-  m_to->setRange(0, kNeckFrets);
+  m_from->setRange(0, kFretPositions - 1);
+  m_to->setRange(0, kFretPositions - 1);
   rangeLayout->addWidget(m_from);
   rangeLayout->addWidget(new QLabel(tr("to"), range));
   rangeLayout->addWidget(m_to);
