@@ -33,7 +33,7 @@ bool IsRootNote(const FretboardHost& host, NoteNumber note) {
 // Calls `visit` with every expanded note of a table row, octave 0..4 outer,
 // column 0..6 inner, skipping NoTone columns; none after a stop.
 template <typename Visit>
-void ForEachExpandedNote(const FretboardHost& host, const int (&row)[kTableColumns], int root,
+void ForEachExpandedNote(const FretboardHost& host, const TableRow& row, int root,
                          Visit visit) {
   for (int octave = 0; octave < kOctaves; ++octave) {
     for (int column = 0; column < kTableColumns; ++column) {
