@@ -16,10 +16,6 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-bool IsFindQuestion(QuestionKind kind) {
-  return kind != QuestionKind::kNameNote && kind != QuestionKind::kNameDegree;
-}
-
 Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
                       const std::vector<bool>& found) {
   Checked c;
@@ -30,7 +26,7 @@ Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
   if (it != q.targets.end()) {
     c.target = static_cast<int>(it - q.targets.begin());
     c.verdict = found[c.target] ? Verdict::kAgain : Verdict::kRight;
-  } else if (q.kind == QuestionKind::kEarToNeck && inRange &&
+  } else if (IsEarQuestion(q.kind) && inRange &&
              PitchClass(PitchAt(setup, p)) == PitchClass(q.pitch)) {
     c.verdict = Verdict::kOctave;
   } else {
@@ -59,7 +55,7 @@ Checked CheckPitch(const Question& q, const DrillSetup& setup, int note,
   }
   if (seenFound) {
     c.verdict = Verdict::kAgain;
-  } else if (q.kind == QuestionKind::kEarToNeck && PitchClass(note) == PitchClass(q.pitch)) {
+  } else if (IsEarQuestion(q.kind) && PitchClass(note) == PitchClass(q.pitch)) {
     c.verdict = Verdict::kOctave;
   } else {
     c.verdict = Verdict::kWrong;
@@ -144,8 +140,8 @@ Checked Check(const Question& question, const DrillSetup& setup, const Answer& a
               const std::vector<bool>& found) {
   if (!IsFindQuestion(question.kind)) {
     if (answer.kind == Answer::kPosition) return {};
-    return question.kind == QuestionKind::kNameNote ? CheckNoteName(question, setup, answer)
-                                                    : CheckDegree(question, setup, answer);
+    return AsksForDegree(question.kind) ? CheckDegree(question, setup, answer)
+                                        : CheckNoteName(question, setup, answer);
   }
   switch (answer.kind) {
     case Answer::kPosition:

@@ -32,6 +32,22 @@ enum class QuestionKind {
 };
 inline constexpr int kQuestionKindCount = 7;
 
+// What a kind of question asks, one predicate for each thing the drills and
+// their answer checks need to know.
+// A position is marked and its name is asked: a note's or a degree's.
+constexpr bool AsksForName(QuestionKind kind) {
+  return kind == QuestionKind::kNameNote || kind == QuestionKind::kNameDegree;
+}
+// Answered on the neck: a click, Enter on the cursor, or a note played.
+constexpr bool IsFindQuestion(QuestionKind kind) { return !AsksForName(kind); }
+// The question is a note heard, neither shown nor named.
+constexpr bool IsEarQuestion(QuestionKind kind) { return kind == QuestionKind::kEarToNeck; }
+// The question or its answer is a degree above the root ("♭3"), not a note.
+constexpr bool AsksForDegree(QuestionKind kind) {
+  return kind == QuestionKind::kFindDegree || kind == QuestionKind::kNameDegree ||
+         kind == QuestionKind::kFindChordTone;
+}
+
 // The key each kind is stored under in the history ("find-note", …).
 std::string_view DrillKey(QuestionKind kind);
 std::optional<QuestionKind> KindOfKey(std::string_view key);
