@@ -65,7 +65,7 @@ void Fill(HistoryStore& store) {
     const int kind = static_cast<int>(random() % kQuestionKindCount);
     const int string = static_cast<int>(random() % 6);
     const int fret = static_cast<int>(random() % 13);
-    const QString asked = names[(open[string] + fret) % 12];
+    const QString asked = names[PitchClass(open[string] + fret)];
     const bool right = random() % 100 < 80;
     const int ms = 300 + static_cast<int>(random() % 5700);
     q.addBindValue(QDateTime::fromMSecsSinceEpoch(kNow - kYearMs + i * (kYearMs / kAnswers), Qt::UTC)
@@ -75,7 +75,7 @@ void Fill(HistoryStore& store) {
     q.addBindValue(string + 1);
     q.addBindValue(fret);
     q.addBindValue(asked);
-    q.addBindValue(right ? asked : names[(open[string] + fret + 1) % 12]);
+    q.addBindValue(right ? asked : names[PitchClass(open[string] + fret + 1)]);
     q.addBindValue(right ? 1 : 0);
     q.addBindValue(ms);
     q.exec();
