@@ -49,7 +49,8 @@ double Percentile99(std::vector<double> v) {
 // from them.
 void Fill(HistoryStore& store) {
   std::mt19937_64 random(2026);
-  const char* const names[12] = {"C", "C♯", "D", "E♭", "E", "F", "F♯", "G", "A♭", "A", "B♭", "B"};
+  std::string names[12];
+  for (int pc = 0; pc < 12; ++pc) names[pc] = NoteName(SpellPitchClass(pc, Accidentals::kMixed));
   const int open[6] = {64, 59, 55, 50, 45, 40};
   long long i = 0;
   store.ImportAnswers([&](AnswerRecord& a, long long& at) {

@@ -27,7 +27,7 @@ Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
   if (it != q.targets.end()) {
     c.target = static_cast<int>(it - q.targets.begin());
     c.verdict = found[c.target] ? Verdict::kAgain : Verdict::kRight;
-  } else if (q.kind == QuestionKind::kEarToNeck && inRange &&
+  } else if (IsEarQuestion(q.kind) && inRange &&
              PitchClass(PitchAt(setup, p)) == PitchClass(q.pitch)) {
     c.verdict = Verdict::kOctave;
   } else {
@@ -57,7 +57,7 @@ Checked CheckPitch(const Question& q, const DrillSetup& setup, int note,
   }
   if (seenFound) {
     c.verdict = Verdict::kAgain;
-  } else if (q.kind == QuestionKind::kEarToNeck && PitchClass(note) == PitchClass(q.pitch)) {
+  } else if (IsEarQuestion(q.kind) && PitchClass(note) == PitchClass(q.pitch)) {
     c.verdict = Verdict::kOctave;
   } else {
     c.verdict = Verdict::kWrong;
@@ -145,8 +145,8 @@ Checked Check(const Question& question, const DrillSetup& setup, const Answer& a
   Checked c;
   if (AsksForName(question.kind)) {
     if (answer.kind != Answer::kPosition) {
-      c = question.kind == QuestionKind::kNameNote ? CheckNoteName(question, setup, answer)
-                                                   : CheckDegree(question, setup, answer);
+      c = AsksForDegree(question.kind) ? CheckDegree(question, setup, answer)
+                                        : CheckNoteName(question, setup, answer);
     }
   } else if (answer.kind == Answer::kPosition) {
     c = CheckPosition(question, setup, answer.position, found);

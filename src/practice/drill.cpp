@@ -57,7 +57,7 @@ void AddPerStep(QuestionKind kind, const DrillSetup& setup, std::vector<Question
     const int pc = setup.key.NoteAt(i).PitchClass();
     q.targets = PositionsOfPitchClass(setup.tuning, setup.area, pc);
     if (q.targets.empty()) continue;
-    if (kind == QuestionKind::kFindNote) {
+    if (!AsksForDegree(kind)) {
       q.asked = NoteName(setup.key.NoteAt(i));
       q.prompt = "Find every " + q.asked + RangeText(setup);
       q.every = true;
@@ -81,7 +81,7 @@ void AddPerPosition(QuestionKind kind, const DrillSetup& setup, std::vector<Ques
     q.shown = p;
     q.pitch = m.note;
     q.degree = setup.key.DegreeAt(m.degreeIndex);
-    const bool name = kind == QuestionKind::kNameNote;
+    const bool name = !AsksForDegree(kind);
     q.asked = name ? NoteName(setup.key.NoteAt(m.degreeIndex)) : IntervalLabel(q.degree);
     q.prompt = name ? "Name this note" : "Which degree is this?";
     q.item = PositionItem(p.string + 1, p.fret);
@@ -100,7 +100,9 @@ std::optional<QuestionKind> KindOfKey(std::string_view key) {
 }
 
 bool IsPositionItemDrill(std::string_view key) {
-  return key == DrillKey(QuestionKind::kNameNote) || key == DrillKey(QuestionKind::kNameDegree);
+  // The name drills mark a position and ask its name.
+  const std::optional<QuestionKind> kind = KindOfKey(key);
+  return kind && AsksForName(*kind);
 }
 
 bool InKey(const DrillSetup& setup, int note) {

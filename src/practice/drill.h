@@ -15,7 +15,6 @@
 #include <string_view>
 #include <vector>
 
-#include "theory/fretboard.h"
 #include "theory/key_spelling.h"
 #include "theory/neck_positions.h"
 #include "theory/tuning.h"
@@ -33,10 +32,20 @@ enum class QuestionKind {
 };
 inline constexpr int kQuestionKindCount = 7;
 
-// A name or degree is asked for a marked position; every other kind is
-// answered on the neck (or with a pitch).
+// What a kind of question asks, one predicate for each thing the drills and
+// their answer checks need to know.
+// A position is marked and its name is asked: a note's or a degree's.
 constexpr bool AsksForName(QuestionKind kind) {
   return kind == QuestionKind::kNameNote || kind == QuestionKind::kNameDegree;
+}
+// Answered on the neck: a click, Enter on the cursor, or a note played.
+constexpr bool IsFindQuestion(QuestionKind kind) { return !AsksForName(kind); }
+// The question is a note heard, neither shown nor named.
+constexpr bool IsEarQuestion(QuestionKind kind) { return kind == QuestionKind::kEarToNeck; }
+// The question or its answer is a degree above the root ("♭3"), not a note.
+constexpr bool AsksForDegree(QuestionKind kind) {
+  return kind == QuestionKind::kFindDegree || kind == QuestionKind::kNameDegree ||
+         kind == QuestionKind::kFindChordTone;
 }
 
 // The key each kind is stored under in the history ("find-note", …).
@@ -69,8 +78,6 @@ struct Question {
   bool every = false;             // all targets must be found, not one
 };
 
-// Pitch class 0..11 of a MIDI note.
-constexpr int PitchClass(int note) { return ((note % 12) + 12) % 12; }
 // Whether a note belongs to the setup's key or chord.
 bool InKey(const DrillSetup& setup, int note);
 int PitchAt(const DrillSetup& setup, Position position);

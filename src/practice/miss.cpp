@@ -21,11 +21,6 @@ int NearestOfClass(int pc, int near) {
   return up <= 6 ? near + up : near + up - 12;
 }
 
-bool AsksADegree(QuestionKind kind) {
-  return kind == QuestionKind::kFindDegree || kind == QuestionKind::kNameDegree ||
-         kind == QuestionKind::kFindChordTone;
-}
-
 }  // namespace
 
 Miss ExplainMiss(const Feedback& fb, const DrillSetup& setup) {
@@ -75,7 +70,7 @@ Miss ExplainMiss(const Feedback& fb, const DrillSetup& setup) {
   } else if (!m.rightAt.empty()) {
     m.rightPitch = PitchAt(setup, m.rightAt.front());
   }
-  if (AsksADegree(q.kind) && m.rightPitch >= 0) m.rightNote = NoteNameInKey(setup, m.rightPitch);
+  if (AsksForDegree(q.kind) && m.rightPitch >= 0) m.rightNote = NoteNameInKey(setup, m.rightPitch);
   return m;
 }
 

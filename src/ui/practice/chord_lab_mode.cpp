@@ -11,15 +11,10 @@ namespace fretlab {
 
 namespace {
 
-SpelledNote FromChordSpelling(const NoteSpelling& spelling) {
-  const int letter = static_cast<int>(std::string_view("CDEFGAB").find(spelling.letter));
-  return {letter < 0 ? 0 : letter, spelling.alteration};
-}
-
 // The degree a sounding tone plays in a reading, with its alteration
 // against the major scale (the ♭3 of a minor chord).
 Degree DegreeInReading(const ChordReading& reading, int pitchClass) {
-  const int semitones = ((pitchClass - reading.root) % 12 + 12) % 12;
+  const int semitones = PitchClass(pitchClass - reading.root);
   const int number = reading.toneDegrees[semitones] > 0 ? reading.toneDegrees[semitones] : 1;
   int alteration = semitones - Degree{number, 0}.Semitones();
   if (alteration > 6) alteration -= 12;
@@ -99,8 +94,8 @@ std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
     mark.note = p.note;
     if (name.Named() && name.Best().kind != ChordKind::SingleNote) {
       const ChordReading& r = name.Best();
-      mark.degree = DegreeInReading(r, p.note % 12);
-      mark.name = FromChordSpelling(r.Spell(p.note % 12));
+      mark.degree = DegreeInReading(r, PitchClass(p.note));
+      mark.name = r.Spell(PitchClass(p.note));
     } else {
       mark.name = NoteNameAt(view, p.position);
     }

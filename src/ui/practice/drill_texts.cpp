@@ -63,10 +63,7 @@ std::vector<QString> DrillNames() {
 std::vector<QString> PlainNoteNames() {
   std::vector<QString> names;
   for (int pc = 0; pc < 12; ++pc) {
-    // C♯ and F♯, E♭, A♭ and B♭: the black keys as guitarists mostly meet them.
-    const bool sharp = pc == 1 || pc == 6;
-    names.push_back(QString::fromStdString(
-        NoteName(SpellPitchClass(pc, sharp ? Accidentals::kSharps : Accidentals::kFlats))));
+    names.push_back(QString::fromStdString(NoteName(SpellPitchClass(pc, Accidentals::kMixed))));
   }
   return names;
 }
@@ -104,8 +101,7 @@ QString FeedbackText(const Feedback& fb) {
 }
 
 QString MissText(const Miss& m, const Question& q) {
-  const bool degrees = q.kind == QuestionKind::kFindDegree || q.kind == QuestionKind::kNameDegree ||
-                       q.kind == QuestionKind::kFindChordTone;
+  const bool degrees = AsksForDegree(q.kind);
   if (AsksForName(q.kind)) {
     const QString where = m.rightAt.empty() ? QString() : PlaceText(m.rightAt.front());
     const QString given = m.given == Miss::Given::kPitch ? Tr("you played %1").arg(Std(m.answeredName))

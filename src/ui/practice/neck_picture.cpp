@@ -59,7 +59,7 @@ void PaintBoard(QPainter& p, const NeckLayout& layout, const NeckPicture& pictur
     }
   }
   // Frets outside the range in use, and everything behind the capo.
-  for (int f = 0; f <= kNeckFrets; ++f) {
+  for (int f = 0; f < kFretPositions; ++f) {
     if (picture.frets.Contains(f) && f >= picture.capo) continue;
     const QRectF cell = CellRect(layout, {0, f});
     p.fillRect(QRectF(cell.left(), b.top, cell.width(), b.height), c::kShade);
@@ -74,7 +74,7 @@ void PaintBoard(QPainter& p, const NeckLayout& layout, const NeckPicture& pictur
 
 void PaintStringsAndFrets(QPainter& p, const NeckLayout& layout, const NeckPicture& picture) {
   const NeckRect b = layout.Board();
-  for (int n = 1; n <= kNeckFrets; ++n) {
+  for (int n = 1; n < kFretPositions; ++n) {
     p.setPen(QPen(c::kFret, std::max(1.0, layout.StringGap() * 0.06)));
     p.drawLine(QPointF(layout.FretLineX(n), b.top), QPointF(layout.FretLineX(n), b.Bottom()));
   }
@@ -93,8 +93,8 @@ void PaintStringsAndFrets(QPainter& p, const NeckLayout& layout, const NeckPictu
     p.drawRoundedRect(QRectF(x, b.top - layout.StringGap() * 0.12, w,
                              b.height + layout.StringGap() * 0.24), w / 3, w / 3);
   }
-  const double left = std::min(layout.PositionX(0), layout.FretLineX(kNeckFrets));
-  const double right = std::max(layout.PositionX(0), layout.FretLineX(kNeckFrets));
+  const double left = std::min(layout.PositionX(0), layout.FretLineX(kFretPositions - 1));
+  const double right = std::max(layout.PositionX(0), layout.FretLineX(kFretPositions - 1));
   for (StringIndex s = 0; s < layout.StringCount(); ++s) {
     p.setPen(QPen(c::kString, layout.StringThickness(s), Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(left, layout.StringY(s)), QPointF(right, layout.StringY(s)));

@@ -143,7 +143,7 @@ TEST_F(DrillTest, AWrongClickShowsEveryRightPlaceSoundsBothNotesAndWaitsForNext)
   EXPECT_EQ(SentNotes(), std::vector<int>{wrongPitch});
   Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
   ASSERT_EQ(SentNotes().size(), 2u);
-  EXPECT_EQ(practice::PitchClass(SentNotes()[1]), practice::PitchClass(PitchAt(setup, q.targets[0])));
+  EXPECT_EQ(PitchClass(SentNotes()[1]), PitchClass(PitchAt(setup, q.targets[0])));
   // Clicks wait for Next; the next question is not shown yet.
   ClickNeck(q.targets[0]);
   EXPECT_TRUE(drills.reviewing());
@@ -181,7 +181,7 @@ TEST_F(DrillTest, AWrongNameSoundsThatNameThenTheNoteThatWasShown) {
   emit drills.ui().answerField()->returnPressed();
   EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
   ASSERT_EQ(SentNotes().size(), 1u);
-  EXPECT_EQ(practice::PitchClass(SentNotes()[0]), c ? 2 : 0);
+  EXPECT_EQ(PitchClass(SentNotes()[0]), c ? 2 : 0);
   EXPECT_LE(std::abs(SentNotes()[0] - pitch), 6);
   Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
   EXPECT_EQ(SentNotes().back(), pitch);
