@@ -21,7 +21,9 @@
 
 #include "sound/backends/silent_output.h"
 #include "ui/practice/drill_mode.h"
+#include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_page.h"
+#include "ui/practice/round_panel.h"
 #include "ui/practice/practice_app.h"
 #include "ui/practice/practice_window.h"
 #include "ui/practice/progress_panel.h"
@@ -48,8 +50,8 @@ Times OpenOnce(const QString& history, QSettings& settings, MidiOutput& output) 
   DrillMode& drills = *parts.drills;
   window.modeArea()->setCurrentIndex(2);
   drills.resources().useHistory(std::make_unique<practice::HistoryThread>(history));
-  drills.ui().drillBox()->setCurrentIndex(static_cast<int>(practice::QuestionKind::kNameNote));
-  drills.ui().startButton()->click();
+  drills.ui().choice()->drillBox()->setCurrentIndex(static_cast<int>(practice::QuestionKind::kNameNote));
+  drills.ui().choice()->startButton()->click();
   QApplication::processEvents();
   t.drill = clock.nsecsElapsed() / 1e6;
   clock.restart();

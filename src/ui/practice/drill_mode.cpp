@@ -12,12 +12,13 @@
 #include "practice/drill_marks.h"
 #include "practice/question_sound.h"
 #include "practice/round_setup.h"
-#include "practice/string_set.h"
+#include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_page.h"
 #include "ui/practice/drill_texts.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/playback_driver.h"
 #include "ui/practice/progress_panel.h"
+#include "ui/practice/round_panel.h"
 
 namespace fretlab {
 
@@ -28,7 +29,6 @@ namespace {
 constexpr int kFlashMs = 700;
 
 QColor ToQ(Rgb c) { return QColor(c.red, c.green, c.blue); }
-
 }  // namespace
 
 DrillMode::DrillMode(PracticeHost& host, DrillServices services)
@@ -38,7 +38,7 @@ DrillMode::DrillMode(PracticeHost& host, DrillServices services)
       m_resources(
           std::move(services), [this](int note) { give(Answer::Pitch(note)); },
           [this](const QString& message) {
-            if (m_page != nullptr) DrillPage::announce(m_page->messageLabel(), message);
+            if (m_round != nullptr) RoundPanel::announce(m_round->messageLabel(), message);
           }) {
   m_resources.onHistory([this](HistoryThread* history) { m_session.UseLog(history); });
   m_clock.setInterval(1000);
@@ -47,35 +47,29 @@ DrillMode::DrillMode(PracticeHost& host, DrillServices services)
   connect(&m_goOn, &QTimer::timeout, this, &DrillMode::next);
 }
 
-DrillMode::~DrillMode() { m_resources.useMidiInput(nullptr); }
-
 QWidget* DrillMode::page() {
   if (m_page != nullptr) return m_page;
   m_progress = new ProgressPanel(
       [this] { return history(); }, [this] { return TuningNotesText(host().view().tuning); },
       [this] { return std::string(DrillKey(kind())); });
   m_page = new DrillPage(DrillNames(), m_resources.midiPorts(), m_progress, host().settings());
-  m_page->setNameButtons(PlainNoteNames(), false);
+  m_choice = m_page->choice();
+  m_round = m_page->round();
+  m_round->setNameButtons(PlainNoteNames(), false);
   connectPage();
   return m_page;
 }
 
 void DrillMode::connectPage() {
-  connect(m_page->startButton(), &QPushButton::clicked, this, &DrillMode::start);
-  connect(m_page->stopButton(), &QPushButton::clicked, this, [this] { stop(tr("Round stopped.")); });
-  connect(m_page->nextButton(), &QPushButton::clicked, this, &DrillMode::next);
-  connect(m_page->replayButton(), &QPushButton::clicked, this, &DrillMode::soundEarQuestion);
-  connect(m_page, &DrillPage::answerGiven, this, [this](const QString& text) {
+  connect(m_choice->startButton(), &QPushButton::clicked, this, &DrillMode::start);
+  connect(m_round->stopButton(), &QPushButton::clicked, this, [this] { stop(tr("Round stopped.")); });
+  connect(m_round->nextButton(), &QPushButton::clicked, this, &DrillMode::next);
+  connect(m_round->replayButton(), &QPushButton::clicked, this, &DrillMode::soundEarQuestion);
+  connect(m_round, &RoundPanel::answerGiven, this, [this](const QString& text) {
     if (!m_reviewing) give(Answer::Text(text.toStdString()));
   });
-  connect(m_page->midiBox(), &QComboBox::activated, this, [this](int index) {
-    if (index == 0) {
-      m_resources.useMidiInput(nullptr);
-      DrillPage::announce(m_page->messageLabel(), {});
-    } else {
-      m_resources.openMidiInput(index == 1 ? QString() : m_page->midiBox()->itemText(index));
-    }
-  });
+  connect(m_choice->midiBox(), &QComboBox::activated, this,
+          [this](int row) { m_resources.chooseMidiInput(row, m_choice->midiBox()->itemText(row)); });
   connect(m_page->sections(), &QTabWidget::currentChanged, this, [this] { showOnNeck(); });
   connect(m_progress, &ProgressPanel::changed, this, [this] { showOnNeck(); });
 }
@@ -83,48 +77,37 @@ void DrillMode::connectPage() {
 void DrillMode::activated() {
   // Coming to the drills, the keyboard starts at the choice of drill, or in a
   // round at its answer; the controls then follow in Tab order.
-  if (!running()) m_page->drillBox()->setFocus(Qt::TabFocusReason);
+  if (!running()) m_choice->drillBox()->setFocus(Qt::TabFocusReason);
 }
 
-void DrillMode::closing() {
-  if (history() != nullptr) history()->Flush();
-}
-
-QuestionKind DrillMode::kind() const {
-  return static_cast<QuestionKind>(m_page != nullptr ? std::max(0, m_page->drillBox()->currentIndex()) : 0);
-}
+QuestionKind DrillMode::kind() const { return m_choice != nullptr ? m_choice->kind() : QuestionKind::kFindNote; }
 
 DrillSetup DrillMode::currentSetup() const {
   const PracticeView view = host().view();
-  const std::string strings = m_page->stringsField()->text().toStdString();
-  return SetupOfView(view, ParseStringSet(strings, view.tuning.StringCount()).value_or(kAllStrings));
+  return SetupOfView(view, m_choice->strings(view.tuning.StringCount()).value_or(kAllStrings));
 }
 
 void DrillMode::start() {
   page();
   m_reviewing = false;
   m_goOn.stop();
-  for (QLabel* label : {m_page->summaryLabel(), m_page->feedbackLabel()}) DrillPage::announce(label, {});
-  if (!ParseStringSet(m_page->stringsField()->text().toStdString(), host().view().tuning.StringCount())) {
-    DrillPage::announce(m_page->feedbackLabel(), tr("Strings: give numbers from 1 (the thinnest) such as "
+  for (QLabel* label : {m_round->summaryLabel(), m_round->feedbackLabel()}) RoundPanel::announce(label, {});
+  if (!m_choice->strings(host().view().tuning.StringCount())) {
+    RoundPanel::announce(m_round->feedbackLabel(), tr("Strings: give numbers from 1 (the thinnest) such as "
                                                     "1-3, 5, or leave it empty for all."));
     return;
   }
   host().stopPlaying();
   m_resources.openHistory();
-  const RoundLimit limit{m_page->questionsBox()->value(), m_page->minutesBox()->value(),
-                         m_page->repeatMissedBox()->isChecked()};
+  const RoundLimit limit = m_choice->limit();
   const DrillSetup setup = currentSetup();
   if (!m_session.Start(kind(), setup, limit)) {
-    DrillPage::announce(m_page->promptLabel(), tr("Nothing to ask within these strings, frets and notes."));
+    RoundPanel::announce(m_round->promptLabel(), tr("Nothing to ask within these strings, frets and notes."));
     showOnNeck();
     return;
   }
   m_page->setRunning(true);
-  host().setPanelsCollapsed(true, QStringLiteral("%1 \u2014 %2 \u2014 %3")
-                                      .arg(m_page->drillBox()->currentText(),
-                                           QString::fromStdString(host().view().Title()),
-                                           RangeSummary(setup)));
+  host().setPanelsCollapsed(true, RoundTitle(m_choice->drillBox()->currentText(), host().view().Title(), setup));
   if (limit.minutes > 0) m_clock.start();
   ask();
 }
@@ -132,22 +115,22 @@ void DrillMode::start() {
 void DrillMode::stop(const QString& why) {
   if (!running()) return;
   m_session.Stop();
-  DrillPage::announce(m_page->feedbackLabel(), why);
+  RoundPanel::announce(m_round->feedbackLabel(), why);
 }
 
 void DrillMode::ask() {
   const Question& q = m_session.round()->Current();
   m_marked.clear();
   const bool names = AsksForName(q.kind);
-  m_page->showQuestion(QString::fromStdString(q.prompt), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
+  m_round->showQuestion(QString::fromStdString(q.prompt), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
                        names, q.kind == QuestionKind::kEarToNeck);
   if (q.kind == QuestionKind::kEarToNeck) soundEarQuestion();
   showOnNeck();
   // Tab from the neck goes to the answer, never back to the choices.
-  QWidget::setTabOrder(&host().neck(), m_page->answerField());
-  QWidget::setTabOrder(m_page->answerField(), m_page->replayButton());
+  QWidget::setTabOrder(&host().neck(), m_round->answerField());
+  QWidget::setTabOrder(m_round->answerField(), m_round->replayButton());
   if (names) {
-    m_page->answerField()->setFocus();
+    m_round->answerField()->setFocus();
   } else {
     host().neck().setFocus();
   }
@@ -160,13 +143,13 @@ void DrillMode::next() {
   m_reviewMarks.clear();
   if (!running()) return;
   m_session.Present();
-  DrillPage::announce(m_page->feedbackLabel(), {});
+  RoundPanel::announce(m_round->feedbackLabel(), {});
   ask();
 }
 
 void DrillMode::soundEarQuestion() {
   if (!running() || m_session.round()->Current().kind != QuestionKind::kEarToNeck) return;
-  const EarQuestionSound sound{m_page->referenceBox()->isChecked(), std::nullopt};
+  const EarQuestionSound sound{m_choice->referenceBox()->isChecked(), std::nullopt};
   host().player().play(EarQuestionSchedule(m_session.round()->Current(),
                                            m_session.round()->Setup().key.Root().PitchClass(), sound,
                                            host().noteLength()));
@@ -188,7 +171,7 @@ void DrillMode::answered(const Feedback& fb) {
     review(fb);
     return;
   }
-  DrillPage::announce(m_page->feedbackLabel(), FeedbackText(fb));
+  RoundPanel::announce(m_round->feedbackLabel(), FeedbackText(fb));
   const std::optional<Position> where = fb.checked.position;
   if (where) host().neck().flash(*where, ToQ(fb.checked.verdict == Verdict::kRight ? kRightColour : kWrongColour), kFlashMs);
   // The note found sounds.
@@ -212,10 +195,10 @@ void DrillMode::review(const Feedback& fb) {
   m_reviewMarks = MissMarks(miss, setup);
   // The answer's note, then the right one: the ear hears the difference.
   host().player().play(MissSound(miss, host().noteLength()));
-  m_page->showMiss(MissFeedback(miss, fb), fb.roundDone);
+  m_round->showMiss(MissFeedback(miss, fb), fb.roundDone);
   showOnNeck();
   if (fb.roundDone) return;
-  if (const int seconds = m_page->goOnBox()->value(); seconds > 0) m_goOn.start(seconds * 1000);
+  if (const int seconds = m_choice->goOnBox()->value(); seconds > 0) m_goOn.start(seconds * 1000);
 }
 
 void DrillMode::finished(const Summary& s) {
@@ -223,7 +206,9 @@ void DrillMode::finished(const Summary& s) {
   m_goOn.stop();
   if (m_page == nullptr) return;
   host().setPanelsCollapsed(false, {});
-  m_page->showRoundOver(SummaryText(s));
+  m_page->setRunning(false);
+  m_round->showRoundOver(SummaryText(s));
+  m_choice->startButton()->setFocus();
   showOnNeck();
 }
 

@@ -24,15 +24,16 @@
 
 namespace fretlab {
 
+class DrillChoice;
 class DrillPage;
 class ProgressPanel;
+class RoundPanel;
 
 class DrillMode : public PracticeMode {
   Q_OBJECT
 
  public:
   DrillMode(PracticeHost& host, DrillServices services);
-  ~DrillMode() override;
 
   // Alt+D brings the drills up from the keyboard.
   QString title() const override { return tr("&Drills"); }
@@ -45,7 +46,9 @@ class DrillMode : public PracticeMode {
   bool play() override;
   bool strum() override { return running(); }
   // Every answer given is stored before the window goes.
-  void closing() override;
+  void closing() override {
+    if (history() != nullptr) history()->Flush();
+  }
 
   // The history and the instrument (tests and benchmarks hand in their own).
   DrillResources& resources() { return m_resources; }
@@ -86,6 +89,8 @@ class DrillMode : public PracticeMode {
   QTimer m_clock;
   QTimer m_goOn;  // after a miss, on to the next question by itself
   DrillPage* m_page = nullptr;
+  DrillChoice* m_choice = nullptr;  // the page's parts
+  RoundPanel* m_round = nullptr;
   ProgressPanel* m_progress = nullptr;
 };
 

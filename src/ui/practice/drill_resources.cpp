@@ -44,4 +44,13 @@ MidiChoice DrillResources::openMidiInput(const QString& name) {
   return choice;
 }
 
+void DrillResources::chooseMidiInput(int row, const QString& name) {
+  if (row == 0) {
+    useMidiInput(nullptr);
+    m_message(QString());
+  } else {
+    openMidiInput(row == 1 ? QString() : name);
+  }
+}
+
 }  // namespace fretlab

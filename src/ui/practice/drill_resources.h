@@ -36,6 +36,8 @@ class DrillResources {
   // A port by name ("": one of our own); the line that says so or why not
   // also goes to `message`.
   MidiChoice openMidiInput(const QString& name);
+  // The chooser's row: 0 none, 1 a port of our own, else the port `name`.
+  void chooseMidiInput(int row, const QString& name);
 
  private:
   DrillServices m_services;

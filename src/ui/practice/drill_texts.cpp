@@ -151,6 +151,10 @@ QString RangeSummary(const DrillSetup& setup) {
   return (allowed == 1 ? Tr("string %1, %2") : Tr("strings %1, %2")).arg(runs.join(QStringLiteral(", ")), frets);
 }
 
+QString RoundTitle(const QString& drill, const std::string& viewTitle, const DrillSetup& setup) {
+  return QStringLiteral("%1 \u2014 %2 \u2014 %3").arg(drill, Std(viewTitle), RangeSummary(setup));
+}
+
 QString SummaryText(const Summary& s) {
   QString text = Tr("Round over: %1 of %2 answers right (%3 %), median %4 s.")
                      .arg(s.right)

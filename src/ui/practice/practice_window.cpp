@@ -1,24 +1,19 @@
 #include "ui/practice/practice_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 #include "ui/practice/control_panel.h"
+#include "ui/practice/neck_export.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
+#include "ui/practice/practice_menus.h"
 
 namespace fretlab {
 
@@ -103,32 +98,15 @@ QWidget* PracticeWindow::buildControlPanel() {
 }
 
 void PracticeWindow::buildMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  m_exportAction = file->addAction(tr("&Export Picture\u2026"), this, &PracticeWindow::exportPicture);
-  m_exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  file->addSeparator();
-  QAction* close = file->addAction(tr("&Close"), this, &QWidget::close);
-  close->setShortcut(QKeySequence::Close);
-
-  QMenu* choose = menuBar()->addMenu(tr("&Choose"));
-  choose->addAction(tr("Root &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), this,
-                    [this] { m_controls->stepRoot(1); });
-  choose->addAction(tr("Root &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), this,
-                    [this] { m_controls->stepRoot(-1); });
-  choose->addAction(tr("&Next Scale or Chord"), QKeySequence(Qt::CTRL | Qt::Key_Right), this,
-                    [this] { m_controls->stepEntry(1); });
-  choose->addAction(tr("&Previous Scale or Chord"), QKeySequence(Qt::CTRL | Qt::Key_Left), this,
-                    [this] { m_controls->stepEntry(-1); });
-  choose->addAction(tr("Next &Labels"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
-                    [this] { m_controls->nextLabels(); });
-  m_leftHandedAction = choose->addAction(tr("L&eft-Handed"), QKeySequence(Qt::CTRL | Qt::Key_H),
-                                         this, [this](bool on) { m_controls->setLeftHanded(on); });
-  m_leftHandedAction->setCheckable(true);
-
-  QMenu* sound = menuBar()->addMenu(tr("&Sound"));
-  sound->addAction(tr("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P), this, &PracticeWindow::play);
-  sound->addAction(tr("&Strum"), QKeySequence(Qt::CTRL | Qt::Key_T), this, &PracticeWindow::strum);
-  sound->addAction(tr("S&top"), QKeySequence(Qt::Key_Escape), this, [this] { stopPlaying(); });
+  PracticeMenuCalls calls;
+  calls.exportPicture = [this] { exportPicture(); };
+  calls.close = [this] { close(); };
+  calls.play = [this] { play(); };
+  calls.strum = [this] { strum(); };
+  calls.stop = [this] { stopPlaying(); };
+  const PracticeMenuActions actions = BuildPracticeMenus(menuBar(), this, m_controls, calls);
+  m_exportAction = actions.exportPicture;
+  m_leftHandedAction = actions.leftHanded;
 }
 
 std::chrono::milliseconds PracticeWindow::noteLength() const {
@@ -249,34 +227,11 @@ void PracticeWindow::hovered(std::optional<Position> position) {
 }
 
 bool PracticeWindow::exportPictureTo(const QString& path, QString* error) {
-  const auto format = PictureFormatOf(path.toStdString());
-  if (!format) {
-    if (error) *error = tr("%1: the picture's name must end in .svg or .png").arg(path);
-    return false;
-  }
-  NeckPicture picture = m_neck->picture();
-  picture.highlights.clear();
-  picture.flashes.clear();
-  picture.hover.reset();
-  picture.cursor.reset();
-  return WritePicture(path, *format, QSizeF(m_neck->size()), picture,
-                      QString::fromStdString(view().Title()), 2.0 * m_neck->devicePixelRatioF(),
-                      error);
+  return ExportNeckPicture(*m_neck, QString::fromStdString(view().Title()), path, error);
 }
 
 void PracticeWindow::exportPicture() {
-  QString filter = tr("SVG picture (*.svg)");
-  QString path = QFileDialog::getSaveFileName(
-      this, tr("Export Picture"), QString::fromStdString(view().Title()).remove(QChar(0x2014)),
-      tr("SVG picture (*.svg);;PNG picture (*.png)"), &filter);
-  if (path.isEmpty()) return;
-  if (!PictureFormatOf(path.toStdString())) {
-    path += filter.contains(QLatin1String("png")) ? QStringLiteral(".png") : QStringLiteral(".svg");
-  }
-  QString error;
-  if (!exportPictureTo(path, &error)) {
-    QMessageBox::warning(this, tr("Export Picture"), tr("The picture was not saved: %1.").arg(error));
-  }
+  AskAndExportNeckPicture(this, *m_neck, QString::fromStdString(view().Title()));
 }
 
 void PracticeWindow::closeEvent(QCloseEvent* event) {

@@ -1,10 +1,8 @@
 #pragma once
 // Fretlab Practice: the neck above its controls and a mode area (the modes
 // are added with addMode() where the window is put together,
-// practice_app.cpp), a menu with the common switches and their shortcuts,
-// pictures of the neck, and sound that never blocks the window.
-//
-// Modes see it only as their host (practice_host.h).
+// practice_app.cpp, and see the window only as their host), a menu with
+// the common switches and their shortcuts, and sound that never blocks.
 
 #include <QMainWindow>
 #include <QSettings>
@@ -13,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-#include "sound/midi_output.h"
 #include "ui/practice/playback_driver.h"
 #include "ui/practice/practice_controls.h"
 #include "ui/practice/practice_host.h"

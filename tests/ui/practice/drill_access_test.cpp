@@ -21,11 +21,11 @@ using std::chrono::milliseconds;
 TEST_F(DrillTest, TheEarDrillSoundsTheRootFirstWhenAskedAndRemembersIt) {
   Choose([](PracticeChoices& c) { c.view.rootPitchClass = 9; });  // A
   window->modeArea()->setCurrentIndex(2);
-  EXPECT_FALSE(drills.ui().referenceBox()->isChecked()) << "off until the user asks for it";
-  EXPECT_FALSE(drills.ui().replayButton()->isEnabled());
-  drills.ui().referenceBox()->setFocus();
+  EXPECT_FALSE(drills.ui().choice()->referenceBox()->isChecked()) << "off until the user asks for it";
+  EXPECT_FALSE(drills.ui().round()->replayButton()->isEnabled());
+  drills.ui().choice()->referenceBox()->setFocus();
   Key(Qt::Key_Space);
-  ASSERT_TRUE(drills.ui().referenceBox()->isChecked());
+  ASSERT_TRUE(drills.ui().choice()->referenceBox()->isChecked());
   StartRound(QuestionKind::kEarToNeck, 3);
   const int pitch = Current().pitch;
   const milliseconds step(3 * Controls().choices().noteLengthMs);
@@ -41,21 +41,21 @@ TEST_F(DrillTest, TheEarDrillSoundsTheRootFirstWhenAskedAndRemembersIt) {
   EXPECT_EQ(SentNotes(), (std::vector<int>{root, pitch}));
 
   // Heard again from the keyboard: the same two, in the same order.
-  ASSERT_TRUE(drills.ui().replayButton()->isEnabled());
-  drills.ui().replayButton()->setFocus();
+  ASSERT_TRUE(drills.ui().round()->replayButton()->isEnabled());
+  drills.ui().round()->replayButton()->setFocus();
   Key(Qt::Key_Space);
   Wait(step + step / 3);
   EXPECT_EQ(SentNotes(), (std::vector<int>{root, pitch, root, pitch}));
 
   // Off again: the next question sounds its note alone.
-  drills.ui().referenceBox()->setChecked(false);
-  drills.ui().replayButton()->click();
+  drills.ui().choice()->referenceBox()->setChecked(false);
+  drills.ui().round()->replayButton()->click();
   EXPECT_EQ(SentNotes().back(), pitch);
   EXPECT_EQ(SentNotes().size(), 5u);
 
-  drills.ui().referenceBox()->setChecked(true);
+  drills.ui().choice()->referenceBox()->setChecked(true);
   Reopen();
-  EXPECT_TRUE(window->findMode<DrillMode>()->ui().referenceBox()->isChecked()) << "remembered";
+  EXPECT_TRUE(window->findMode<DrillMode>()->ui().choice()->referenceBox()->isChecked()) << "remembered";
 }
 
 // Every control of `page` that Tab reaches has a name a screen reader says.
@@ -87,8 +87,8 @@ TEST_F(DrillTest, TheQuestionAndTheFeedbackAreAnnounced) {
   auto said = [](QLabel* label, QAccessible::Text t) {
     return QAccessible::queryAccessibleInterface(label)->text(t);
   };
-  QLabel* prompt = drills.ui().promptLabel();
-  QLabel* feedback = drills.ui().feedbackLabel();
+  QLabel* prompt = drills.ui().round()->promptLabel();
+  QLabel* feedback = drills.ui().round()->feedbackLabel();
   EXPECT_EQ(said(prompt, QAccessible::Name), QStringLiteral("Question"));
   EXPECT_EQ(said(feedback, QAccessible::Name), QStringLiteral("Feedback"));
   EXPECT_EQ(said(prompt, QAccessible::Description), QString::fromStdString(Current().prompt));
@@ -109,8 +109,8 @@ TEST_F(DrillTest, TheQuestionAndTheFeedbackAreAnnounced) {
   EXPECT_EQ(said(prompt, QAccessible::Description), QString::fromStdString(Current().prompt));
   Type(Current().asked);
   Key(Qt::Key_Return);
-  EXPECT_EQ(said(drills.ui().summaryLabel(), QAccessible::Description), drills.ui().summaryLabel()->text());
-  EXPECT_TRUE(drills.ui().summaryLabel()->text().startsWith(QStringLiteral("Round over")));
+  EXPECT_EQ(said(drills.ui().round()->summaryLabel(), QAccessible::Description), drills.ui().round()->summaryLabel()->text());
+  EXPECT_TRUE(drills.ui().round()->summaryLabel()->text().startsWith(QStringLiteral("Round over")));
 }
 
 TEST_F(DrillTest, TheProgressTabInTabOrderWithTheHeatmapAsATable) {

@@ -11,7 +11,9 @@
 #include "practice_fixture.h"
 #include "theory/spelling.h"
 #include "ui/practice/drill_mode.h"
+#include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_page.h"
+#include "ui/practice/round_panel.h"
 
 namespace fretlab::testing {
 
@@ -46,9 +48,9 @@ class DrillTest : public PracticeTest {
 
   void StartRound(QuestionKind kind, int questions) {
     window->modeArea()->setCurrentIndex(2);
-    drills.ui().drillBox()->setCurrentIndex(static_cast<int>(kind));
-    drills.ui().questionsBox()->setValue(questions);
-    drills.ui().startButton()->click();
+    drills.ui().choice()->drillBox()->setCurrentIndex(static_cast<int>(kind));
+    drills.ui().choice()->questionsBox()->setValue(questions);
+    drills.ui().choice()->startButton()->click();
     ASSERT_TRUE(drills.session().Running());
   }
 

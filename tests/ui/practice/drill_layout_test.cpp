@@ -47,7 +47,7 @@ TEST_P(DrillLayout, TheRoundIsInFullViewAndTheNeckKeepsTwoFifths) {
   for (QuestionKind kind : {QuestionKind::kNameNote, QuestionKind::kEarToNeck}) {
     StartRound(kind, 3);
     QApplication::processEvents();
-    DrillPage& page = drills.ui();
+    RoundPanel& page = *drills.ui().round();
     EXPECT_TRUE(InFullView(page.promptLabel()));
     EXPECT_TRUE(InFullView(page.replayButton()));
     EXPECT_TRUE(InFullView(page.stopButton()));
@@ -70,7 +70,7 @@ TEST_P(DrillLayout, TheRoundIsInFullViewAndTheNeckKeepsTwoFifths) {
       mark.label = "C♯";
       EXPECT_GE(MarkLabelFont(layout, mark).pixelSize(), 12) << "fret " << fret;  // 9 pt at 96 dpi
     }
-    drills.ui().stopButton()->click();
+    drills.ui().round()->stopButton()->click();
     ASSERT_FALSE(drills.session().Running());
   }
 }

@@ -30,23 +30,23 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   Key(Qt::Key_D, Qt::AltModifier);
   ASSERT_TRUE(drills.isActive());
   EXPECT_EQ(window->modeArea()->tabText(2), QStringLiteral("&Drills"));
-  ASSERT_EQ(Focus(), drills.ui().drillBox());
+  ASSERT_EQ(Focus(), drills.ui().choice()->drillBox());
   Key(Qt::Key_Down);
-  EXPECT_EQ(drills.ui().drillBox()->currentIndex(), static_cast<int>(QuestionKind::kNameNote));
+  EXPECT_EQ(drills.ui().choice()->drillBox()->currentIndex(), static_cast<int>(QuestionKind::kNameNote));
   Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.ui().stringsField());
+  ASSERT_EQ(Focus(), drills.ui().choice()->stringsField());
   Type("1-3");
   Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.ui().questionsBox());
+  ASSERT_EQ(Focus(), drills.ui().choice()->questionsBox());
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("3");
-  EXPECT_EQ(drills.ui().questionsBox()->value(), 3);
+  EXPECT_EQ(drills.ui().choice()->questionsBox()->value(), 3);
   // Minutes, instrument, reference, missed again, going on by itself, Start.
   for (int i = 0; i < 6; ++i) Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.ui().startButton());
+  ASSERT_EQ(Focus(), drills.ui().choice()->startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
-  ASSERT_EQ(Focus(), drills.ui().answerField());
+  ASSERT_EQ(Focus(), drills.ui().round()->answerField());
 
   for (int i = 0; i < 3; ++i) {
     ASSERT_TRUE(Current().shown);
@@ -58,32 +58,32 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
     const std::string asked = Current().asked;
     Type(i == 1 ? (asked == "C" ? "D" : "C") : asked);
     Key(Qt::Key_Return);
-    EXPECT_EQ(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")), i == 1)
-        << drills.ui().feedbackLabel()->text().toStdString();
+    EXPECT_EQ(drills.ui().round()->feedbackLabel()->text().startsWith(QStringLiteral("Wrong")), i == 1)
+        << drills.ui().round()->feedbackLabel()->text().toStdString();
     if (i == 1) {
       // The miss waits: Enter means Next while its feedback is shown.
-      ASSERT_EQ(Focus(), drills.ui().nextButton());
+      ASSERT_EQ(Focus(), drills.ui().round()->nextButton());
       Key(Qt::Key_Return);
-      ASSERT_EQ(Focus(), drills.ui().answerField());
+      ASSERT_EQ(Focus(), drills.ui().round()->answerField());
     }
   }
   EXPECT_FALSE(drills.session().Running());
-  EXPECT_TRUE(drills.ui().summaryLabel()->text().startsWith(QStringLiteral("Round over: 2 of 3 answers right")))
-      << drills.ui().summaryLabel()->text().toStdString();
-  EXPECT_TRUE(drills.ui().summaryLabel()->text().contains(QStringLiteral("Most missed: string")));
+  EXPECT_TRUE(drills.ui().round()->summaryLabel()->text().startsWith(QStringLiteral("Round over: 2 of 3 answers right")))
+      << drills.ui().round()->summaryLabel()->text().toStdString();
+  EXPECT_TRUE(drills.ui().round()->summaryLabel()->text().contains(QStringLiteral("Most missed: string")));
   EXPECT_EQ(drills.history()->AnswerCount(), 3);
 
   // Find the note by the neck's cursor: back to the drill chooser, one up.
   Key(Qt::Key_Q, Qt::AltModifier);
-  ASSERT_EQ(Focus(), drills.ui().questionsBox());
+  ASSERT_EQ(Focus(), drills.ui().choice()->questionsBox());
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("1");
   Key(Qt::Key_Backtab);
   Key(Qt::Key_Backtab);
-  ASSERT_EQ(Focus(), drills.ui().drillBox());
+  ASSERT_EQ(Focus(), drills.ui().choice()->drillBox());
   Key(Qt::Key_Up);
   for (int i = 0; i < 8; ++i) Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.ui().startButton());
+  ASSERT_EQ(Focus(), drills.ui().choice()->startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
   ASSERT_EQ(Focus(), &Neck());
@@ -95,9 +95,9 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   EXPECT_EQ(Neck().picture().marks[0].position, targets[0]);
   for (std::size_t i = 1; i < targets.size(); ++i) EnterOnNeck(targets[i]);
   EXPECT_FALSE(drills.session().Running());
-  EXPECT_TRUE(drills.ui().summaryLabel()->text().contains(
+  EXPECT_TRUE(drills.ui().round()->summaryLabel()->text().contains(
       QStringLiteral("%1 of %1 answers right").arg(targets.size())))
-      << drills.ui().summaryLabel()->text().toStdString();
+      << drills.ui().round()->summaryLabel()->text().toStdString();
   EXPECT_EQ(drills.history()->AnswerCount(), 3 + static_cast<long long>(targets.size()));
 }
 
@@ -105,7 +105,7 @@ TEST_F(DrillTest, ARightClickIsMarkedAndSoundsItsNote) {
   StartRound(QuestionKind::kFindNote, 5);
   const practice::Question q = Current();
   ClickNeck(q.targets[0]);
-  EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().startsWith(QStringLiteral("Right")));
   EXPECT_TRUE(Neck().picture().flashes.count(q.targets[0]));
   EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), q.targets[0])});
 }
@@ -118,7 +118,7 @@ TEST_F(DrillTest, AWrongClickShowsEveryRightPlaceSoundsBothNotesAndWaitsForNext)
   wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
   ClickNeck(wrong);
   ASSERT_TRUE(drills.reviewing());
-  const QString words = drills.ui().feedbackLabel()->text();
+  const QString words = drills.ui().round()->feedbackLabel()->text();
   EXPECT_TRUE(words.startsWith(QStringLiteral("Wrong"))) << words.toStdString();
   EXPECT_TRUE(words.contains(QStringLiteral("you clicked %1").arg(QString::fromStdString(
       NoteNameInKey(setup, PitchAt(setup, wrong))))))
@@ -148,10 +148,10 @@ TEST_F(DrillTest, AWrongClickShowsEveryRightPlaceSoundsBothNotesAndWaitsForNext)
   ClickNeck(q.targets[0]);
   EXPECT_TRUE(drills.reviewing());
   EXPECT_EQ(drills.history()->AnswerCount(), 1);
-  drills.ui().nextButton()->click();
+  drills.ui().round()->nextButton()->click();
   EXPECT_FALSE(drills.reviewing());
-  EXPECT_TRUE(drills.ui().feedbackLabel()->text().isEmpty());
-  EXPECT_EQ(drills.ui().promptLabel()->text(), QString::fromStdString(Current().prompt));
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().isEmpty());
+  EXPECT_EQ(drills.ui().round()->promptLabel()->text(), QString::fromStdString(Current().prompt));
 }
 
 TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAfterAMissTheTwoNotes) {
@@ -168,7 +168,7 @@ TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAfterAMissTheTwoNot
   EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, clicked}));
   Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
   EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, clicked, first.pitch}));
-  drills.ui().nextButton()->click();
+  drills.ui().round()->nextButton()->click();
   EXPECT_EQ(SentNotes().back(), Current().pitch) << "the next question's note";
 }
 
@@ -177,9 +177,9 @@ TEST_F(DrillTest, AWrongNameSoundsThatNameThenTheNoteThatWasShown) {
   const Position shown = *Current().shown;
   const int pitch = PitchAt(drills.session().round()->Setup(), shown);
   const bool c = Current().asked == "C";
-  drills.ui().answerField()->setText(QString::fromStdString(c ? "D" : "C"));
-  emit drills.ui().answerField()->returnPressed();
-  EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
+  drills.ui().round()->answerField()->setText(QString::fromStdString(c ? "D" : "C"));
+  emit drills.ui().round()->answerField()->returnPressed();
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
   ASSERT_EQ(SentNotes().size(), 1u);
   EXPECT_EQ(PitchClass(SentNotes()[0]), c ? 2 : 0);
   EXPECT_LE(std::abs(SentNotes()[0] - pitch), 6);
@@ -195,15 +195,15 @@ TEST_F(DrillTest, AMidiInstrumentAnswersThroughTheSeam) {
   const int pitch = Current().pitch;
   keys.NoteOn(pitch + 12);
   QApplication::processEvents();
-  EXPECT_TRUE(drills.ui().feedbackLabel()->text().contains(QStringLiteral("octave")))
-      << drills.ui().feedbackLabel()->text().toStdString();
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().contains(QStringLiteral("octave")))
+      << drills.ui().round()->feedbackLabel()->text().toStdString();
   keys.NoteOn(Current().pitch);
   QApplication::processEvents();
   EXPECT_EQ(drills.history()->AnswerCount(), 1) << "notes wait while a miss is shown";
-  drills.ui().nextButton()->click();
+  drills.ui().round()->nextButton()->click();
   keys.NoteOn(Current().pitch);
   QApplication::processEvents();
-  EXPECT_TRUE(drills.ui().feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().startsWith(QStringLiteral("Right")));
   EXPECT_FALSE(drills.session().Running());
   EXPECT_EQ(drills.history()->AnswerCount(), 2);
 }
@@ -211,12 +211,12 @@ TEST_F(DrillTest, AMidiInstrumentAnswersThroughTheSeam) {
 TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   StartRound(QuestionKind::kNameNote, 2);
   const Position missed = *Current().shown;
-  drills.ui().answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
-  emit drills.ui().answerField()->returnPressed();
-  drills.ui().nextButton()->click();
+  drills.ui().round()->answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
+  emit drills.ui().round()->answerField()->returnPressed();
+  drills.ui().round()->nextButton()->click();
   const Position right = *Current().shown;
-  drills.ui().answerField()->setText(QString::fromStdString(AsciiSigns(Current().asked)));
-  emit drills.ui().answerField()->returnPressed();
+  drills.ui().round()->answerField()->setText(QString::fromStdString(AsciiSigns(Current().asked)));
+  emit drills.ui().round()->answerField()->returnPressed();
   ASSERT_FALSE(drills.session().Running());
 
   drills.ui().sections()->setCurrentIndex(1);
@@ -248,8 +248,8 @@ TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
 TEST_F(DrillTest, WithoutASequencerTheMidiChoiceSaysWhyInOneLine) {
   if (access(kAlsaSequencerDevice, R_OK | W_OK) == 0) GTEST_SKIP() << "this machine has a sequencer";
   EXPECT_FALSE(drills.resources().openMidiInput(QString()));
-  EXPECT_TRUE(drills.ui().messageLabel()->text().contains(QString::fromLatin1(kAlsaSequencerDevice)));
-  EXPECT_FALSE(drills.ui().messageLabel()->text().contains(QLatin1Char('\n')));
+  EXPECT_TRUE(drills.ui().round()->messageLabel()->text().contains(QString::fromLatin1(kAlsaSequencerDevice)));
+  EXPECT_FALSE(drills.ui().round()->messageLabel()->text().contains(QLatin1Char('\n')));
 }
 
 }  // namespace
