@@ -107,6 +107,10 @@ void DrillMode::start() {
     return;
   }
   m_page->setRunning(true);
+  // Tab from the neck goes to the answer, never back to the choices.
+  QWidget* order[] = {&host().neck(), m_round->answerField(), m_round->replayButton(), m_round->nextButton(),
+                      m_round->stopButton()};
+  for (int i = 1; i < 5; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   host().setPanelsCollapsed(true, RoundTitle(m_choice->drillBox()->currentText(), host().view().Title(), setup));
   if (limit.minutes > 0) m_clock.start();
   ask();
@@ -126,9 +130,6 @@ void DrillMode::ask() {
                        names, q.kind == QuestionKind::kEarToNeck);
   if (q.kind == QuestionKind::kEarToNeck) soundEarQuestion();
   showOnNeck();
-  // Tab from the neck goes to the answer, never back to the choices.
-  QWidget::setTabOrder(&host().neck(), m_round->answerField());
-  QWidget::setTabOrder(m_round->answerField(), m_round->replayButton());
   if (names) {
     m_round->answerField()->setFocus();
   } else {

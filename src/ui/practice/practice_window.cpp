@@ -131,8 +131,8 @@ void PracticeWindow::setPanelsCollapsed(bool collapsed, const QString& summary) 
     m_splitter->setSizes(m_openSizes);
   }
   // What the pointer rests on is said again, without the note or with it.
-  statusBar()->clearMessage();
   QToolTip::hideText();
+  hovered(m_neck->picture().hover);
 }
 
 bool PracticeWindow::notesHidden() const {
