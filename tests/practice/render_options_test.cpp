@@ -80,7 +80,7 @@ TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
       {{"--render", "x.svg", "--root", "C##"}, {"--root"}},
       {{"--render", "x.svg", "--scale", "ionic"}, {"--scale", "\"ionic\"", "Lydian", "Blues",
                                                    "Chromatic (all notes)"}},
-      {{"--render", "x.svg", "--chord", "maj13"}, {"--chord", "Major triad", "Augmented add 9"}},
+      {{"--render", "x.svg", "--chord", "maj15"}, {"--chord", "Major triad", "Augmented add 9"}},
       {{"--render", "x.svg", "--arpeggio", "Dorian"}, {"--arpeggio", "Minor 7"}},
       {{"--render", "x.svg", "--labels", "names"}, {"--labels", "notes, intervals, degrees or none"}},
       {{"--render", "x.svg", "--frets", "9-3"}, {"--frets", "0 <= A <= B <= 24"}},
