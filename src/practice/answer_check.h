@@ -49,8 +49,9 @@ struct Checked {
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found);
 
-// "R", "1", "b3", "♭3", "#4", "9", "♭13": a degree above the root. Note
-// names are read by ParseNoteName of the theory core.
+// "R", "1", "b3", "♭3", "#4", "9", "♭13": a degree above the root, read by
+// the theory core's ParseDegree (degree_text.h) as note names are read by
+// its ParseNoteName.
 std::optional<Degree> ParseDegree(std::string_view text);
 
 }  // namespace fretlab::practice

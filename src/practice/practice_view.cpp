@@ -40,6 +40,7 @@ std::optional<LabelMode> LabelModeFromWord(std::string_view word) {
 }
 
 const CatalogueEntry& PracticeView::Entry() const {
+  if (kind == ChoiceKind::kScale && userScale) return userScale->Entry();
   const auto entries = EntriesOf(kind);
   return entries[std::clamp(entry, 0, static_cast<int>(entries.size()) - 1)];
 }

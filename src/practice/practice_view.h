@@ -11,6 +11,7 @@
 //   for (const NeckMark& m : BuildMarks(view)) { m.position, m.label, m.fill ... }
 //   DescribeForReader(view, {2, 5})         -> "string 3, G string, fret 5, C, ..."
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@
 #include "theory/key_spelling.h"
 #include "theory/neck_positions.h"
 #include "theory/tuning.h"
+#include "theory/user_scale.h"
 
 namespace fretlab {
 
@@ -38,6 +40,9 @@ struct PracticeView {
   std::optional<SpelledNote> rootName;      // a chosen spelling; none: the automatic one
   ChoiceKind kind = ChoiceKind::kScale;
   int entry = 1;                            // index into EntriesOf(kind): Major (Ionian)
+  // A scale of the user's own: shown instead of Scales()[entry] while kind
+  // is kScale.
+  std::shared_ptr<const UserScale> userScale;
   LabelMode labels = LabelMode::kNoteNames;
   Accidentals preference = Accidentals::kSharps;
   FretRange frets;                          // the whole neck: 0..kFretPositions - 1
