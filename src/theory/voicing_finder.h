@@ -1,0 +1,73 @@
+#pragma once
+// Every playable voicing of a chord in a tuning with a capo, ranked as a
+// guitarist looks chords up.
+//
+// A voicing plays one note per string at most (a string may be muted); its
+// fretted notes lie within `span` frets (3 to 6; open strings aside); four
+// fingers can hold it, a barre across the lowest fret counting as one; at
+// least three strings sound (two for a power chord). It holds every tone
+// the chord requires (the root, the third or suspension, the seventh of a
+// seventh chord, every named tension; see chord_symbol.h for the tones it
+// may leave out) and no other note; a slash chord's bass is its lowest note.
+//
+// Ranking: the shapes guitarists look up first, in this order: open chords,
+// E- and A-shape barres, drop 2 and drop 3 voicings, shells; then every
+// other voicing with the root in the bass, then other inversions. Within
+// each: the more complete first, then the smaller span, then the lower on
+// the neck, then the more strings, then the fewer frets pressed in all.
+//
+// How to use it:
+//   VoicingQuery query;                       // Standard, no capo, span 4, whole neck
+//   VoicingResult found = FindVoicings(*ParseChordSymbol("Cmaj7"), query);
+//   found.voicings[0].FretsText()             -> "x32000"
+//   found.voicings[0].label                   -> "open"
+//   found.none                                -> why nothing was found, when so
+//   TopVoicing(chord, tuning)                  the first within frets 0..12
+//   VoicingFault(chord, query, frets)          "" when the frets are a voicing, else why not
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "theory/chord_symbol.h"
+#include "theory/neck_positions.h"
+#include "theory/voicing.h"
+
+namespace fretlab {
+
+inline constexpr int kMinVoicingSpan = 3;
+inline constexpr int kMaxVoicingSpan = 6;
+inline constexpr int kDefaultVoicingSpan = 4;
+
+struct VoicingQuery {
+  Tuning tuning = PresetTunings().front();
+  int capo = 0;                     // 0..kMaxCapo
+  int span = kDefaultVoicingSpan;   // kMinVoicingSpan..kMaxVoicingSpan frets
+  FretRange frets;                  // every note, open strings included, within these frets
+};
+
+struct VoicingResult {
+  std::vector<Voicing> voicings;  // ranked, best first
+  // One sentence when there is none: which tones could not be fitted.
+  std::string none;
+};
+
+VoicingResult FindVoicings(const ChordSymbol& chord, const VoicingQuery& query);
+
+// The finder's first voicing within frets 0..12 (or `frets`), with no capo:
+// the chord as a guitarist would first play it.
+std::optional<Voicing> TopVoicing(const ChordSymbol& chord, const Tuning& tuning,
+                                  FretRange frets = {0, 12}, int span = kDefaultVoicingSpan);
+
+// Whether `frets` (by string from the top, kMuted for a mute) is a voicing
+// of the chord by the rules above: "" when it is, else one sentence naming
+// the first rule it breaks ("string 3 plays A, which is not in C").
+std::string VoicingFault(const ChordSymbol& chord, const VoicingQuery& query,
+                         const std::vector<FretIndex>& frets);
+
+// The voicing of `frets` with its notes, kind and label; `frets` must be
+// one (VoicingFault empty).
+Voicing DescribeVoicing(const ChordSymbol& chord, const VoicingQuery& query,
+                        const std::vector<FretIndex>& frets);
+
+}  // namespace fretlab
