@@ -10,11 +10,24 @@
 // seventh chord, every named tension; see chord_symbol.h for the tones it
 // may leave out) and no other note; a slash chord's bass is its lowest note.
 //
-// Ranking: the shapes guitarists look up first, in this order: open chords,
-// E- and A-shape barres, drop 2 and drop 3 voicings, shells; then every
-// other voicing with the root in the bass, then other inversions. Within
-// each: the more complete first, then the smaller span, then the lower on
-// the neck, then the more strings, then the fewer frets pressed in all.
+// Ranking, as a guitarist looks chords up: common shapes first, then the
+// more complete, the smaller span, the lower on the neck. Each voicing has a
+// score, lower first:
+//   kind   open chord (open strings in the first three frets above the capo,
+//          complete, sounding up to the first string) 0; the grips learned
+//          first: drop 3 with the root on the lowest string and drop 2 with
+//          the root on the next 4, E- and A-shape barres 5; drop 2 on the
+//          first four strings 8; other drop 2 and drop 3 voicings 10;
+//          shells 12; anything else 24
+//   bass   another than a plain symbol's root: 2 more for a drop voicing,
+//          16 for any other
+//   +1 for each fret the lowest pressed fret lies above the capo (open
+//   chords aside), +2 for each fret of span beyond 3, +6 for each optional
+//   tone left out and for each string doubling another's very pitch.
+// The first rows show one voicing of each kind before a second of any: a
+// kind already listed once costs 4 more, twice or more 8 more (E- and
+// A-shape barres count as one kind). Ties go to more strings, then to fewer
+// frets pressed in all.
 //
 // How to use it:
 //   VoicingQuery query;                       // Standard, no capo, span 4, whole neck
