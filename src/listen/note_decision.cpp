@@ -16,6 +16,10 @@ constexpr double kOnsetSpread = 0.03;
 // or its reverb drifts to other pitches for a moment, a slide does not.
 constexpr int kChangeHoldFactor = 2;
 constexpr double kMostFadeDb = 1.0;
+// An attack reaches at least the last note's peak less kMostBelowNote, less
+// kNoteFadePerSecond for every second since that peak.
+constexpr double kMostBelowNote = 25;
+constexpr double kNoteFadePerSecond = 5;
 constexpr double kRiseFromSilenceDb = 10;
 // A note that rises out of silence without an onset is at least this loud:
 // a room's reverb of the note before, rising and falling as it fades, is not.
@@ -38,50 +42,87 @@ void NoteDecision::NoteOnset(const ListenFrame& frame) {
   onsetArmed_ = true;
   onsetTime_ = std::min(frame.onsetTime, frame.time);
   // The level before the attack: the quietest of the hops before this one.
-  levelBeforeOnset_ = recentLevels_.empty()
-                          ? -200
-                          : *std::min_element(recentLevels_.begin(), recentLevels_.end());
+  levelBeforeOnset_ = 0;
+  for (std::size_t i = hops_.size() > kRecentLevels ? hops_.size() - kRecentLevels : 0;
+       i < hops_.size(); ++i) {
+    levelBeforeOnset_ = std::min(levelBeforeOnset_, hops_[i].levelDb);
+  }
   peakSinceOnset_ = frame.levelDb;
-  // A pitch held since well before the onset belongs to the sound before;
+  // Pitches heard since well before the onset belong to the sound before;
   // one that began about when aubio placed the onset is this note's.
-  if (candidate_ == sounding_ || candidateStart_ < onsetTime_ - kOnsetSpread) {
-    candidateCount_ = 0;
-    candidate_ = -1;
+  ringing_ = sounding_;
+  while (!hops_.empty() && hops_.front().time < onsetTime_ - kOnsetSpread) {
+    if (hops_.front().note >= 0) ringing_ = hops_.front().note;
+    hops_.pop_front();
   }
 }
 
-NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame) const {
-  const bool onsetFresh = onsetArmed_ && frame.time - onsetTime_ <= p_.cueLifetime;
+NoteDecision::Tally NoteDecision::Count(int note, int window) const {
+  Tally tally;
+  const std::size_t from = hops_.size() > std::size_t(window) ? hops_.size() - window : 0;
+  for (std::size_t i = from; i < hops_.size(); ++i) {
+    if (hops_[i].note != note) continue;
+    if (tally.count++ == 0) {
+      tally.firstTime = hops_[i].time;
+      tally.firstLevelDb = hops_[i].levelDb;
+    }
+    tally.confidence += hops_[i].confidence;
+    tally.cents += hops_[i].cents;
+  }
+  return tally;
+}
+
+bool NoteDecision::OnsetIsAttack(const ListenFrame& frame) const {
+  if (!onsetArmed_ || frame.time - onsetTime_ > p_.cueLifetime) return false;
+  // A pluck raises the level; a room's reverb swelling back after a dip
+  // rises too, but stays far below the note it belongs to.
+  const double ringLevel =
+      notePeak_ - kMostBelowNote - kNoteFadePerSecond * (frame.time - notePeakAt_);
+  return peakSinceOnset_ >= levelBeforeOnset_ + p_.reattackRiseDb && peakSinceOnset_ >= ringLevel;
+}
+
+NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame,
+                                       const Tally& tally) const {
+  if (OnsetIsAttack(frame)) {
+    // The pitch that rang before the onset is heard again only once the
+    // detector's window lies wholly after the onset: until then it may
+    // still hear the string before.
+    const bool again = note == sounding_ || note == ringing_;
+    if (!again || frame.time - p_.pitchWindow >= onsetTime_) return Cue::kOnset;
+    return Cue::kNone;
+  }
   if (sounding_ < 0) {
-    if (onsetFresh) return Cue::kOnset;
     // A note's own ring after a gap (a room's reverb) fades; a new note
     // whose onset aubio missed rises out of the silence.
-    const bool rose = candidateStartLevel_ >= silenceLevel_ + kRiseFromSilenceDb &&
-                      frame.levelDb >= kLoudAfterSilenceDb;
+    const bool rose = tally.firstLevelDb >= silenceLevel_ + kRiseFromSilenceDb &&
+                      tally.firstLevelDb >= kLoudAfterSilenceDb && note != ringing_;
     return afterSilence_ && rose ? Cue::kAfterSilence : Cue::kNone;
   }
-  if (note == sounding_) {
-    const bool windowPastOnset = frame.time - p_.pitchWindow >= onsetTime_;
-    const bool rose = peakSinceOnset_ >= levelBeforeOnset_ + p_.reattackRiseDb;
-    return onsetFresh && rose && windowPastOnset ? Cue::kOnset : Cue::kNone;
-  }
-  if (onsetFresh) return Cue::kOnset;
+  if (note == sounding_) return Cue::kNone;
   const int hold = (IsOctaveOf(note, sounding_) ? 3 : kChangeHoldFactor) * p_.holdFrames;
-  const bool steady = frame.levelDb >= candidateStartLevel_ - kMostFadeDb &&
-                      frame.levelDb >= kLoudAfterSilenceDb;
-  return candidateCount_ >= hold && steady ? Cue::kChange : Cue::kNone;
+  const Tally change = Count(note, hold + hold / 4);
+  const bool steady = frame.levelDb >= change.firstLevelDb - kMostFadeDb &&
+                      change.firstLevelDb >= kLoudAfterSilenceDb;
+  return change.count >= hold && steady ? Cue::kChange : Cue::kNone;
+}
+
+void NoteDecision::Remember(const ListenFrame& frame, int note) {
+  hops_.push_back({note, note >= 0 ? frame.note - note : 0, frame.confidence, frame.time,
+                   frame.levelDb});
+  const std::size_t most = 3 * p_.holdFrames + p_.unsureHoldFrames;
+  while (hops_.size() > most) hops_.pop_front();
 }
 
 std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted) {
   if (frame.onset && !muted) NoteOnset(frame);
   if (muted) onsetArmed_ = false;
   peakSinceOnset_ = std::max(peakSinceOnset_, frame.levelDb);
-  recentLevels_.push_back(frame.levelDb);
-  if (recentLevels_.size() > kRecentLevels) recentLevels_.pop_front();
-
+  if (sounding_ >= 0 && frame.levelDb > notePeak_) {
+    notePeak_ = frame.levelDb;
+    notePeakAt_ = frame.time;
+  }
   if (!Usable(frame)) {
-    candidateCount_ = 0;
-    candidate_ = -1;
+    Remember(frame, -1);
     runQuietest_ = unusableRun_ == 0 ? frame.levelDb : std::min(runQuietest_, frame.levelDb);
     if (++unusableRun_ >= p_.silenceFrames) {
       silenceLevel_ = runQuietest_;
@@ -92,32 +133,30 @@ std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted
   }
   unusableRun_ = 0;
   const int note = static_cast<int>(std::lround(frame.note));
-  if (note != candidate_) {
-    candidate_ = note;
-    candidateCount_ = 0;
-    candidateStart_ = frame.time;
-    candidateCents_ = 0;
-    candidateConfidence_ = 0;
-    candidateStartLevel_ = frame.levelDb;
+  Remember(frame, note);
+  // The pitch must fill most of the last hops; an unsure one (noise around
+  // it, an attack not yet periodic) for longer. A stray hop or two of
+  // another pitch, or none, in between is forgiven.
+  Tally tally = Count(note, p_.holdFrames + p_.holdFrames / 4);
+  const bool sure = tally.count >= p_.holdFrames &&
+                    tally.confidence >= p_.sureConfidence * tally.count;
+  if (!sure) {
+    tally = Count(note, p_.unsureHoldFrames + p_.unsureHoldFrames / 4);
+    if (tally.count < p_.unsureHoldFrames) return std::nullopt;
   }
-  ++candidateCount_;
-  candidateCents_ += frame.note - note;
-  candidateConfidence_ += frame.confidence;
-  // An unsure pitch (noise around it, an attack that is not yet periodic)
-  // holds longer before it counts.
-  const bool sure = candidateConfidence_ >= p_.sureConfidence * candidateCount_;
-  if (candidateCount_ < (sure ? p_.holdFrames : p_.unsureHoldFrames)) return std::nullopt;
-
-  const Cue cue = CueFor(note, frame);
+  const Cue cue = CueFor(note, frame, tally);
   if (cue == Cue::kNone) return std::nullopt;
   HeardNote heard;
   heard.onset = cue == Cue::kOnset ? onsetTime_
-                                   : std::max(0.0, candidateStart_ - p_.pitchWindow / 2);
+                                   : std::max(0.0, tally.firstTime - p_.pitchWindow / 2);
   heard.decided = frame.time;
   heard.note = note;
-  heard.cents = 100.0 * candidateCents_ / candidateCount_;
+  heard.cents = 100.0 * tally.cents / tally.count;
   heard.levelDb = frame.levelDb;
   sounding_ = note;
+  ringing_ = -1;
+  notePeak_ = frame.levelDb;
+  notePeakAt_ = frame.time;
   afterSilence_ = false;
   onsetArmed_ = false;
   if (muted) return std::nullopt;

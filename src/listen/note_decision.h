@@ -50,23 +50,35 @@ class NoteDecision {
 
  private:
   enum class Cue { kNone, kOnset, kAfterSilence, kChange };
+  struct Hop {
+    int note;  // MIDI, -1 for a hop that is not usable
+    double cents, confidence, time, levelDb;
+  };
+  // A pitch's hops among the last few.
+  struct Tally {
+    int count = 0;
+    double confidence = 0, cents = 0;  // sums
+    double firstTime = 0, firstLevelDb = 0;
+  };
   void NoteOnset(const ListenFrame& frame);
   bool Usable(const ListenFrame& frame) const;
-  Cue CueFor(int note, const ListenFrame& frame) const;
+  void Remember(const ListenFrame& frame, int note);
+  Tally Count(int note, int window) const;
+  Cue CueFor(int note, const ListenFrame& frame, const Tally& tally) const;
+  bool OnsetIsAttack(const ListenFrame& frame) const;
 
   int lowest_, highest_;
   DecisionParameters p_;
+  std::deque<Hop> hops_;  // the last hops since the last onset, newest last
   int sounding_ = -1;
+  int ringing_ = -1;  // the pitch that rang just before the last onset
+  double notePeak_ = -200, notePeakAt_ = 0;  // dBFS and seconds: the last note's loudest hop
   int unusableRun_ = 1 << 20;  // the stream starts in silence
-  int candidate_ = -1, candidateCount_ = 0;
-  double candidateStart_ = 0, candidateCents_ = 0, candidateConfidence_ = 0;
-  double candidateStartLevel_ = 0;
   bool afterSilence_ = true;
   double silenceLevel_ = -200;  // dBFS, the quietest hop of the last silence
   double runQuietest_ = -200;   // dBFS, the quietest of the present unusable hops
   bool onsetArmed_ = false;
   double onsetTime_ = 0, levelBeforeOnset_ = 0, peakSinceOnset_ = -200;
-  std::deque<double> recentLevels_;  // the last hops' levels, newest last
 };
 
 }  // namespace fretlab
