@@ -11,10 +11,9 @@ constexpr std::size_t kRecentLevels = 6;
 // Seconds by which aubio may place an onset after the hop where the note's
 // pitch first shows.
 constexpr double kOnsetSpread = 0.03;
-// Without an onset, a new pitch must hold this many times as long, not fade
-// while it holds, and be at least kLoudAfterSilenceDb loud: a fading string
-// or its reverb drifts to other pitches for a moment, a slide does not.
-constexpr int kChangeHoldFactor = 2;
+// Without an onset, a new pitch must not fade while it holds, and begin at
+// least kLoudAfterSilenceDb loud: a fading string or its reverb drifts to
+// other pitches for a moment, a slide does not.
 constexpr double kMostFadeDb = 1.0;
 // An attack reaches at least the last note's peak less kMostBelowNote, less
 // kNoteFadePerSecond for every second since that peak.
@@ -99,7 +98,7 @@ NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame,
     return afterSilence_ && rose ? Cue::kAfterSilence : Cue::kNone;
   }
   if (note == sounding_) return Cue::kNone;
-  const int hold = (IsOctaveOf(note, sounding_) ? 3 : kChangeHoldFactor) * p_.holdFrames;
+  const int hold = IsOctaveOf(note, sounding_) ? 3 * p_.changeHoldFrames / 2 : p_.changeHoldFrames;
   const Tally change = Count(note, hold + hold / 4);
   const bool steady = frame.levelDb >= change.firstLevelDb - kMostFadeDb &&
                       change.firstLevelDb >= kLoudAfterSilenceDb;

@@ -1,15 +1,16 @@
 #pragma once
 // The rule that turns analysed hops into played notes, one report per note.
 //
-// A note is reported once its pitch has held for `holdFrames` usable hops
-// in a row (YIN confident, loud enough, within range) after a cue that a
-// note begins: an onset, a pitch after silence, or a different pitch that
-// holds (legato, a slide). The same pitch again needs an onset with the
-// level rising by `reattackRiseDb` and a pitch window wholly after it, so a
-// ringing string is never reported twice. An octave of the sounding note
-// without an onset must hold three times as long: YIN's octave slips on a
-// fading string do not. Muted hops (the program's own sound) update what is
-// sounding without reporting it, so its ring does not answer afterwards.
+// A note is reported once its pitch fills most of the last usable hops (YIN
+// confident, loud enough, within range) after a cue that a note begins: an
+// onset that is a real attack, a loud pitch rising out of silence, or a new
+// pitch that holds long without fading (a slide, a hammer-on). The pitch
+// that rang before an onset counts again only once the detector's window
+// lies wholly after the onset, so a ringing string is never reported twice,
+// nor the string before mistaken for the new one. An onset must rise above
+// the hops before it and come near the last note's peak: a room's reverb
+// swelling back is no pluck. Muted hops (the program's own sound) update
+// what is sounding without reporting it, so its ring does not answer later.
 
 #include <deque>
 #include <optional>
@@ -28,14 +29,15 @@ struct HeardNote {
 };
 
 struct DecisionParameters {
-  int holdFrames = 8;
-  int unsureHoldFrames = 12;      // when the held hops' mean confidence is below
-  double sureConfidence = 0.95;   // this
-  double minConfidence = 0.6;
+  int holdFrames = 6;            // hops a sure pitch holds (5.8 ms each at 44.1 kHz)
+  double sureConfidence = 0.95;  // sure: the held hops' mean YIN confidence reaches this
+  int unsureHoldFrames = 12;     // hops an unsure pitch holds
+  int changeHoldFrames = 16;     // hops a new pitch without an onset holds; 24 for an octave
+  double minConfidence = 0.6;    // below it a hop has no pitch
   double floorDb = -75;          // hops quieter than this are silence
   int silenceFrames = 8;         // unusable hops in a row that end a note
   double cueLifetime = 0.30;     // seconds an onset waits for its pitch
-  double reattackRiseDb = 3;
+  double reattackRiseDb = 3;     // an onset's rise over the hops before it
   double pitchWindow = 2048.0 / 44100;  // seconds the detector looks back
 };
 
