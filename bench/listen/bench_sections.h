@@ -18,6 +18,8 @@ bool SequenceSection(const Options& options);
 bool LowStringSection(const Options& options);
 bool NoiseSection(const Options& options);
 bool TunerSection(const Options& options);
-void Trace(int program, int note, const std::string& variantName);
+// `note`: a MIDI note of the every-note track, or a time in seconds in
+// "legato" or "repeated".
+void Trace(int program, double note, const std::string& material);
 
 }  // namespace fretlab::bench

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
   Options options;
   std::string section = "all";
   if (argc == 5 && std::string(argv[1]) == "trace") {
-    Trace(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
+    Trace(std::atoi(argv[2]), std::atof(argv[3]), argv[4]);
     return 0;
   }
   for (int i = 1; i < argc; ++i) {

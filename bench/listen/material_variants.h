@@ -40,4 +40,7 @@ inline std::vector<testing::PlayedNote> EveryNote(int low, int high, double spac
   return notes;
 }
 
+// The benchmark's legato melody or repeated notes for `program`.
+std::vector<testing::PlayedNote> SequenceNotes(int program, bool legato);
+
 }  // namespace fretlab::bench

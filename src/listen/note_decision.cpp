@@ -15,6 +15,14 @@ constexpr double kOnsetSpread = 0.03;
 // least kLoudAfterSilenceDb loud: a fading string or its reverb drifts to
 // other pitches for a moment, a slide does not.
 constexpr double kMostFadeDb = 1.0;
+// A steady tone: this many hops of the sounding pitch at this confidence;
+// a hop below kBrokenConfidence breaks it.
+constexpr int kSteadyHops = 6;
+constexpr double kSteadyConfidence = 0.97;
+constexpr double kBrokenConfidence = 0.9;
+// Seconds a string rings on after the next note is struck (a guitarist's
+// legato, a synthesizer's release).
+constexpr double kReleaseOfStringBefore = 0.08;
 // An attack reaches at least the last note's peak less kMostBelowNote, less
 // kNoteFadePerSecond for every second since that peak.
 constexpr double kMostBelowNote = 25;
@@ -25,6 +33,18 @@ constexpr double kRiseFromSilenceDb = 10;
 constexpr double kLoudAfterSilenceDb = -60;
 
 bool IsOctaveOf(int a, int b) { return a != b && (a - b) % 12 == 0; }
+
+// `upper` is the 2nd to 8th harmonic of `lower`, to the nearest semitone.
+// Two notes sounding together are periodic at a pitch both are harmonics
+// of: a string still ringing when the next is struck a fifth above it makes
+// YIN hear the octave below the first for a moment.
+bool IsHarmonicOf(int upper, int lower) {
+  static constexpr int kHarmonics[] = {12, 19, 24, 28, 31, 34, 36};
+  for (int interval : kHarmonics) {
+    if (upper - lower == interval) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -37,16 +57,23 @@ bool NoteDecision::Usable(const ListenFrame& frame) const {
          note >= lowest_ && note <= highest_;
 }
 
-void NoteDecision::NoteOnset(const ListenFrame& frame) {
+void NoteDecision::NoteOnset(double time) {
   onsetArmed_ = true;
-  onsetTime_ = std::min(frame.onsetTime, frame.time);
-  // The level before the attack: the quietest of the hops before this one.
+  onsetTime_ = time;
+  // The level before the attack: the quietest of the last hops that end
+  // before the onset; the attack's own: the loudest since.
   levelBeforeOnset_ = 0;
-  for (std::size_t i = hops_.size() > kRecentLevels ? hops_.size() - kRecentLevels : 0;
-       i < hops_.size(); ++i) {
-    levelBeforeOnset_ = std::min(levelBeforeOnset_, hops_[i].levelDb);
+  peakSinceOnset_ = -200;
+  confidenceSinceOnset_ = 1;
+  int before = 0;
+  for (auto hop = hops_.rbegin(); hop != hops_.rend(); ++hop) {
+    if (hop->time > onsetTime_) {
+      peakSinceOnset_ = std::max(peakSinceOnset_, hop->levelDb);
+      confidenceSinceOnset_ = std::min(confidenceSinceOnset_, hop->confidence);
+    } else if (before++ < int(kRecentLevels)) {
+      levelBeforeOnset_ = std::min(levelBeforeOnset_, hop->levelDb);
+    }
   }
-  peakSinceOnset_ = frame.levelDb;
   // Pitches heard since well before the onset belong to the sound before;
   // one that began about when aubio placed the onset is this note's.
   ringing_ = sounding_;
@@ -54,6 +81,20 @@ void NoteDecision::NoteOnset(const ListenFrame& frame) {
     if (hops_.front().note >= 0) ringing_ = hops_.front().note;
     hops_.pop_front();
   }
+}
+
+// A string plucked again while it rings starts its wave anew: for a hop or
+// two YIN finds no clear period where it found a perfect one, though the
+// level need not change. Taken as an onset when aubio saw none.
+bool NoteDecision::PhaseBreak(const ListenFrame& frame) const {
+  if (sounding_ < 0 || frame.confidence >= kBrokenConfidence ||
+      hops_.size() < std::size_t(kSteadyHops) + 1) {
+    return false;
+  }
+  for (std::size_t i = hops_.size() - 1 - kSteadyHops; i + 1 < hops_.size(); ++i) {
+    if (hops_[i].note != sounding_ || hops_[i].confidence < kSteadyConfidence) return false;
+  }
+  return frame.levelDb >= hops_[hops_.size() - 2].levelDb - kMostFadeDb;
 }
 
 NoteDecision::Tally NoteDecision::Count(int note, int window) const {
@@ -65,6 +106,7 @@ NoteDecision::Tally NoteDecision::Count(int note, int window) const {
       tally.firstTime = hops_[i].time;
       tally.firstLevelDb = hops_[i].levelDb;
     }
+    tally.quietestDb = std::min(tally.quietestDb, hops_[i].levelDb);
     tally.confidence += hops_[i].confidence;
     tally.cents += hops_[i].cents;
   }
@@ -77,17 +119,26 @@ bool NoteDecision::OnsetIsAttack(const ListenFrame& frame) const {
   // rises too, but stays far below the note it belongs to.
   const double ringLevel =
       notePeak_ - kMostBelowNote - kNoteFadePerSecond * (frame.time - notePeakAt_);
-  return peakSinceOnset_ >= levelBeforeOnset_ + p_.reattackRiseDb && peakSinceOnset_ >= ringLevel;
+  const bool struck = peakSinceOnset_ >= levelBeforeOnset_ + p_.reattackRiseDb ||
+                      confidenceSinceOnset_ < kBrokenConfidence;
+  return struck && peakSinceOnset_ >= ringLevel;
 }
 
 NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame,
                                        const Tally& tally) const {
   if (OnsetIsAttack(frame)) {
-    // The pitch that rang before the onset is heard again only once the
-    // detector's window lies wholly after the onset: until then it may
-    // still hear the string before.
-    const bool again = note == sounding_ || note == ringing_;
-    if (!again || frame.time - p_.pitchWindow >= onsetTime_) return Cue::kOnset;
+    // The pitch that rang before the onset, or one it is a harmonic of, is
+    // taken only once the detector's window lies wholly after the onset:
+    // until then it may still hear the string before, alone or with the new.
+    // The string before fades for a while after the next is struck, so a
+    // pitch below it waits out that release too.
+    const double windowStart = frame.time - p_.pitchWindow;
+    if (note == sounding_ || note == ringing_) {
+      return windowStart >= onsetTime_ ? Cue::kOnset : Cue::kNone;
+    }
+    const bool below = (sounding_ >= 0 && IsHarmonicOf(sounding_, note)) ||
+                       (ringing_ >= 0 && IsHarmonicOf(ringing_, note));
+    if (!below || windowStart >= onsetTime_ + kReleaseOfStringBefore) return Cue::kOnset;
     return Cue::kNone;
   }
   if (sounding_ < 0) {
@@ -100,7 +151,7 @@ NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame,
   if (note == sounding_) return Cue::kNone;
   const int hold = IsOctaveOf(note, sounding_) ? 3 * p_.changeHoldFrames / 2 : p_.changeHoldFrames;
   const Tally change = Count(note, hold + hold / 4);
-  const bool steady = frame.levelDb >= change.firstLevelDb - kMostFadeDb &&
+  const bool steady = change.quietestDb >= change.firstLevelDb - kMostFadeDb &&
                       change.firstLevelDb >= kLoudAfterSilenceDb;
   return change.count >= hold && steady ? Cue::kChange : Cue::kNone;
 }
@@ -113,15 +164,24 @@ void NoteDecision::Remember(const ListenFrame& frame, int note) {
 }
 
 std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted) {
-  if (frame.onset && !muted) NoteOnset(frame);
+  const bool usable = Usable(frame);
+  const int note = usable ? static_cast<int>(std::lround(frame.note)) : -1;
+  const bool phaseBreak = PhaseBreak(frame);
+  Remember(frame, note);
+  if (!muted && frame.onset) {
+    NoteOnset(std::min(frame.onsetTime, frame.time));
+  } else if (!muted && phaseBreak) {
+    NoteOnset(frame.time - p_.hopSeconds);
+  } else {
+    peakSinceOnset_ = std::max(peakSinceOnset_, frame.levelDb);
+    confidenceSinceOnset_ = std::min(confidenceSinceOnset_, frame.confidence);
+  }
   if (muted) onsetArmed_ = false;
-  peakSinceOnset_ = std::max(peakSinceOnset_, frame.levelDb);
   if (sounding_ >= 0 && frame.levelDb > notePeak_) {
     notePeak_ = frame.levelDb;
     notePeakAt_ = frame.time;
   }
-  if (!Usable(frame)) {
-    Remember(frame, -1);
+  if (!usable) {
     runQuietest_ = unusableRun_ == 0 ? frame.levelDb : std::min(runQuietest_, frame.levelDb);
     if (++unusableRun_ >= p_.silenceFrames) {
       silenceLevel_ = runQuietest_;
@@ -131,8 +191,6 @@ std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted
     return std::nullopt;
   }
   unusableRun_ = 0;
-  const int note = static_cast<int>(std::lround(frame.note));
-  Remember(frame, note);
   // The pitch must fill most of the last hops; an unsure one (noise around
   // it, an attack not yet periodic) for longer. A stray hop or two of
   // another pitch, or none, in between is forgiven.

@@ -39,6 +39,7 @@ struct DecisionParameters {
   double cueLifetime = 0.30;     // seconds an onset waits for its pitch
   double reattackRiseDb = 3;     // an onset's rise over the hops before it
   double pitchWindow = 2048.0 / 44100;  // seconds the detector looks back
+  double hopSeconds = 256.0 / 44100;
 };
 
 class NoteDecision {
@@ -60,9 +61,10 @@ class NoteDecision {
   struct Tally {
     int count = 0;
     double confidence = 0, cents = 0;  // sums
-    double firstTime = 0, firstLevelDb = 0;
+    double firstTime = 0, firstLevelDb = 0, quietestDb = 0;
   };
-  void NoteOnset(const ListenFrame& frame);
+  void NoteOnset(double time);
+  bool PhaseBreak(const ListenFrame& frame) const;
   bool Usable(const ListenFrame& frame) const;
   void Remember(const ListenFrame& frame, int note);
   Tally Count(int note, int window) const;
@@ -81,6 +83,7 @@ class NoteDecision {
   double runQuietest_ = -200;   // dBFS, the quietest of the present unusable hops
   bool onsetArmed_ = false;
   double onsetTime_ = 0, levelBeforeOnset_ = 0, peakSinceOnset_ = -200;
+  double confidenceSinceOnset_ = 1;  // the lowest YIN confidence since the onset
 };
 
 }  // namespace fretlab

@@ -8,6 +8,7 @@ namespace {
 
 DecisionParameters ForSettings(DecisionParameters parameters, const ListenSettings& settings) {
   parameters.pitchWindow = double(settings.PitchWindow()) / settings.sampleRate;
+  parameters.hopSeconds = double(settings.Hop()) / settings.sampleRate;
   return parameters;
 }
 
