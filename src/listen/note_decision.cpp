@@ -15,11 +15,19 @@ constexpr double kOnsetSpread = 0.03;
 // least kLoudAfterSilenceDb loud: a fading string or its reverb drifts to
 // other pitches for a moment, a slide does not.
 constexpr double kMostFadeDb = 1.0;
-// A steady tone: this many hops of the sounding pitch at this confidence;
-// a hop below kBrokenConfidence breaks it.
+// A steady tone: this many hops of the sounding pitch at this confidence.
+// A hop below kShakenConfidence after it is taken as an onset; it is an
+// attack when the level rises too, or when the confidence falls below
+// kBrokenConfidence (a string's wave begun anew).
 constexpr int kSteadyHops = 6;
-constexpr double kSteadyConfidence = 0.97;
+constexpr double kSteadyConfidence = 0.98;
+constexpr double kShakenConfidence = 0.95;
 constexpr double kBrokenConfidence = 0.9;
+// Only a string still near its note's loudest is plucked again so; a
+// fading ring wavers in the same way.
+constexpr double kBreakBelowPeakDb = 15;
+// Seconds after an onset in which its attack's level and break are seen.
+constexpr double kAttackSeconds = 0.05;
 // Seconds a string rings on after the next note is struck (a guitarist's
 // legato, a synthesizer's release).
 constexpr double kReleaseOfStringBefore = 0.08;
@@ -67,6 +75,7 @@ void NoteDecision::NoteOnset(double time) {
   confidenceSinceOnset_ = 1;
   int before = 0;
   for (auto hop = hops_.rbegin(); hop != hops_.rend(); ++hop) {
+    if (hop->time > onsetTime_ + kAttackSeconds) continue;
     if (hop->time > onsetTime_) {
       peakSinceOnset_ = std::max(peakSinceOnset_, hop->levelDb);
       confidenceSinceOnset_ = std::min(confidenceSinceOnset_, hop->confidence);
@@ -87,14 +96,15 @@ void NoteDecision::NoteOnset(double time) {
 // two YIN finds no clear period where it found a perfect one, though the
 // level need not change. Taken as an onset when aubio saw none.
 bool NoteDecision::PhaseBreak(const ListenFrame& frame) const {
-  if (sounding_ < 0 || frame.confidence >= kBrokenConfidence ||
+  if (sounding_ < 0 || frame.confidence >= kShakenConfidence ||
       hops_.size() < std::size_t(kSteadyHops) + 1) {
     return false;
   }
   for (std::size_t i = hops_.size() - 1 - kSteadyHops; i + 1 < hops_.size(); ++i) {
     if (hops_[i].note != sounding_ || hops_[i].confidence < kSteadyConfidence) return false;
   }
-  return frame.levelDb >= hops_[hops_.size() - 2].levelDb - kMostFadeDb;
+  return frame.levelDb >= hops_[hops_.size() - 2].levelDb - kMostFadeDb &&
+         frame.levelDb >= notePeak_ - kBreakBelowPeakDb;
 }
 
 NoteDecision::Tally NoteDecision::Count(int note, int window) const {
@@ -172,7 +182,7 @@ std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted
     NoteOnset(std::min(frame.onsetTime, frame.time));
   } else if (!muted && phaseBreak) {
     NoteOnset(frame.time - p_.hopSeconds);
-  } else {
+  } else if (frame.time <= onsetTime_ + kAttackSeconds) {
     peakSinceOnset_ = std::max(peakSinceOnset_, frame.levelDb);
     confidenceSinceOnset_ = std::min(confidenceSinceOnset_, frame.confidence);
   }
