@@ -15,8 +15,8 @@ namespace fretlab::bench {
 
 namespace {
 
-void Show(const std::vector<float>& track, double at) {
-  const ListenSettings settings = ListenSettings::ForStrings(testing::kMaterialRate, 40, 64);
+void Show(const std::vector<float>& track, double at,
+          const ListenSettings settings = ListenSettings::ForStrings(testing::kMaterialRate, 40, 64)) {
   NoteListener listener(settings);
   std::vector<HeardNote> heard;
   listener.Feed(track.data(), track.size(), heard);
@@ -39,6 +39,12 @@ void Show(const std::vector<float>& track, double at) {
 }  // namespace
 
 void Trace(int program, double note, const std::string& material) {
+  if (material == "hum") {
+    std::vector<float> track(testing::FrameAt(5));
+    testing::AddHum(track, -40);
+    Show(track, note, ListenSettings::ForStrings(testing::kMaterialRate, 28, 43));
+    return;
+  }
   if (material == "legato" || material == "repeated") {
     const std::vector<testing::PlayedNote> notes = SequenceNotes(program, material == "legato");
     for (const auto& n : notes) {

@@ -41,21 +41,23 @@ struct HopAnalyser::Detectors {
   }
 };
 
-HopAnalyser::HopAnalyser(const ListenSettings& settings)
+HopAnalyser::HopAnalyser(const ListenSettings& settings, bool onsets)
     : settings_(settings), hop_(settings.Hop()), aubio_(std::make_unique<Detectors>()) {
   const auto rate = static_cast<uint_t>(settings.sampleRate);
   const auto hop = static_cast<uint_t>(hop_);
   aubio_->pitch = new_aubio_pitch("yinfast", settings.PitchWindow(), hop, rate);
-  aubio_->onset = new_aubio_onset("hfc", kOnsetWindow * (hop_ / 256), hop, rate);
-  if (aubio_->pitch == nullptr || aubio_->onset == nullptr) {
+  if (onsets) aubio_->onset = new_aubio_onset("hfc", kOnsetWindow * (hop_ / 256), hop, rate);
+  if (aubio_->pitch == nullptr || (onsets && aubio_->onset == nullptr)) {
     throw std::runtime_error("aubio refused the pitch or onset detector");
   }
   aubio_pitch_set_unit(aubio_->pitch, "midi");
   aubio_pitch_set_tolerance(aubio_->pitch, kYinTolerance);
   aubio_pitch_set_silence(aubio_->pitch, kNoSilence);
-  aubio_onset_set_threshold(aubio_->onset, kOnsetThreshold);
-  aubio_onset_set_minioi_ms(aubio_->onset, kOnsetMinimumGapMs);
-  aubio_onset_set_silence(aubio_->onset, kOnsetSilenceDb);
+  if (onsets) {
+    aubio_onset_set_threshold(aubio_->onset, kOnsetThreshold);
+    aubio_onset_set_minioi_ms(aubio_->onset, kOnsetMinimumGapMs);
+    aubio_onset_set_silence(aubio_->onset, kOnsetSilenceDb);
+  }
   aubio_->input = new_fvec(hop);
   aubio_->pitchOut = new_fvec(1);
   aubio_->onsetOut = new_fvec(1);
@@ -70,7 +72,7 @@ ListenFrame HopAnalyser::Analyse(const float* samples) {
     energy += double(samples[i]) * samples[i];
   }
   aubio_pitch_do(aubio_->pitch, aubio_->input, aubio_->pitchOut);
-  aubio_onset_do(aubio_->onset, aubio_->input, aubio_->onsetOut);
+  if (aubio_->onset != nullptr) aubio_onset_do(aubio_->onset, aubio_->input, aubio_->onsetOut);
   ++hopsDone_;
 
   ListenFrame frame;

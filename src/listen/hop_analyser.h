@@ -20,7 +20,8 @@ struct ListenFrame {
 
 class HopAnalyser {
  public:
-  explicit HopAnalyser(const ListenSettings& settings);
+  // `onsets`: look for onsets too (the tuner needs none).
+  explicit HopAnalyser(const ListenSettings& settings, bool onsets = true);
   ~HopAnalyser();
 
   int Hop() const { return hop_; }

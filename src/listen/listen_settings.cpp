@@ -29,7 +29,7 @@ int ListenSettings::PitchWindow() const {
   return window;
 }
 
-int ListenSettings::Hop() const { return 256 * RateScale(sampleRate); }
+int ListenSettings::Hop() const { return 256 * RateScale(sampleRate) * hopFactor; }
 
 ListenSettings ListenSettings::ForStrings(int sampleRate, int lowestOpen, int highestOpen) {
   ListenSettings settings;

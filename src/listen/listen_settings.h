@@ -9,6 +9,7 @@ struct ListenSettings {
   int sampleRate = 44100;  // frames a second, mono
   int lowestNote = 35;     // MIDI; 35 = B1, the low string of a 7-string guitar
   int highestNote = 100;   // MIDI; 100 = E7, above fret 24 of the high E string
+  int hopFactor = 1;       // Hop() times this: a tuner needs fewer analyses
 
   // Samples the pitch detector looks at: 2048 at 44.1 or 48 kHz for a
   // guitar, twice that for a bass's low E1 (41 Hz, a period of 1070 samples).

@@ -23,8 +23,9 @@ constexpr int kSteadyHops = 6;
 constexpr double kSteadyConfidence = 0.98;
 constexpr double kShakenConfidence = 0.95;
 constexpr double kBrokenConfidence = 0.9;
-// Only a string still near its note's loudest is plucked again so; a
-// fading ring wavers in the same way.
+// Only a string still near its note's loudest is plucked again so, or
+// slides to another pitch; a fading ring wavers in the same way, and mains
+// hum is heard once the note has faded.
 constexpr double kBreakBelowPeakDb = 15;
 // Seconds after an onset in which its attack's level and break are seen.
 constexpr double kAttackSeconds = 0.05;
@@ -162,7 +163,8 @@ NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame,
   const int hold = IsOctaveOf(note, sounding_) ? 3 * p_.changeHoldFrames / 2 : p_.changeHoldFrames;
   const Tally change = Count(note, hold + hold / 4);
   const bool steady = change.quietestDb >= change.firstLevelDb - kMostFadeDb &&
-                      change.firstLevelDb >= kLoudAfterSilenceDb;
+                      change.firstLevelDb >= kLoudAfterSilenceDb &&
+                      change.firstLevelDb >= notePeak_ - kBreakBelowPeakDb;
   return change.count >= hold && steady ? Cue::kChange : Cue::kNone;
 }
 
@@ -178,7 +180,10 @@ std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted
   const int note = usable ? static_cast<int>(std::lround(frame.note)) : -1;
   const bool phaseBreak = PhaseBreak(frame);
   Remember(frame, note);
-  if (!muted && frame.onset) {
+  // The stream's first window has nothing before it to rise from: sound
+  // that is there when listening begins (hum, a string ringing) is no attack.
+  const bool started = frame.time > p_.pitchWindow;
+  if (!muted && frame.onset && frame.onsetTime > p_.pitchWindow) {
     NoteOnset(std::min(frame.onsetTime, frame.time));
   } else if (!muted && phaseBreak) {
     NoteOnset(frame.time - p_.hopSeconds);
@@ -187,6 +192,7 @@ std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted
     confidenceSinceOnset_ = std::min(confidenceSinceOnset_, frame.confidence);
   }
   if (muted) onsetArmed_ = false;
+  if (!started) return std::nullopt;
   if (sounding_ >= 0 && frame.levelDb > notePeak_) {
     notePeak_ = frame.levelDb;
     notePeakAt_ = frame.time;

@@ -77,9 +77,11 @@ class NoteDecision {
   int sounding_ = -1;
   int ringing_ = -1;  // the pitch that rang just before the last onset
   double notePeak_ = -200, notePeakAt_ = 0;  // dBFS and seconds: the last note's loudest hop
-  int unusableRun_ = 1 << 20;  // the stream starts in silence
+  int unusableRun_ = 0;
   bool afterSilence_ = true;
-  double silenceLevel_ = -200;  // dBFS, the quietest hop of the last silence
+  // dBFS, the quietest hop of the last silence. A steady tone from the
+  // stream's start (hum) has risen out of none.
+  double silenceLevel_ = 0;
   double runQuietest_ = -200;   // dBFS, the quietest of the present unusable hops
   bool onsetArmed_ = false;
   double onsetTime_ = 0, levelBeforeOnset_ = 0, peakSinceOnset_ = -200;
