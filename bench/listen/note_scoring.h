@@ -88,4 +88,12 @@ inline Score ScoreNotes(const std::vector<testing::PlayedNote>& played,
   return score;
 }
 
+// Prints a figure with its target; true when it is met. `relation` is ">="
+// or "<=".
+inline bool Target(const char* what, double value, const char* relation, double target) {
+  const bool met = relation[0] == '>' ? value >= target : value <= target;
+  std::printf("%-58s %8.2f   [%s %g]%s\n", what, value, relation, target, met ? "" : "  MISSED");
+  return met;
+}
+
 }  // namespace fretlab::bench

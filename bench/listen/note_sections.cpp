@@ -43,11 +43,6 @@ void PrintScore(const char* label, const Score& s, bool showFailures) {
   }
 }
 
-bool Target(const char* what, double value, const char* relation, double target) {
-  const bool met = relation[0] == '>' ? value >= target : value <= target;
-  std::printf("%-58s %8.2f   [%s %g]%s\n", what, value, relation, target, met ? "" : "  MISSED");
-  return met;
-}
 
 }  // namespace
 
