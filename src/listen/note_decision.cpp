@@ -108,6 +108,21 @@ bool NoteDecision::PhaseBreak(const ListenFrame& frame) const {
          frame.levelDb >= notePeak_ - kBreakBelowPeakDb;
 }
 
+// When the program's own sound ends, whatever still sounds is known: the
+// pitch of the last hops rings on unreported, as a reported note would.
+void NoteDecision::TakeAsKnown() {
+  onsetArmed_ = false;
+  sounding_ = -1;
+  notePeak_ = -200;
+  for (auto hop = hops_.rbegin(); hop != hops_.rend(); ++hop) {
+    if (sounding_ < 0 && hop->note >= 0) sounding_ = hop->note;
+    notePeak_ = std::max(notePeak_, hop->levelDb);
+  }
+  notePeakAt_ = hops_.empty() ? 0 : hops_.back().time;
+  ringing_ = sounding_;
+  afterSilence_ = sounding_ < 0;
+}
+
 NoteDecision::Tally NoteDecision::Count(int note, int window) const {
   Tally tally;
   const std::size_t from = hops_.size() > std::size_t(window) ? hops_.size() - window : 0;
@@ -192,6 +207,8 @@ std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted
     confidenceSinceOnset_ = std::min(confidenceSinceOnset_, frame.confidence);
   }
   if (muted) onsetArmed_ = false;
+  if (wasMuted_ && !muted) TakeAsKnown();
+  wasMuted_ = muted;
   if (!started) return std::nullopt;
   if (sounding_ >= 0 && frame.levelDb > notePeak_) {
     notePeak_ = frame.levelDb;

@@ -65,6 +65,7 @@ class NoteDecision {
   };
   void NoteOnset(double time);
   bool PhaseBreak(const ListenFrame& frame) const;
+  void TakeAsKnown();
   bool Usable(const ListenFrame& frame) const;
   void Remember(const ListenFrame& frame, int note);
   Tally Count(int note, int window) const;
@@ -84,6 +85,7 @@ class NoteDecision {
   double silenceLevel_ = 0;
   double runQuietest_ = -200;   // dBFS, the quietest of the present unusable hops
   bool onsetArmed_ = false;
+  bool wasMuted_ = false;
   double onsetTime_ = 0, levelBeforeOnset_ = 0, peakSinceOnset_ = -200;
   double confidenceSinceOnset_ = 1;  // the lowest YIN confidence since the onset
 };
