@@ -100,7 +100,7 @@ void LiveListening::OnBlock(const float* samples, std::size_t count,
     }
   }
   if (listener_->StreamTime() >= nextLevel_) {
-    nextLevel_ = listener_->StreamTime() + kLevelSeconds;
+    nextLevel_ = std::max(nextLevel_ + kLevelSeconds, listener_->StreamTime() - kLevelSeconds);
     if (handlers_.onLevel) handlers_.onLevel(listener_->LevelDb());
   }
 }

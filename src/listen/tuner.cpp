@@ -55,14 +55,18 @@ Tuner::Tuner(int sampleRate, const Tuning& tuning, int capo)
       capo_(capo),
       settings_(TunerSettings(sampleRate, tuning, capo)),
       analyser_(std::make_unique<HopAnalyser>(settings_, false)),
-      hop_(analyser_->Hop()) {}
+      hop_(analyser_->Hop()),
+      nextReading_(std::lround(settings_.sampleRate / kUpdatesPerSecond)) {}
 
 Tuner::~Tuner() = default;
 
 void Tuner::Feed(const float* samples, std::size_t count, std::vector<TunerReading>& readings) {
   const long long readingEvery = std::lround(settings_.sampleRate / kUpdatesPerSecond);
   while (count > 0) {
-    const std::size_t take = std::min(count, hop_.size() - hopFill_);
+    // Up to the end of the hop, or to the next reading, whichever is first:
+    // readings keep their own even spacing whatever the blocks.
+    const std::size_t take = std::min({count, hop_.size() - hopFill_,
+                                       static_cast<std::size_t>(nextReading_ - fed_)});
     std::copy(samples, samples + take, hop_.begin() + hopFill_);
     samples += take;
     count -= take;
@@ -78,9 +82,9 @@ void Tuner::Feed(const float* samples, std::size_t count, std::vector<TunerReadi
         pitches_.pop_front();
       }
     }
-    if (fed_ >= nextReading_) {
+    if (fed_ == nextReading_) {
       readings.push_back(Read(double(fed_) / settings_.sampleRate));
-      nextReading_ = fed_ + readingEvery;
+      nextReading_ += readingEvery;
     }
   }
 }

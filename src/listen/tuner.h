@@ -63,7 +63,7 @@ class Tuner {
   std::vector<float> hop_;
   std::size_t hopFill_ = 0;
   long long fed_ = 0;
-  long long nextReading_ = 0;  // samples fed when the next reading is due
+  long long nextReading_;  // samples fed when the next reading is due
   std::deque<Pitch> pitches_;  // confident pitches of the last kAveragedSeconds
 };
 
