@@ -20,6 +20,8 @@ bool NoiseSection(const Options& options);
 bool TunerSection(const Options& options);
 // `note`: a MIDI note of the every-note track, or a time in seconds in
 // "legato" or "repeated".
+int RenderForCapture(const std::string& path);
+int CaptureRun(double seconds);
 void Trace(int program, double note, const std::string& material);
 
 }  // namespace fretlab::bench

@@ -16,9 +16,9 @@ constexpr float kYinTolerance = 0.15f;
 // aubio leaves out no hop for being quiet: a quiet player's note fades to
 // -80 dBFS, and the decision weighs level itself.
 constexpr float kNoSilence = -120.f;
-// Onsets from the high-frequency content of a 1024-sample spectrum: a
+// Onsets from the high-frequency content of a 512-sample spectrum: a
 // plucked string's attack is rich in it, a ringing string and hum are not.
-constexpr int kOnsetWindow = 1024;
+constexpr int kOnsetWindow = 512;
 constexpr float kOnsetThreshold = 0.3f;
 constexpr float kOnsetMinimumGapMs = 40.f;
 constexpr float kOnsetSilenceDb = -70.f;

@@ -14,10 +14,10 @@ constexpr double kSureConfidence = 0.9;
 // Pitches further than this from the latest are a note before, or an
 // octave slip: left out of the mean.
 constexpr double kSameNoteCents = 40;
-// The tuner hears what the note listener hears, at twice its hop: a reading
+// The tuner hears what the note listener hears, at four times its hop: a reading
 // needs no quicker analysis, and the window is the longer one a bass needs
 // at any rate, which also steadies higher strings.
-constexpr int kHopFactor = 2;
+constexpr int kHopFactor = 4;
 
 ListenSettings TunerSettings(int sampleRate, const Tuning& tuning, int capo) {
   int lowest = 127, highest = 0;
