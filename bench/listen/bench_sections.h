@@ -21,7 +21,7 @@ bool TunerSection(const Options& options);
 // `note`: a MIDI note of the every-note track, or a time in seconds in
 // "legato" or "repeated".
 int RenderForCapture(const std::string& path);
-int CaptureRun(double seconds);
+int CaptureRun(double seconds, bool withTuner);
 void Trace(int program, double note, const std::string& material);
 
 }  // namespace fretlab::bench

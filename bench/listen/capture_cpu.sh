@@ -42,15 +42,23 @@ pactl set-default-source fretlab_guitar.monitor
 ( while true; do paplay --device=fretlab_guitar "$work/notes.wav" || exit; done ) &
 player_pid=$!
 
+# Notes alone (a drill answered by playing), then notes with the tuner, in
+# turn, so that both see the same machine.
 results=$work/results
 for run in $(seq "$runs"); do
   "$bench" capture "$seconds" | tee -a "$results"
+  "$bench" capture "$seconds" tuner | tee -a "$results"
 done
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-echo "median of $runs runs of $seconds s:"
-printf '  listening: CPU %s %% of a core (target <= 2), %s wake-ups/s\n' \
-  "$(grep '^listening' "$results" | sed 's/.*CPU \([0-9.]*\) %.*/\1/' | median)" \
-  "$(grep '^listening' "$results" | sed 's/.*, \([0-9.]*\) wake-ups.*/\1/' | median)"
-printf '  stopped:   CPU %s %% of a core, %s wake-ups/s\n' \
-  "$(grep '^stopped' "$results" | sed 's/.*CPU \([0-9.]*\) %.*/\1/' | median)" \
-  "$(grep '^stopped' "$results" | sed 's/.*, \([0-9.]*\) wake-ups.*/\1/' | median)"
+field() { sed "s/.*$1.*/\\1/"; }
+echo "median of $runs runs of $seconds s (load average: $(cut -d' ' -f1-3 /proc/loadavg)):"
+for what in notes notes+tuner; do
+  lines=$(grep "^$what " "$results")
+  printf '  %-12s CPU %s %% of a core (target <= 2), %s wake-ups/s\n' "$what" \
+    "$(field 'CPU \([0-9.]*\) %.*' <<<"$lines" | median)" \
+    "$(field ', \([0-9.]*\) wake-ups.*' <<<"$lines" | median)"
+done
+lines=$(grep '^stopped' "$results")
+printf '  %-12s CPU %s %% of a core, %s wake-ups/s\n' "stopped" \
+  "$(field 'CPU \([0-9.]*\) %.*' <<<"$lines" | median)" \
+  "$(field ', \([0-9.]*\) wake-ups.*' <<<"$lines" | median)"

@@ -84,7 +84,7 @@ int RenderForCapture(const std::string& path) {
   return 0;
 }
 
-int CaptureRun(double seconds) {
+int CaptureRun(double seconds, bool withTuner) {
   PulseAudioCapture capture;
   std::atomic<int> notes{0}, readings{0};
   std::atomic<long> blocks{0};
@@ -102,21 +102,23 @@ int CaptureRun(double seconds) {
     std::fprintf(stderr, "cannot listen: %s\n", failure.c_str());
     return 1;
   }
-  listening.SetTuner(standard, 0);
+  if (withTuner) listening.SetTuner(standard, 0);
   std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-  listening.Stop();
-  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  // Read before stopping: the capture's thread and its counts end with it.
   const ProcessTimes during = Now();
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  listening.Stop();
+  const ProcessTimes stopped = Now();
   std::this_thread::sleep_for(std::chrono::seconds(10));
   const ProcessTimes idle = Now();
-  std::printf("listening %.1f s (fragment %d frames = %.1f ms at 44.1 kHz): CPU %.3f %% of a core, "
+  std::printf("%s %.1f s (fragment %d frames = %.1f ms at 44.1 kHz): CPU %.3f %% of a core, "
               "%.1f wake-ups/s, %d notes, %d tuner readings%s%s\n",
-              wall, PulseAudioCapture::kFragmentFrames,
+              withTuner ? "notes+tuner" : "notes", wall, PulseAudioCapture::kFragmentFrames,
               1000.0 * PulseAudioCapture::kFragmentFrames / 44100, 100 * (during.cpuSeconds - before.cpuSeconds) / wall,
               (during.wakeUps - before.wakeUps) / wall, notes.load(), readings.load(),
               failureLine.empty() ? "" : "; ", failureLine.c_str());
   std::printf("stopped 10 s: CPU %.3f %% of a core, %.1f wake-ups/s, %d threads\n",
-              100 * (idle.cpuSeconds - during.cpuSeconds) / 10, (idle.wakeUps - during.wakeUps) / 10.0,
+              100 * (idle.cpuSeconds - stopped.cpuSeconds) / 10, (idle.wakeUps - stopped.wakeUps) / 10.0,
               idle.threads);
   return 0;
 }

@@ -3,7 +3,7 @@
 //
 //   listen_bench [notes|sequences|bass|noise|tuner|all] [--programs 24,25] [--failures]
 //                [--minutes M]      (of each noise; default 10)
-//   listen_bench capture SECONDS    (see bench/listen/capture_cpu.sh)
+//   listen_bench capture SECONDS [tuner]   (see bench/listen/capture_cpu.sh)
 //   listen_bench trace PROGRAM NOTE|SECONDS MATERIAL
 
 #include <cstdio>
@@ -19,7 +19,9 @@ int main(int argc, char* argv[]) {
   Options options;
   std::string section = "all";
   if (argc == 3 && std::string(argv[1]) == "render") return RenderForCapture(argv[2]);
-  if (argc == 3 && std::string(argv[1]) == "capture") return CaptureRun(std::atof(argv[2]));
+  if (argc >= 3 && std::string(argv[1]) == "capture") {
+    return CaptureRun(std::atof(argv[2]), argc == 4 && std::string(argv[3]) == "tuner");
+  }
   if (argc == 5 && std::string(argv[1]) == "trace") {
     Trace(std::atoi(argv[2]), std::atof(argv[3]), argv[4]);
     return 0;

@@ -101,11 +101,14 @@ bool NoteDecision::PhaseBreak(const ListenFrame& frame) const {
       hops_.size() < std::size_t(kSteadyHops) + 1) {
     return false;
   }
+  // The hops before the last (which may already waver) held steady, and
+  // the level has not fallen below theirs.
+  double quietest = 0;
   for (std::size_t i = hops_.size() - 1 - kSteadyHops; i + 1 < hops_.size(); ++i) {
     if (hops_[i].note != sounding_ || hops_[i].confidence < kSteadyConfidence) return false;
+    quietest = std::min(quietest, hops_[i].levelDb);
   }
-  return frame.levelDb >= hops_[hops_.size() - 2].levelDb - kMostFadeDb &&
-         frame.levelDb >= notePeak_ - kBreakBelowPeakDb;
+  return frame.levelDb >= quietest - kMostFadeDb && frame.levelDb >= notePeak_ - kBreakBelowPeakDb;
 }
 
 // When the program's own sound ends, whatever still sounds is known: the
