@@ -7,6 +7,7 @@ namespace fretlab {
 
 namespace {
 
+// Hops before an onset, the quietest of which is the level it rises from.
 constexpr std::size_t kRecentLevels = 6;
 // Seconds by which aubio may place an onset after the hop where the note's
 // pitch first shows.
@@ -36,9 +37,10 @@ constexpr double kReleaseOfStringBefore = 0.08;
 // kNoteFadePerSecond for every second since that peak.
 constexpr double kMostBelowNote = 25;
 constexpr double kNoteFadePerSecond = 5;
+// A note that rises out of silence without an onset begins kRiseFromSilenceDb
+// above the silence and at least kLoudAfterSilenceDb loud: a room's reverb
+// of the note before, rising and falling as it fades, does not.
 constexpr double kRiseFromSilenceDb = 10;
-// A note that rises out of silence without an onset is at least this loud:
-// a room's reverb of the note before, rising and falling as it fades, is not.
 constexpr double kLoudAfterSilenceDb = -60;
 
 bool IsOctaveOf(int a, int b) { return a != b && (a - b) % 12 == 0; }
