@@ -17,9 +17,13 @@ bench=$PWD/build/bench/listen_bench
 
 work=$(mktemp -d /tmp/fretlab-listen-XXXXXX)
 pulse_pid="" player_pid=""
+# Each step on its own: a killed process's status must not end the clean-up
+# (set -e) before the server is stopped.
 stop() {
-  [[ -n $player_pid ]] && kill "$player_pid" 2>/dev/null && wait "$player_pid" 2>/dev/null
-  [[ -n $pulse_pid ]] && kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null
+  set +e
+  # The server first: the player's paplay then fails and its loop ends.
+  if [[ -n $pulse_pid ]]; then kill "$pulse_pid"; wait "$pulse_pid"; fi 2>/dev/null
+  if [[ -n $player_pid ]]; then wait "$player_pid"; fi 2>/dev/null
   rm -rf "$work"
 }
 trap stop EXIT
@@ -39,7 +43,7 @@ pactl info >/dev/null || { cat "$work/pulseaudio.log"; exit 1; }
 pactl set-default-source fretlab_guitar.monitor
 
 "$bench" render "$work/notes.wav"
-( while true; do paplay --device=fretlab_guitar "$work/notes.wav" || exit; done ) &
+( while true; do paplay --device=fretlab_guitar "$work/notes.wav" || exit; done ) 2>/dev/null &
 player_pid=$!
 
 # Notes alone (a drill answered by playing), then notes with the tuner, in
