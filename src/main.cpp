@@ -14,6 +14,7 @@
 
 #include "export/export_command.h"
 #include "listen/listen_command.h"
+#include "practice/voicings_command.h"
 #include "sound/backends/backends.h"
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
@@ -69,6 +70,13 @@ struct Options {
                      "decision ms, name, MIDI number, cents. --lowest NOTE (default B1; E1 for "
                      "a bass) sets the lowest note expected."),
       QStringLiteral("IN.wav")};
+  QCommandLineOption voicings{
+      QStringLiteral("voicings"),
+      QStringLiteral("Print the voicings of a chord and exit, best first, one a line: frets "
+                     "from the lowest string, kind, notes (x32010  open  C E G C E). Options: "
+                     "--tuning NAME|\"NOTES\", --capo N, --span N (3 to 6 frets, default 4), "
+                     "--limit N (lines, default 20, 0 for all)."),
+      QStringLiteral("SYMBOL")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
@@ -83,6 +91,7 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addOption(options.midiIn);
   parser.addOption(options.exportTo);
   parser.addOption(options.listen);
+  parser.addOption(options.voicings);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
@@ -175,6 +184,9 @@ int main(int argc, char* argv[]) {
   }
   if (HasArgument(argc, argv, "--render")) return Render(argc, argv);
   if (HasArgument(argc, argv, "--export")) return Export(argc, argv);
+  if (HasArgument(argc, argv, "--voicings")) {
+    return fretlab::RunVoicings(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  }
   if (HasArgument(argc, argv, "--listen")) {
     return fretlab::RunListen(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
   }

@@ -24,12 +24,16 @@ std::string VoicingFault(const ChordSymbol& chord, const VoicingQuery& query,
     return "the voicing has " + std::to_string(frets.size()) + " strings; " + tuning.name +
            " has " + std::to_string(tuning.StringCount());
   }
-  int sounding = 0, lowestFret = 99, highestFret = -1;
+  int sounding = 0, lowestFret = 99, highestFret = -1, inner = 0, gap = 0;
   unsigned heard = 0;
   NoteNumber bass = 999;
   for (StringIndex s = 0; s < tuning.StringCount(); ++s) {
     const FretIndex f = frets[s];
-    if (f == kMuted) continue;
+    if (f == kMuted) {
+      gap += sounding > 0;
+      continue;
+    }
+    inner += gap, gap = 0;
     if (f < capo) return StringWord(s) + " is behind the capo";
     if (f > tuning.HighestFret() || !query.frets.Contains(f)) {
       return StringWord(s) + " is played at fret " + std::to_string(f) + ", outside frets " +
@@ -62,6 +66,7 @@ std::string VoicingFault(const ChordSymbol& chord, const VoicingQuery& query,
   if (chord.bass && PitchClass(bass) != chord.bass->PitchClass()) {
     return "the lowest note of " + symbol + " must be " + NoteName(*chord.bass, SignStyle::kAscii);
   }
+  if (inner > 1) return "more than one muted string lies between the strings that sound";
   const int span = std::clamp(query.span, kMinVoicingSpan, kMaxVoicingSpan);
   if (highestFret >= 0 && highestFret - lowestFret + 1 > span) {
     return "the fretted notes cover " + std::to_string(highestFret - lowestFret + 1) +

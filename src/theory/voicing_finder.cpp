@@ -1,6 +1,7 @@
 #include "theory/voicing_finder.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 #include "theory/voicing_kinds.h"
@@ -8,6 +9,8 @@
 namespace fretlab {
 
 namespace {
+
+constexpr int kMostInnerMutes = 1;
 
 // Pitch classes as bits (bit 0 = C).
 unsigned Absolute(unsigned intervals, int root) {
@@ -43,29 +46,76 @@ class Search {
  public:
   explicit Search(const Rules& rules) : m_rules(rules), m_tuning(rules.query.tuning) {
     m_frets.assign(m_tuning.StringCount(), kMuted);
+    // Which frets of each string may sound: in range and a tone of the chord.
+    for (StringIndex s = 0; s < m_tuning.StringCount(); ++s) {
+      for (FretIndex f = 0; f < kFretPositions; ++f) {
+        m_pitchClass[s][f] = static_cast<std::int8_t>(PitchClass(m_tuning.NoteAt(s, f)));
+        m_playable[s][f] = rules.FretInRange(f) && ((rules.allowed >> m_pitchClass[s][f]) & 1u);
+      }
+    }
+    bool rising = true;
+    for (StringIndex s = 0; s + 1 < m_tuning.StringCount(); ++s) {
+      rising = rising && m_tuning.OpenNote(s) > m_tuning.OpenNote(s + 1);
+    }
+    if (rules.chord.bass && rising) m_bass = rules.chord.bass->PitchClass();
   }
 
   // Every voicing whose lowest pressed fret is `lowest` (or, for -1, that
   // presses none).
-  void From(int lowest, std::vector<std::vector<FretIndex>>& out) {
+  void From(int lowest, std::vector<voicing_kinds::Candidate>& out) {
     m_lowest = lowest;
+    // The pitch classes each string and those above it can still give.
+    unsigned above = 0;
+    for (StringIndex s = 0; s < m_tuning.StringCount(); ++s) {
+      const auto add = [&](FretIndex f) {
+        if (f < kFretPositions && m_playable[s][f]) above |= 1u << m_pitchClass[s][f];
+      };
+      add(m_rules.Capo());
+      for (FretIndex f = std::max(lowest, 0); lowest > m_rules.Capo() && f < lowest + m_rules.Span(); ++f) add(f);
+      m_reachable[s] = above;
+    }
     m_out = &out;
-    Next(m_tuning.StringCount() - 1, 0, 0);
+    Next(m_tuning.StringCount() - 1, State{});
   }
 
  private:
-  void Next(StringIndex s, unsigned sounding, int strings) {
-    if (s < 0) return Leaf(sounding, strings);
-    // Not enough strings left for the tones still missing.
-    if (std::popcount(m_rules.required & ~sounding) > s + 1) return;
+  // What the strings below have played so far.
+  struct State {
+    unsigned sounding = 0;  // pitch classes
+    int strings = 0;        // strings that sound
+    int gap = 0;            // strings muted since the last that sounds
+    int inner = 0;          // muted strings between sounding ones
+    int above = 0;          // notes pressed above the lowest fret
+    bool atLowest = false;  // a note pressed on the lowest fret
+  };
+
+  void Next(StringIndex s, State state) {
+    if (s < 0) return Leaf(state);
+    // Not enough strings left for the tones still missing, or none to give one.
+    const unsigned missing = m_rules.required & ~state.sounding;
+    if (std::popcount(missing) > s + 1 || (missing & ~m_reachable[s]) != 0) return;
     m_frets[s] = kMuted;
-    Next(s - 1, sounding, strings);
+    State muted = state;
+    muted.gap += state.strings > 0;
+    Next(s - 1, muted);
+    if (state.inner + state.gap > kMostInnerMutes) return;
     const int capo = m_rules.Capo();
     const auto play = [&](FretIndex f) {
-      const int pc = PitchClass(m_tuning.NoteAt(s, f));
-      if (!m_rules.FretInRange(f) || !((m_rules.allowed >> pc) & 1u)) return;
+      if (f >= kFretPositions || !m_playable[s][f]) return;
+      const int pc = m_pitchClass[s][f];
+      // On a tuning that rises string by string the first string to sound is the bass.
+      if (m_bass >= 0 && state.strings == 0 && pc != m_bass) return;
+      State next = state;
+      next.sounding |= 1u << pc;
+      ++next.strings;
+      next.inner += next.gap;
+      next.gap = 0;
+      next.above += f > m_lowest;
+      next.atLowest = next.atLowest || f == m_lowest;
+      // With a note on the lowest fret, four fingers hold at most three above it.
+      if (m_lowest > capo && next.above > 3) return;
       m_frets[s] = f;
-      Next(s - 1, sounding | (1u << pc), strings + 1);
+      Next(s - 1, next);
     };
     play(capo);
     if (m_lowest > capo) {
@@ -74,12 +124,9 @@ class Search {
     m_frets[s] = kMuted;
   }
 
-  void Leaf(unsigned sounding, int strings) {
-    if (strings < m_rules.minStrings || (m_rules.required & ~sounding) != 0) return;
-    if (m_lowest > m_rules.Capo() &&
-        std::find(m_frets.begin(), m_frets.end(), m_lowest) == m_frets.end()) {
-      return;
-    }
+  void Leaf(const State& state) {
+    if (state.strings < m_rules.minStrings || (m_rules.required & ~state.sounding) != 0) return;
+    if (m_lowest > m_rules.Capo() && !state.atLowest) return;
     if (!voicing_kinds::Fingerable(m_frets, m_rules.Capo())) return;
     if (m_rules.chord.bass) {
       NoteNumber lowest = 999;
@@ -88,14 +135,20 @@ class Search {
       }
       if (PitchClass(lowest) != m_rules.chord.bass->PitchClass()) return;
     }
-    m_out->push_back(m_frets);
+    voicing_kinds::Candidate c;
+    for (StringIndex s = 0; s < m_tuning.StringCount(); ++s) c.frets[s] = static_cast<std::int8_t>(m_frets[s]);
+    m_out->push_back(c);
   }
 
   const Rules& m_rules;
   const Tuning& m_tuning;
   std::vector<FretIndex> m_frets;
   int m_lowest = -1;
-  std::vector<std::vector<FretIndex>>* m_out = nullptr;
+  std::vector<voicing_kinds::Candidate>* m_out = nullptr;
+  std::array<std::array<bool, kFretPositions>, kMaxStrings> m_playable{};
+  std::array<unsigned, kMaxStrings> m_reachable{};
+  int m_bass = -1;  // a slash chord's bass pitch class when the strings rise in pitch
+  std::array<std::array<std::int8_t, kFretPositions>, kMaxStrings> m_pitchClass{};
 };
 
 std::string ToneList(const ChordSymbol& chord) {
@@ -111,53 +164,59 @@ std::string ToneList(const ChordSymbol& chord) {
   return text;
 }
 
+// The voicing with its texts.
+Voicing Described(const voicing_kinds::Candidate& c, const voicing_kinds::Context& x) {
+  Voicing v;
+  const int strings = x.tuning.StringCount();
+  v.frets.assign(c.frets.begin(), c.frets.begin() + strings);
+  for (StringIndex s = strings - 1; s >= 0; --s) {
+    if (v.frets[s] == kMuted) continue;
+    const NoteNumber note = x.tuning.NoteAt(s, v.frets[s]);
+    v.notes.push_back({s, v.frets[s], note, x.chord.Spell(PitchClass(note)),
+                       x.chord.DegreeOf(PitchClass(note))});
+  }
+  v.kind = c.kind;
+  v.label = voicing_kinds::Label(c);
+  v.lowestFret = c.lowestFret;
+  v.span = c.span;
+  v.missing = c.missing;
+  v.inversion = c.inversion;
+  v.unisons = c.unisons;
+  v.score = c.score;
+  return v;
+}
+
 }  // namespace
 
 Voicing DescribeVoicing(const ChordSymbol& chord, const VoicingQuery& query,
                         const std::vector<FretIndex>& frets) {
-  Voicing v;
-  v.frets = frets;
-  const Tuning& tuning = query.tuning;
-  const int capo = std::clamp(query.capo, 0, kMaxCapo);
-  int highest = 0;
-  v.lowestFret = 0;
-  unsigned sounding = 0;
-  for (StringIndex s = tuning.StringCount() - 1; s >= 0; --s) {
-    if (frets[s] == kMuted) continue;
-    const NoteNumber note = tuning.NoteAt(s, frets[s]);
-    sounding |= 1u << PitchClass(note - chord.root.PitchClass());
-    v.notes.push_back({s, frets[s], note, chord.Spell(PitchClass(note)), chord.DegreeOf(PitchClass(note))});
-    if (frets[s] > capo) {
-      v.lowestFret = v.lowestFret == 0 ? frets[s] : std::min(v.lowestFret, frets[s]);
-      highest = std::max(highest, frets[s]);
-    }
+  const voicing_kinds::Context context(chord, query.tuning, std::clamp(query.capo, 0, kMaxCapo));
+  voicing_kinds::Candidate c;
+  for (std::size_t s = 0; s < frets.size() && s < c.frets.size(); ++s) {
+    c.frets[s] = static_cast<std::int8_t>(frets[s]);
   }
-  v.span = v.lowestFret == 0 ? 0 : highest - v.lowestFret + 1;
-  v.missing = std::popcount(chord.Intervals() & ~sounding);
-  const auto bass = std::min_element(v.notes.begin(), v.notes.end(),
-                                     [](const VoicedNote& a, const VoicedNote& b) { return a.note < b.note; });
-  v.inversion = !chord.bass && bass != v.notes.end() && PitchClass(bass->note) != chord.root.PitchClass();
-  for (std::size_t i = 0; i < v.notes.size(); ++i) {
-    for (std::size_t j = 0; j < i; ++j) v.unisons += v.notes[i].note == v.notes[j].note;
-  }
-  voicing_kinds::Classify(v, chord, tuning, capo);
-  v.score = voicing_kinds::Score(v, tuning.StringCount(), capo);
-  return v;
+  voicing_kinds::Evaluate(c, context);
+  return Described(c, context);
 }
 
-VoicingResult FindVoicings(const ChordSymbol& chord, const VoicingQuery& query) {
+VoicingResult FindVoicings(const ChordSymbol& chord, const VoicingQuery& query, std::size_t limit) {
   const Rules rules(chord, query);
+  const voicing_kinds::Context context(chord, query.tuning, rules.Capo());
   Search search(rules);
-  std::vector<std::vector<FretIndex>> found;
+  std::vector<voicing_kinds::Candidate> found;
+  found.reserve(4096);
   search.From(-1, found);
   for (int lowest = rules.Capo() + 1; lowest <= query.tuning.HighestFret(); ++lowest) {
     search.From(lowest, found);
   }
+  for (voicing_kinds::Candidate& c : found) voicing_kinds::Evaluate(c, context);
+  voicing_kinds::Rank(found, limit);
   VoicingResult result;
-  result.voicings.reserve(found.size());
-  for (const auto& frets : found) result.voicings.push_back(DescribeVoicing(chord, query, frets));
-  voicing_kinds::Rank(result.voicings);
-  if (result.voicings.empty()) {
+  result.total = found.size();
+  const std::size_t shown = limit == 0 ? found.size() : std::min(limit, found.size());
+  result.voicings.reserve(shown);
+  for (std::size_t i = 0; i < shown; ++i) result.voicings.push_back(Described(found[i], context));
+  if (found.empty()) {
     const int needed = std::popcount(rules.required);
     const std::string symbol = chord.Symbol();
     result.none = needed > query.tuning.StringCount()
@@ -177,7 +236,7 @@ std::optional<Voicing> TopVoicing(const ChordSymbol& chord, const Tuning& tuning
   query.tuning = tuning;
   query.frets = frets;
   query.span = span;
-  VoicingResult result = FindVoicings(chord, query);
+  VoicingResult result = FindVoicings(chord, query, 1);
   if (result.voicings.empty()) return std::nullopt;
   return std::move(result.voicings.front());
 }

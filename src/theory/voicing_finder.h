@@ -2,8 +2,9 @@
 // Every playable voicing of a chord in a tuning with a capo, ranked as a
 // guitarist looks chords up.
 //
-// A voicing plays one note per string at most (a string may be muted); its
-// fretted notes lie within `span` frets (3 to 6; open strings aside); four
+// A voicing plays one note per string at most (a string may be muted, but
+// no more than one between the strings that sound); its fretted notes lie
+// within `span` frets (3 to 6; open strings aside); four
 // fingers can hold it, a barre across the lowest fret counting as one; at
 // least three strings sound (two for a power chord). It holds every tone
 // the chord requires (the root, the third or suspension, the seventh of a
@@ -60,12 +61,15 @@ struct VoicingQuery {
 };
 
 struct VoicingResult {
-  std::vector<Voicing> voicings;  // ranked, best first
+  std::vector<Voicing> voicings;  // ranked, best first; the first `limit` when given
+  std::size_t total = 0;          // how many there are in all
   // One sentence when there is none: which tones could not be fitted.
   std::string none;
 };
 
-VoicingResult FindVoicings(const ChordSymbol& chord, const VoicingQuery& query);
+// Every voicing, or the first `limit` of them (0: all) with the count of all.
+VoicingResult FindVoicings(const ChordSymbol& chord, const VoicingQuery& query,
+                           std::size_t limit = 0);
 
 // The finder's first voicing within frets 0..12 (or `frets`), with no capo:
 // the chord as a guitarist would first play it.

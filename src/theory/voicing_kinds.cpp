@@ -1,9 +1,10 @@
-// What kind of shape a voicing is, and the order the finder lists them in.
+// What kind of shape a voicing is, its score, and the order the finder
+// lists voicings in.
 
 #include "theory/voicing_kinds.h"
 
 #include <algorithm>
-#include <numeric>
+#include <bit>
 #include <tuple>
 
 #include "theory/position_patterns.h"
@@ -12,85 +13,125 @@ namespace fretlab::voicing_kinds {
 
 namespace {
 
-struct Shape {
-  std::vector<StringIndex> sounding;  // from the lowest string up
-  bool open = false;                  // some string sounds open (at the capo)
-  int highest = 0;                    // highest fret pressed
+// Sounding strings of a voicing, from the lowest string up.
+struct Sound {
+  std::array<StringIndex, kMaxStrings> strings{};
+  std::array<NoteNumber, kMaxStrings> notes{};
+  int count = 0;
+  bool open = false;  // some string sounds open (at the capo)
+  int highest = 0;    // highest fret pressed
 };
 
-Shape ShapeOf(const Voicing& v, int capo) {
-  Shape shape;
-  for (const VoicedNote& n : v.notes) {
-    shape.sounding.push_back(n.string);
-    if (n.fret == capo) shape.open = true;
-    shape.highest = std::max(shape.highest, n.fret);
+Sound SoundOf(const Candidate& c, const Context& x) {
+  Sound sound;
+  for (StringIndex s = x.tuning.StringCount() - 1; s >= 0; --s) {
+    const int f = c.frets[s];
+    if (f == kMuted) continue;
+    sound.strings[sound.count] = s;
+    sound.notes[sound.count++] = x.tuning.NoteAt(s, f);
+    sound.open = sound.open || f == x.capo;
+    if (f > x.capo) sound.highest = std::max(sound.highest, f);
   }
-  return shape;
+  return sound;
 }
 
-// Sounding strings one beside the other up to the first string.
-bool ToTheTop(const Shape& shape) {
-  for (std::size_t i = 0; i < shape.sounding.size(); ++i) {
-    if (shape.sounding[i] != static_cast<int>(shape.sounding.size() - 1 - i)) return false;
-  }
-  return !shape.sounding.empty();
+// Sounding up to the first string without a gap; for a slash chord the bass
+// may stand one muted string below the rest, as the thumb plays the bass
+// of D/F♯ (2x0232).
+bool ToTheTop(const Candidate& c, bool slash) {
+  if (c.top != 0) return false;
+  if (c.bottom == c.sounding - 1) return true;
+  return slash && c.bottom == c.sounding && c.frets[c.bottom - 1] == kMuted;
 }
 
-// As ToTheTop, or for a slash chord with one muted string between the bass
-// and the rest, as the thumb plays the bass of D/F♯ (2x0232).
-bool ToTheTopButTheBass(const Shape& shape, bool slash) {
-  if (ToTheTop(shape)) return true;
-  if (!slash) return false;
-  Shape upper = shape;
-  upper.sounding.erase(upper.sounding.begin());
-  return !upper.sounding.empty() && ToTheTop(upper) &&
-         shape.sounding.front() == upper.sounding.front() + 2;
-}
-
-std::string Strings(StringIndex top, StringIndex bottom) {
-  return std::to_string(top + 1) + "\u2013" + std::to_string(bottom + 1);
-}
-
-// Drop 2 or drop 3 by the pitches (4 distinct pitch classes, no more): 2 or
-// 3, or 0 for neither.
-int DropOf(const Voicing& v) {
-  std::vector<NoteNumber> p = v.SoundingNotes();
-  std::sort(p.begin(), p.end());
+// Drop 2 or drop 3 by the pitches of four distinct pitch classes: 2 or 3,
+// or 0 for neither. The close voicing back: the bass an octave up lies
+// second from the top (drop 2) or third (drop 3), the four within an octave.
+int DropOf(const Sound& sound) {
+  if (sound.count != 4) return 0;
+  std::array<NoteNumber, 4> p{};
   unsigned pcs = 0;
-  for (NoteNumber n : p) pcs |= 1u << PitchClass(n);
-  if (p.size() != 4 || std::popcount(pcs) != 4) return 0;
-  // The close voicing back: the bass an octave up lies second from the top
-  // (drop 2) or third (drop 3), the four within an octave.
+  for (int i = 0; i < 4; ++i) p[i] = sound.notes[i], pcs |= 1u << PitchClass(p[i]);
+  if (std::popcount(pcs) != 4) return 0;
+  std::sort(p.begin(), p.end());
   const NoteNumber up = p[0] + 12;
   if (p[2] < up && up < p[3] && p[3] - p[1] < 12) return 2;
   if (p[1] < up && up < p[2] && p[3] - p[1] < 12) return 3;
   return 0;
 }
 
-bool Bar(const Voicing& v, StringIndex s) { return v.frets[s] == v.lowestFret; }
-
-bool HasSeventhOrSixth(const ChordSymbol& chord) {
-  return std::any_of(chord.tones.begin(), chord.tones.end(), [](const ChordTone& t) {
-    return t.degree.number == 7 || t.degree == Degree{6, 0};
-  });
-}
-
-// Root, third and seventh (or sixth), the root lowest.
-bool IsShell(const Voicing& v, const ChordSymbol& chord) {
-  if (v.notes.size() != 3 || v.inversion || !HasSeventhOrSixth(chord) || chord.bass) return false;
-  std::vector<int> numbers;
-  for (const VoicedNote& n : v.notes) numbers.push_back(n.degree ? n.degree->number : 0);
+// Root, third and seventh (or sixth), the root on the lowest string.
+bool IsShell(const Candidate& c, const Sound& sound, const Context& x) {
+  if (sound.count != 3 || c.inversion || !x.seventhOrSixth || x.chord.bass) return false;
+  std::array<int, 3> numbers{};
+  for (int i = 0; i < 3; ++i) numbers[i] = x.degreeNumber[PitchClass(sound.notes[i] - x.root)];
+  if (numbers[0] != 1) return false;
   std::sort(numbers.begin(), numbers.end());
-  return numbers[0] == 1 && numbers[1] == 3 && (numbers[2] == 7 || numbers[2] == 6) &&
-         v.notes.front().degree == Degree{1, 0};
+  return numbers[0] == 1 && numbers[1] == 3 && (numbers[2] == 7 || numbers[2] == 6);
 }
 
-void Label(Voicing& v, VoicingKind kind, std::string label) {
-  v.kind = kind;
-  v.label = std::move(label);
+VoicingKind KindOf(const Candidate& c, const Sound& sound, const Context& x) {
+  const bool slash = x.chord.bass.has_value();
+  if (sound.open && !c.inversion && c.missing == 0 && c.unisons == 0 && c.sounding >= 4 &&
+      ToTheTop(c, slash) && sound.highest <= x.capo + 3) {
+    return VoicingKind::kOpen;
+  }
+  if (sound.open) return VoicingKind::kOther;
+  const bool rootLowest = PitchClass(sound.notes[0] - x.root) == 0;
+  if (rootLowest && x.sixStandard && c.frets[0] == c.lowestFret) {
+    if (c.sounding == 6 && c.frets[5] == c.lowestFret) return VoicingKind::kEShapeBarre;
+    if (c.sounding == 5 && c.bottom == 4 && c.frets[4] == c.lowestFret) return VoicingKind::kAShapeBarre;
+  }
+  const int drop = DropOf(sound);
+  if (drop == 2 && c.bottom - c.top == 3) return VoicingKind::kDrop2;
+  if (drop == 3 && c.bottom - c.top == 4 && c.frets[c.bottom - 1] == kMuted) return VoicingKind::kDrop3;
+  if (IsShell(c, sound, x)) return VoicingKind::kShell;
+  return VoicingKind::kOther;
+}
+
+int Score(const Candidate& c, const Sound& sound, const Context& x) {
+  const int strings = x.tuning.StringCount();
+  const bool rootLowest = PitchClass(sound.notes[0] - x.root) == 0;
+  int score = 0;
+  switch (c.kind) {
+    case VoicingKind::kOpen: score = 0; break;
+    case VoicingKind::kEShapeBarre:
+    case VoicingKind::kAShapeBarre: score = 5; break;
+    case VoicingKind::kDrop2:
+      // The grip with the root on the second-lowest string, then the first four strings.
+      score = rootLowest && c.bottom == strings - 2 ? 4 : c.bottom == 3 ? 8 : 10;
+      break;
+    case VoicingKind::kDrop3: score = rootLowest && c.bottom == strings - 1 ? 4 : 10; break;
+    case VoicingKind::kShell: score = 12; break;
+    case VoicingKind::kOther: score = 24; break;
+  }
+  const bool drop = c.kind == VoicingKind::kDrop2 || c.kind == VoicingKind::kDrop3;
+  if (c.inversion) score += drop ? 2 : 16;
+  if (c.kind != VoicingKind::kOpen && c.lowestFret > 0) score += c.lowestFret - x.capo;
+  return score + 2 * std::max(0, c.span - 3) + 6 * c.missing + 6 * c.unisons;
+}
+
+// Ties: more strings, then fewer frets pressed, then a fixed order.
+bool Before(const Candidate& a, const Candidate& b) {
+  return std::tie(a.score, b.sounding, a.pressed, a.frets) <
+         std::tie(b.score, a.sounding, b.pressed, b.frets);
+}
+
+int Family(VoicingKind kind) {
+  return kind == VoicingKind::kAShapeBarre ? static_cast<int>(VoicingKind::kEShapeBarre)
+                                           : static_cast<int>(kind);
 }
 
 }  // namespace
+
+Context::Context(const ChordSymbol& c, const Tuning& t, int capoFret)
+    : chord(c), tuning(t), capo(capoFret), root(c.root.PitchClass()), intervals(c.Intervals()) {
+  for (const ChordTone& tone : c.tones) {
+    degreeNumber[tone.degree.Semitones()] = tone.degree.number;
+    seventhOrSixth = seventhOrSixth || tone.degree.number == 7 || tone.degree == Degree{6, 0};
+  }
+  sixStandard = position_patterns::HasStandardIntervals(t);
+}
 
 bool Fingerable(const std::vector<FretIndex>& frets, int capo) {
   int pressed = 0, lowest = 99;
@@ -109,100 +150,83 @@ bool Fingerable(const std::vector<FretIndex>& frets, int capo) {
   return 1 + above <= 4;
 }
 
-void Classify(Voicing& v, const ChordSymbol& chord, const Tuning& tuning, int capo) {
-  const Shape shape = ShapeOf(v, capo);
-  const int count = static_cast<int>(shape.sounding.size());
-  const std::string at = std::to_string(v.lowestFret);
-  if (shape.open && !v.inversion && v.missing == 0 && v.unisons == 0 && count >= 4 &&
-      ToTheTopButTheBass(shape, chord.bass.has_value()) && shape.highest <= capo + 3) {
-    return Label(v, VoicingKind::kOpen, "open");
+void Evaluate(Candidate& c, const Context& x) {
+  const Sound sound = SoundOf(c, x);
+  c.sounding = static_cast<std::int8_t>(sound.count);
+  c.bottom = static_cast<std::int8_t>(sound.strings[0]);
+  c.top = static_cast<std::int8_t>(sound.strings[sound.count - 1]);
+  unsigned heard = 0;
+  int lowest = 99, pressed = 0;
+  NoteNumber bass = sound.notes[0];
+  c.unisons = 0;
+  for (int i = 0; i < sound.count; ++i) {
+    heard |= 1u << PitchClass(sound.notes[i] - x.root);
+    bass = std::min(bass, sound.notes[i]);
+    const int f = c.frets[sound.strings[i]];
+    pressed += f;
+    if (f > x.capo) lowest = std::min(lowest, f);
+    for (int j = 0; j < i; ++j) c.unisons += sound.notes[i] == sound.notes[j];
   }
-  const bool rootLowest = !v.notes.empty() && v.notes.front().degree == Degree{1, 0};
-  if (!shape.open && rootLowest && position_patterns::HasStandardIntervals(tuning) && Bar(v, 0)) {
-    if (count == 6 && Bar(v, 5)) return Label(v, VoicingKind::kEShapeBarre, "E-shape barre at " + at);
-    if (count == 5 && ToTheTop(shape) && Bar(v, 4)) {
-      return Label(v, VoicingKind::kAShapeBarre, "A-shape barre at " + at);
-    }
-  }
-  const int drop = shape.open ? 0 : DropOf(v);
-  const StringIndex bottom = shape.sounding.empty() ? 0 : shape.sounding.front();
-  const StringIndex top = shape.sounding.empty() ? 0 : shape.sounding.back();
-  if (drop == 2 && bottom - top == 3) {
-    return Label(v, VoicingKind::kDrop2, "drop 2 on strings " + Strings(top, bottom));
-  }
-  if (drop == 3 && bottom - top == 4 && v.frets[bottom - 1] == kMuted) {
-    return Label(v, VoicingKind::kDrop3, "drop 3 on strings " + Strings(top, bottom));
-  }
-  if (!shape.open && IsShell(v, chord)) return Label(v, VoicingKind::kShell, "shell");
-  Label(v, VoicingKind::kOther, v.lowestFret == 0 ? std::string("open strings") : "at " + at);
+  c.pressed = pressed;
+  c.lowestFret = static_cast<std::int8_t>(lowest == 99 ? 0 : lowest);
+  c.span = static_cast<std::int8_t>(lowest == 99 ? 0 : sound.highest - lowest + 1);
+  c.missing = static_cast<std::int8_t>(std::popcount(x.intervals & ~heard));
+  c.inversion = !x.chord.bass && PitchClass(bass) != x.root;
+  c.kind = KindOf(c, sound, x);
+  c.score = Score(c, sound, x);
 }
 
-int Score(const Voicing& v, int strings, int capo) {
-  const StringIndex bass = v.notes.empty() ? 0 : v.notes.front().string;
-  const bool rootLowest = !v.notes.empty() && v.notes.front().degree == Degree{1, 0};
-  int score = 0;
-  switch (v.kind) {
-    case VoicingKind::kOpen: score = 0; break;
-    case VoicingKind::kEShapeBarre:
-    case VoicingKind::kAShapeBarre: score = 5; break;
-    case VoicingKind::kDrop2:
-      // The grip with the root on the fifth string, then the first four strings.
-      score = rootLowest && bass == strings - 2 ? 4 : bass == 3 ? 8 : 10;
-      break;
-    case VoicingKind::kDrop3: score = rootLowest && bass == strings - 1 ? 4 : 10; break;
-    case VoicingKind::kShell: score = 12; break;
-    case VoicingKind::kOther: score = 24; break;
+std::string Label(const Candidate& c) {
+  const std::string at = std::to_string(c.lowestFret);
+  const std::string strings = std::to_string(c.top + 1) + "\u2013" + std::to_string(c.bottom + 1);
+  switch (c.kind) {
+    case VoicingKind::kOpen: return "open";
+    case VoicingKind::kEShapeBarre: return "E-shape barre at " + at;
+    case VoicingKind::kAShapeBarre: return "A-shape barre at " + at;
+    case VoicingKind::kDrop2: return "drop 2 on strings " + strings;
+    case VoicingKind::kDrop3: return "drop 3 on strings " + strings;
+    case VoicingKind::kShell: return "shell";
+    case VoicingKind::kOther: break;
   }
-  const bool drop = v.kind == VoicingKind::kDrop2 || v.kind == VoicingKind::kDrop3;
-  if (v.inversion) score += drop ? 2 : 16;
-  if (v.kind != VoicingKind::kOpen && v.lowestFret > 0) score += v.lowestFret - capo;
-  score += 2 * std::max(0, v.span - 3) + 6 * v.missing + 6 * v.unisons;
-  return score;
+  return c.lowestFret == 0 ? std::string("open strings") : "at " + at;
 }
 
-namespace {
-
-// Ties: more strings, then fewer frets pressed, then a fixed order.
-bool Before(const Voicing& a, const Voicing& b) {
-  const auto key = [](const Voicing& v) {
-    const int pressed = std::accumulate(v.frets.begin(), v.frets.end(), 0,
-                                        [](int sum, FretIndex f) { return sum + std::max(f, 0); });
-    return std::make_tuple(v.score, -static_cast<int>(v.notes.size()), pressed, v.frets);
-  };
-  return key(a) < key(b);
-}
-
-int Family(VoicingKind kind) {
-  return kind == VoicingKind::kAShapeBarre ? static_cast<int>(VoicingKind::kEShapeBarre)
-                                           : static_cast<int>(kind);
-}
-
-}  // namespace
-
-void Rank(std::vector<Voicing>& voicings) {
+void Rank(std::vector<Candidate>& candidates, std::size_t limit) {
   constexpr int kFamilies = static_cast<int>(VoicingKind::kOther) + 1;
-  std::vector<std::vector<Voicing>> byFamily(kFamilies);
-  for (Voicing& v : voicings) byFamily[Family(v.kind)].push_back(std::move(v));
-  for (auto& family : byFamily) std::sort(family.begin(), family.end(), Before);
-  std::vector<std::size_t> taken(kFamilies, 0);
+  const std::size_t total = candidates.size();
+  const std::size_t wanted = limit == 0 ? total : std::min(limit, total);
+  // Each family's best first: a family needs no more than `wanted` in order.
+  std::array<std::vector<std::uint32_t>, kFamilies> byFamily;
+  for (std::uint32_t i = 0; i < total; ++i) byFamily[Family(candidates[i].kind)].push_back(i);
+  const auto before = [&](std::uint32_t a, std::uint32_t b) { return Before(candidates[a], candidates[b]); };
+  for (auto& family : byFamily) {
+    const auto end = family.begin() + static_cast<std::ptrdiff_t>(std::min(wanted, family.size()));
+    std::partial_sort(family.begin(), end, family.end(), before);
+  }
   // A family already listed once costs 4 more, twice or more 8 more, so the
   // first rows show one shape of each kind before a second of any.
+  std::array<std::size_t, kFamilies> taken{};
   const auto cost = [&](int f) {
-    return byFamily[f][taken[f]].score + 4 * static_cast<int>(std::min<std::size_t>(taken[f], 2));
+    return candidates[byFamily[f][taken[f]]].score +
+           4 * static_cast<int>(std::min<std::size_t>(taken[f], 2));
   };
-  const std::size_t total = voicings.size();
-  voicings.clear();
-  while (voicings.size() < total) {
+  std::vector<Candidate> ranked;
+  ranked.reserve(total);
+  while (ranked.size() < wanted) {
     int best = -1;
     for (int f = 0; f < kFamilies; ++f) {
       if (taken[f] == byFamily[f].size()) continue;
       if (best < 0 || cost(f) < cost(best) ||
-          (cost(f) == cost(best) && Before(byFamily[f][taken[f]], byFamily[best][taken[best]]))) {
+          (cost(f) == cost(best) && before(byFamily[f][taken[f]], byFamily[best][taken[best]]))) {
         best = f;
       }
     }
-    voicings.push_back(std::move(byFamily[best][taken[best]++]));
+    ranked.push_back(candidates[byFamily[best][taken[best]++]]);
   }
+  for (int f = 0; f < kFamilies; ++f) {
+    for (std::size_t i = taken[f]; i < byFamily[f].size(); ++i) ranked.push_back(candidates[byFamily[f][i]]);
+  }
+  candidates = std::move(ranked);
 }
 
 }  // namespace fretlab::voicing_kinds

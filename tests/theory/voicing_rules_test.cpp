@@ -120,7 +120,8 @@ TEST(VoicingRules, EachFaultIsOneSentenceNamingTheRuleBroken) {
   };
   EXPECT_EQ(fault(c, "x32010", q), "");
   EXPECT_EQ(fault(c, "x32210", q), "string 3 plays A, which is not in C");
-  EXPECT_EQ(fault(c, "x3x0x0", q), "");
+  EXPECT_EQ(fault(c, "x3x010", q), "");
+  EXPECT_EQ(fault(c, "x3x0x0", q), "more than one muted string lies between the strings that sound");
   EXPECT_EQ(fault(c, "x30010", q), "string 4 plays D, which is not in C");
   EXPECT_EQ(fault(c, "xxx010", q), "");
   EXPECT_EQ(fault(c, "xxx013", q), "C needs its 3 (E)");
