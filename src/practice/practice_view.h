@@ -20,6 +20,7 @@
 #include "practice/playback_schedule.h"
 #include "theory/key_spelling.h"
 #include "theory/neck_positions.h"
+#include "theory/scale_positions.h"
 #include "theory/tuning.h"
 #include "theory/user_scale.h"
 
@@ -48,13 +49,19 @@ struct PracticeView {
   FretRange frets;                          // the whole neck: 0..kFretPositions - 1
   bool leftHanded = false;
   FretSpacing spacing = FretSpacing::kReal;
+  // One position of a scale shown in full, the rest of the scale faded
+  // (view_shapes.h); none: the whole neck alike.
+  std::optional<PositionChoice> position;
+  // The triads of a three-note chord on the strings top..top+2 alone.
+  std::optional<StringIndex> triadStrings;
 
   const CatalogueEntry& Entry() const;
   KeySpelling Key() const;
   NeckArea Area() const;
   // "A Dorian", "Cmaj7 chord": the choice with its spelled root.
   std::string ChoiceText() const;
-  // "A Dorian — DADGAD": the title line of pictures.
+  // "A Dorian — DADGAD", "C major, E shape — Standard", "C triads on
+  // strings 2–4 — Standard": the title line of pictures.
   std::string Title() const;
 };
 
@@ -67,10 +74,12 @@ struct NeckMark {
   Rgb fill;
   Rgb text;
   bool root = false;
+  bool faded = false;  // outside the position shown: drawn, but faintly
 };
 
 // The choice's marks inside the view's area, string by string from the top,
-// frets upwards.
+// frets upwards: those outside a chosen position faded; with triad strings
+// chosen, the triads' notes alone.
 std::vector<NeckMark> BuildMarks(const PracticeView& view);
 // The marks with their notes, for PlaybackSchedule::Walk.
 std::vector<SoundedPosition> MarkedNotes(const std::vector<NeckMark>& marks);

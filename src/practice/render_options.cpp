@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 
+#include "practice/view_shapes.h"
+
 namespace fretlab {
 
 namespace {
@@ -39,7 +41,35 @@ class Reader {
     if (option == "--chord") return Choice(option, ChoiceKind::kChord, value);
     if (option == "--labels") return Labels(value);
     if (option == "--frets") return Frets(value);
+    if (option == "--position") return Position(value);
+    if (option == "--triads") {
+      m_triads = value;
+      return {};
+    }
     return "fretlab: unknown option " + option;
+  }
+
+  // What can be checked only once every option is read: the triads' strings
+  // on the tuning chosen, and whether the position or triads apply.
+  std::string Finish() {
+    if (m_triads) {
+      if (m_choiceOption.empty()) m_view.kind = ChoiceKind::kChord, m_view.entry = 0;
+      const auto top = ParseTriadStrings(*m_triads, m_view.tuning.StringCount());
+      if (!top) {
+        return Refusal("--triads", *m_triads,
+                       "use three adjacent strings of the tuning, such as 1-3 or 2-4");
+      }
+      m_view.triadStrings = *top;
+      if (const std::string why = TriadsUnavailable(m_view); !why.empty()) {
+        return "fretlab: --triads " + *m_triads + ": " + why;
+      }
+    }
+    if (m_view.position) {
+      if (const std::string why = PositionUnavailable(m_view); !why.empty()) {
+        return "fretlab: --position " + PositionChoiceWord(*m_view.position) + ": " + why;
+      }
+    }
+    return {};
   }
 
  private:
@@ -93,8 +123,8 @@ class Reader {
   std::string Frets(const std::string& value) {
     const std::size_t dash = value.find('-');
     const auto from = WholeNumber(std::string_view(value).substr(0, dash));
-    const auto to = dash == std::string::npos ? std::nullopt
-                                              : WholeNumber(std::string_view(value).substr(dash + 1));
+    const auto to = WholeNumber(dash == std::string::npos ? std::string_view()
+                                                          : std::string_view(value).substr(dash + 1));
     if (!from || !to || *from < 0 || *from > *to || *to >= kFretPositions) {
       return Refusal("--frets", value, "use A-B with 0 <= A <= B <= 24, such as 5-8");
     }
@@ -102,14 +132,27 @@ class Reader {
     return {};
   }
 
+  std::string Position(const std::string& value) {
+    const auto choice = ParsePositionChoice(value);
+    if (!choice) {
+      return Refusal("--position", value,
+                     "use caged:C, caged:A, caged:G, caged:E or caged:D, 3nps:1 to 3nps:7, or "
+                     "box:1 to box:5");
+    }
+    m_view.position = *choice;
+    return {};
+  }
+
   PracticeView& m_view;
   std::string m_choiceOption;
+  std::optional<std::string> m_triads;
 };
 
 bool TakesValue(const std::string& option) {
   return option == "--tuning" || option == "--capo" || option == "--root" || option == "--scale" ||
          option == "--arpeggio" || option == "--chord" || option == "--labels" ||
-         option == "--frets" || option == "--render";
+         option == "--frets" || option == "--render" || option == "--position" ||
+         option == "--triads";
 }
 
 }  // namespace
@@ -143,7 +186,7 @@ std::variant<RenderRequest, std::string> ParseRenderArguments(
     if (!TakesValue(option)) {
       return "fretlab: --render does not take " + arguments[i] +
              "; its options are --tuning, --capo, --root, --scale, --arpeggio, --chord, "
-             "--labels, --frets, --left-handed";
+             "--labels, --frets, --position, --triads, --left-handed";
     }
     if (!value) {
       if (i + 1 >= arguments.size()) return "fretlab: " + option + " needs a value";
@@ -156,6 +199,7 @@ std::variant<RenderRequest, std::string> ParseRenderArguments(
     }
     if (std::string error = reader.Take(option, *value); !error.empty()) return error;
   }
+  if (std::string error = reader.Finish(); !error.empty()) return error;
   if (!haveOutput || request.output.empty()) return std::string("fretlab: --render needs a file: OUT.svg or OUT.png");
   const auto format = PictureFormatOf(request.output);
   if (!format) {
