@@ -82,14 +82,12 @@ int RunVoicings(const std::vector<std::string>& arguments, std::ostream& out, st
     err << "fretlab: " << why << '\n';
     return 2;
   }
-  const VoicingResult found = FindVoicings(*chord, request.query);
+  const VoicingResult found = FindVoicings(*chord, request.query, static_cast<std::size_t>(request.limit));
   if (found.voicings.empty()) {
     err << "fretlab: " << found.none << '\n';
     return 1;
   }
-  std::size_t lines = 0;
   for (const Voicing& v : found.voicings) {
-    if (request.limit > 0 && lines++ == static_cast<std::size_t>(request.limit)) break;
     out << v.FretsText() << "  " << v.label << "  " << v.NotesText() << '\n';
   }
   return 0;

@@ -9,6 +9,7 @@
 //   x32010           C in standard tuning
 //   8-10-10-9-8-8    frets of two digits joined by dashes
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +23,7 @@ inline constexpr FretIndex kMuted = -1;
 
 // Guitarists' names for the shapes they look chords up by, in the order the
 // finder ranks them.
-enum class VoicingKind {
+enum class VoicingKind : std::uint8_t {
   kOpen,         // open strings in the first position, sounding to the top string
   kEShapeBarre,  // the open E form moved up: a barre from the sixth string to the first
   kAShapeBarre,  // the open A form moved up: fifth string to first, the sixth muted

@@ -165,7 +165,8 @@ std::string ToneList(const ChordSymbol& chord) {
 }
 
 // The voicing with its texts.
-Voicing Described(const voicing_kinds::Candidate& c, const voicing_kinds::Context& x) {
+Voicing Described(voicing_kinds::Candidate c, const voicing_kinds::Context& x) {
+  const voicing_kinds::Measures m = voicing_kinds::Evaluate(c, x);
   Voicing v;
   const int strings = x.tuning.StringCount();
   v.frets.assign(c.frets.begin(), c.frets.begin() + strings);
@@ -176,12 +177,12 @@ Voicing Described(const voicing_kinds::Candidate& c, const voicing_kinds::Contex
                        x.chord.DegreeOf(PitchClass(note))});
   }
   v.kind = c.kind;
-  v.label = voicing_kinds::Label(c);
-  v.lowestFret = c.lowestFret;
-  v.span = c.span;
-  v.missing = c.missing;
-  v.inversion = c.inversion;
-  v.unisons = c.unisons;
+  v.label = voicing_kinds::Label(c.kind, m);
+  v.lowestFret = m.lowestFret;
+  v.span = m.span;
+  v.missing = m.missing;
+  v.inversion = m.inversion;
+  v.unisons = m.unisons;
   v.score = c.score;
   return v;
 }
@@ -195,7 +196,6 @@ Voicing DescribeVoicing(const ChordSymbol& chord, const VoicingQuery& query,
   for (std::size_t s = 0; s < frets.size() && s < c.frets.size(); ++s) {
     c.frets[s] = static_cast<std::int8_t>(frets[s]);
   }
-  voicing_kinds::Evaluate(c, context);
   return Described(c, context);
 }
 
@@ -204,18 +204,17 @@ VoicingResult FindVoicings(const ChordSymbol& chord, const VoicingQuery& query, 
   const voicing_kinds::Context context(chord, query.tuning, rules.Capo());
   Search search(rules);
   std::vector<voicing_kinds::Candidate> found;
-  found.reserve(4096);
+  found.reserve(1u << 16);  // enough for most chords on eight strings without a copy
   search.From(-1, found);
   for (int lowest = rules.Capo() + 1; lowest <= query.tuning.HighestFret(); ++lowest) {
     search.From(lowest, found);
   }
   for (voicing_kinds::Candidate& c : found) voicing_kinds::Evaluate(c, context);
-  voicing_kinds::Rank(found, limit);
   VoicingResult result;
   result.total = found.size();
-  const std::size_t shown = limit == 0 ? found.size() : std::min(limit, found.size());
-  result.voicings.reserve(shown);
-  for (std::size_t i = 0; i < shown; ++i) result.voicings.push_back(Described(found[i], context));
+  const std::vector<std::uint32_t> order = voicing_kinds::Rank(found, limit);
+  result.voicings.reserve(order.size());
+  for (std::uint32_t i : order) result.voicings.push_back(Described(found[i], context));
   if (found.empty()) {
     const int needed = std::popcount(rules.required);
     const std::string symbol = chord.Symbol();

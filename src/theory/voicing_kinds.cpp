@@ -38,10 +38,10 @@ Sound SoundOf(const Candidate& c, const Context& x) {
 // Sounding up to the first string without a gap; for a slash chord the bass
 // may stand one muted string below the rest, as the thumb plays the bass
 // of D/F♯ (2x0232).
-bool ToTheTop(const Candidate& c, bool slash) {
-  if (c.top != 0) return false;
-  if (c.bottom == c.sounding - 1) return true;
-  return slash && c.bottom == c.sounding && c.frets[c.bottom - 1] == kMuted;
+bool ToTheTop(const Candidate& c, const Measures& m, bool slash) {
+  if (m.top != 0) return false;
+  if (m.bottom == c.sounding - 1) return true;
+  return slash && m.bottom == c.sounding && c.frets[m.bottom - 1] == kMuted;
 }
 
 // Drop 2 or drop 3 by the pitches of four distinct pitch classes: 2 or 3,
@@ -61,8 +61,8 @@ int DropOf(const Sound& sound) {
 }
 
 // Root, third and seventh (or sixth), the root on the lowest string.
-bool IsShell(const Candidate& c, const Sound& sound, const Context& x) {
-  if (sound.count != 3 || c.inversion || !x.seventhOrSixth || x.chord.bass) return false;
+bool IsShell(const Measures& m, const Sound& sound, const Context& x) {
+  if (sound.count != 3 || m.inversion || !x.seventhOrSixth || x.chord.bass) return false;
   std::array<int, 3> numbers{};
   for (int i = 0; i < 3; ++i) numbers[i] = x.degreeNumber[PitchClass(sound.notes[i] - x.root)];
   if (numbers[0] != 1) return false;
@@ -70,45 +70,45 @@ bool IsShell(const Candidate& c, const Sound& sound, const Context& x) {
   return numbers[0] == 1 && numbers[1] == 3 && (numbers[2] == 7 || numbers[2] == 6);
 }
 
-VoicingKind KindOf(const Candidate& c, const Sound& sound, const Context& x) {
+VoicingKind KindOf(const Candidate& c, const Measures& m, const Sound& sound, const Context& x) {
   const bool slash = x.chord.bass.has_value();
-  if (sound.open && !c.inversion && c.missing == 0 && c.unisons == 0 && c.sounding >= 4 &&
-      ToTheTop(c, slash) && sound.highest <= x.capo + 3) {
+  if (sound.open && !m.inversion && m.missing == 0 && m.unisons == 0 && c.sounding >= 4 &&
+      ToTheTop(c, m, slash) && sound.highest <= x.capo + 3) {
     return VoicingKind::kOpen;
   }
   if (sound.open) return VoicingKind::kOther;
   const bool rootLowest = PitchClass(sound.notes[0] - x.root) == 0;
-  if (rootLowest && x.sixStandard && c.frets[0] == c.lowestFret) {
-    if (c.sounding == 6 && c.frets[5] == c.lowestFret) return VoicingKind::kEShapeBarre;
-    if (c.sounding == 5 && c.bottom == 4 && c.frets[4] == c.lowestFret) return VoicingKind::kAShapeBarre;
+  if (rootLowest && x.sixStandard && c.frets[0] == m.lowestFret) {
+    if (c.sounding == 6 && c.frets[5] == m.lowestFret) return VoicingKind::kEShapeBarre;
+    if (c.sounding == 5 && m.bottom == 4 && c.frets[4] == m.lowestFret) return VoicingKind::kAShapeBarre;
   }
   const int drop = DropOf(sound);
-  if (drop == 2 && c.bottom - c.top == 3) return VoicingKind::kDrop2;
-  if (drop == 3 && c.bottom - c.top == 4 && c.frets[c.bottom - 1] == kMuted) return VoicingKind::kDrop3;
-  if (IsShell(c, sound, x)) return VoicingKind::kShell;
+  if (drop == 2 && m.bottom - m.top == 3) return VoicingKind::kDrop2;
+  if (drop == 3 && m.bottom - m.top == 4 && c.frets[m.bottom - 1] == kMuted) return VoicingKind::kDrop3;
+  if (IsShell(m, sound, x)) return VoicingKind::kShell;
   return VoicingKind::kOther;
 }
 
-int Score(const Candidate& c, const Sound& sound, const Context& x) {
+int Score(VoicingKind kind, const Measures& m, const Sound& sound, const Context& x) {
   const int strings = x.tuning.StringCount();
   const bool rootLowest = PitchClass(sound.notes[0] - x.root) == 0;
   int score = 0;
-  switch (c.kind) {
+  switch (kind) {
     case VoicingKind::kOpen: score = 0; break;
     case VoicingKind::kEShapeBarre:
     case VoicingKind::kAShapeBarre: score = 5; break;
     case VoicingKind::kDrop2:
       // The grip with the root on the second-lowest string, then the first four strings.
-      score = rootLowest && c.bottom == strings - 2 ? 4 : c.bottom == 3 ? 8 : 10;
+      score = rootLowest && m.bottom == strings - 2 ? 4 : m.bottom == 3 ? 8 : 10;
       break;
-    case VoicingKind::kDrop3: score = rootLowest && c.bottom == strings - 1 ? 4 : 10; break;
+    case VoicingKind::kDrop3: score = rootLowest && m.bottom == strings - 1 ? 4 : 10; break;
     case VoicingKind::kShell: score = 12; break;
     case VoicingKind::kOther: score = 24; break;
   }
-  const bool drop = c.kind == VoicingKind::kDrop2 || c.kind == VoicingKind::kDrop3;
-  if (c.inversion) score += drop ? 2 : 16;
-  if (c.kind != VoicingKind::kOpen && c.lowestFret > 0) score += c.lowestFret - x.capo;
-  return score + 2 * std::max(0, c.span - 3) + 6 * c.missing + 6 * c.unisons;
+  const bool drop = kind == VoicingKind::kDrop2 || kind == VoicingKind::kDrop3;
+  if (m.inversion) score += drop ? 2 : 16;
+  if (kind != VoicingKind::kOpen && m.lowestFret > 0) score += m.lowestFret - x.capo;
+  return score + 2 * std::max(0, m.span - 3) + 6 * m.missing + 6 * m.unisons;
 }
 
 // Ties: more strings, then fewer frets pressed, then a fixed order.
@@ -150,36 +150,37 @@ bool Fingerable(const std::vector<FretIndex>& frets, int capo) {
   return 1 + above <= 4;
 }
 
-void Evaluate(Candidate& c, const Context& x) {
+Measures Evaluate(Candidate& c, const Context& x) {
   const Sound sound = SoundOf(c, x);
+  Measures m;
   c.sounding = static_cast<std::int8_t>(sound.count);
-  c.bottom = static_cast<std::int8_t>(sound.strings[0]);
-  c.top = static_cast<std::int8_t>(sound.strings[sound.count - 1]);
+  m.bottom = sound.strings[0];
+  m.top = sound.strings[sound.count - 1];
   unsigned heard = 0;
   int lowest = 99, pressed = 0;
   NoteNumber bass = sound.notes[0];
-  c.unisons = 0;
   for (int i = 0; i < sound.count; ++i) {
     heard |= 1u << PitchClass(sound.notes[i] - x.root);
     bass = std::min(bass, sound.notes[i]);
     const int f = c.frets[sound.strings[i]];
     pressed += f;
     if (f > x.capo) lowest = std::min(lowest, f);
-    for (int j = 0; j < i; ++j) c.unisons += sound.notes[i] == sound.notes[j];
+    for (int j = 0; j < i; ++j) m.unisons += sound.notes[i] == sound.notes[j];
   }
-  c.pressed = pressed;
-  c.lowestFret = static_cast<std::int8_t>(lowest == 99 ? 0 : lowest);
-  c.span = static_cast<std::int8_t>(lowest == 99 ? 0 : sound.highest - lowest + 1);
-  c.missing = static_cast<std::int8_t>(std::popcount(x.intervals & ~heard));
-  c.inversion = !x.chord.bass && PitchClass(bass) != x.root;
-  c.kind = KindOf(c, sound, x);
-  c.score = Score(c, sound, x);
+  c.pressed = static_cast<std::int16_t>(pressed);
+  m.lowestFret = lowest == 99 ? 0 : lowest;
+  m.span = lowest == 99 ? 0 : sound.highest - lowest + 1;
+  m.missing = std::popcount(x.intervals & ~heard);
+  m.inversion = !x.chord.bass && PitchClass(bass) != x.root;
+  c.kind = KindOf(c, m, sound, x);
+  c.score = static_cast<std::int16_t>(Score(c.kind, m, sound, x));
+  return m;
 }
 
-std::string Label(const Candidate& c) {
-  const std::string at = std::to_string(c.lowestFret);
-  const std::string strings = std::to_string(c.top + 1) + "\u2013" + std::to_string(c.bottom + 1);
-  switch (c.kind) {
+std::string Label(VoicingKind kind, const Measures& m) {
+  const std::string at = std::to_string(m.lowestFret);
+  const std::string strings = std::to_string(m.top + 1) + "\u2013" + std::to_string(m.bottom + 1);
+  switch (kind) {
     case VoicingKind::kOpen: return "open";
     case VoicingKind::kEShapeBarre: return "E-shape barre at " + at;
     case VoicingKind::kAShapeBarre: return "A-shape barre at " + at;
@@ -188,45 +189,52 @@ std::string Label(const Candidate& c) {
     case VoicingKind::kShell: return "shell";
     case VoicingKind::kOther: break;
   }
-  return c.lowestFret == 0 ? std::string("open strings") : "at " + at;
+  return m.lowestFret == 0 ? std::string("open strings") : "at " + at;
 }
 
-void Rank(std::vector<Candidate>& candidates, std::size_t limit) {
+std::vector<std::uint32_t> Rank(const std::vector<Candidate>& candidates, std::size_t limit) {
   constexpr int kFamilies = static_cast<int>(VoicingKind::kOther) + 1;
   const std::size_t total = candidates.size();
   const std::size_t wanted = limit == 0 ? total : std::min(limit, total);
-  // Each family's best first: a family needs no more than `wanted` in order.
-  std::array<std::vector<std::uint32_t>, kFamilies> byFamily;
-  for (std::uint32_t i = 0; i < total; ++i) byFamily[Family(candidates[i].kind)].push_back(i);
+  // The indices by family, each family's best first: a family needs no more
+  // than `wanted` of its own in order.
+  std::array<std::size_t, kFamilies + 1> start{};
+  for (const Candidate& c : candidates) ++start[Family(c.kind) + 1];
+  for (int f = 0; f < kFamilies; ++f) start[f + 1] += start[f];
+  std::vector<std::uint32_t> byFamily(total);
+  std::array<std::size_t, kFamilies> fill{};
+  for (std::uint32_t i = 0; i < total; ++i) {
+    const int f = Family(candidates[i].kind);
+    byFamily[start[f] + fill[f]++] = i;
+  }
   const auto before = [&](std::uint32_t a, std::uint32_t b) { return Before(candidates[a], candidates[b]); };
-  for (auto& family : byFamily) {
-    const auto end = family.begin() + static_cast<std::ptrdiff_t>(std::min(wanted, family.size()));
-    std::partial_sort(family.begin(), end, family.end(), before);
+  for (int f = 0; f < kFamilies; ++f) {
+    const auto first = byFamily.begin() + static_cast<std::ptrdiff_t>(start[f]);
+    const auto last = byFamily.begin() + static_cast<std::ptrdiff_t>(start[f + 1]);
+    std::partial_sort(first, first + static_cast<std::ptrdiff_t>(std::min(wanted, start[f + 1] - start[f])),
+                      last, before);
   }
   // A family already listed once costs 4 more, twice or more 8 more, so the
   // first rows show one shape of each kind before a second of any.
   std::array<std::size_t, kFamilies> taken{};
+  const auto head = [&](int f) { return byFamily[start[f] + taken[f]]; };
   const auto cost = [&](int f) {
-    return candidates[byFamily[f][taken[f]]].score +
-           4 * static_cast<int>(std::min<std::size_t>(taken[f], 2));
+    return candidates[head(f)].score + 4 * static_cast<int>(std::min<std::size_t>(taken[f], 2));
   };
-  std::vector<Candidate> ranked;
-  ranked.reserve(total);
-  while (ranked.size() < wanted) {
+  std::vector<std::uint32_t> order;
+  order.reserve(wanted);
+  while (order.size() < wanted) {
     int best = -1;
     for (int f = 0; f < kFamilies; ++f) {
-      if (taken[f] == byFamily[f].size()) continue;
-      if (best < 0 || cost(f) < cost(best) ||
-          (cost(f) == cost(best) && before(byFamily[f][taken[f]], byFamily[best][taken[best]]))) {
+      if (start[f] + taken[f] == start[f + 1]) continue;
+      if (best < 0 || cost(f) < cost(best) || (cost(f) == cost(best) && before(head(f), head(best)))) {
         best = f;
       }
     }
-    ranked.push_back(candidates[byFamily[best][taken[best]++]]);
+    order.push_back(head(best));
+    ++taken[best];
   }
-  for (int f = 0; f < kFamilies; ++f) {
-    for (std::size_t i = taken[f]; i < byFamily[f].size(); ++i) ranked.push_back(candidates[byFamily[f][i]]);
-  }
-  candidates = std::move(ranked);
+  return order;
 }
 
 }  // namespace fretlab::voicing_kinds

@@ -28,16 +28,24 @@ struct Context {
   bool seventhOrSixth = false;  // a shell can be made of it
 };
 
-// A voicing as the finder ranks it.
+// A voicing as the finder ranks it: 16 bytes, for the tens of thousands a
+// chord can have on an eight-string neck (memory first touched is slow to
+// come by on some machines).
 struct Candidate {
   std::array<std::int8_t, kMaxStrings> frets{};  // by string from the top; kMuted for a mute
-  std::int8_t lowestFret = 0;  // of the pressed notes; 0 for none
-  std::int8_t span = 0, missing = 0, unisons = 0, sounding = 0;
-  std::int8_t top = 0, bottom = 0;  // the first and last sounding strings from the top
-  bool inversion = false;
-  VoicingKind kind = VoicingKind::kOther;
   std::int16_t score = 0;
   std::int16_t pressed = 0;  // the frets pressed, added up
+  VoicingKind kind = VoicingKind::kOther;
+  std::int8_t sounding = 0;  // strings that sound
+};
+static_assert(sizeof(Candidate) <= 16);
+
+// What the kind, score and texts of a voicing are worked out from.
+struct Measures {
+  int lowestFret = 0;  // of the pressed notes; 0 for none
+  int span = 0, missing = 0, unisons = 0;
+  StringIndex top = 0, bottom = 0;  // the first and last sounding strings from the top
+  bool inversion = false;
 };
 
 // Four fingers can hold the frets (by string, kMuted for a mute; `capo` the
@@ -46,14 +54,14 @@ struct Candidate {
 bool Fingerable(const std::vector<FretIndex>& frets, int capo);
 
 // Fills in all but the frets, which must be a voicing of the context's
-// chord: its measures, kind and score (voicing_finder.h).
-void Evaluate(Candidate& candidate, const Context& context);
+// chord: its kind and score (voicing_finder.h); returns its measures.
+Measures Evaluate(Candidate& candidate, const Context& context);
 
 // "open", "E-shape barre at 3", "drop 2 on strings 1–4", "shell", "at 7".
-std::string Label(const Candidate& candidate);
+std::string Label(VoicingKind kind, const Measures& measures);
 
-// Puts evaluated voicings in the finder's order; with a `limit`, only the
-// first `limit` are ordered, the others follow in no particular order.
-void Rank(std::vector<Candidate>& candidates, std::size_t limit = 0);
+// The indices of evaluated voicings in the finder's order: all of them, or
+// the first `limit`.
+std::vector<std::uint32_t> Rank(const std::vector<Candidate>& candidates, std::size_t limit = 0);
 
 }  // namespace fretlab::voicing_kinds
