@@ -16,7 +16,7 @@
 
 #include "sound/backends/backends.h"
 #include "sound/listening.h"
-#include "sound/temp_file.h"
+#include "support/temp_dir.h"
 
 namespace fretlab {
 namespace {
@@ -168,8 +168,8 @@ TEST(FluidSynthMissingSoundfontTest, MissingSoundfontTheUserGaveIsNamedWithoutTh
 
 TEST(FluidSynthMissingSoundfontTest, UnreadableSoundfontTheUserGaveIsNamedWithTheReason) {
   // A path through a regular file cannot be read by anyone, root included.
-  testing::TempFile file("");
-  const std::string path = file.path() + "/guitar.sf2";
+  testing::TempDir dir;
+  const std::string path = dir.Write("file", "") + "/guitar.sf2";
   std::ostringstream diagnostics;
   FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
   EXPECT_FALSE(synth.IsWorking());
@@ -196,9 +196,10 @@ TEST(FluidSynthMissingSoundfontTest, MissingDefaultSoundfontNamesItsPackage) {
 }
 
 TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
-  testing::TempFile wave("RIFF0000WAVEfmt ");
+  testing::TempDir dir;
+  const std::string wave = dir.Write("sound.wav", "RIFF0000WAVEfmt ");
   std::ostringstream diagnostics;
-  FluidSynthOutput synth(wave.path(), FluidSynthOutput::Mode::kOffline, diagnostics);
+  FluidSynthOutput synth(wave, FluidSynthOutput::Mode::kOffline, diagnostics);
   EXPECT_FALSE(synth.IsWorking());
   EXPECT_NE(diagnostics.str().find("not a SoundFont"), std::string::npos) << diagnostics.str();
   EXPECT_EQ(diagnostics.str().find(kDefaultSoundfontPackage), std::string::npos)
@@ -209,8 +210,8 @@ TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
 // line of our own, and nothing from the library on standard error.
 TEST(FluidSynthMissingSoundfontTest, BrokenSoundfontGivesOneLineAndNoLibraryNoise) {
   const char header[] = "RIFF\x40\x00\x00\x00sfbkLIST\x30\x00\x00\x00INFOifil\x04\x00";
-  testing::TempFile broken(std::string_view(header, sizeof header - 1));
-  const std::string& path = broken.path();
+  testing::TempDir dir;
+  const std::string path = dir.Write("broken.sf2", std::string_view(header, sizeof header - 1));
   std::ostringstream diagnostics;
   ::testing::internal::CaptureStderr();
   {

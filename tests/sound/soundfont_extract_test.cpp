@@ -14,7 +14,7 @@
 
 #include "sound/backends/fluid_synth_output.h"
 #include "sound/backends/memory_soundfont.h"
-#include "sound/temp_file.h"
+#include "support/temp_dir.h"
 
 namespace fretlab {
 namespace {
@@ -69,10 +69,12 @@ TEST_F(SoundfontExtractTest, GuitarAloneSoundsLikeTheGuitarOfTheWholeSoundfont) 
 TEST_F(SoundfontExtractTest, ExtractIsASoundfontFileOfItsOwn) {
   std::string failure;
   const auto guitar = ExtractPreset(kDefaultSoundfont, 0, kNylonGuitarProgram, failure);
-  testing::TempFile file(std::string_view(reinterpret_cast<const char*>(guitar.data()), guitar.size()));
-  EXPECT_TRUE(fluid_is_soundfont(file.path().c_str()));
+  testing::TempDir dir;
+  const std::string file = dir.Write(
+      "guitar.sf2", std::string_view(reinterpret_cast<const char*>(guitar.data()), guitar.size()));
+  EXPECT_TRUE(fluid_is_soundfont(file.c_str()));
   const auto fromFile =
-      Play([&](fluid_synth_t* s) { return fluid_synth_sfload(s, file.path().c_str(), 1); });
+      Play([&](fluid_synth_t* s) { return fluid_synth_sfload(s, file.c_str(), 1); });
   const auto fromWhole = Play([](fluid_synth_t* s) { return fluid_synth_sfload(s, kDefaultSoundfont, 1); });
   EXPECT_EQ(fromFile, fromWhole);
 }
@@ -89,8 +91,9 @@ TEST(SoundfontExtractFailureTest, FilesThatAreNoSoundfontGiveTheReason) {
   EXPECT_EQ(failure, "No such file or directory");
   // A header that promises more than the file holds.
   const char cut[] = "RIFF\x00\x10\x00\x00sfbkLIST\xff\x00\x00\x00INFO";
-  testing::TempFile file(std::string_view(cut, sizeof cut - 1));
-  EXPECT_TRUE(ExtractPreset(file.path(), 0, 24, failure).empty());
+  testing::TempDir dir;
+  const std::string file = dir.Write("cut.sf2", std::string_view(cut, sizeof cut - 1));
+  EXPECT_TRUE(ExtractPreset(file, 0, 24, failure).empty());
   EXPECT_FALSE(failure.empty());
 }
 

@@ -1,0 +1,50 @@
+#pragma once
+// The built-in synthesizer's engine: FluidSynth set up for a nylon-string
+// guitar in a small room, its soundfont loaded, and the one render path over
+// it (SynthRenderer). Setting it up takes 40 ms or more, so it is done off
+// the window's thread (see BackgroundSynth).
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sound/backends/synth_messages.h"
+#include "sound/backends/synth_renderer.h"
+
+// FluidSynth's opaque handles, declared here so that users of this header
+// need not see FluidSynth's.
+struct _fluid_hashtable_t;
+struct _fluid_synth_t;
+
+namespace fretlab {
+
+inline constexpr int kNylonGuitarProgram = 24;  // General MIDI, counted from 0
+
+class SynthEngine {
+ public:
+  static constexpr int kSampleRate = SynthRenderer::kSampleRate;
+
+  // Null, with the line to write in `failure`, when FluidSynth does not
+  // start or the soundfont does not load. `onIdle` is the renderer's (called
+  // on the audio side once a stretch of silence is long enough to stop).
+  static std::unique_ptr<SynthEngine> Start(const SoundfontChoice& soundfont,
+                                            std::function<void()> onIdle, std::string& failure);
+  ~SynthEngine();
+  SynthEngine(const SynthEngine&) = delete;
+  SynthEngine& operator=(const SynthEngine&) = delete;
+
+  SynthRenderer& Renderer() { return *renderer_; }
+
+ private:
+  SynthEngine() = default;
+  bool LoadGuitar(const SoundfontChoice& soundfont, std::string& failure);
+
+  _fluid_hashtable_t* settings_ = nullptr;
+  _fluid_synth_t* synth_ = nullptr;
+  std::vector<std::uint8_t> guitar_;  // the soundfont's guitar alone; outlives synth_
+  std::unique_ptr<SynthRenderer> renderer_;
+};
+
+}  // namespace fretlab
