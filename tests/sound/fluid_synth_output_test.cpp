@@ -16,6 +16,7 @@
 
 #include "sound/backends/backends.h"
 #include "sound/listening.h"
+#include "support/soundfonts.h"
 #include "support/temp_dir.h"
 
 namespace fretlab {
@@ -23,18 +24,18 @@ namespace {
 
 using namespace listening;
 
+using testing::kTimGM6mb;
+
 class FluidSynthOfflineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (access(kDefaultSoundfont, R_OK) != 0) {
-      GTEST_SKIP() << kDefaultSoundfont << " is absent (package timgm6mb-soundfont)";
-    }
+    if (!kTimGM6mb.Installed()) GTEST_SKIP() << kTimGM6mb.Missing();
   }
 
-  // An offline synthesizer with the soundfont loaded.
+  // An offline synthesizer with TimGM6mb loaded.
   std::unique_ptr<FluidSynthOutput> MakeSynth() {
-    auto synth = std::make_unique<FluidSynthOutput>("", FluidSynthOutput::Mode::kOffline,
-                                                    diagnostics_);
+    auto synth = std::make_unique<FluidSynthOutput>(kTimGM6mb.path,
+                                                    FluidSynthOutput::Mode::kOffline, diagnostics_);
     EXPECT_TRUE(synth->IsWorking());
     EXPECT_TRUE(synth->WaitUntilLoaded());
     return synth;
@@ -244,9 +245,11 @@ TEST(FluidSynthMissingSoundfontTest, ChosenSynthBackendFallsBackToSilence) {
   output->close();
 }
 
+// The backend as the program starts it, with whichever soundfont the
+// system's default is: only whether an audio device was found is checked.
 TEST(FluidSynthDeviceTest, DefaultBackendStartsOrSaysThatTheAudioDeviceIsMissing) {
   if (access(kDefaultSoundfont, R_OK) != 0) {
-    GTEST_SKIP() << kDefaultSoundfont << " is absent (package timgm6mb-soundfont)";
+    GTEST_SKIP() << kDefaultSoundfont << " is absent (package " << kDefaultSoundfontPackage << ")";
   }
   std::ostringstream diagnostics;
   auto output = CreateMidiOutput(OutputOptions{}, diagnostics);

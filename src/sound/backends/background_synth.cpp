@@ -79,9 +79,9 @@ bool BackgroundSynth::WaitForBegin() {
 }
 
 bool BackgroundSynth::StartEngine() {
-  std::string failure;
-  engine_ = SynthEngine::Start(options_.soundfont, [this] { stream_.WantStop(); }, failure);
-  if (engine_ == nullptr) Report(failure);
+  std::string report;
+  engine_ = SynthEngine::Start(options_.soundfont, [this] { stream_.WantStop(); }, report);
+  if (!report.empty()) Report(report);
   return engine_ != nullptr;
 }
 

@@ -5,22 +5,18 @@
 #include <utility>
 
 #include "sound/backends/fluid_log.h"
-#include "sound/backends/memory_soundfont.h"
-#include "sound/backends/soundfont_extract.h"
+#include "sound/backends/soundfont_loader.h"
+#include "sound/soundfont/preset_extract.h"
+#include "sound/soundfont/soundfont_layout.h"
 
 namespace fretlab {
 
 namespace {
 
-// Single nylon-string notes at velocity 64 peak near -12 dBFS at this gain.
-// The loudest six-string strums of the chord list would reach +1 dBFS; the
-// renderer's limiter holds them at -4 dBFS.
-constexpr double kGain = 2.9;
-
 // A nylon-string guitar in a small room: a short, darkish reverb. No chorus:
-// a solo acoustic guitar has none, and it would blur the pitch.
+// a solo acoustic guitar has none, and it would blur the pitch. The gain is
+// the soundfont's own (KeyLevels).
 void SetSound(fluid_settings_t* settings) {
-  fluid_settings_setnum(settings, "synth.gain", kGain);
   fluid_settings_setint(settings, "synth.reverb.active", 1);
   fluid_settings_setnum(settings, "synth.reverb.room-size", 0.3);
   fluid_settings_setnum(settings, "synth.reverb.damp", 0.5);
@@ -33,14 +29,17 @@ void SetSound(fluid_settings_t* settings) {
 
 std::unique_ptr<SynthEngine> SynthEngine::Start(const SoundfontChoice& soundfont,
                                                 std::function<void()> onIdle,
-                                                std::string& failure) {
+                                                std::string& report) {
   QuietFluidLog();
   std::unique_ptr<SynthEngine> engine(new SynthEngine);
   engine->settings_ = new_fluid_settings();
   fluid_settings_t* settings = engine->settings_;
   fluid_settings_setnum(settings, "synth.sample-rate", kSampleRate);
-  // Only the samples of the presets in use are loaded: a fraction of the
-  // soundfont's memory.
+  fluid_settings_setint(settings, "synth.midi-channels", KeyLevels::kSynthChannels);
+  // Only the samples of the presets in use are read, when a channel takes
+  // them: of the guitar alone, or of the whole file, the guitar's. (Reading
+  // all of a soundfont's samples at once also starts a team of threads that
+  // spin while they wait.)
   fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
   fluid_settings_setint(settings, "synth.polyphony", 64);
   fluid_settings_setint(settings, "synth.cpu-cores", 1);
@@ -50,40 +49,57 @@ std::unique_ptr<SynthEngine> SynthEngine::Start(const SoundfontChoice& soundfont
   TakeFluidError();
   engine->synth_ = new_fluid_synth(settings);
   if (engine->synth_ == nullptr) {
-    failure = SynthDidNotStart(TakeFluidError());
+    report = SynthDidNotStart(TakeFluidError());
     return nullptr;
   }
-  if (!engine->LoadGuitar(soundfont, failure)) return nullptr;
-  engine->renderer_ = std::make_unique<SynthRenderer>(engine->synth_, std::move(onIdle));
+  if (!engine->LoadGuitar(soundfont, report)) return nullptr;
+  const KeyLevels levels = MeasureKeyLevels(engine->synth_);
+  if (!ApplyKeyLevels(engine->synth_, levels, kNylonGuitarProgram)) {
+    report = SoundfontNotLoaded(soundfont, TakeFluidError());
+    return nullptr;
+  }
+  engine->renderer_ = std::make_unique<SynthRenderer>(engine->synth_, levels, std::move(onIdle));
   return engine;
 }
 
-bool SynthEngine::LoadGuitar(const SoundfontChoice& soundfont, std::string& failure) {
+bool SynthEngine::LoadGuitar(const SoundfontChoice& soundfont, std::string& report) {
   bool loaded = false;
+  std::string readerFailure;
   {
     // A broken file is tried by every loader; the reason comes from ours.
     QuietGlibLog quiet;
-    // Only the guitar, when the soundfont has it where General MIDI puts it:
-    // a fraction of the memory and of the time of the whole set.
-    std::string ignored;
-    guitar_ = ExtractPreset(soundfont.path, 0, kNylonGuitarProgram, ignored);
-    if (!guitar_.empty()) {
-      loaded = LoadMemorySoundfont(synth_, settings_, guitar_) != FLUID_FAILED;
-    }
+    loaded = LoadGuitarAlone(soundfont, readerFailure);
     if (!loaded) {
-      guitar_.clear();
       TakeFluidError();
-      loaded = fluid_synth_sfload(synth_, soundfont.path.c_str(), 1) != FLUID_FAILED;
+      loaded = fluid_synth_sfload(synth_, soundfont.path.c_str(), 0) != FLUID_FAILED;
     }
   }
-  // Every melodic channel plays the guitar; channel 10 (9 from 0) keeps drums.
-  for (int channel = 0; loaded && channel < 16; ++channel) {
-    if (channel == 9) continue;
-    loaded = fluid_synth_program_change(synth_, channel, kNylonGuitarProgram) == FLUID_OK;
-  }
+  loaded = loaded && fluid_synth_program_change(synth_, 0, kNylonGuitarProgram) == FLUID_OK;
   const std::string reason = TakeFluidError();
-  if (!loaded) failure = SoundfontNotLoaded(soundfont, reason);
+  if (!loaded) {
+    report = SoundfontNotLoaded(soundfont, reason);
+  } else if (!readerFailure.empty()) {
+    report = SoundfontReadWhole(soundfont, readerFailure);
+  }
   return loaded;
+}
+
+// Only the guitar, when the soundfont has it where General MIDI puts it: a
+// fraction of the memory and of the time of the whole set. FluidSynth reads
+// its samples straight from the file when a channel takes the guitar.
+bool SynthEngine::LoadGuitarAlone(const SoundfontChoice& soundfont, std::string& failure) {
+  file_ = FileSource::Open(soundfont.path, failure);
+  if (file_ == nullptr) return false;
+  try {
+    guitar_ = std::make_unique<PresetSoundfont>(*file_, 0, kNylonGuitarProgram);
+    if (LoadSoundfontFrom(synth_, settings_, *guitar_) != FLUID_FAILED) return true;
+    failure = "FluidSynth refused the guitar alone: " + TakeFluidError();
+  } catch (const SoundfontError& error) {
+    failure = error.what();
+  }
+  guitar_.reset();
+  file_.reset();
+  return false;
 }
 
 SynthEngine::~SynthEngine() {

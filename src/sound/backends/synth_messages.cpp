@@ -16,7 +16,7 @@ constexpr const char* kSilently = ". Playing silently.\n";
 
 std::string SoundfontProblem(const SoundfontChoice& soundfont) {
   const std::string fix =
-      soundfont.userChosen ? std::string("give --soundfont a readable .sf2 file")
+      soundfont.userChosen ? std::string("give --soundfont a readable .sf2 or .sf3 file")
                            : "install " + std::string(kDefaultSoundfontPackage) +
                                  " (or give --soundfont PATH, or --midi-out alsa for another "
                                  "synthesizer)";
@@ -27,8 +27,8 @@ std::string SoundfontProblem(const SoundfontChoice& soundfont) {
            soundfont.path + " cannot be read (" + reason + "); " + fix + kSilently;
   }
   if (fluid_is_soundfont(soundfont.path.c_str()) == 0) {
-    return "fretlab: no sound: " + soundfont.path + " is not a SoundFont (.sf2) file; " + fix +
-           kSilently;
+    return "fretlab: no sound: " + soundfont.path + " is not a SoundFont (.sf2 or .sf3) file; " +
+           fix + kSilently;
   }
   return {};
 }
@@ -36,10 +36,15 @@ std::string SoundfontProblem(const SoundfontChoice& soundfont) {
 std::string SoundfontNotLoaded(const SoundfontChoice& soundfont, const std::string& reason) {
   std::string line = "fretlab: no sound: the soundfont " + soundfont.path + " could not be loaded";
   if (!reason.empty()) line += " (" + reason + ")";
-  line += soundfont.userChosen ? "; give --soundfont a working .sf2 file"
+  line += soundfont.userChosen ? "; give --soundfont a working .sf2 or .sf3 file"
                                : "; reinstall " + std::string(kDefaultSoundfontPackage) +
                                      " or give --soundfont PATH";
   return line + kSilently;
+}
+
+std::string SoundfontReadWhole(const SoundfontChoice& soundfont, const std::string& reason) {
+  return "fretlab: the soundfont " + soundfont.path + " cannot be read a preset at a time (" +
+         reason + "); FluidSynth loads it whole, which takes more memory and time.\n";
 }
 
 std::string SynthDidNotStart(const std::string& reason) {

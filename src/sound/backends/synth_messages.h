@@ -1,8 +1,9 @@
 #pragma once
-// Every line the built-in synthesizer writes when it cannot sound, in one
-// place: each names the thing at fault and the fix, and ends the program's
-// way ("Playing silently."). A soundfont the user named is fixed by naming a
-// working one; the default one by installing the package that brings it.
+// Every line the built-in synthesizer writes, in one place: each names the
+// thing at fault and the fix, and one that leaves the program silent ends
+// the program's way ("Playing silently."). A soundfont the user named is
+// fixed by naming a working one; the default one by installing the package
+// that brings it.
 
 #include <string>
 
@@ -25,6 +26,10 @@ std::string SoundfontProblem(const SoundfontChoice& soundfont);
 // The soundfont passed the check but FluidSynth could not load it; `reason`
 // is FluidSynth's own, or empty.
 std::string SoundfontNotLoaded(const SoundfontChoice& soundfont, const std::string& reason);
+
+// Not a "no sound" line: the guitar could not be read out of the soundfont
+// (`reason`: the reader's), so FluidSynth loads the whole file instead.
+std::string SoundfontReadWhole(const SoundfontChoice& soundfont, const std::string& reason);
 
 // FluidSynth itself would not start.
 std::string SynthDidNotStart(const std::string& reason);
