@@ -146,7 +146,11 @@ int main(int argc, char** argv) {
     const double start = Median(figures.startMs), peak = Median(figures.peakMiB);
     if (i == 0) firstStart = start, firstPeak = peak;
     std::printf("%s\n  start to ready %6.1f ms", name.c_str(), start);
-    if (i > 0) std::printf(" %+6.1f ms (target <= +20)", start - firstStart);
+    // An .sf3 file decodes its samples as it loads: the target is for .sf2.
+    const bool compressed = name.size() > 4 && name.substr(name.size() - 4) == ".sf3";
+    if (i > 0) {
+      std::printf(" %+6.1f ms%s", start - firstStart, compressed ? "" : " (target <= +20)");
+    }
     std::printf(", fastest %.1f, processor %.1f ms\n",
                 *std::min_element(figures.startMs.begin(), figures.startMs.end()),
                 Median(figures.processorMs));
