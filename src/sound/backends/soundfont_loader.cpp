@@ -2,6 +2,7 @@
 
 #include <fluidsynth.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,9 +13,11 @@ namespace fretlab {
 
 namespace {
 
-// The file name handed to FluidSynth names the source's address; names that
-// do not start so are left to FluidSynth's other loaders.
+// The file name handed to FluidSynth names the source's address, and a count
+// so that no two loads share a name (FluidSynth caches samples by name);
+// names that do not start so are left to FluidSynth's other loaders.
 constexpr const char* kPrefix = "fretlab-source:";
+std::atomic<unsigned> g_loads{0};
 
 struct OpenSource {
   const ByteSource* source;
@@ -66,7 +69,8 @@ int LoadSoundfontFrom(fluid_synth_t* synth, fluid_settings_t* settings, const By
   fluid_sfloader_set_callbacks(loader, Open, Read, Seek, Tell, Close);
   fluid_synth_add_sfloader(synth, loader);  // the synthesizer owns it now
   char name[64];
-  std::snprintf(name, sizeof name, "%s%p", kPrefix, static_cast<const void*>(&source));
+  std::snprintf(name, sizeof name, "%s%p:%u", kPrefix, static_cast<const void*>(&source),
+                ++g_loads);
   return fluid_synth_sfload(synth, name, 0);
 }
 
