@@ -7,7 +7,7 @@
 //
 // Each run is a process of its own (this program again, with --run), so that
 // every peak is the run's own; the first run of each file only warms the
-// page cache.
+// page cache, and the files take turns run by run.
 //
 //   soundfont_load [--runs N] [SOUNDFONT...]
 
@@ -86,6 +86,7 @@ int Run(const char* soundfont) {
 }
 
 struct Figures {
+  bool usable = true;
   std::vector<double> startMs, processorMs, peakMiB;
   double base = 0, quietest = 0, loudest = 0;
 };
@@ -95,22 +96,43 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-bool Measure(const std::string& self, const std::string& soundfont, int runs, Figures& figures) {
-  for (int run = 0; run <= runs; ++run) {
-    const std::string command = "'" + self + "' --run '" + soundfont + "'";
-    std::FILE* child = popen(command.c_str(), "r");
-    double startMs, processorMs, peak, base, quietest, loudest;
-    const bool read = child != nullptr &&
-                      std::fscanf(child, "%lf %lf %lf %lf %lf %lf", &startMs, &processorMs, &peak,
-                                  &base, &quietest, &loudest) == 6;
-    if (child == nullptr || pclose(child) != 0 || !read) return false;
-    if (run == 0) continue;  // warming the cache
-    figures.startMs.push_back(startMs);
-    figures.processorMs.push_back(processorMs);
-    figures.peakMiB.push_back(peak);
-    figures.base = base, figures.quietest = quietest, figures.loudest = loudest;
-  }
+// One run of `soundfont` in a process of its own, its figures kept when
+// `keep`; false when it failed.
+bool Measure(const std::string& self, const std::string& soundfont, bool keep, Figures& figures) {
+  const std::string command = "'" + self + "' --run '" + soundfont + "'";
+  std::FILE* child = popen(command.c_str(), "r");
+  double startMs, processorMs, peak, base, quietest, loudest;
+  const bool read = child != nullptr &&
+                    std::fscanf(child, "%lf %lf %lf %lf %lf %lf", &startMs, &processorMs, &peak,
+                                &base, &quietest, &loudest) == 6;
+  if (child == nullptr || pclose(child) != 0 || !read) return false;
+  if (!keep) return true;
+  figures.startMs.push_back(startMs);
+  figures.processorMs.push_back(processorMs);
+  figures.peakMiB.push_back(peak);
+  figures.base = base, figures.quietest = quietest, figures.loudest = loudest;
   return true;
+}
+
+// `first`: the soundfont the others are held against, or null for itself.
+void Print(const std::string& name, const Figures& figures, const Figures* first) {
+  const double start = Median(figures.startMs), peak = Median(figures.peakMiB);
+  std::printf("%s\n  start to ready %6.1f ms", name.c_str(), start);
+  // An .sf3 file decodes its samples as it loads: the target is for .sf2.
+  const bool compressed = name.size() > 4 && name.substr(name.size() - 4) == ".sf3";
+  if (first != nullptr) {
+    std::printf(" %+6.1f ms%s", start - Median(first->startMs),
+                compressed ? "" : " (target <= +20)");
+  }
+  std::printf(", fastest %.1f, processor %.1f ms\n",
+              *std::min_element(figures.startMs.begin(), figures.startMs.end()),
+              Median(figures.processorMs));
+  std::printf("  peak memory    %6.1f MiB", peak);
+  if (first != nullptr) std::printf(" %+6.1f MiB (target <= +10)", peak - Median(first->peakMiB));
+  std::printf(", %.1f before the start\n", figures.base);
+  std::printf("  single notes, 17 keys from 40 to 88: peaks %.1f to %.1f dBFS"
+              " (target -12 +-1.5)\n",
+              figures.quietest, figures.loudest);
 }
 
 }  // namespace
@@ -134,32 +156,27 @@ int main(int argc, char** argv) {
   }
   const std::string self = "/proc/" + std::to_string(getpid()) + "/exe";
   std::printf("soundfonts: start to ready and peak memory, medians of %d warm runs, each a "
-              "process of its own\n", runs);
-  double firstStart = 0, firstPeak = 0;
+              "process of its own, the files in turn\n", runs);
+  std::vector<Figures> figures(soundfonts.size());
   for (std::size_t i = 0; i < soundfonts.size(); ++i) {
-    Figures figures;
+    figures[i].usable = access(soundfonts[i].c_str(), R_OK) == 0;
+  }
+  // Run 0 only brings each file into the page cache. The files take turns,
+  // so that a machine busier at one moment weighs on each alike.
+  for (int run = 0; run <= runs; ++run) {
+    for (std::size_t i = 0; i < soundfonts.size(); ++i) {
+      if (figures[i].usable) figures[i].usable = Measure(self, soundfonts[i], run > 0, figures[i]);
+    }
+  }
+  const Figures* first = nullptr;
+  for (std::size_t i = 0; i < soundfonts.size(); ++i) {
     const std::string name = soundfonts[i].substr(soundfonts[i].rfind('/') + 1);
-    if (access(soundfonts[i].c_str(), R_OK) != 0 || !Measure(self, soundfonts[i], runs, figures)) {
-      std::printf("%-28s cannot be used here\n", name.c_str());
+    if (!figures[i].usable) {
+      std::printf("%s cannot be used here\n", name.c_str());
       continue;
     }
-    const double start = Median(figures.startMs), peak = Median(figures.peakMiB);
-    if (i == 0) firstStart = start, firstPeak = peak;
-    std::printf("%s\n  start to ready %6.1f ms", name.c_str(), start);
-    // An .sf3 file decodes its samples as it loads: the target is for .sf2.
-    const bool compressed = name.size() > 4 && name.substr(name.size() - 4) == ".sf3";
-    if (i > 0) {
-      std::printf(" %+6.1f ms%s", start - firstStart, compressed ? "" : " (target <= +20)");
-    }
-    std::printf(", fastest %.1f, processor %.1f ms\n",
-                *std::min_element(figures.startMs.begin(), figures.startMs.end()),
-                Median(figures.processorMs));
-    std::printf("  peak memory    %6.1f MiB", peak);
-    if (i > 0) std::printf(" %+6.1f MiB (target <= +10)", peak - firstPeak);
-    std::printf(", %.1f before the start\n", figures.base);
-    std::printf("  single notes, 17 keys from 40 to 88: peaks %.1f to %.1f dBFS"
-                " (target -12 +-1.5)\n",
-                figures.quietest, figures.loudest);
+    Print(name, figures[i], first);
+    if (first == nullptr) first = &figures[i];
   }
   return 0;
 }
