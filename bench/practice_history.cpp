@@ -13,9 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QVariant>
 #include <unistd.h>
 
 #include <algorithm>
@@ -47,38 +45,32 @@ double Percentile99(std::vector<double> v) {
   return v[v.size() * 99 / 100];
 }
 
-// Writes the answers straight into the store's tables in one transaction,
-// then lets the store rebuild the schedule from them.
+// Imports the answers in one transaction; the store rebuilds the schedule
+// from them.
 void Fill(HistoryStore& store) {
   std::mt19937_64 random(2026);
-  QSqlDatabase db = store.Connection();
-  QSqlQuery q(db);
-  q.exec("BEGIN");
-  q.prepare("INSERT INTO answers (at, drill, tuning, string, fret, asked, answered, correct, ms) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-  const QString names[12] = {"C", "C♯", "D", "E♭", "E", "F", "F♯", "G", "A♭", "A", "B♭", "B"};
+  std::string names[12];
+  for (int pc = 0; pc < 12; ++pc) names[pc] = NoteName(SpellPitchClass(pc, Accidentals::kMixed));
   const int open[6] = {64, 59, 55, 50, 45, 40};
-  for (long long i = 0; i < kAnswers; ++i) {
+  long long i = 0;
+  store.ImportAnswers([&](AnswerRecord& a, long long& at) {
+    if (i == kAnswers) return false;
     const int kind = static_cast<int>(random() % kQuestionKindCount);
     const int string = static_cast<int>(random() % 6);
     const int fret = static_cast<int>(random() % 13);
-    const QString asked = names[(open[string] + fret) % 12];
     const bool right = random() % 100 < 80;
-    const int ms = 300 + static_cast<int>(random() % 5700);
-    q.addBindValue(QDateTime::fromMSecsSinceEpoch(kNow - kYearMs + i * (kYearMs / kAnswers), Qt::UTC)
-                       .toString(Qt::ISODateWithMs));
-    q.addBindValue(QString::fromUtf8(DrillKey(static_cast<QuestionKind>(kind)).data()));
-    q.addBindValue(i % 10 == 0 ? "D2 A2 D3 G3 B3 E4" : kStandard);
-    q.addBindValue(string + 1);
-    q.addBindValue(fret);
-    q.addBindValue(asked);
-    q.addBindValue(right ? asked : names[(open[string] + fret + 1) % 12]);
-    q.addBindValue(right ? 1 : 0);
-    q.addBindValue(ms);
-    q.exec();
-  }
-  q.exec("COMMIT");
-  store.RebuildSummaries();
+    at = kNow - kYearMs + i * (kYearMs / kAnswers);
+    a.drill = std::string(DrillKey(static_cast<QuestionKind>(kind)));
+    a.tuning = i % 10 == 0 ? "D2 A2 D3 G3 B3 E4" : kStandard;
+    a.string = string + 1;
+    a.fret = fret;
+    a.asked = names[(open[string] + fret) % 12];
+    a.answered = right ? a.asked : names[(open[string] + fret + 1) % 12];
+    a.correct = right;
+    a.ms = 300 + static_cast<int>(random() % 5700);
+    ++i;
+    return true;
+  });
 }
 
 template <typename F>

@@ -13,11 +13,12 @@
 #include <vector>
 
 #include "export/export_command.h"
+#include "listen/listen_command.h"
 #include "sound/backends/backends.h"
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
 #include "ui/practice/picture_export.h"
-#include "ui/practice/practice_window.h"
+#include "ui/practice/practice_app.h"
 #include "ui/resources.h"
 
 #ifndef FRETLAB_VERSION
@@ -62,6 +63,12 @@ struct Options {
                      ".midi (Standard MIDI File), .musicxml (score with tablature and chord "
                      "diagrams) or .txt (chord chart)."),
       QStringLiteral("OUT")};
+  QCommandLineOption listen{
+      QStringLiteral("listen"),
+      QStringLiteral("Print the notes played in a sound file and exit, one line each: onset ms, "
+                     "decision ms, name, MIDI number, cents. --lowest NOTE (default B1; E1 for "
+                     "a bass) sets the lowest note expected."),
+      QStringLiteral("IN.wav")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
@@ -75,6 +82,7 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addOption(options.render);
   parser.addOption(options.midiIn);
   parser.addOption(options.exportTo);
+  parser.addOption(options.listen);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
@@ -167,6 +175,9 @@ int main(int argc, char* argv[]) {
   }
   if (HasArgument(argc, argv, "--render")) return Render(argc, argv);
   if (HasArgument(argc, argv, "--export")) return Export(argc, argv);
+  if (HasArgument(argc, argv, "--listen")) {
+    return fretlab::RunListen(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  }
 
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.Fretlab"));

@@ -21,6 +21,10 @@
 
 #include "sound/backends/silent_output.h"
 #include "ui/practice/drill_mode.h"
+#include "ui/practice/drill_choice.h"
+#include "ui/practice/drill_page.h"
+#include "ui/practice/round_panel.h"
+#include "ui/practice/practice_app.h"
 #include "ui/practice/practice_window.h"
 #include "ui/practice/progress_panel.h"
 
@@ -37,24 +41,25 @@ Times OpenOnce(const QString& history, QSettings& settings, MidiOutput& output) 
   Times t;
   QElapsedTimer clock;
   clock.start();
-  PracticeWindow window(output, settings);
+  PracticeParts parts = BuildPracticeWindow(output, settings, &SoundClock::now, {});
+  PracticeWindow& window = *parts.window;
   window.show();
   QApplication::processEvents();
   t.window = clock.nsecsElapsed() / 1e6;
   clock.restart();
-  DrillMode& drills = *window.findMode<DrillMode>();
+  DrillMode& drills = *parts.drills;
   window.modeArea()->setCurrentIndex(2);
-  drills.useHistory(std::make_unique<practice::HistoryThread>(history));
-  drills.drillBox()->setCurrentIndex(static_cast<int>(practice::QuestionKind::kNameNote));
-  drills.startButton()->click();
+  drills.resources().useHistory(std::make_unique<practice::HistoryThread>(history));
+  drills.ui().choice()->drillBox()->setCurrentIndex(static_cast<int>(practice::QuestionKind::kNameNote));
+  drills.ui().choice()->startButton()->click();
   QApplication::processEvents();
   t.drill = clock.nsecsElapsed() / 1e6;
   clock.restart();
-  drills.progress()->periodBox()->setCurrentIndex(2);  // the whole history, the most to read
+  drills.ui().progress()->periodBox()->setCurrentIndex(2);  // the whole history, the most to read
   // Read on the history's thread; timed until the view is filled.
   QEventLoop shown;
-  QObject::connect(drills.progress(), &ProgressPanel::shown, &shown, &QEventLoop::quit);
-  drills.sections()->setCurrentIndex(1);
+  QObject::connect(drills.ui().progress(), &ProgressPanel::shown, &shown, &QEventLoop::quit);
+  drills.ui().sections()->setCurrentIndex(1);
   shown.exec();
   QApplication::processEvents();
   t.progress = clock.nsecsElapsed() / 1e6;

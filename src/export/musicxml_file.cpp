@@ -45,11 +45,11 @@ void AppendAttributes(std::string& xml) {
   xml += "<staff-details>";
   for (ChordSlot slot = 0; slot < kStringCount; ++slot) {
     const NoteNumber open = g_openNote[StringOfSlot(slot)];
-    const NoteSpelling step = UsualSpelling(open % 12);
+    const SpelledNote name = SpellPitchClass(open, Accidentals::kKeyNames);
     xml += "<staff-tuning line=\"";
     AppendInt(xml, slot + 1);
     xml += "\">";
-    AppendTag(xml, "tuning-step", std::string_view(&step.letter, 1));
+    AppendStep(xml, "tuning-step", "tuning-alter", name);
     AppendTag(xml, "tuning-octave", open / 12 - 1);
     xml += "</staff-tuning>";
   }
@@ -59,7 +59,7 @@ void AppendAttributes(std::string& xml) {
 
 // The notes of one chord, each spelled as the tone it is in the chord's name.
 struct ScoreNote {
-  NoteSpelling spelling;
+  SpelledNote spelling;
   int octave = 0;
   int string = 0;
   FretIndex fret = 0;
@@ -71,9 +71,10 @@ std::vector<ScoreNote> ScoreNotes(const ExportChord& chord, const ChordName& nam
     if (!chord.Sounds(slot)) continue;
     const NoteNumber n = chord.notes[slot];
     ScoreNote note;
-    note.spelling = name.Named() ? name.Best().Spell(n % 12) : UsualSpelling(n % 12);
+    note.spelling = name.Named() ? name.Best().Spell(PitchClass(n))
+                                 : SpellPitchClass(n, Accidentals::kKeyNames);
     // The octave of the letter: B#3 sounds as C4, Cb4 as B3.
-    note.octave = (n - note.spelling.alteration) / 12 - 1;
+    note.octave = (n - note.spelling.accidental) / 12 - 1;
     note.string = StringNumberOfSlot(slot);
     note.fret = chord.frets[slot];
     notes.push_back(note);
@@ -136,8 +137,7 @@ class ScoreWriter {
   void AppendNote(const ScoreNote& note, const NotatedValue& value, bool inChord, bool tieStop,
                   bool tieStart) {
     xml_ += inChord ? "<note><chord/><pitch>" : "<note><pitch>";
-    AppendTag(xml_, "step", std::string_view(&note.spelling.letter, 1));
-    if (note.spelling.alteration != 0) AppendTag(xml_, "alter", note.spelling.alteration);
+    AppendStep(xml_, "step", "alter", note.spelling);
     AppendTag(xml_, "octave", note.octave);
     xml_ += "</pitch>";
     AppendTag(xml_, "duration", value.ticks);

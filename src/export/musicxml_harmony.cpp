@@ -10,12 +10,6 @@ namespace {
 
 constexpr int kSmallestFrame = 4;  // frets a diagram shows at least
 
-void AppendStep(std::string& xml, std::string_view step, std::string_view alter,
-                const NoteSpelling& spelling) {
-  AppendTag(xml, step, std::string_view(&spelling.letter, 1));
-  if (spelling.alteration != 0) AppendTag(xml, alter, spelling.alteration);
-}
-
 std::string_view DegreeType(ChordDegree::Type type) {
   switch (type) {
     case ChordDegree::Type::Add: return "add";
@@ -51,6 +45,12 @@ void AppendFrame(std::string& xml, const ExportChord& chord) {
 }
 
 }  // namespace
+
+void AppendStep(std::string& xml, std::string_view step, std::string_view alter, SpelledNote note) {
+  // MusicXML's steps are the English letters whatever the screen shows.
+  AppendTag(xml, step, NoteName(SpelledNote{note.letter, 0}, SignStyle::kAscii));
+  if (note.accidental != 0) AppendTag(xml, alter, note.accidental);
+}
 
 std::string_view MusicXmlKind(ChordKind kind) {
   switch (kind) {

@@ -9,6 +9,11 @@
 
 namespace fretlab {
 
+// A note's letter and alteration as MusicXML writes them: the `step` element,
+// then the `alter` element when the note is not natural ("root-step" and
+// "root-alter" for a chord's root, "step" and "alter" for a note).
+void AppendStep(std::string& xml, std::string_view step, std::string_view alter, SpelledNote note);
+
 // MusicXML's <kind> value for a chord kind ("minor-seventh"); "none" for
 // SingleNote, which MusicXML has no kind for.
 std::string_view MusicXmlKind(ChordKind kind);

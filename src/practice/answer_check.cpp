@@ -16,21 +16,18 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-bool IsFindQuestion(QuestionKind kind) {
-  return kind != QuestionKind::kNameNote && kind != QuestionKind::kNameDegree;
-}
-
 Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
                       const std::vector<bool>& found) {
   Checked c;
   c.position = p;
+  if (p.string >= 0 && p.string < setup.tuning.StringCount()) c.pitch = PitchAt(setup, p);
   const bool inRange = p.string < setup.tuning.StringCount() && setup.area.Admits(p);
   c.answered = inRange ? PositionItem(p.string + 1, p.fret) : "off range";
   const auto it = std::find(q.targets.begin(), q.targets.end(), p);
   if (it != q.targets.end()) {
     c.target = static_cast<int>(it - q.targets.begin());
     c.verdict = found[c.target] ? Verdict::kAgain : Verdict::kRight;
-  } else if (q.kind == QuestionKind::kEarToNeck && inRange &&
+  } else if (IsEarQuestion(q.kind) && inRange &&
              PitchClass(PitchAt(setup, p)) == PitchClass(q.pitch)) {
     c.verdict = Verdict::kOctave;
   } else {
@@ -44,6 +41,7 @@ Checked CheckPosition(const Question& q, const DrillSetup& setup, Position p,
 Checked CheckPitch(const Question& q, const DrillSetup& setup, int note,
                    const std::vector<bool>& found) {
   Checked c;
+  c.pitch = note;
   c.answered = NoteNameWithOctave(note, setup.key.Spell(PitchClass(note)));
   bool seenFound = false;
   for (std::size_t i = 0; i < q.targets.size(); ++i) {
@@ -59,7 +57,7 @@ Checked CheckPitch(const Question& q, const DrillSetup& setup, int note,
   }
   if (seenFound) {
     c.verdict = Verdict::kAgain;
-  } else if (q.kind == QuestionKind::kEarToNeck && PitchClass(note) == PitchClass(q.pitch)) {
+  } else if (IsEarQuestion(q.kind) && PitchClass(note) == PitchClass(q.pitch)) {
     c.verdict = Verdict::kOctave;
   } else {
     c.verdict = Verdict::kWrong;
@@ -75,6 +73,7 @@ Checked CheckNoteName(const Question& q, const DrillSetup& setup, const Answer& 
   const SpelledNote expected = setup.key.Spell(PitchClass(q.pitch));
   std::optional<SpelledNote> given;
   if (a.kind == Answer::kPitch) {
+    c.pitch = a.pitch;
     given = setup.key.Spell(PitchClass(a.pitch));
   } else {
     given = ParseNoteName(Trimmed(a.text));
@@ -92,6 +91,7 @@ Checked CheckDegree(const Question& q, const DrillSetup& setup, const Answer& a)
   c.position = q.shown;
   std::optional<Degree> given;
   if (a.kind == Answer::kPitch) {
+    c.pitch = a.pitch;
     const int index = setup.key.IndexOfPitchClass(PitchClass(a.pitch));
     if (index >= 0) {
       given = setup.key.DegreeAt(index);
@@ -142,20 +142,19 @@ std::optional<Degree> ParseDegree(std::string_view text) {
 
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found) {
-  if (!IsFindQuestion(question.kind)) {
-    if (answer.kind == Answer::kPosition) return {};
-    return question.kind == QuestionKind::kNameNote ? CheckNoteName(question, setup, answer)
-                                                    : CheckDegree(question, setup, answer);
+  Checked c;
+  if (AsksForName(question.kind)) {
+    if (answer.kind != Answer::kPosition) {
+      c = AsksForDegree(question.kind) ? CheckDegree(question, setup, answer)
+                                        : CheckNoteName(question, setup, answer);
+    }
+  } else if (answer.kind == Answer::kPosition) {
+    c = CheckPosition(question, setup, answer.position, found);
+  } else if (answer.kind == Answer::kPitch) {
+    c = CheckPitch(question, setup, answer.pitch, found);
   }
-  switch (answer.kind) {
-    case Answer::kPosition:
-      return CheckPosition(question, setup, answer.position, found);
-    case Answer::kPitch:
-      return CheckPitch(question, setup, answer.pitch, found);
-    case Answer::kText:
-      break;
-  }
-  return {};
+  c.given = answer.kind;
+  return c;
 }
 
 }  // namespace fretlab::practice

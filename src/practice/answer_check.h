@@ -39,6 +39,10 @@ struct Checked {
   int target = -1;          // index into Question::targets that was found
   bool enharmonic = false;  // right, but spelled otherwise than the key spells it
   std::string answered;     // as stored in the history
+  // The note the answer sounds (the position's, or the one played); -1 for
+  // a name or degree typed, which names a pitch class only.
+  int pitch = -1;
+  Answer::Kind given = Answer::kPosition;  // how it was answered
 };
 
 // `found`: per target of the question, already found in this question.

@@ -17,9 +17,10 @@ bool StringAllowed(const DrillSetup& setup, int string) {
   return ((setup.area.strings >> string) & 1u) != 0;
 }
 
-// " on strings 1–3", " on string 2", " on strings 1–2 and 5"; empty when
-// every string is allowed. Guitarists' numbers: 1 = the highest string.
-std::string StringsText(const DrillSetup& setup) {
+// " — strings 1–3, frets 0–7", " — string 2, frets 2–7", " — strings 1–2
+// and 5, frets 0–12"; without the strings when every string is allowed.
+// Guitarists' numbers: 1 = the highest string; frets from the capo on.
+std::string RangeText(const DrillSetup& setup) {
   const int count = setup.tuning.StringCount();
   std::vector<std::string> runs;
   int allowed = 0;
@@ -35,17 +36,16 @@ std::string StringsText(const DrillSetup& setup) {
                             : std::to_string(s + 1) + "–" + std::to_string(end + 1));
     s = end + 1;
   }
-  if (allowed == count) return "";
-  std::string text = allowed == 1 ? " on string " : " on strings ";
-  for (std::size_t i = 0; i < runs.size(); ++i) {
-    text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+  std::string text = " — ";
+  if (allowed != count) {
+    text += allowed == 1 ? "string " : "strings ";
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+      text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+    }
+    text += ", ";
   }
-  return text;
-}
-
-std::string FretsText(const DrillSetup& setup) {
-  return " between frets " + std::to_string(std::max(setup.area.frets.from, setup.area.capo)) +
-         " and " + std::to_string(setup.area.frets.to);
+  const int from = std::max(setup.area.frets.from, setup.area.capo);
+  return text + "frets " + std::to_string(from) + "–" + std::to_string(setup.area.frets.to);
 }
 
 // One question per note of the key (or chord) that has a position in range.
@@ -57,15 +57,15 @@ void AddPerStep(QuestionKind kind, const DrillSetup& setup, std::vector<Question
     const int pc = setup.key.NoteAt(i).PitchClass();
     q.targets = PositionsOfPitchClass(setup.tuning, setup.area, pc);
     if (q.targets.empty()) continue;
-    if (kind == QuestionKind::kFindNote) {
+    if (!AsksForDegree(kind)) {
       q.asked = NoteName(setup.key.NoteAt(i));
-      q.prompt = "Find every " + q.asked + StringsText(setup) + FretsText(setup);
+      q.prompt = "Find every " + q.asked + RangeText(setup);
       q.every = true;
     } else {
       q.asked = IntervalLabel(q.degree);
-      q.prompt = kind == QuestionKind::kFindDegree
-                     ? "Where is the " + q.asked + "?"
-                     : "Click the " + q.asked + " of " + setup.keyName;
+      q.prompt = (kind == QuestionKind::kFindDegree ? "Where is the " + q.asked + "?"
+                                                    : "Click the " + q.asked + " of " + setup.keyName) +
+                 RangeText(setup);
     }
     q.item = q.asked;
     out.push_back(std::move(q));
@@ -81,7 +81,7 @@ void AddPerPosition(QuestionKind kind, const DrillSetup& setup, std::vector<Ques
     q.shown = p;
     q.pitch = m.note;
     q.degree = setup.key.DegreeAt(m.degreeIndex);
-    const bool name = kind == QuestionKind::kNameNote;
+    const bool name = !AsksForDegree(kind);
     q.asked = name ? NoteName(setup.key.NoteAt(m.degreeIndex)) : IntervalLabel(q.degree);
     q.prompt = name ? "Name this note" : "Which degree is this?";
     q.item = PositionItem(p.string + 1, p.fret);
@@ -100,7 +100,9 @@ std::optional<QuestionKind> KindOfKey(std::string_view key) {
 }
 
 bool IsPositionItemDrill(std::string_view key) {
-  return key == DrillKey(QuestionKind::kNameNote) || key == DrillKey(QuestionKind::kNameDegree);
+  // The name drills mark a position and ask its name.
+  const std::optional<QuestionKind> kind = KindOfKey(key);
+  return kind && AsksForName(*kind);
 }
 
 bool InKey(const DrillSetup& setup, int note) {
@@ -146,7 +148,7 @@ std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
         q.degree = setup.key.DegreeAt(setup.key.IndexOfPitchClass(PitchClass(note)));
         q.asked = NoteNameWithOctave(note, setup.key.Spell(PitchClass(note)));
         q.item = q.asked;
-        q.prompt = "Find the note you hear";
+        q.prompt = "Find the note you hear" + RangeText(setup);
         q.targets = PositionsOfNote(setup.tuning, setup.area, note);
         out.push_back(std::move(q));
       }
@@ -161,7 +163,7 @@ std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
       if (q.targets.empty()) break;
       q.asked = setup.keyName;
       q.item = q.asked;
-      q.prompt = "Click every chord tone of " + setup.keyName + StringsText(setup);
+      q.prompt = "Click every chord tone of " + setup.keyName + RangeText(setup);
       q.every = true;
       out.push_back(std::move(q));
       break;

@@ -1,5 +1,5 @@
 #pragma once
-// The five drills and the questions each can ask. A drill works inside the
+// The drills and the questions each can ask. A drill works inside the
 // limits the Practice window sets: the tuning and capo, a fret range, a set
 // of strings, and a key (root and scale) or a chord. The questions of a drill
 // are exactly those these limits allow; a round draws from them.
@@ -15,7 +15,6 @@
 #include <string_view>
 #include <vector>
 
-#include "theory/fretboard.h"
 #include "theory/key_spelling.h"
 #include "theory/neck_positions.h"
 #include "theory/tuning.h"
@@ -23,15 +22,31 @@
 namespace fretlab::practice {
 
 enum class QuestionKind {
-  kFindNote,        // "Find every C♯ on strings 1–3 between frets 0 and 7"
+  kFindNote,        // "Find every C♯ — strings 1–3, frets 0–7"
   kNameNote,        // a position is marked; answer with its note name
   kFindDegree,      // "Where is the ♭3?": click one position of it
   kNameDegree,      // a position is marked; answer with its degree
   kEarToNeck,       // a note sounds; find it on the neck at its exact pitch
   kFindChordTone,   // "Click the 3 of C7" in the fret box
-  kFindChordTones,  // "Click every chord tone of C7 on strings 2–4"
+  kFindChordTones,  // "Click every chord tone of C7 — strings 2–4, frets 0–7"
 };
 inline constexpr int kQuestionKindCount = 7;
+
+// What a kind of question asks, one predicate for each thing the drills and
+// their answer checks need to know.
+// A position is marked and its name is asked: a note's or a degree's.
+constexpr bool AsksForName(QuestionKind kind) {
+  return kind == QuestionKind::kNameNote || kind == QuestionKind::kNameDegree;
+}
+// Answered on the neck: a click, Enter on the cursor, or a note played.
+constexpr bool IsFindQuestion(QuestionKind kind) { return !AsksForName(kind); }
+// The question is a note heard, neither shown nor named.
+constexpr bool IsEarQuestion(QuestionKind kind) { return kind == QuestionKind::kEarToNeck; }
+// The question or its answer is a degree above the root ("♭3"), not a note.
+constexpr bool AsksForDegree(QuestionKind kind) {
+  return kind == QuestionKind::kFindDegree || kind == QuestionKind::kNameDegree ||
+         kind == QuestionKind::kFindChordTone;
+}
 
 // The key each kind is stored under in the history ("find-note", …).
 std::string_view DrillKey(QuestionKind kind);
@@ -63,8 +78,6 @@ struct Question {
   bool every = false;             // all targets must be found, not one
 };
 
-// Pitch class 0..11 of a MIDI note.
-constexpr int PitchClass(int note) { return ((note % 12) + 12) % 12; }
 // Whether a note belongs to the setup's key or chord.
 bool InKey(const DrillSetup& setup, int note);
 int PitchAt(const DrillSetup& setup, Position position);

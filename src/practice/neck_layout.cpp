@@ -14,10 +14,14 @@ constexpr double kMuteShare = 0.035;   // of the width
 constexpr double kOpenShare = 0.05;
 constexpr double kRightShare = 0.015;
 
+// Fret lines: 0 is the nut, n the wire of fret n, the last one that of the
+// highest fret.
+constexpr int kLastFretLine = kFretPositions - 1;
+
 // Distance from the nut to fret n as a share of the distance to the last
 // fret: the 12-TET rule puts fret n at 1 - 2^(-n/12) of the scale length.
 double RealShare(int n) {
-  return (1.0 - std::pow(2.0, -n / 12.0)) / (1.0 - std::pow(2.0, -kNeckFrets / 12.0));
+  return (1.0 - std::pow(2.0, -n / 12.0)) / (1.0 - std::pow(2.0, -kLastFretLine / 12.0));
 }
 
 }  // namespace
@@ -48,7 +52,7 @@ double NeckLayout::StringThickness(StringIndex s) const {
 double NeckLayout::RawLineX(int n) const {
   const double nut = m_muteWidth + m_openWidth;
   const double share = m_spacing == FretSpacing::kReal ? RealShare(n)
-                                                       : static_cast<double>(n) / kNeckFrets;
+                                                       : static_cast<double>(n) / kLastFretLine;
   return nut + m_boardWidth * share;
 }
 
@@ -67,7 +71,7 @@ double NeckLayout::MarkerRadius(FretIndex f) const {
 }
 
 NeckRect NeckLayout::Board() const {
-  const double left = std::min(FretLineX(0), FretLineX(kNeckFrets));
+  const double left = std::min(FretLineX(0), FretLineX(kLastFretLine));
   return {left, m_top, m_boardWidth, m_gap * m_strings};
 }
 
@@ -83,7 +87,7 @@ std::optional<NeckHit> NeckLayout::HitTest(double x, double y) const {
   if (raw < 0) return std::nullopt;
   if (raw < m_muteWidth) return NeckHit{{s, 0}, true};
   if (raw < RawLineX(0)) return NeckHit{{s, 0}, false};
-  for (FretIndex f = 1; f <= kNeckFrets; ++f) {
+  for (FretIndex f = 1; f < kFretPositions; ++f) {
     if (raw < RawLineX(f)) return NeckHit{{s, f}, false};
   }
   return std::nullopt;

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "practice/practice_view.h"
-#include "theory/fretboard.h"
+#include "theory/tuning.h"
 
 namespace fretlab {
 
@@ -56,7 +56,8 @@ class NeckLayout {
   double StringGap() const { return m_gap; }
   // Line width of string s: the lowest string is the thickest.
   double StringThickness(StringIndex s) const;
-  // x of fret line n (0 = the nut, 1..kNeckFrets), mirrored when left-handed.
+  // x of fret line n (0 = the nut, 1..kFretPositions - 1), mirrored when
+  // left-handed.
   double FretLineX(int n) const;
   // x of the centre of fret f's cell (f = 0: the open strings' column).
   double PositionX(FretIndex f) const;

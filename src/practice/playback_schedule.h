@@ -22,7 +22,7 @@
 
 #include "sound/midi_output.h"
 #include "sound/sound_clock.h"
-#include "theory/fretboard.h"
+#include "theory/tuning.h"
 
 namespace fretlab {
 

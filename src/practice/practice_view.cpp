@@ -45,7 +45,7 @@ const CatalogueEntry& PracticeView::Entry() const {
 }
 
 KeySpelling PracticeView::Key() const {
-  if (rootName && rootName->PitchClass() == ((rootPitchClass % 12) + 12) % 12) {
+  if (rootName && rootName->PitchClass() == PitchClass(rootPitchClass)) {
     return KeySpelling(*rootName, Entry(), preference);
   }
   return KeySpelling::Automatic(rootPitchClass, Entry(), preference);
@@ -95,17 +95,17 @@ std::vector<SoundedPosition> ChordVoicing(const PracticeView& view) {
 }
 
 SpelledNote NoteNameAt(const PracticeView& view, Position position) {
-  return view.Key().Spell(view.tuning.NoteAt(position.string, position.fret) % 12);
+  return view.Key().Spell(PitchClass(view.tuning.NoteAt(position.string, position.fret)));
 }
 
 std::string DescribeForReader(const PracticeView& view, Position position) {
   const KeySpelling key = view.Key();
   const NoteNumber note = view.tuning.NoteAt(position.string, position.fret);
-  std::string text = DescribePosition(view.tuning, position) + ", " + NoteName(key.Spell(note % 12));
+  std::string text = DescribePosition(view.tuning, position) + ", " + NoteName(key.Spell(PitchClass(note)));
   if (!view.Area().Admits(position)) {
     return text + (position.fret < view.capo ? ", behind the capo" : ", outside the frets shown");
   }
-  const int degree = key.IndexOfPitchClass(note % 12);
+  const int degree = key.IndexOfPitchClass(PitchClass(note));
   if (degree >= 0) text += ", " + IntervalName(key.DegreeAt(degree)) + " of " + view.ChoiceText();
   return text;
 }
@@ -113,9 +113,9 @@ std::string DescribeForReader(const PracticeView& view, Position position) {
 std::string DescribeForHover(const PracticeView& view, Position position) {
   const KeySpelling key = view.Key();
   const NoteNumber note = view.tuning.NoteAt(position.string, position.fret);
-  std::string text = NoteNameWithOctave(note, key.Spell(note % 12)) + " \u2014 " +
+  std::string text = NoteNameWithOctave(note, key.Spell(PitchClass(note))) + " \u2014 " +
                      DescribePosition(view.tuning, position);
-  const int degree = key.IndexOfPitchClass(note % 12);
+  const int degree = key.IndexOfPitchClass(PitchClass(note));
   if (degree >= 0 && view.Area().Admits(position)) text += " \u2014 " + IntervalName(key.DegreeAt(degree));
   return text;
 }

@@ -40,7 +40,7 @@ struct PracticeView {
   int entry = 1;                            // index into EntriesOf(kind): Major (Ionian)
   LabelMode labels = LabelMode::kNoteNames;
   Accidentals preference = Accidentals::kSharps;
-  FretRange frets;                          // the whole neck: 0..kNeckFrets
+  FretRange frets;                          // the whole neck: 0..kFretPositions - 1
   bool leftHanded = false;
   FretSpacing spacing = FretSpacing::kReal;
 

@@ -95,7 +95,7 @@ class Reader {
     const auto from = WholeNumber(std::string_view(value).substr(0, dash));
     const auto to = dash == std::string::npos ? std::nullopt
                                               : WholeNumber(std::string_view(value).substr(dash + 1));
-    if (!from || !to || *from < 0 || *from > *to || *to > kNeckFrets) {
+    if (!from || !to || *from < 0 || *from > *to || *to >= kFretPositions) {
       return Refusal("--frets", value, "use A-B with 0 <= A <= B <= 24, such as 5-8");
     }
     m_view.frets = {*from, *to};

@@ -26,7 +26,11 @@ bool Round::Start(long long now) {
   for (const Question& q : candidates_) items_.push_back(q.item);
   answers_.clear();
   answerPositions_.clear();
+  shownPositions_.clear();
+  putBack_.clear();
+  repeats_.clear();
   asked_ = 0;
+  repeated_ = 0;
   startedAt_ = now;
   done_ = candidates_.empty();
   if (!done_) Next(now);
@@ -34,11 +38,30 @@ bool Round::Start(long long now) {
 }
 
 void Round::Next(long long now) {
-  current_ = candidates_[schedule_.Draw(items_, now)];
+  const auto due = std::find_if(putBack_.begin(), putBack_.end(),
+                                [this](const PutBackQuestion& p) { return p.dueAt <= asked_; });
+  if (due != putBack_.end()) {
+    current_ = due->question;
+    putBack_.erase(due);
+    ++repeated_;
+  } else {
+    current_ = candidates_[schedule_.Draw(items_, now)];
+  }
   found_.assign(current_.targets.size(), false);
   lastEvent_ = now;
   ++asked_;
 }
+
+void Round::PutBack(const Question& question) {
+  auto it = std::find_if(repeats_.begin(), repeats_.end(),
+                         [&](const auto& r) { return r.first == question.item; });
+  if (it == repeats_.end()) it = repeats_.insert(repeats_.end(), {question.item, 0});
+  if (it->second >= 2) return;
+  ++it->second;
+  putBack_.push_back({question, asked_ + 2});
+}
+
+void Round::Present(long long now) { lastEvent_ = now; }
 
 bool Round::Over(long long now) const {
   return done_ || (limit_.minutes > 0 && now - startedAt_ >= limit_.minutes * 60'000LL);
@@ -73,15 +96,26 @@ Feedback Round::Give(const Answer& answer, long long now) {
   fb.item = schedule_.Learn(current_.item, record.correct, record.ms, now);
   answers_.push_back(record);
   answerPositions_.push_back(where);
+  shownPositions_.push_back(current_.shown);
   fb.record = std::move(record);
 
+  fb.missed = verdict == Verdict::kWrong || verdict == Verdict::kOctave;
+  if (fb.missed) {
+    fb.right = current_.targets;
+    if (limit_.repeatMissed) PutBack(current_);
+  }
   if (verdict == Verdict::kRight && fb.checked.target >= 0) found_[fb.checked.target] = true;
-  fb.questionDone = !current_.every || std::all_of(found_.begin(), found_.end(), [](bool f) { return f; });
+  fb.questionDone = fb.missed || !current_.every ||
+                    std::all_of(found_.begin(), found_.end(), [](bool f) { return f; });
   if (fb.questionDone) {
-    const bool lastQuestion = limit_.questions > 0 && asked_ >= limit_.questions;
-    if (lastQuestion || Over(now)) {
+    const bool lastQuestion = limit_.questions > 0 && asked_ - repeated_ >= limit_.questions;
+    if ((lastQuestion && putBack_.empty()) || Over(now)) {
       done_ = true;
     } else {
+      // Past the N, only the questions put back are left: they come now.
+      if (lastQuestion) {
+        for (PutBackQuestion& p : putBack_) p.dueAt = 0;
+      }
       Next(now);
     }
   }
@@ -120,9 +154,19 @@ Summary Round::Summarize() const {
   std::stable_sort(slow.begin(), slow.end(),
                    [](const auto& a, const auto& b) { return a.medianMs > b.medianMs; });
   s.slowest.assign(slow.begin(), slow.begin() + std::min<std::size_t>(3, slow.size()));
-  std::vector<PositionSummary> missed;
-  std::copy_if(all.begin(), all.end(), std::back_inserter(missed),
-               [](const auto& p) { return p.misses > 0; });
+  // What was asked and missed, in the order first missed.
+  std::vector<MissedSummary> missed;
+  for (std::size_t i = 0; i < answers_.size(); ++i) {
+    if (answers_[i].correct) continue;
+    const auto it = std::find_if(missed.begin(), missed.end(), [&](const MissedSummary& m) {
+      return m.asked == answers_[i].asked && m.shown == shownPositions_[i];
+    });
+    if (it != missed.end()) {
+      ++it->misses;
+    } else {
+      missed.push_back({answers_[i].asked, shownPositions_[i], 1});
+    }
+  }
   std::stable_sort(missed.begin(), missed.end(),
                    [](const auto& a, const auto& b) { return a.misses > b.misses; });
   s.mostMissed.assign(missed.begin(), missed.begin() + std::min<std::size_t>(3, missed.size()));

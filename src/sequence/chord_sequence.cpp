@@ -11,7 +11,7 @@ namespace {
 
 // The fret lists: the clicked fret and the three above it, cut at fret 23.
 constexpr int kPickSpan = 3;
-constexpr FretIndex kHighestPickFrom = kFretCount - 1 - kPickSpan;  // 20
+constexpr FretIndex kHighestPickFrom = kMainWindowFretPositions - 1 - kPickSpan;  // 20
 
 // Notes a click may pick; every position of the neck lies inside.
 constexpr bool IsPickableNote(NoteNumber n) { return n > 39 && n < 100; }
@@ -23,7 +23,7 @@ bool PickNote(SequenceHost& host, int x, int y, int chordCount) {
   if (!hit) return false;
   const StringIndex s = hit->string;
   const FretIndex f = hit->fret;
-  const NoteNumber n = NoteAt(s, f);
+  const NoteNumber n = MainWindowNeck().NoteAt(s, f);
   if (!IsPickableNote(n)) return false;
 
   host.SetAutoRoot(0);

@@ -32,7 +32,7 @@ std::int32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
 }
 
 bool IsStoredNote(std::int32_t n) { return n == 0 || (n >= kLowestNote && n <= kHighestNote); }
-bool IsStoredFret(std::int32_t f) { return f >= 0 && f < kFretCount; }
+bool IsStoredFret(std::int32_t f) { return f >= 0 && f < kMainWindowFretPositions; }
 bool IsStoredLength(std::int32_t length) { return length >= 0 && length <= kMaxNoteLength; }
 
 SequenceParse Reject(std::string problem) {

@@ -29,14 +29,8 @@
 //   inversion still beats an altered root-position reading (E-G-C is C/E,
 //   not Em#5). Alternatives are the other readings whose cost is at most the
 //   best one's plus kPlausibleCostSpread.
-// - Root spelling: a white key is always natural. A black key is spelled
-//   both ways (C#/Db, ...) with every chord tone spelled by its degree from
-//   that root; the spelling with fewer accidentals wins (double ones count
-//   twice), so Bb (Bb-D-F) beats A# (A#-C##-E#) and C#m (C#-E-G#) beats Dbm
-//   (Db-Fb-Ab). A tie goes to the usual name of the key: Db, Eb, F#, Ab, Bb
-//   (F#-A#-C# is F#, Eb-Gb-Bb is Ebm). The bass note is spelled as the chord
-//   tone it is (D/F#, not D/Gb), unless that takes more accidentals than the
-//   key's usual name (Eaug/C, not Eaug/B#).
+// - Root, chord tones and bass are spelled by their degrees; the rules are
+//   in chord_spelling.h.
 // - Symbols are plain ASCII: C Cm C7 Cmaj7 Cm7 Cm7b5 Cdim Cdim7 Caug C6 Cm6
 //   C9 Cmaj9 Cm9 Cadd9 Csus2 Csus4 C7sus4 C11 C13 C5, and composites such as
 //   C7b9, C6/9, Cmadd9, C(b5), C7#5, CmMaj7, C(no3); a bass other than the
@@ -50,17 +44,9 @@
 #include <vector>
 
 #include "theory/fretboard.h"
+#include "theory/spelling.h"
 
 namespace fretlab {
-
-// A note name: letter 'A'..'G' and alteration -2..2 (flats negative).
-struct NoteSpelling {
-  char letter = 'C';
-  int alteration = 0;
-  std::string Text() const;  // "C", "Bb", "F#", "Ebb", "C##"
-  int PitchClass() const;    // 0..11, 0 = C
-  friend bool operator==(const NoteSpelling&, const NoteSpelling&) = default;
-};
 
 // The quality of a chord, one value per MusicXML <kind> that the naming
 // uses, plus SingleNote (a lone pitch class, which MusicXML has no kind for).
@@ -106,11 +92,11 @@ struct ChordDegree {
 
 struct ChordReading {
   int root = 0;  // pitch class 0..11, 0 = C
-  NoteSpelling rootSpelling;
+  SpelledNote rootSpelling;
   ChordKind kind = ChordKind::Major;
   std::vector<ChordDegree> degrees;  // in the order they appear in `suffix`
   std::optional<int> bass;           // pitch class, only when it is not the root
-  NoteSpelling bassSpelling;         // meaningful when `bass` is set
+  SpelledNote bassSpelling;          // meaningful when `bass` is set
   std::string suffix;                // the symbol between root and slash: "m7", "" for major
   std::string symbol;                // the whole symbol: "Am7/G"
   int cost = 0;                      // ranking, see the rules above; lower is likelier
@@ -119,8 +105,8 @@ struct ChordReading {
   std::array<int, 12> toneDegrees{};
 
   // A sounding pitch class spelled as the chord tone it is here (the third
-  // of D is F#, of Db it is F).
-  NoteSpelling Spell(int pitchClass) const;
+  // of D is F#, of Db it is F); defined in chord_spelling.cpp.
+  SpelledNote Spell(int pitchClass) const;
 };
 
 // Other readings are listed when their cost is at most the best one's plus this.
@@ -151,13 +137,5 @@ inline ChordName NameChord(const Chord& slots) {
 // "m2", "M2", "m3", "M3", "P4", "TT", "P5", "m6", "M6", "m7", "M7" for 1..11
 // semitones; "P1" for 0 (and for multiples of 12).
 std::string_view IntervalName(int semitones);
-
-// The usual name of a key: C, Db, D, Eb, E, F, F#, G, Ab, A, Bb, B.
-NoteSpelling UsualSpelling(int pitchClass);
-
-// The spelling of `pitchClass` (0..11) as the given chord degree (1..13)
-// above `root`; when that needs more than a double accidental, the plain
-// spelling (sharps) instead.
-NoteSpelling SpellDegree(const NoteSpelling& root, int degree, int pitchClass);
 
 }  // namespace fretlab

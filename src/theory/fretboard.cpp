@@ -13,13 +13,26 @@ constexpr bool InBand(int coordinate, int centre) {
 
 }  // namespace
 
+const Tuning& MainWindowNeck() {
+  static const Tuning neck = [] {
+    Tuning t;
+    t.name = "Standard";
+    for (const NoteNumber open : g_openNote) {
+      t.strings.push_back({SpellPitchClass(open, Accidentals::kSharps), open});
+    }
+    t.fretPositions = kMainWindowFretPositions;
+    return t;
+  }();
+  return neck;
+}
+
 std::optional<Position> HitTest(int x, int y) {
   std::optional<StringIndex> string;
   for (StringIndex s = 0; s < kStringCount; ++s) {
     if (InBand(y, g_stringY[s])) string = s;
   }
   std::optional<FretIndex> fret;
-  for (FretIndex f = 0; f < kFretCount; ++f) {
+  for (FretIndex f = 0; f < kMainWindowFretPositions; ++f) {
     if (InBand(x, g_fretX[f])) fret = f;
   }
   // A click between two frets, beside the strings or on a label touches no

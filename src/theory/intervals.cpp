@@ -4,8 +4,6 @@ namespace fretlab {
 
 namespace {
 
-constexpr int kMajorSteps[7] = {0, 2, 4, 5, 7, 9, 11};
-
 // Unison, fourth and fifth (and the eleventh) are perfect; the others major
 // in the major scale.
 bool IsPerfect(int number) {
@@ -64,8 +62,8 @@ constexpr Rgb kByNumber[7] = {
 }  // namespace
 
 int Degree::Semitones() const {
-  const int step = kMajorSteps[(number - 1) % 7] + alteration;
-  return ((step % 12) + 12) % 12;
+  // The major scale on C is the white keys: its degree n is letter n - 1.
+  return PitchClass(NaturalPitchClass(LetterSteps()) + alteration);
 }
 
 std::string IntervalLabel(Degree degree, SignStyle style) {

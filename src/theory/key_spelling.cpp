@@ -9,8 +9,6 @@ namespace {
 constexpr int kMajorRow = 1;    // Scales(): Major (Ionian)
 constexpr int kMinorRow = 4;    // Scales(): Natural minor (Aeolian)
 
-int Mod12(int value) { return ((value % 12) + 12) % 12; }
-
 // The chromatic view writes its two ambiguous degrees on the preferred side.
 std::vector<Degree> ChromaticDegrees(const CatalogueEntry& entry, Accidentals preference) {
   std::vector<Degree> degrees = entry.degrees;
@@ -23,7 +21,7 @@ std::vector<Degree> ChromaticDegrees(const CatalogueEntry& entry, Accidentals pr
 }
 
 SpelledNote NoteOfDegree(SpelledNote root, Degree degree, Accidentals fallback) {
-  const int pc = Mod12(root.PitchClass() + degree.Semitones());
+  const int pc = PitchClass(root.PitchClass() + degree.Semitones());
   const auto spelled = SpellOnLetter(LetterAbove(root.letter, degree.LetterSteps()), pc);
   // Only roots with double accidentals can push a degree past a double one.
   return spelled ? *spelled : SpellPitchClass(pc, fallback);
@@ -55,7 +53,7 @@ const CatalogueEntry& KeyOf(const CatalogueEntry& entry) {
 }  // namespace
 
 SpelledNote AutomaticRoot(int rootPitchClass, const CatalogueEntry& entry, Accidentals preference) {
-  const int pc = Mod12(rootPitchClass);
+  const int pc = PitchClass(rootPitchClass);
   if (entry.chromatic) return SpellPitchClass(pc, preference);
   const SpelledNote sharp = SpellPitchClass(pc, Accidentals::kSharps);
   const SpelledNote flat = SpellPitchClass(pc, Accidentals::kFlats);
@@ -87,7 +85,7 @@ KeySpelling KeySpelling::Automatic(int rootPitchClass, const CatalogueEntry& ent
 }
 
 int KeySpelling::IndexOfPitchClass(int pitchClass) const {
-  const int pc = Mod12(pitchClass);
+  const int pc = PitchClass(pitchClass);
   for (int i = 0; i < Size(); ++i) {
     if (m_notes[i].PitchClass() == pc) return i;
   }

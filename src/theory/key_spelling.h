@@ -28,6 +28,7 @@ namespace fretlab {
 class KeySpelling {
  public:
   // `root` as given, even an unusual one (C♯ major with its seven sharps).
+  // `preference` is Accidentals::kSharps or kFlats, the Practice window's choice.
   KeySpelling(SpelledNote root, const CatalogueEntry& entry, Accidentals preference);
 
   // The root of `rootPitchClass` (0..11) whose spelling needs fewer

@@ -5,7 +5,7 @@ namespace fretlab {
 std::vector<Position> AreaPositions(const Tuning& tuning, const NeckArea& area) {
   std::vector<Position> positions;
   for (StringIndex s = 0; s < tuning.StringCount(); ++s) {
-    for (FretIndex f = 0; f <= kNeckFrets; ++f) {
+    for (FretIndex f = 0; f < tuning.fretPositions; ++f) {
       if (area.Admits({s, f})) positions.push_back({s, f});
     }
   }
@@ -17,7 +17,7 @@ std::vector<MarkedPosition> ChoicePositions(const Tuning& tuning, const NeckArea
   std::vector<MarkedPosition> marked;
   for (const Position& p : AreaPositions(tuning, area)) {
     const NoteNumber note = tuning.NoteAt(p.string, p.fret);
-    const int degree = key.IndexOfPitchClass(note % 12);
+    const int degree = key.IndexOfPitchClass(PitchClass(note));
     if (degree >= 0) marked.push_back({p, note, degree});
   }
   return marked;
@@ -33,10 +33,10 @@ std::vector<Position> PositionsOfNote(const Tuning& tuning, const NeckArea& area
 
 std::vector<Position> PositionsOfPitchClass(const Tuning& tuning, const NeckArea& area,
                                             int pitchClass) {
-  const int pc = ((pitchClass % 12) + 12) % 12;
+  const int pc = PitchClass(pitchClass);
   std::vector<Position> positions;
   for (const Position& p : AreaPositions(tuning, area)) {
-    if (tuning.NoteAt(p.string, p.fret) % 12 == pc) positions.push_back(p);
+    if (PitchClass(tuning.NoteAt(p.string, p.fret)) == pc) positions.push_back(p);
   }
   return positions;
 }

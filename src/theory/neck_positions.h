@@ -13,7 +13,7 @@
 //   PositionsOfPitchClass(t, area, 1)   // every C♯ / D♭ in the area
 //   DescribePosition(t, {2, 5})         // "string 3, G string, fret 5"
 // Positions use Position of fretboard.h with strings 0..StringCount()-1 from
-// the top of the picture and frets 0..kNeckFrets. Results run by string from
+// the top of the picture and frets 0..tuning.HighestFret(). Results run by string from
 // the top, then by fret upwards.
 
 #include <cstdint>
@@ -27,7 +27,7 @@ namespace fretlab {
 
 struct FretRange {
   FretIndex from = 0;           // inclusive
-  FretIndex to = kNeckFrets;    // inclusive; from > to admits nothing
+  FretIndex to = kFretPositions - 1;  // inclusive; from > to admits nothing
   bool Contains(FretIndex f) const { return from <= f && f <= to; }
   friend bool operator==(const FretRange&, const FretRange&) = default;
 };
@@ -40,7 +40,7 @@ struct NeckArea {
   std::uint32_t strings = kAllStrings;  // bit s set: string s is in use
 
   bool Admits(Position p) const {
-    return p.fret >= capo && p.fret >= 0 && p.fret <= kNeckFrets && frets.Contains(p.fret) &&
+    return p.fret >= capo && p.fret >= 0 && p.fret < kFretPositions && frets.Contains(p.fret) &&
            p.string >= 0 && p.string < 32 && ((strings >> p.string) & 1u) != 0;
   }
   friend bool operator==(const NeckArea&, const NeckArea&) = default;

@@ -1,128 +1,120 @@
 #include "theory/scale_catalogue.h"
 
 #include <algorithm>
-#include <array>
-
-#include "theory/tables.h"
+#include <utility>
 
 namespace fretlab {
 
 namespace {
 
-constexpr int kMajorSteps[7] = {0, 2, 4, 5, 7, 9, 11};
+// The degrees the rows are written in: R root, m minor, M major, P perfect,
+// d diminished, A augmented.
+constexpr Degree R{1, 0}, m2{2, -1}, M2{2, 0}, m3{3, -1}, M3{3, 0}, P4{4, 0}, A4{4, 1},
+    d5{5, -1}, P5{5, 0}, A5{5, 1}, m6{6, -1}, M6{6, 0}, d7{7, -2}, m7{7, -1}, M7{7, 0},
+    M9{9, 0}, P11{11, 0};
 
-struct ScaleText {
-  std::string_view name;
-  std::string_view shortName;
-  ParentKey parent;
-};
-
-// The main window's nine, by row of ScaleTable.
-constexpr ScaleText kMainScales[kScaleCount] = {
-    {"Lydian", "Lydian", ParentKey::kOwn},
-    {"Major (Ionian)", "major", ParentKey::kOwn},
-    {"Mixolydian", "Mixolydian", ParentKey::kOwn},
-    {"Dorian", "Dorian", ParentKey::kOwn},
-    {"Natural minor (Aeolian)", "natural minor", ParentKey::kOwn},
-    {"Phrygian", "Phrygian", ParentKey::kOwn},
-    {"Locrian", "Locrian", ParentKey::kOwn},
-    {"Harmonic minor", "harmonic minor", ParentKey::kOwn},
-    {"Melodic minor", "melodic minor", ParentKey::kOwn},
-};
-
-// Seven-note rows: degree i + 1, altered by its distance from the major scale.
-std::vector<Degree> HeptatonicDegrees(const int (&steps)[kTableColumns]) {
-  std::vector<Degree> degrees;
-  for (int i = 0; i < 7; ++i) degrees.push_back({i + 1, steps[i] - kMajorSteps[i]});
-  return degrees;
+// Each row's main window text marks it for the main window's scale list;
+// the rows so marked are that list, in this order (tables.h). Rows for the
+// Practice window alone leave the text out. New rows go at the end: settings
+// store the index.
+std::vector<CatalogueEntry> ScaleRows() {
+  return {
+      {"Lydian", "Lydian", {R, M2, M3, A4, P5, M6, M7}, ParentKey::kOwn, "Lydian"},
+      {"Major (Ionian)", "major", {R, M2, M3, P4, P5, M6, M7}, ParentKey::kOwn, "MAJOR (Ionian)"},
+      {"Mixolydian", "Mixolydian", {R, M2, M3, P4, P5, M6, m7}, ParentKey::kOwn, "Mixolydian"},
+      // The main window's texts keep their trailing blanks.
+      {"Dorian", "Dorian", {R, M2, m3, P4, P5, M6, m7}, ParentKey::kOwn, "Dorian "},
+      {"Natural minor (Aeolian)", "natural minor", {R, M2, m3, P4, P5, m6, m7}, ParentKey::kOwn,
+       "minor (Aeolian) "},
+      {"Phrygian", "Phrygian", {R, m2, m3, P4, P5, m6, m7}, ParentKey::kOwn, "Phrygian"},
+      {"Locrian", "Locrian", {R, m2, m3, P4, d5, m6, m7}, ParentKey::kOwn, "Locrian"},
+      {"Harmonic minor", "harmonic minor", {R, M2, m3, P4, P5, m6, M7}, ParentKey::kOwn,
+       "Harmonic minor"},
+      {"Melodic minor", "melodic minor", {R, M2, m3, P4, P5, M6, M7}, ParentKey::kOwn,
+       "Melodic minor"},
+      {"Major pentatonic", "major pentatonic", {R, M2, M3, P5, M6}, ParentKey::kMajor},
+      {"Minor pentatonic", "minor pentatonic", {R, m3, P4, P5, m7}, ParentKey::kMinor},
+      {"Blues", "blues", {R, m3, P4, d5, P5, m7}, ParentKey::kMinor},
+      {"Whole tone", "whole tone", {R, M2, M3, A4, A5, m7}, ParentKey::kOwn},
+      // The ♭3 of the half-whole scale is its raised ninth, written as the
+      // minor third guitarists read; the whole-half scale keeps both ♭6 and 6.
+      {"Diminished half-whole", "half-whole diminished", {R, m2, m3, M3, A4, P5, M6, m7},
+       ParentKey::kOwn},
+      {"Diminished whole-half", "whole-half diminished", {R, M2, m3, P4, d5, m6, M6, M7},
+       ParentKey::kOwn},
+      // The degrees of the black keys here are the usual ones; KeySpelling
+      // replaces ♯4/♭5 and ♯5/♭6 by the ♯/♭ preference.
+      {"Chromatic (all notes)", "chromatic", {R, m2, M2, m3, M3, P4, A4, P5, m6, M6, m7, M7},
+       ParentKey::kOwn, {}, true},
+  };
 }
 
-std::vector<CatalogueEntry> MakeScales() {
-  std::vector<CatalogueEntry> scales;
-  for (int row = 0; row < kScaleCount; ++row) {
-    const ScaleText& text = kMainScales[row];
-    scales.push_back({text.name, text.shortName, HeptatonicDegrees(ScaleTable[row]), text.parent,
-                      false, row});
-  }
-  // The ♭3 of the half-whole scale is its raised ninth, written as the minor
-  // third guitarists read; the whole-half scale keeps both ♭6 and 6.
-  scales.push_back({"Major pentatonic", "major pentatonic",
-                    {{1, 0}, {2, 0}, {3, 0}, {5, 0}, {6, 0}}, ParentKey::kMajor});
-  scales.push_back({"Minor pentatonic", "minor pentatonic",
-                    {{1, 0}, {3, -1}, {4, 0}, {5, 0}, {7, -1}}, ParentKey::kMinor});
-  scales.push_back({"Blues", "blues", {{1, 0}, {3, -1}, {4, 0}, {5, -1}, {5, 0}, {7, -1}},
-                    ParentKey::kMinor});
-  scales.push_back({"Whole tone", "whole tone",
-                    {{1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 1}, {7, -1}}, ParentKey::kOwn});
-  scales.push_back({"Diminished half-whole", "half-whole diminished",
-                    {{1, 0}, {2, -1}, {3, -1}, {3, 0}, {4, 1}, {5, 0}, {6, 0}, {7, -1}},
-                    ParentKey::kOwn});
-  scales.push_back({"Diminished whole-half", "whole-half diminished",
-                    {{1, 0}, {2, 0}, {3, -1}, {4, 0}, {5, -1}, {6, -1}, {6, 0}, {7, 0}},
-                    ParentKey::kOwn});
-  // The degrees of the black keys here are the usual ones; KeySpelling
-  // replaces ♯4/♭5 and ♯5/♭6 by the ♯/♭ preference.
-  scales.push_back({"Chromatic (all notes)", "chromatic",
-                    {{1, 0}, {2, -1}, {2, 0}, {3, -1}, {3, 0}, {4, 0}, {4, 1}, {5, 0}, {6, -1},
-                     {6, 0}, {7, -1}, {7, 0}},
-                    ParentKey::kOwn, true});
-  return scales;
-}
-
-struct ChordText {
+struct ChordRow {
   std::string_view name;
   std::string_view symbol;
   std::vector<Degree> degrees;
+  std::string_view mainWindowText;  // empty: the Practice window's alone
 };
 
-// By row of ChordFormulaTable, columns in the same order. A sixth chord's
-// fourth tone is the 6; the diminished seventh's is the 𝄫7.
-std::vector<CatalogueEntry> MakeChords() {
-  const Degree R{1, 0}, M3{3, 0}, m3{3, -1}, P5{5, 0}, d5{5, -1}, A5{5, 1}, M6{6, 0}, M7{7, 0},
-      m7{7, -1}, d7{7, -2}, M9{9, 0}, P11{11, 0};
-  const std::vector<ChordText> rows = {
-      {"Major triad", "", {R, M3, P5}},
-      {"Major 6", "6", {R, M3, P5, M6}},
-      {"Major 6 \u266D5", "6\u266D5", {R, M3, d5, M6}},
-      {"Major 6 \u266F5", "6\u266F5", {R, M3, A5, M6}},
-      {"Major 7", "maj7", {R, M3, P5, M7}},
-      {"Major 7 \u266D5", "maj7\u266D5", {R, M3, d5, M7}},
-      {"Major 7 \u266F5", "maj7\u266F5", {R, M3, A5, M7}},
-      {"Dominant 7", "7", {R, M3, P5, m7}},
-      {"Dominant 7 \u266D5", "7\u266D5", {R, M3, d5, m7}},
-      {"Dominant 7 \u266F5", "7\u266F5", {R, M3, A5, m7}},
-      {"Major 9", "maj9", {R, M3, P5, M7, M9}},
-      {"Major 9 \u266D5", "maj9\u266D5", {R, M3, d5, M7, M9}},
-      {"Major 9 \u266F5", "maj9\u266F5", {R, M3, A5, M7, M9}},
-      {"Major 11", "maj11", {R, M3, P5, M7, M9, P11}},
-      {"Major 11 \u266D5", "maj11\u266D5", {R, M3, d5, M7, M9, P11}},
-      {"Major 11 \u266F5", "maj11\u266F5", {R, M3, A5, M7, M9, P11}},
-      {"Minor triad", "m", {R, m3, P5}},
-      {"Minor 6", "m6", {R, m3, P5, M6}},
-      {"Minor 6 \u266D5", "m6\u266D5", {R, m3, d5, M6}},
-      {"Minor 6 \u266F5", "m6\u266F5", {R, m3, A5, M6}},
-      {"Minor 7", "m7", {R, m3, P5, m7}},
-      {"Minor 7 \u266D5", "m7\u266D5", {R, m3, d5, m7}},
-      {"Minor 7 \u266F5", "m7\u266F5", {R, m3, A5, m7}},
-      {"Minor 9", "m9", {R, m3, P5, m7, M9}},
-      {"Minor 9 \u266D5", "m9\u266D5", {R, m3, d5, m7, M9}},
-      {"Minor 9 \u266F5", "m9\u266F5", {R, m3, A5, m7, M9}},
-      {"Minor 11", "m11", {R, m3, P5, m7, M9, P11}},
-      {"Minor 11 \u266D5", "m11\u266D5", {R, m3, d5, m7, M9, P11}},
-      {"Minor 11 \u266F5", "m11\u266F5", {R, m3, A5, m7, M9, P11}},
-      {"Diminished triad", "dim", {R, m3, d5}},
-      {"Diminished 7", "dim7", {R, m3, d5, d7}},
-      {"Half-diminished 7", "\u00F87", {R, m3, d5, m7}},
-      {"Augmented triad", "aug", {R, M3, A5}},
-      {"Augmented add 9", "aug(add9)", {R, M3, A5, M9}},
+// As ScaleRows, for the main window's arpeggio and chord lists. Degrees in
+// the order of marking and sounding. A sixth chord's fourth tone is the 6;
+// the diminished seventh's is the 𝄫7.
+std::vector<ChordRow> ChordRows() {
+  return {
+      {"Major triad", "", {R, M3, P5}, "M(Major)"},
+      {"Major 6", "6", {R, M3, P5, M6}, "M6"},
+      {"Major 6 \u266D5", "6\u266D5", {R, M3, d5, M6}, "M6b5"},
+      {"Major 6 \u266F5", "6\u266F5", {R, M3, A5, M6}, "M6#5"},
+      {"Major 7", "maj7", {R, M3, P5, M7}, "M7"},
+      {"Major 7 \u266D5", "maj7\u266D5", {R, M3, d5, M7}, "M7b5"},
+      {"Major 7 \u266F5", "maj7\u266F5", {R, M3, A5, M7}, "M7#5"},
+      {"Dominant 7", "7", {R, M3, P5, m7}, "7"},
+      {"Dominant 7 \u266D5", "7\u266D5", {R, M3, d5, m7}, "7b5"},
+      {"Dominant 7 \u266F5", "7\u266F5", {R, M3, A5, m7}, "7#5"},
+      {"Major 9", "maj9", {R, M3, P5, M7, M9}, "M9"},
+      {"Major 9 \u266D5", "maj9\u266D5", {R, M3, d5, M7, M9}, "M9b5"},
+      {"Major 9 \u266F5", "maj9\u266F5", {R, M3, A5, M7, M9}, "M9#5"},
+      {"Major 11", "maj11", {R, M3, P5, M7, M9, P11}, "M11"},
+      {"Major 11 \u266D5", "maj11\u266D5", {R, M3, d5, M7, M9, P11}, "M11b5"},
+      {"Major 11 \u266F5", "maj11\u266F5", {R, M3, A5, M7, M9, P11}, "M11#5"},
+      {"Minor triad", "m", {R, m3, P5}, "m(minor)"},
+      {"Minor 6", "m6", {R, m3, P5, M6}, "m6"},
+      {"Minor 6 \u266D5", "m6\u266D5", {R, m3, d5, M6}, "m6b5"},
+      {"Minor 6 \u266F5", "m6\u266F5", {R, m3, A5, M6}, "m6#5"},
+      {"Minor 7", "m7", {R, m3, P5, m7}, "m7"},
+      {"Minor 7 \u266D5", "m7\u266D5", {R, m3, d5, m7}, "m7b5"},
+      {"Minor 7 \u266F5", "m7\u266F5", {R, m3, A5, m7}, "m7#5"},
+      {"Minor 9", "m9", {R, m3, P5, m7, M9}, "m9"},
+      {"Minor 9 \u266D5", "m9\u266D5", {R, m3, d5, m7, M9}, "m9b5"},
+      {"Minor 9 \u266F5", "m9\u266F5", {R, m3, A5, m7, M9}, "m9#5"},
+      {"Minor 11", "m11", {R, m3, P5, m7, M9, P11}, "m11"},
+      {"Minor 11 \u266D5", "m11\u266D5", {R, m3, d5, m7, M9, P11}, "m11b5"},
+      {"Minor 11 \u266F5", "m11\u266F5", {R, m3, A5, m7, M9, P11}, "m11#5"},
+      {"Diminished triad", "dim", {R, m3, d5}, "dim"},
+      {"Diminished 7", "dim7", {R, m3, d5, d7}, "dim7"},
+      {"Half-diminished 7", "\u00F87", {R, m3, d5, m7}, "half dim7"},
+      {"Augmented triad", "aug", {R, M3, A5}, "Aug"},
+      // The added ninth, not a major seventh.
+      {"Augmented add 9", "aug(add9)", {R, M3, A5, M9}, "Aug add9"},
   };
+}
+
+// Numbers the rows marked for the main window in their order.
+std::vector<CatalogueEntry> Numbered(std::vector<CatalogueEntry> entries) {
+  int row = 0;
+  for (CatalogueEntry& e : entries) e.mainWindowRow = e.mainWindowText.empty() ? -1 : row++;
+  return entries;
+}
+
+// A chord borrows the letters of the minor key when its third is minor.
+std::vector<CatalogueEntry> MakeChords() {
   std::vector<CatalogueEntry> chords;
-  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-    const bool minor = rows[row].degrees[1] == m3;
-    chords.push_back({rows[row].name, rows[row].symbol, rows[row].degrees,
-                      minor ? ParentKey::kMinor : ParentKey::kMajor, false, row});
+  for (ChordRow& row : ChordRows()) {
+    const bool minor = row.degrees.size() > 1 && row.degrees[1] == m3;
+    chords.push_back({row.name, row.symbol, std::move(row.degrees),
+                      minor ? ParentKey::kMinor : ParentKey::kMajor, row.mainWindowText});
   }
-  return chords;
+  return Numbered(std::move(chords));
 }
 
 // Lower case, ASCII signs, no blanks: "Natural minor (Aeolian)" and
@@ -153,7 +145,7 @@ std::vector<int> CatalogueEntry::Steps() const {
 }
 
 std::span<const CatalogueEntry> Scales() {
-  static const std::vector<CatalogueEntry> scales = MakeScales();
+  static const std::vector<CatalogueEntry> scales = Numbered(ScaleRows());
   return scales;
 }
 
@@ -173,9 +165,8 @@ int FindEntry(std::span<const CatalogueEntry> entries, std::string_view name) {
   // minor), so they are taken exactly as written before anything else.
   const bool isScale = entries.data() == Scales().data();
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    const int row = entries[i].mainWindowRow;
-    if (row < 0) continue;
-    const std::string_view text = isScale ? kScaleTexts[row] : kChordTexts[row];
+    const std::string_view text = entries[i].mainWindowText;
+    if (text.empty()) continue;
     if (isScale ? MatchKey(text) == wanted : text == name) return static_cast<int>(i);
   }
   for (std::size_t i = 0; i < entries.size(); ++i) {

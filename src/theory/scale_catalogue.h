@@ -1,7 +1,10 @@
 #pragma once
-// Everything the Practice window can show over a root: scales (the main
-// window's nine, five more, and the chromatic view) and the 34 chord formulas
-// of the main window's chord list, as arpeggios or as chord tones.
+// Everything the windows can show over a root: scales and chord formulas,
+// the one source of both windows' vocabulary. Rows marked with a main window
+// text are the main window's lists, in the catalogue's order (tables.h reads
+// them as its ScaleTable and ChordFormulaTable); the Practice window lists
+// every row, as arpeggios or as chord tones. Today: the main window's nine
+// scales, six more and the chromatic view; its 34 chord formulas.
 //
 // How to use it:
 //   const CatalogueEntry& dorian = Scales()[3];     // name "Dorian"
@@ -33,10 +36,15 @@ struct CatalogueEntry {
   // After the root in titles and spoken text: "A natural minor", and for
   // chords the symbol: "Cm7♭5".
   std::string_view shortName;
-  std::vector<Degree> degrees;  // scales ascending; chords in the formula's column order
+  std::vector<Degree> degrees;  // scales ascending; chords in the order of marking and sounding
   ParentKey parent = ParentKey::kOwn;
+  // The text of the row in the main window's list, byte for byte ("Dorian "
+  // with its blank); empty for a row the main window does not list.
+  std::string_view mainWindowText = {};
   bool chromatic = false;       // the twelve notes; the ♯/♭ preference spells them
-  int mainWindowRow = -1;       // row of ScaleTable or ChordFormulaTable, -1 for none
+  // Row of ScaleTable or ChordFormulaTable (the marked rows counted in
+  // order), -1 for an unmarked one. Filled in by the catalogue.
+  int mainWindowRow = -1;
 
   // The steps in semitones above the root (0..11), in the order of degrees.
   std::vector<int> Steps() const;
@@ -48,7 +56,7 @@ inline constexpr int kCatalogueChromatic = 15;  // index of the chromatic view i
 // pentatonic, Minor pentatonic, Blues, Whole tone, Diminished half-whole,
 // Diminished whole-half, and the chromatic view.
 std::span<const CatalogueEntry> Scales();
-// 34 entries, index = row of ChordFormulaTable.
+// 34 entries, all the main window's, index = row of ChordFormulaTable.
 std::span<const CatalogueEntry> ChordFormulas();
 // Scales() for ChoiceKind::kScale, ChordFormulas() otherwise.
 std::span<const CatalogueEntry> EntriesOf(ChoiceKind kind);

@@ -1,5 +1,6 @@
 #include "theory/show.h"
 
+#include "theory/spelling.h"
 #include "theory/tables.h"
 
 namespace fretlab {
@@ -24,16 +25,15 @@ void FollowRoot(const FretboardHost& host, FretWindow& window) {
 }
 
 // The root letter belongs to the note's pitch class. With no root selected
-// (-1) no note qualifies, since note % 12 is never negative for a note found
-// on the neck.
+// (-1) no note qualifies, since a pitch class is never negative.
 bool IsRootNote(const FretboardHost& host, NoteNumber note) {
-  return host.RootSelection() == note % 12;
+  return host.RootSelection() == PitchClass(note);
 }
 
 // Calls `visit` with every expanded note of a table row, octave 0..4 outer,
 // column 0..6 inner, skipping NoTone columns; none after a stop.
 template <typename Visit>
-void ForEachExpandedNote(const FretboardHost& host, const int (&row)[kTableColumns], int root,
+void ForEachExpandedNote(const FretboardHost& host, const TableRow& row, int root,
                          Visit visit) {
   for (int octave = 0; octave < kOctaves; ++octave) {
     for (int column = 0; column < kTableColumns; ++column) {
@@ -51,11 +51,12 @@ void ForEachExpandedNote(const FretboardHost& host, const int (&row)[kTableColum
 template <typename Found>
 void MarkPositionsOf(FretboardHost& host, NoteNumber note, StringIndex first, StringIndex last,
                      Found found) {
+  const Tuning& neck = MainWindowNeck();
   FretWindow window = ListedWindow(host);
   int rootFlag = 0;
   for (StringIndex s = first; s <= last; ++s) {
-    for (FretIndex f = 0; f < kFretCount; ++f) {
-      const NoteNumber n = NoteAt(s, f);
+    for (FretIndex f = 0; f < neck.fretPositions; ++f) {
+      const NoteNumber n = neck.NoteAt(s, f);
       FollowRoot(host, window);
       if (n != note || !window.Contains(f)) continue;
       if (IsRootNote(host, note)) rootFlag = 1;

@@ -9,11 +9,27 @@ constexpr char kLetterNames[kLetterCount + 1] = "CDEFGAB";
 constexpr std::string_view kSharpSign = "\u266F";
 constexpr std::string_view kFlatSign = "\u266D";
 
-int Mod12(int value) { return ((value % 12) + 12) % 12; }
-
 bool IsBlackKey(int pitchClass) {
-  const int pc = Mod12(pitchClass);
+  const int pc = PitchClass(pitchClass);
   return pc == 1 || pc == 3 || pc == 6 || pc == 8 || pc == 10;
+}
+
+// Whether the black key `pc` is written as a sharp under `preference`.
+bool TakesSharp(int pc, Accidentals preference) {
+  switch (preference) {
+    case Accidentals::kSharps: return true;
+    case Accidentals::kFlats: return false;
+    case Accidentals::kKeyNames: return pc == 6;
+    case Accidentals::kMixed: return pc == 1 || pc == 6;
+  }
+  return true;
+}
+
+std::string LetterName(int letter, NamingSystem system) {
+  switch (system) {
+    case NamingSystem::kEnglish: return std::string(1, kLetterNames[letter]);
+  }
+  return {};
 }
 
 }  // namespace
@@ -22,28 +38,27 @@ int NaturalPitchClass(int letter) { return kNaturalPitchClass[((letter % 7) + 7)
 
 int LetterAbove(int letter, int steps) { return ((letter + steps) % 7 + 7) % 7; }
 
-int SpelledNote::PitchClass() const { return Mod12(NaturalPitchClass(letter) + accidental); }
+int SpelledNote::PitchClass() const {
+  return fretlab::PitchClass(NaturalPitchClass(letter) + accidental);
+}
 
 std::optional<SpelledNote> SpellOnLetter(int letter, int pitchClass) {
-  int accidental = Mod12(pitchClass - NaturalPitchClass(letter));
+  int accidental = PitchClass(pitchClass - NaturalPitchClass(letter));
   if (accidental > 6) accidental -= 12;
   if (accidental < -2 || accidental > 2) return std::nullopt;
   return SpelledNote{((letter % 7) + 7) % 7, accidental};
 }
 
 SpelledNote SpellPitchClass(int pitchClass, Accidentals preference) {
-  const int pc = Mod12(pitchClass);
+  const int pc = PitchClass(pitchClass);
   for (int letter = 0; letter < kLetterCount; ++letter) {
     if (kNaturalPitchClass[letter] == pc) return {letter, 0};
   }
   // A black key: a sharp on the letter below or a flat on the letter above.
+  const bool sharp = TakesSharp(pc, preference);
   for (int letter = 0; letter < kLetterCount; ++letter) {
-    if (preference == Accidentals::kSharps && kNaturalPitchClass[letter] == pc - 1) {
-      return {letter, 1};
-    }
-    if (preference == Accidentals::kFlats && kNaturalPitchClass[letter] == pc + 1) {
-      return {letter, -1};
-    }
+    if (sharp && kNaturalPitchClass[letter] == pc - 1) return {letter, 1};
+    if (!sharp && kNaturalPitchClass[letter] == pc + 1) return {letter, -1};
   }
   return {0, 0};  // not reached: every black key has both neighbours
 }
@@ -62,15 +77,16 @@ std::string AccidentalSigns(int accidental, SignStyle style) {
   return signs;
 }
 
-std::string NoteName(SpelledNote note, SignStyle style) {
-  return std::string(1, kLetterNames[note.letter]) + AccidentalSigns(note.accidental, style);
+std::string NoteName(SpelledNote note, NoteNaming naming) {
+  return LetterName(LetterAbove(note.letter, 0), naming.system) +
+         AccidentalSigns(note.accidental, naming.signs);
 }
 
-std::string NoteNameWithOctave(int noteNumber, SpelledNote note, SignStyle style) {
+std::string NoteNameWithOctave(int noteNumber, SpelledNote note, NoteNaming naming) {
   // The octave belongs to the letter: B♯3 sounds as C4, C♭4 as B3.
   const int natural = noteNumber - note.accidental;
   const int octave = (natural >= 0 ? natural / 12 : (natural - 11) / 12) - 1;
-  return NoteName(note, style) + std::to_string(octave);
+  return NoteName(note, naming) + std::to_string(octave);
 }
 
 std::optional<SpelledNote> ParseNoteName(std::string_view text) {

@@ -1,12 +1,16 @@
 #pragma once
 // Note names as a musician writes them: a letter and an accidental, so that
-// the same pitch class can be C♯ in one key and D♭ in another.
+// the same pitch class can be C♯ in one key and D♭ in another. This is the
+// one place that knows the letters and their pitches; every other room names
+// a note through NoteName and reads one through ParseNoteName.
 //
 // How to use it:
 //   SpelledNote n = SpellPitchClass(1, Accidentals::kFlats);  // D♭
-//   NoteName(n)                      -> "D♭"   (NoteName(n, SignStyle::kAscii) -> "Db")
+//   NoteName(n)                      -> "D♭"   (Unicode signs, for the screen)
+//   NoteName(n, SignStyle::kAscii)   -> "Db"   (for chord symbols, files, the terminal)
 //   ParseNoteName("c#")              -> C♯     (letter case ignored, # b ♯ ♭ accepted)
 //   NoteNameWithOctave(61, n)        -> "D♭4"  (scientific pitch: 60 = C4)
+//   PitchClass(-1)                   -> 11     (any note or number of semitones)
 // A key's spelling (which letter each scale note gets) is in key_spelling.h.
 
 #include <optional>
@@ -15,14 +19,41 @@
 
 namespace fretlab {
 
-// Which accidental a black key gets where no key decides (the chromatic view).
-enum class Accidentals { kSharps, kFlats };
+// Which accidental a black key gets where no key decides. The Practice
+// window's ♯/♭ preference is one of the first two.
+enum class Accidentals {
+  kSharps,    // C♯ D♯ F♯ G♯ A♯
+  kFlats,     // D♭ E♭ G♭ A♭ B♭
+  kKeyNames,  // D♭ E♭ F♯ A♭ B♭: the usual names of the keys on them
+  kMixed,     // C♯ E♭ F♯ A♭ B♭: sharps for C♯ and F♯, flats for the others
+};
 
 // Unicode signs (♯ ♭, doubled for double accidentals) for the screen and the
-// pictures; ASCII (# b) for the terminal and file names.
+// pictures; ASCII (# b) for chord symbols, the terminal and file names.
 enum class SignStyle { kUnicode, kAscii };
 
+// The letters a name is written in. English (C D E F G A B) only so far;
+// other systems (German with H for B and B for B♭, fixed solfège Do Ré Mi)
+// are further values here, written out by NoteName.
+enum class NamingSystem { kEnglish };
+
+// How NoteName writes a note. A bare SignStyle converts to English names in
+// that style, so NoteName(n, SignStyle::kAscii) reads as it means.
+struct NoteNaming {
+  SignStyle signs = SignStyle::kUnicode;
+  NamingSystem system = NamingSystem::kEnglish;
+
+  constexpr NoteNaming() = default;
+  // Not explicit, on purpose: see above.
+  constexpr NoteNaming(SignStyle style, NamingSystem names = NamingSystem::kEnglish)
+      : signs(style), system(names) {}
+};
+
 inline constexpr int kLetterCount = 7;
+
+// Pitch class 0..11 (0 = C) of a MIDI note number, or of any number of
+// semitones above C, negative ones included (-1 is B).
+constexpr int PitchClass(int semitones) { return ((semitones % 12) + 12) % 12; }
 
 struct SpelledNote {
   int letter = 0;      // 0..6 = C D E F G A B
@@ -43,18 +74,20 @@ int LetterAbove(int letter, int steps);
 // that needs more than a double accidental.
 std::optional<SpelledNote> SpellOnLetter(int letter, int pitchClass);
 
-// A white key as its letter; a black key as a sharp or a flat.
+// A white key as its letter; a black key as a sharp or a flat, as
+// `preference` has it.
 SpelledNote SpellPitchClass(int pitchClass, Accidentals preference);
 
 // A black key's other name (C♯ <-> D♭); any other pitch class gets its
 // natural letter back, whatever it was spelled as.
 SpelledNote OtherEnharmonic(SpelledNote note);
 
+// The signs alone: "♯", "♭♭", "" (-2..+2; "#", "bb" in ASCII).
 std::string AccidentalSigns(int accidental, SignStyle style = SignStyle::kUnicode);
-std::string NoteName(SpelledNote note, SignStyle style = SignStyle::kUnicode);
+// The one way a note's name is written: "D♭", "Db", "F♯♯".
+std::string NoteName(SpelledNote note, NoteNaming naming = {});
 // With the octave of scientific pitch notation; B♯3 is note 60, C♭4 is 59.
-std::string NoteNameWithOctave(int noteNumber, SpelledNote note,
-                               SignStyle style = SignStyle::kUnicode);
+std::string NoteNameWithOctave(int noteNumber, SpelledNote note, NoteNaming naming = {});
 
 // A letter A..G in either case, then any number of #, b, ♯, ♭ (at most two
 // in all). Nothing else, not even blanks.

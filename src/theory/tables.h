@@ -1,7 +1,10 @@
 #pragma once
-// The musical vocabulary: roots, scales and chord formulas with the texts the
-// window lists them under. A choice is always its row index in these tables,
-// which is also its row in the window's list.
+// The main window's vocabulary: roots, scales and chord formulas with the
+// texts its lists show. The scales and chord formulas are the catalogue's
+// rows marked for the main window (scale_catalogue.h), in the catalogue's
+// order, as steps in semitones. A choice is always its row index in these
+// tables, which is also its row in the window's list. Filled in before
+// main() runs.
 
 #include <array>
 #include <string_view>
@@ -16,11 +19,16 @@ inline constexpr int kTableColumns = 7;
 inline constexpr int kFretListCount = 26;  // "0".."24" and one empty entry
 inline constexpr int NoTone = 13;          // a chord formula column without a tone
 
-// Steps in semitones above the root, 0..11.
-extern const int ScaleTable[kScaleCount][kTableColumns];
-// Steps 0..11 filled from the left, NoTone in the remaining columns.
-extern const int ChordFormulaTable[kChordFormulaCount][kTableColumns];
+using TableRow = std::array<int, kTableColumns>;
 
+// Steps in semitones above the root, 0..11.
+extern const std::array<TableRow, kScaleCount> ScaleTable;
+// Steps 0..11 filled from the left, NoTone in the remaining columns. Ninths
+// are folded to 2 and elevenths to 5; the expansion spreads every step over
+// five octaves anyway. Column order is the order of marking and sounding.
+extern const std::array<TableRow, kChordFormulaCount> ChordFormulaTable;
+
+// "C", "C#/Db", ...: a black key by both its names.
 extern const std::array<std::string_view, kRootCount> kRootTexts;
 extern const std::array<std::string_view, kScaleCount> kScaleTexts;
 extern const std::array<std::string_view, kChordFormulaCount> kChordTexts;

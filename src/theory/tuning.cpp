@@ -66,7 +66,7 @@ std::optional<Tuning> ParseNotes(std::string_view notes, std::string* error) {
       SetError(error, "\"" + word + "\" is not a note with an octave such as E2, F#3 or Bb1");
       return std::nullopt;
     }
-    if (string->open < 0 || string->open + kNeckFrets > 127) {
+    if (string->open < 0 || string->open + (kFretPositions - 1) > 127) {
       SetError(error, "\"" + word + "\" is outside the notes MIDI can play on 24 frets");
       return std::nullopt;
     }

@@ -1,5 +1,8 @@
 #pragma once
-// Tunings of 4 to 8 strings for the Practice window's neck, and the capo.
+// A neck: its tuning of 4 to 8 strings and its number of fret positions;
+// the presets and tunings typed as notes for the Practice window, and the
+// capo. The main window's six-string neck is one such tuning with 24
+// positions (fretboard.h).
 //
 // Strings are counted from 0 at the top of the neck picture, which is the
 // thinnest (first) string; a tuning is written from the lowest string up,
@@ -13,8 +16,9 @@
 //   t->StringCount(), t->OpenNote(0), t->NoteAt(2, 5)  // string 2 at fret 5
 //   TuningNotesText(*t)            -> "D2 A2 D3 G3 A3 D4"
 //   StringName(*t, 2)              -> "G"  (as the tuning writes it)
-// Frets run from 0 (the open string) to kNeckFrets; a capo (0..kMaxCapo) on
-// fret c makes fret c the new nut, so nothing below it is played or marked.
+// Frets run from 0 (the open string) to fretPositions - 1, on the Practice
+// window's neck 0..24; a capo (0..kMaxCapo) on fret c makes fret c the new
+// nut, so nothing below it is played or marked.
 
 #include <optional>
 #include <span>
@@ -22,14 +26,25 @@
 #include <string_view>
 #include <vector>
 
-#include "theory/fretboard.h"
 #include "theory/spelling.h"
 
 namespace fretlab {
 
+using StringIndex = int;  // 0 = the top string of the picture (the thinnest)
+using FretIndex = int;    // 0 = the open string
+using NoteNumber = int;   // MIDI note number, 60 = middle C
+
+struct Position {
+  StringIndex string = 0;
+  FretIndex fret = 0;
+  friend bool operator==(const Position&, const Position&) = default;
+};
+
 inline constexpr int kMinStrings = 4;
 inline constexpr int kMaxStrings = 8;
-inline constexpr int kNeckFrets = 24;  // the highest fret; positions 0..24
+// Fret positions on each string, the open string included: the Practice
+// window's neck has frets 0..24.
+inline constexpr int kFretPositions = 25;
 inline constexpr int kMaxCapo = 12;
 
 struct TunedString {
@@ -41,8 +56,10 @@ struct TunedString {
 struct Tuning {
   std::string name;                 // a preset's name, or the notes for any other
   std::vector<TunedString> strings;  // index 0 = top of the picture (thinnest string)
+  int fretPositions = kFretPositions;  // frets 0..fretPositions - 1 on every string
 
   int StringCount() const { return static_cast<int>(strings.size()); }
+  FretIndex HighestFret() const { return fretPositions - 1; }
   NoteNumber OpenNote(StringIndex s) const { return strings[s].open; }
   NoteNumber NoteAt(StringIndex s, FretIndex f) const { return strings[s].open + f; }
   friend bool operator==(const Tuning&, const Tuning&) = default;
@@ -55,7 +72,7 @@ std::optional<Tuning> FindPresetTuning(std::string_view name);
 
 // 4 to 8 notes with octaves, lowest string first, separated by blanks:
 // "D2 A2 D3 G3 B3 E4", "Eb2 Ab2 Db3 Gb3 Bb3 Eb4", "B1 E2 A2 D3 G3 B3 E4".
-// Every open note must leave room for kNeckFrets frets within MIDI's 0..127.
+// Every open note must leave room for 24 frets within MIDI's 0..127.
 // Notes that form a preset get that preset's name. On failure, `error`
 // (when given) gets one sentence saying what is wrong.
 std::optional<Tuning> ParseTuning(std::string_view notes, std::string* error = nullptr);

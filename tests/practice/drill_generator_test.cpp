@@ -147,26 +147,32 @@ TEST(DrillGenerator, NothingToAskWhenTheCapoIsAboveTheRange) {
   }
 }
 
-TEST(DrillGenerator, PromptsNameTheNoteStringsAndFrets) {
+TEST(DrillGenerator, PromptsNameWhatIsAskedAndTheStringsAndFretsInPlay) {
   DrillSetup s = MakeSetup("Standard", 0, 7);
   s.area.strings = Strings({1, 2, 3});
   auto questions = AllQuestions(QuestionKind::kFindNote, s);
   ASSERT_GT(questions.size(), 1u);
-  EXPECT_EQ(questions[1].prompt, "Find every C♯ on strings 1–3 between frets 0 and 7");
+  EXPECT_EQ(questions[1].prompt, "Find every C♯ — strings 1–3, frets 0–7");
   s.area.strings = Strings({2, 4, 5});
   s.area.capo = 2;
   EXPECT_EQ(AllQuestions(QuestionKind::kFindNote, s)[0].prompt,
-            "Find every C on strings 2 and 4–5 between frets 2 and 7");
+            "Find every C — strings 2 and 4–5, frets 2–7");
   s.area.strings = kAllStrings;
   EXPECT_EQ(AllQuestions(QuestionKind::kFindNote, s)[0].prompt,
-            "Find every C between frets 2 and 7");
+            "Find every C — frets 2–7");
   DrillSetup chord = MakeSetup("Standard", 0, 7, Dominant7(), 0);
   chord.area.strings = Strings({2, 3, 4});
   EXPECT_EQ(chord.keyName, "C7");
   EXPECT_EQ(AllQuestions(QuestionKind::kFindChordTones, chord)[0].prompt,
-            "Click every chord tone of C7 on strings 2–4");
-  EXPECT_EQ(AllQuestions(QuestionKind::kFindChordTone, chord)[1].prompt, "Click the 3 of C7");
-  EXPECT_EQ(AllQuestions(QuestionKind::kFindDegree, chord)[3].prompt, "Where is the ♭7?");
+            "Click every chord tone of C7 — strings 2–4, frets 0–7");
+  EXPECT_EQ(AllQuestions(QuestionKind::kFindChordTone, chord)[1].prompt,
+            "Click the 3 of C7 — strings 2–4, frets 0–7");
+  EXPECT_EQ(AllQuestions(QuestionKind::kFindDegree, chord)[3].prompt,
+            "Where is the ♭7? — strings 2–4, frets 0–7");
+  EXPECT_EQ(AllQuestions(QuestionKind::kEarToNeck, chord)[0].prompt,
+            "Find the note you hear — strings 2–4, frets 0–7");
+  EXPECT_EQ(AllQuestions(QuestionKind::kNameNote, chord)[0].prompt, "Name this note")
+      << "a marked position needs no range";
 }
 
 TEST(DrillGenerator, NamesAreSpelledInTheKey) {

@@ -22,7 +22,7 @@ TEST(NeckLayout, EveryCentreHitsItsOwnPositionInBothHandsAtEverySize) {
         for (FretSpacing spacing : {FretSpacing::kReal, FretSpacing::kEven}) {
           const NeckLayout layout(size.width, size.height, strings, spacing, left);
           for (int s = 0; s < strings; ++s) {
-            for (int f = 0; f <= kNeckFrets; ++f) {
+            for (int f = 0; f < kFretPositions; ++f) {
               const NeckPoint c = layout.Centre({s, f});
               const double r = layout.MarkerRadius(f) * 0.9;
               // The centre and points near the edge of the marker all hit it.
@@ -46,7 +46,7 @@ TEST(NeckLayout, EveryCentreHitsItsOwnPositionInBothHandsAtEverySize) {
 TEST(NeckLayout, LeftHandedMirrorsEveryPoint) {
   const NeckLayout right(1000, 300, 6, FretSpacing::kReal, false);
   const NeckLayout left(1000, 300, 6, FretSpacing::kReal, true);
-  for (int f = 0; f <= kNeckFrets; ++f) {
+  for (int f = 0; f < kFretPositions; ++f) {
     EXPECT_DOUBLE_EQ(left.PositionX(f), 1000 - right.PositionX(f));
     EXPECT_DOUBLE_EQ(left.FretLineX(f), 1000 - right.FretLineX(f));
   }
@@ -60,8 +60,9 @@ TEST(NeckLayout, LeftHandedMirrorsEveryPoint) {
 TEST(NeckLayout, RealSpacingFollowsTheTwelfthRootOfTwo) {
   const NeckLayout layout(1200, 300, 6, FretSpacing::kReal, false);
   const double nut = layout.FretLineX(0);
-  const double scale = (layout.FretLineX(kNeckFrets) - nut) / 0.75;  // fret 24 at 3/4 of the scale
-  for (int n = 1; n < kNeckFrets; ++n) {
+  // Fret 24 lies at 3/4 of the scale length.
+  const double scale = (layout.FretLineX(kFretPositions - 1) - nut) / 0.75;
+  for (int n = 1; n < kFretPositions - 1; ++n) {
     const double remaining = scale - (layout.FretLineX(n) - nut);
     const double before = scale - (layout.FretLineX(n - 1) - nut);
     EXPECT_NEAR(before / remaining, std::pow(2.0, 1.0 / 12), 1e-9) << n;
@@ -69,7 +70,7 @@ TEST(NeckLayout, RealSpacingFollowsTheTwelfthRootOfTwo) {
   // Fret 12 halves the string.
   EXPECT_NEAR(layout.FretLineX(12) - nut, scale / 2, 1e-9);
   const NeckLayout even(1200, 300, 6, FretSpacing::kEven, false);
-  for (int n = 1; n <= kNeckFrets; ++n) {
+  for (int n = 1; n < kFretPositions; ++n) {
     EXPECT_NEAR(even.FretLineX(n) - even.FretLineX(n - 1), even.FretLineX(1) - even.FretLineX(0), 1e-9);
   }
 }
@@ -86,7 +87,7 @@ TEST(NeckLayout, FillsTheSizeAndScalesWithIt) {
   EXPECT_LE(board.Bottom(), big.FretNumberY());
   EXPECT_LT(big.FretNumberY(), 300);
   // Markers shrink with the frets and never overlap their neighbours.
-  for (int f = 1; f <= kNeckFrets; ++f) {
+  for (int f = 1; f < kFretPositions; ++f) {
     EXPECT_LE(big.MarkerRadius(f), big.MarkerRadius(f - 1) + 1e-9) << f;
     EXPECT_LT(2 * big.MarkerRadius(f), std::abs(big.PositionX(f) - big.PositionX(f - 1)) + 1e-9);
   }
@@ -105,10 +106,11 @@ TEST(NeckLayout, PointsOffTheNeckHitNothing) {
   const NeckLayout layout(1000, 300, 6, FretSpacing::kReal, false);
   EXPECT_FALSE(layout.HitTest(500, 1));                        // above the top string's band
   EXPECT_FALSE(layout.HitTest(500, layout.FretNumberY()));     // the fret numbers
-  EXPECT_FALSE(layout.HitTest(layout.FretLineX(kNeckFrets) + 2, layout.StringY(0)));  // past fret 24
+  // Past fret 24.
+  EXPECT_FALSE(layout.HitTest(layout.FretLineX(kFretPositions - 1) + 2, layout.StringY(0)));
   EXPECT_FALSE(layout.HitTest(-1, layout.StringY(0)));
   const NeckLayout left(1000, 300, 6, FretSpacing::kReal, true);
-  EXPECT_FALSE(left.HitTest(left.FretLineX(kNeckFrets) - 2, left.StringY(0)));
+  EXPECT_FALSE(left.HitTest(left.FretLineX(kFretPositions - 1) - 2, left.StringY(0)));
   EXPECT_FALSE(left.HitTest(1001, left.StringY(0)));
 }
 

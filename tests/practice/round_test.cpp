@@ -54,6 +54,7 @@ TEST(Round, EndsAfterNQuestionsAndHandsOverOneRecordPerAnswer) {
   EXPECT_EQ(s.medianMs, 1200);
   ASSERT_EQ(s.mostMissed.size(), 1u);
   EXPECT_EQ(s.mostMissed[0].misses, 1);
+  ASSERT_TRUE(s.mostMissed[0].shown) << "the position asked about";
   ASSERT_FALSE(s.slowest.empty());
   EXPECT_EQ(s.slowest[0].medianMs, 1400);
 }
@@ -71,7 +72,7 @@ TEST(Round, ATimedRoundEndsWhenTheMinutesArePast) {
   EXPECT_EQ(round.Summarize().answers, 1);
 }
 
-TEST(Round, FindEveryNoteEndsWhenAllAreFoundAndWrongClicksCount) {
+TEST(Round, FindEveryNoteEndsWhenAllAreFoundOneByOne) {
   WeakSpotSchedule schedule(5);
   Round round(QuestionKind::kFindNote, MakeSetup("Standard", 0, 4), {2, 0}, "std", schedule);
   ASSERT_TRUE(round.Start(kStart));
@@ -81,16 +82,12 @@ TEST(Round, FindEveryNoteEndsWhenAllAreFoundAndWrongClicksCount) {
   Feedback fb = round.Give(Answer::At(first), kStart + 500);
   EXPECT_EQ(fb.checked.verdict, Verdict::kRight);
   EXPECT_FALSE(fb.questionDone);
+  EXPECT_FALSE(fb.missed);
   EXPECT_EQ(fb.record->answered, std::to_string(first.string + 1) + "/" + std::to_string(first.fret));
   fb = round.Give(Answer::At(first), kStart + 700);
   EXPECT_EQ(fb.checked.verdict, Verdict::kAgain);
   EXPECT_FALSE(fb.record);
-  const Position wrong{first.string, first.fret == 0 ? 1 : first.fret - 1};
-  fb = round.Give(Answer::At(wrong), kStart + 1500);
-  EXPECT_EQ(fb.checked.verdict, Verdict::kWrong);
-  EXPECT_EQ(fb.ms, 1000);
-  EXPECT_EQ(fb.record->string, wrong.string + 1);
-  long long t = kStart + 1500;
+  long long t = kStart + 700;
   for (std::size_t i = 1; i < q.targets.size(); ++i) {
     // The rest from the instrument: each note-on finds one position of its pitch.
     const Position target = q.targets[i];
@@ -102,9 +99,77 @@ TEST(Round, FindEveryNoteEndsWhenAllAreFoundAndWrongClicksCount) {
   EXPECT_EQ(round.Found(), std::vector<bool>(round.Current().targets.size(), false))
       << "the next question starts afresh";
   const Summary s = round.Summarize();
-  EXPECT_EQ(s.answers, static_cast<int>(q.targets.size()) + 1);
+  EXPECT_EQ(s.answers, static_cast<int>(q.targets.size()));
   EXPECT_EQ(s.right, static_cast<int>(q.targets.size()));
-  EXPECT_EQ(s.mostMissed.at(0).position, wrong);
+  EXPECT_TRUE(s.mostMissed.empty());
+}
+
+TEST(Round, AWrongClickEndsTheQuestionAsAMissWithEveryRightPositionToShow) {
+  WeakSpotSchedule schedule(5);
+  Round round(QuestionKind::kFindNote, MakeSetup("Standard", 0, 4), {2, 0}, "std", schedule);
+  ASSERT_TRUE(round.Start(kStart));
+  const Question q = round.Current();
+  ASSERT_GE(q.targets.size(), 2u);
+  const Position first = q.targets[0];
+  ASSERT_EQ(round.Give(Answer::At(first), kStart + 500).checked.verdict, Verdict::kRight);
+  const Position wrong{first.string, first.fret == 0 ? 1 : first.fret - 1};
+  const Feedback fb = round.Give(Answer::At(wrong), kStart + 1500);
+  EXPECT_EQ(fb.checked.verdict, Verdict::kWrong);
+  EXPECT_TRUE(fb.missed);
+  EXPECT_TRUE(fb.questionDone) << "a miss does not leave the answer to be clicked";
+  EXPECT_FALSE(fb.roundDone);
+  EXPECT_EQ(fb.right, q.targets);
+  EXPECT_EQ(fb.ms, 1000);
+  EXPECT_EQ(fb.record->string, wrong.string + 1);
+  EXPECT_NE(round.Current().item, "") << "the next question is drawn";
+  const Summary s = round.Summarize();
+  EXPECT_EQ(s.answers, 2);
+  EXPECT_EQ(s.right, 1);
+  ASSERT_EQ(s.mostMissed.size(), 1u);
+  EXPECT_EQ(s.mostMissed.at(0).asked, q.asked) << "what was asked, not where the click went";
+  EXPECT_FALSE(s.mostMissed.at(0).shown);
+}
+
+TEST(Round, TheNextQuestionsTimeRunsFromWhenItIsShown) {
+  WeakSpotSchedule schedule(3);
+  Round round(QuestionKind::kNameNote, MakeSetup("Standard", 0, 3), {5, 0}, "std", schedule);
+  ASSERT_TRUE(round.Start(kStart));
+  ASSERT_TRUE(Name(round, false, kStart + 1000).missed);
+  // The student looks at the miss for 8 s, then goes on.
+  round.Present(kStart + 9000);
+  EXPECT_EQ(Name(round, true, kStart + 10'200).ms, 1200);
+}
+
+TEST(Round, AMissedQuestionComesBackTwoQuestionsLaterAtMostTwice) {
+  WeakSpotSchedule schedule(8);
+  Round round(QuestionKind::kNameNote, MakeSetup("Standard", 0, 5), {4, 0, true}, "std", schedule);
+  ASSERT_TRUE(round.Start(kStart));
+  long long t = kStart;
+  const std::string missed = round.Current().item;
+  std::vector<std::string> asked{missed};
+  Name(round, false, t += 1000);
+  // Every other question right; the missed one wrong again each time.
+  while (!round.Over(t)) {
+    asked.push_back(round.Current().item);
+    Name(round, round.Current().item != missed, t += 1000);
+  }
+  ASSERT_GE(asked.size(), 4u);
+  EXPECT_EQ(asked[3], missed) << "two questions later";
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), missed), 3) << "asked again twice at most";
+  EXPECT_EQ(asked.size(), 4u + 2u) << "the repeats come beyond the four";
+  EXPECT_EQ(round.Summarize().questions, 6);
+}
+
+TEST(Round, AMissInTheLastQuestionIsAskedAgainBeforeTheRoundEnds) {
+  WeakSpotSchedule schedule(4);
+  Round round(QuestionKind::kNameNote, MakeSetup("Standard", 0, 5), {2, 0, true}, "std", schedule);
+  ASSERT_TRUE(round.Start(kStart));
+  Name(round, true, kStart + 1000);
+  const std::string last = round.Current().item;
+  const Feedback missed = Name(round, false, kStart + 2000);
+  EXPECT_FALSE(missed.roundDone);
+  EXPECT_EQ(round.Current().item, last);
+  EXPECT_TRUE(Name(round, true, kStart + 3000).roundDone);
 }
 
 TEST(Round, ASetupWithNothingToAskDoesNotStart) {

@@ -19,6 +19,9 @@
 namespace fretlab {
 namespace {
 
+// A spelled note as chord symbols write it: "Db".
+std::string Ascii(SpelledNote note) { return NoteName(note, SignStyle::kAscii); }
+
 // Open strings by chord slot, low E first.
 constexpr NoteNumber kStandard[6] = {40, 45, 50, 55, 59, 64};
 
@@ -116,7 +119,7 @@ TEST(ChordNameTest, InversionsTakeTheLowestNoteAsASlashBass) {
   EXPECT_EQ(am7.kind, ChordKind::MinorSeventh);
   ASSERT_TRUE(am7.bass.has_value());
   EXPECT_EQ(*am7.bass, 7);
-  EXPECT_EQ(am7.bassSpelling, (NoteSpelling{'G', 0}));
+  EXPECT_EQ(am7.bassSpelling, *ParseNoteName("G"));
   EXPECT_EQ(am7.suffix, "m7");
 
   // The bass is the lowest sounding note, wherever its string lies: a
@@ -158,15 +161,15 @@ TEST(ChordNameTest, RootSpelledWithFewerAccidentalsTieToTheUsualName) {
   EXPECT_EQ(NameChord(ab).Symbol(), "Ab");
   EXPECT_EQ(NameChord(Moved("022xxx", 2)).Symbol(), "F#5");
   // The bass is spelled as the chord tone it is.
-  EXPECT_EQ(NameChord(Moved("x32010", 1)).Best().rootSpelling, (NoteSpelling{'D', -1}));
+  EXPECT_EQ(NameChord(Moved("x32010", 1)).Best().rootSpelling, *ParseNoteName("Db"));
   EXPECT_EQ(NameChord(Moved("032010", 1)).Symbol(), "Db/F");
   EXPECT_EQ(NameChord(Moved("x20033", 3)).Symbol(), "Bb/D");
   const ChordReading b7 = NameChord(Shape("x21202")).Best();
-  EXPECT_EQ(b7.Spell(3).Text(), "D#");
-  EXPECT_EQ(b7.Spell(9).Text(), "A");
+  EXPECT_EQ(Ascii(b7.Spell(3)), "D#");
+  EXPECT_EQ(Ascii(b7.Spell(9)), "A");
   const ChordReading db7 = NameChord(Moved("x32310", 1)).Best();
-  EXPECT_EQ(db7.Spell(11).Text(), "Cb");
-  EXPECT_EQ(db7.Spell(5).Text(), "F");
+  EXPECT_EQ(Ascii(db7.Spell(11)), "Cb");
+  EXPECT_EQ(Ascii(db7.Spell(5)), "F");
 }
 
 TEST(ChordNameTest, OneAndTwoPitchClasses) {
@@ -292,7 +295,7 @@ TEST_F(ShownChordNameTest, WithTheRootInTheBassEveryChordIsNamedOverIt) {
                                      [&](const ChordReading& r) { return r.root == root; });
       ASSERT_NE(over, name.readings.end()) << where;
       EXPECT_FALSE(over->bass.has_value()) << where;
-      EXPECT_EQ(over->symbol, over->rootSpelling.Text() + over->suffix) << where;
+      EXPECT_EQ(over->symbol, Ascii(over->rootSpelling) + over->suffix) << where;
       if (SoundsEveryTone(notes, formula, root)) {
         EXPECT_EQ(name.Best().root, root) << where;
       }
@@ -326,7 +329,7 @@ TEST_F(ShownChordNameTest, InTheAutomaticBoxEveryChordIsNamedAndOverItsRootWhenI
           });
       EXPECT_EQ(over->bass.has_value(), lowest % 12 != root) << where;
       if (over->bass) {
-        EXPECT_EQ(over->symbol.substr(over->symbol.rfind('/') + 1), over->bassSpelling.Text())
+        EXPECT_EQ(over->symbol.substr(over->symbol.rfind('/') + 1), Ascii(over->bassSpelling))
             << where;
       }
     }

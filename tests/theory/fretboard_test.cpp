@@ -27,21 +27,37 @@ TEST(FretboardModel, TuningAndPixelTablesAreAsDrawn) {
 }
 
 TEST(FretboardModel, NoteAtIsOpenNotePlusFret) {
-  EXPECT_EQ(NoteAt(0, 0), 64);
-  EXPECT_EQ(NoteAt(0, 23), 87);
-  EXPECT_EQ(NoteAt(5, 0), 40);
-  EXPECT_EQ(NoteAt(3, 10), 60);
+  EXPECT_EQ(MainWindowNeck().NoteAt(0, 0), 64);
+  EXPECT_EQ(MainWindowNeck().NoteAt(0, 23), 87);
+  EXPECT_EQ(MainWindowNeck().NoteAt(5, 0), 40);
+  EXPECT_EQ(MainWindowNeck().NoteAt(3, 10), 60);
   for (int s = 0; s < 6; ++s) {
-    for (int f = 0; f < 24; ++f) EXPECT_EQ(NoteAt(s, f), kWrittenOpen[s] + f);
+    for (int f = 0; f < 24; ++f) EXPECT_EQ(MainWindowNeck().NoteAt(s, f), kWrittenOpen[s] + f);
   }
+}
+
+// The main window's neck is a tuning like any other: standard tuning, as
+// the Practice window's preset writes it, with one fret position fewer.
+TEST(FretboardModel, TheNeckIsStandardTuningWithTwentyFourFretPositions) {
+  const Tuning& neck = MainWindowNeck();
+  const Tuning standard = *FindPresetTuning("Standard");
+  EXPECT_EQ(neck.name, "Standard");
+  EXPECT_EQ(neck.strings, standard.strings);
+  ASSERT_EQ(neck.StringCount(), 6);
+  for (int s = 0; s < 6; ++s) EXPECT_EQ(neck.OpenNote(s), kWrittenOpen[s]) << "string " << s;
+  EXPECT_EQ(neck.fretPositions, 24);
+  EXPECT_EQ(neck.HighestFret(), 23);
+  EXPECT_EQ(kMainWindowFretPositions, 24);
+  EXPECT_EQ(standard.fretPositions, 25);  // the Practice window's neck: frets 0..24
+  EXPECT_EQ(standard.HighestFret(), 24);
 }
 
 TEST(FretboardModel, NeckSpansFortyToEightySeven) {
   int lowest = 1000, highest = -1;
   for (int s = 0; s < 6; ++s) {
     for (int f = 0; f < 24; ++f) {
-      lowest = std::min(lowest, NoteAt(s, f));
-      highest = std::max(highest, NoteAt(s, f));
+      lowest = std::min(lowest, MainWindowNeck().NoteAt(s, f));
+      highest = std::max(highest, MainWindowNeck().NoteAt(s, f));
     }
   }
   EXPECT_EQ(lowest, 40);
@@ -56,7 +72,7 @@ TEST(FretboardModel, NotesFiftyNineToSixtyEightHaveFivePositionsOthersFewer) {
     for (int s = 0; s < 6; ++s) {
       int onString = 0;
       for (int f = 0; f < 24; ++f) {
-        if (NoteAt(s, f) == note) {
+        if (MainWindowNeck().NoteAt(s, f) == note) {
           where.push_back({s, f});
           ++onString;
         }
@@ -140,7 +156,7 @@ TEST(HitTest, PointsOutsideTheBandsHitNothing) {
 
 TEST(HitTest, WrittenClicksInsideTheBands) {
   EXPECT_EQ(HitTest(579, 29), (Position{0, 23}));
-  EXPECT_EQ(NoteAt(0, 23), 87);
+  EXPECT_EQ(MainWindowNeck().NoteAt(0, 23), 87);
   EXPECT_EQ(HitTest(51, 134), (Position{5, 0}));
   EXPECT_EQ(SlotOfString(5), 0);
 }

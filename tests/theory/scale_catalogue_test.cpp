@@ -30,7 +30,8 @@ TEST(ScaleCatalogue, MainWindowScalesKeepTheirStepsUnderClearNames) {
     const CatalogueEntry& e = Scales()[row];
     EXPECT_EQ(e.name, names[row]);
     EXPECT_EQ(e.mainWindowRow, row);
-    EXPECT_EQ(e.Steps(), std::vector<int>(ScaleTable[row], ScaleTable[row] + 7)) << e.name;
+    const std::vector<int> steps(ScaleTable[row].begin(), ScaleTable[row].end());
+    EXPECT_EQ(e.Steps(), steps) << e.name;
     for (int i = 0; i < 7; ++i) EXPECT_EQ(e.degrees[i].number, i + 1) << e.name;
   }
 }

@@ -11,6 +11,21 @@ namespace {
 
 constexpr int C = 0, D = 1, E = 2, F = 3, G = 4, A = 5, B = 6;
 
+TEST(Spelling, PitchClassFoldsAnyNumberOfSemitones) {
+  EXPECT_EQ(PitchClass(0), 0);
+  EXPECT_EQ(PitchClass(60), 0);    // middle C
+  EXPECT_EQ(PitchClass(61), 1);
+  EXPECT_EQ(PitchClass(127), 7);   // G9, the highest MIDI note
+  EXPECT_EQ(PitchClass(-1), 11);   // a semitone below C is B
+  EXPECT_EQ(PitchClass(-12), 0);
+  EXPECT_EQ(PitchClass(-13), 11);
+  for (int n = -30; n <= 30; ++n) {
+    EXPECT_GE(PitchClass(n), 0) << n;
+    EXPECT_LT(PitchClass(n), 12) << n;
+    EXPECT_EQ(PitchClass(n + 12), PitchClass(n)) << n;
+  }
+}
+
 TEST(Spelling, PitchClassOfLetterAndAccidental) {
   EXPECT_EQ((SpelledNote{C, 0}).PitchClass(), 0);
   EXPECT_EQ((SpelledNote{B, 1}).PitchClass(), 0);    // B♯
@@ -76,6 +91,44 @@ TEST(Spelling, PreferenceSpellsBlackKeysOnly) {
   }
   EXPECT_EQ(SpellPitchClass(-1, Accidentals::kFlats), (SpelledNote{B, 0}));
   EXPECT_EQ(SpellPitchClass(13, Accidentals::kFlats), (SpelledNote{D, -1}));
+}
+
+TEST(Spelling, KeyNamesAndMixedNamesForTheBlackKeys) {
+  const char* keys[12] = {"C", "Db", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
+  const char* mixed[12] = {"C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
+  for (int pc = 0; pc < 12; ++pc) {
+    const SpelledNote k = SpellPitchClass(pc, Accidentals::kKeyNames);
+    const SpelledNote m = SpellPitchClass(pc, Accidentals::kMixed);
+    EXPECT_EQ(NoteName(k, SignStyle::kAscii), keys[pc]);
+    EXPECT_EQ(NoteName(m, SignStyle::kAscii), mixed[pc]);
+    EXPECT_EQ(k.PitchClass(), pc);
+    EXPECT_EQ(m.PitchClass(), pc);
+  }
+  EXPECT_EQ(NoteName(SpellPitchClass(13, Accidentals::kMixed)), "C\u266F");
+  EXPECT_EQ(NoteName(SpellPitchClass(-2, Accidentals::kKeyNames)), "B\u266D");
+}
+
+// The naming options: English letters in either sign style; a bare style
+// and the full options write the same.
+TEST(Spelling, NamingOptions) {
+  const SpelledNote dFlat{D, -1};
+  EXPECT_EQ(NoteName(dFlat, NoteNaming{}), "D\u266D");
+  EXPECT_EQ(NoteName(dFlat, NoteNaming{SignStyle::kAscii, NamingSystem::kEnglish}), "Db");
+  EXPECT_EQ(NoteNameWithOctave(61, dFlat, NoteNaming{SignStyle::kAscii}), "Db4");
+  for (int letter = 0; letter < 7; ++letter) {
+    for (int accidental = -2; accidental <= 2; ++accidental) {
+      const SpelledNote note{letter, accidental};
+      for (SignStyle style : {SignStyle::kUnicode, SignStyle::kAscii}) {
+        const std::string name = NoteName(note, NoteNaming{style, NamingSystem::kEnglish});
+        EXPECT_EQ(NoteName(note, style), name);
+        EXPECT_EQ(name.substr(0, 1), std::string(1, "CDEFGAB"[letter]));
+        EXPECT_EQ(name.substr(1), AccidentalSigns(accidental, style));
+      }
+    }
+  }
+  EXPECT_EQ(AccidentalSigns(-2), "\u266D\u266D");
+  EXPECT_EQ(AccidentalSigns(1, SignStyle::kAscii), "#");
+  EXPECT_EQ(AccidentalSigns(0), "");
 }
 
 TEST(Spelling, OtherEnharmonicSwapsBlackKeysAndNaturalisesTheRest) {

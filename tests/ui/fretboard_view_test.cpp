@@ -54,13 +54,13 @@ TEST_F(Picture, KeyPixels) {
 TEST_F(Picture, TheNeckTablesMeetStringsAndFretSpaces) {
   const QImage client = ClientImage();
   for (StringIndex s = 0; s < kStringCount; ++s) {
-    for (FretIndex f = 0; f < kFretCount; ++f) {
+    for (FretIndex f = 0; f < kMainWindowFretPositions; ++f) {
       // Each position's centre is on its string's red centre row...
       EXPECT_EQ(At(client, g_fretX[f], g_stringY[s]), kRed) << s << "," << f;
     }
   }
   const int betweenStrings = g_stringY[0] + 10;
-  for (FretIndex f = 1; f < kFretCount; ++f) {
+  for (FretIndex f = 1; f < kMainWindowFretPositions; ++f) {
     // ...and a marker's width around it stays inside the fret space.
     for (int dx = -6; dx <= 5; ++dx) {
       EXPECT_NE(At(client, g_fretX[f] + dx, betweenStrings), kWhite) << "fret " << f << " dx " << dx;

@@ -48,20 +48,23 @@ QString CsvField(const QString& text) {
 }  // namespace
 
 std::vector<PositionCell> HistoryStore::Heatmap(const std::string& tuning, Period period,
-                                                long long now) const {
+                                                long long now, const std::string& drill) const {
   std::vector<PositionCell> cells;
   if (!readable_) return cells;
   QSqlQuery q(Connection());
   q.setForwardOnly(true);
-  const bool all = period == Period::kAll;
-  // Rows come by position; each position's times in rising order for the
-  // whole history (10 ms steps with their counts), in time order otherwise.
+  // Every drill over the whole history comes from the 10 ms steps kept per
+  // position (in rising order, with their counts); anything else from the
+  // answers themselves.
+  const bool all = period == Period::kAll && drill.empty();
   q.prepare(all ? "SELECT string, fret, step, answers, right FROM position_times "
                   "WHERE tuning = ? ORDER BY string, fret, step"
-                : "SELECT string, fret, ms, 1, correct FROM answers "
-                  "WHERE tuning = ? AND at >= ? AND string IS NOT NULL");
+                : QString("SELECT string, fret, ms, 1, correct FROM answers "
+                          "WHERE tuning = ? AND at >= ? AND string IS NOT NULL") +
+                      (drill.empty() ? "" : " AND drill = ?"));
   q.addBindValue(QString::fromStdString(tuning));
   if (!all) q.addBindValue(Cutoff(period, now));
+  if (!all && !drill.empty()) q.addBindValue(QString::fromStdString(drill));
   if (!q.exec()) return cells;
   std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> times;  // (ms, answers)
   std::map<std::pair<int, int>, PositionCell> byPosition;
@@ -96,19 +99,21 @@ std::vector<AskedRow> HistoryStore::AskedTable(const std::string& drill, Period 
   std::vector<AskedRow> rows;
   if (!readable_) return rows;
   const QSqlDatabase db = Connection();
-  const QVariantList binds{QString::fromStdString(drill), Cutoff(period, now)};
   QSqlQuery q(db);
   q.setForwardOnly(true);
-  q.prepare("SELECT asked, COUNT(*), SUM(correct) FROM answers WHERE drill = ? AND at >= ? "
-            "GROUP BY asked ORDER BY asked");
-  for (const QVariant& v : binds) q.addBindValue(v);
+  q.prepare(QString("SELECT drill, asked, COUNT(*), SUM(correct) FROM answers WHERE at >= ?") +
+            (drill.empty() ? "" : " AND drill = ?") + " GROUP BY drill, asked ORDER BY drill, asked");
+  q.addBindValue(Cutoff(period, now));
+  if (!drill.empty()) q.addBindValue(QString::fromStdString(drill));
   if (!q.exec()) return rows;
   while (q.next()) {
-    rows.push_back({q.value(0).toString().toStdString(), q.value(1).toInt(), q.value(2).toInt(), 0});
+    rows.push_back({q.value(0).toString().toStdString(), q.value(1).toString().toStdString(),
+                    q.value(2).toInt(), q.value(3).toInt(), 0});
   }
   for (AskedRow& r : rows) {
     r.medianMs = Median(db, "drill = ? AND asked = ? AND at >= ?",
-                        {binds[0], QString::fromStdString(r.asked), binds[1]}, r.answers);
+                        {QString::fromStdString(r.drill), QString::fromStdString(r.asked), Cutoff(period, now)},
+                        r.answers);
   }
   return rows;
 }

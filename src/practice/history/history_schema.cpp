@@ -132,4 +132,43 @@ long long HistoryStore::RebuildSummaries() {
   return count;
 }
 
+long long HistoryStore::ImportAnswers(const std::function<bool(AnswerRecord&, long long&)>& next) {
+  if (!saving_) return -1;
+  QSqlError error;
+  long long count = 0;
+  {
+    QSqlDatabase db = Connection();
+    QSqlQuery q(db);
+    if (!q.exec("BEGIN IMMEDIATE")) {
+      error = q.lastError();
+    } else {
+      q.prepare(history_sql::kInsertAnswer);
+      AnswerRecord answer;
+      long long at = 0;
+      while (next(answer, at)) {
+        q.addBindValue(history_sql::TimeText(at));
+        q.addBindValue(QString::fromStdString(answer.drill));
+        q.addBindValue(QString::fromStdString(answer.tuning));
+        q.addBindValue(answer.string == kNoPosition ? QVariant() : QVariant(answer.string));
+        q.addBindValue(answer.fret == kNoPosition ? QVariant() : QVariant(answer.fret));
+        q.addBindValue(QString::fromStdString(answer.asked));
+        q.addBindValue(QString::fromStdString(answer.answered));
+        q.addBindValue(answer.correct ? 1 : 0);
+        q.addBindValue(answer.ms);
+        if (!q.exec()) break;
+        ++count;
+      }
+      if (q.lastError().isValid() || !q.exec("COMMIT")) {
+        error = q.lastError();
+        QSqlQuery(db).exec("ROLLBACK");
+      }
+    }
+  }
+  if (error.isValid()) {
+    Fail(error, "import answers");
+    return -1;
+  }
+  return RebuildSummaries() < 0 ? -1 : count;
+}
+
 }  // namespace fretlab::practice

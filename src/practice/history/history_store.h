@@ -15,6 +15,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,8 +37,9 @@ struct PositionCell {
   int medianMs = 0;
 };
 
-// One row of the table per note or degree (what was asked).
+// One row of the table per note or degree (what was asked), in one drill.
 struct AskedRow {
+  std::string drill;  // the drill's key ("find-note")
   std::string asked;
   int answers = 0;
   int right = 0;
@@ -72,9 +74,12 @@ class HistoryStore {
   // new schedule state, in one transaction. False when not saved.
   bool Record(const AnswerRecord& answer, const ItemState& item, long long at);
 
-  // Every drill's answers at each position of the tuning; `now` is ms
-  // since the Unix epoch. Cells run by string, then fret.
-  std::vector<PositionCell> Heatmap(const std::string& tuning, Period period, long long now) const;
+  // The answers at each position of the tuning, of one drill (its key) or,
+  // for "", of every drill; `now` is ms since the Unix epoch. Cells run by
+  // string, then fret.
+  std::vector<PositionCell> Heatmap(const std::string& tuning, Period period, long long now,
+                                    const std::string& drill = {}) const;
+  // Per drill and what was asked, of one drill or, for "", of every drill.
   std::vector<AskedRow> AskedTable(const std::string& drill, Period period, long long now) const;
   // The saved schedule of one drill in one tuning.
   std::vector<std::pair<std::string, ItemState>> Schedule(const std::string& drill,
@@ -88,11 +93,15 @@ class HistoryStore {
   // from the answers (after a migration, or a bulk import). Returns the
   // number of answers replayed; -1 on failure.
   long long RebuildSummaries();
-
-  // For tests and benchmarks: the open connection, or an invalid one.
-  QSqlDatabase Connection() const;
+  // Stores many answers in one transaction, then rebuilds the summaries:
+  // `next` fills in one answer and when it was given (ms since the Unix
+  // epoch) and returns false when there are no more. Returns the number
+  // stored; -1 on failure (then none is).
+  long long ImportAnswers(const std::function<bool(AnswerRecord& answer, long long& at)>& next);
 
  private:
+  // The open connection, or an invalid one.
+  QSqlDatabase Connection() const;
   bool Open();
   bool Migrate(int from);
   // Handles a failed statement: sets the message and stops saving; a

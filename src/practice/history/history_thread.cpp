@@ -53,6 +53,10 @@ void HistoryThread::Record(const AnswerRecord& answer, const ItemState& item, lo
   Post([answer, item, at](HistoryStore& store) { store.Record(answer, item, at); });
 }
 
+AnswerLog::SavedSchedule HistoryThread::Schedule(const std::string& drill, const std::string& tuning) {
+  return Read<SavedSchedule>([&](HistoryStore& s) { return s.Schedule(drill, tuning); });
+}
+
 void HistoryThread::Flush() {
   RunAndWait([](HistoryStore&) {});
   DeliverMessage();

@@ -21,17 +21,18 @@
 #include <functional>
 #include <memory>
 
+#include "practice/answer_log.h"
 #include "practice/history/history_store.h"
 
 namespace fretlab::practice {
 
-class HistoryThread {
+class HistoryThread : public AnswerLog {
  public:
   using MessageHandler = std::function<void(const QString&)>;
 
   // Opens the store at `path` on the new thread (the caller does not wait).
   explicit HistoryThread(const QString& path, const StoreOptions& options = {});
-  ~HistoryThread();
+  ~HistoryThread() override;
   HistoryThread(const HistoryThread&) = delete;
   HistoryThread& operator=(const HistoryThread&) = delete;
 
@@ -43,7 +44,9 @@ class HistoryThread {
 
   // Queues one answer given at `at` (ms since the Unix epoch) with its
   // item's new schedule state.
-  void Record(const AnswerRecord& answer, const ItemState& item, long long at);
+  void Record(const AnswerRecord& answer, const ItemState& item, long long at) override;
+  // Read on the history's thread after every answer queued before.
+  SavedSchedule Schedule(const std::string& drill, const std::string& tuning) override;
 
   // Waits until every answer queued so far is stored (or refused), then
   // hands over a message the store gave meanwhile.

@@ -6,21 +6,15 @@
 #include <QVBoxLayout>
 
 #include "ui/practice/neck_widget.h"
-#include "ui/practice/practice_window.h"
 
 namespace fretlab {
 
 namespace {
 
-SpelledNote FromChordSpelling(const NoteSpelling& spelling) {
-  const int letter = static_cast<int>(std::string_view("CDEFGAB").find(spelling.letter));
-  return {letter < 0 ? 0 : letter, spelling.alteration};
-}
-
 // The degree a sounding tone plays in a reading, with its alteration
 // against the major scale (the ♭3 of a minor chord).
 Degree DegreeInReading(const ChordReading& reading, int pitchClass) {
-  const int semitones = ((pitchClass - reading.root) % 12 + 12) % 12;
+  const int semitones = PitchClass(pitchClass - reading.root);
   const int number = reading.toneDegrees[semitones] > 0 ? reading.toneDegrees[semitones] : 1;
   int alteration = semitones - Degree{number, 0}.Semitones();
   if (alteration > 6) alteration -= 12;
@@ -30,7 +24,7 @@ Degree DegreeInReading(const ChordReading& reading, int pitchClass) {
 
 }  // namespace
 
-ChordLabMode::ChordLabMode(PracticeWindow& window) : PracticeMode(window) {}
+ChordLabMode::ChordLabMode(PracticeHost& host) : PracticeMode(host) {}
 
 QWidget* ChordLabMode::page() {
   if (m_page != nullptr) return m_page;
@@ -59,7 +53,7 @@ QWidget* ChordLabMode::page() {
   auto* clear = new QPushButton(tr("Clear chor&d"), m_page);
   clear->setAccessibleName(tr("Clear chord"));
   connect(clear, &QPushButton::clicked, this, [this] {
-    m_shape.Reset(window().view().tuning.StringCount());
+    m_shape.Reset(host().view().tuning.StringCount());
     changed();
   });
   layout->addWidget(clear);
@@ -69,30 +63,30 @@ QWidget* ChordLabMode::page() {
 }
 
 QString ChordLabMode::nameText() const {
-  return QString::fromStdString(ChordLabText(NameShape(m_shape, window().view().tuning)));
+  return QString::fromStdString(ChordLabText(NameShape(m_shape, host().view().tuning)));
 }
 
 QString ChordLabMode::alternativesText() const {
-  return QString::fromStdString(ChordLabAlternatives(NameShape(m_shape, window().view().tuning)));
+  return QString::fromStdString(ChordLabAlternatives(NameShape(m_shape, host().view().tuning)));
 }
 
 void ChordLabMode::showOnNeck() {
-  if (m_shape.StringCount() != window().view().tuning.StringCount()) {
-    m_shape.Reset(window().view().tuning.StringCount());
+  if (m_shape.StringCount() != host().view().tuning.StringCount()) {
+    m_shape.Reset(host().view().tuning.StringCount());
     changed();
     return;
   }
-  const ChordName name = NameShape(m_shape, window().view().tuning);
-  window().neck()->setMarks(shapeMarks(name));
+  const ChordName name = NameShape(m_shape, host().view().tuning);
+  host().neck().setMarks(shapeMarks(name));
   std::vector<StringIndex> muted;
   for (StringIndex s = 0; s < m_shape.StringCount(); ++s) {
     if (m_shape.IsMuted(s)) muted.push_back(s);
   }
-  window().neck()->setMuted(muted);
+  host().neck().setMuted(muted);
 }
 
 std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
-  const PracticeView view = window().view();
+  const PracticeView view = host().view();
   std::vector<NeckMark> marks;
   for (const SoundedPosition& p : m_shape.Sounding(view.tuning)) {
     NeckMark mark;
@@ -100,8 +94,8 @@ std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
     mark.note = p.note;
     if (name.Named() && name.Best().kind != ChordKind::SingleNote) {
       const ChordReading& r = name.Best();
-      mark.degree = DegreeInReading(r, p.note % 12);
-      mark.name = FromChordSpelling(r.Spell(p.note % 12));
+      mark.degree = DegreeInReading(r, PitchClass(p.note));
+      mark.name = r.Spell(PitchClass(p.note));
     } else {
       mark.name = NoteNameAt(view, p.position);
     }
@@ -120,9 +114,9 @@ std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
 }
 
 void ChordLabMode::positionClicked(Position position) {
-  if (position.fret < window().view().capo) return;  // behind the capo nothing sounds
+  if (position.fret < host().view().capo) return;  // behind the capo nothing sounds
   m_shape.Pick(position);
-  if (m_shape.FretOf(position.string)) window().soundPosition(position);
+  if (m_shape.FretOf(position.string)) host().soundPosition(position);
   changed();
 }
 
@@ -132,12 +126,12 @@ void ChordLabMode::muteClicked(StringIndex string) {
 }
 
 bool ChordLabMode::play() {
-  window().playPositions(m_shape.Sounding(window().view().tuning));
+  host().playPositions(m_shape.Sounding(host().view().tuning));
   return true;
 }
 
 bool ChordLabMode::strum() {
-  window().strumPositions(m_shape.Sounding(window().view().tuning));
+  host().strumPositions(m_shape.Sounding(host().view().tuning));
   return true;
 }
 
@@ -148,7 +142,7 @@ void ChordLabMode::changed() {
     m_alternatives->setText(others.isEmpty() ? QString() : tr("Also: %1").arg(others));
     m_frets->setText(tr("Frets: %1").arg(QString::fromStdString(ShapeText(m_shape))));
   }
-  if (window().isCurrentMode(this)) showOnNeck();
+  if (isActive()) showOnNeck();
 }
 
 }  // namespace fretlab

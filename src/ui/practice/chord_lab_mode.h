@@ -16,7 +16,7 @@ class ChordLabMode : public PracticeMode {
   Q_OBJECT
 
  public:
-  explicit ChordLabMode(PracticeWindow& window);
+  explicit ChordLabMode(PracticeHost& host);
 
   QString title() const override { return tr("Chord lab"); }
   QWidget* page() override;

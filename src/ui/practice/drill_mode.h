@@ -1,115 +1,97 @@
 #pragma once
-// The Drills mode: the five drills over what the controls choose (tuning,
-// capo, fret range, key or chord) on the strings given, answered by
-// clicking the neck, by Enter on its cursor, by the name buttons or typed
-// names, or from a MIDI instrument; immediate feedback on the neck, a
-// summary after each round, and the progress view.
+// The Drills mode: the drills over what the controls choose (tuning, capo,
+// fret range, key or chord) on the strings given, answered by clicking the
+// neck, by Enter on its cursor, by the name buttons or typed names, or from
+// a MIDI instrument. The drills themselves are the session's
+// (practice/drill_session.h); this mode wires them to the page, the neck
+// and the sound.
+//
+// While a round runs, the neck never says what a position holds, the
+// panels give way to the round, and what defines the round is locked: a
+// change from the menu's shortcuts ends it with a word. A miss is shown on
+// the neck (every right place, and the answer given), said in words and
+// heard (the answer's note, then the right one); the next question waits
+// for Next, or comes by itself after the seconds chosen.
 
 #include <QTimer>
 #include <memory>
+#include <string>
+#include <vector>
 
-#include "practice/history/practice_session.h"
+#include "practice/drill_session.h"
+#include "ui/practice/drill_resources.h"
 #include "ui/practice/practice_mode.h"
-
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSpinBox;
-class QStackedWidget;
-class QTabWidget;
-class QGridLayout;
 
 namespace fretlab {
 
+class DrillChoice;
+class DrillPage;
 class ProgressPanel;
+class RoundPanel;
 
 class DrillMode : public PracticeMode {
   Q_OBJECT
 
  public:
-  explicit DrillMode(PracticeWindow& window);
-  ~DrillMode() override;
+  DrillMode(PracticeHost& host, DrillServices services);
 
   // Alt+D brings the drills up from the keyboard.
   QString title() const override { return tr("&Drills"); }
   QWidget* page() override;
   void showOnNeck() override;
-  void deactivate() override;
   void positionClicked(Position position) override;
+  bool hidesNotes() const override { return running(); }
+  // During a round Play hears the question again, and Strum does nothing:
+  // neither may play what the neck shows.
+  bool play() override;
+  bool strum() override { return running(); }
   // Every answer given is stored before the window goes.
-  void closing() override;
+  void closing() override {
+    if (history() != nullptr) history()->Flush();
+  }
 
-  // The history in use; opened at the user's data folder on first need.
-  // Tests hand in one of their own first.
-  void useHistory(std::unique_ptr<practice::HistoryThread> history);
-  // Answers from `input` (null: none). openMidiInput: the ALSA sequencer
-  // port whose name contains `name`, or a port of our own for "".
-  void useMidiInput(std::unique_ptr<MidiInput> input);
-  bool openMidiInput(const QString& name);
+  // The history and the instrument (tests and benchmarks hand in their own).
+  DrillResources& resources() { return m_resources; }
+  practice::HistoryThread* history() const { return m_resources.history(); }
 
-  practice::PracticeSession& session();
-  QComboBox* drillBox() const { return m_drill; }
-  QLineEdit* stringsField() const { return m_strings; }
-  QSpinBox* questionsBox() const { return m_questions; }
-  QSpinBox* minutesBox() const { return m_minutes; }
-  QPushButton* startButton() const { return m_start; }
-  // The ear drill: the key's root first as a reference (remembered), and
-  // the question heard again.
-  QCheckBox* referenceBox() const { return m_reference; }
-  QPushButton* replayButton() const { return m_replay; }
-  QLineEdit* answerField() const { return m_answer; }
-  QLabel* promptLabel() const { return m_prompt; }
-  QLabel* feedbackLabel() const { return m_feedback; }
-  QLabel* summaryLabel() const { return m_summary; }
-  QLabel* messageLabel() const { return m_message; }
-  ProgressPanel* progress() const { return m_progress; }
-  QTabWidget* sections() const { return m_sections; }
+  const practice::DrillSession& session() const { return m_session; }
+  DrillPage& ui() {
+    page();
+    return *m_page;
+  }
+  // A miss is shown and the next question waits.
+  bool reviewing() const { return m_reviewing; }
+
+ protected:
+  void activated() override;
+  void deactivate() override;
 
  private:
-  void buildAnswerButtons();
+  void connectPage();
   void start();
+  void stop(const QString& why);
+  void next();
   void give(const practice::Answer& answer);
   void answered(const practice::Feedback& feedback);
+  void review(const practice::Feedback& feedback);
   void finished(const practice::Summary& summary);
   void ask();
-  // The ear question's note, after the root when asked for; `missed` (the
-  // last question's note) first when there is one.
-  void soundEarQuestion(std::optional<int> missed);
-  void soundUnmarked(const std::vector<int>& notes);
-  // Sets a label's text and tells a screen reader, as a live region would.
-  static void announce(QLabel* label, const QString& text);
+  void soundEarQuestion();
   practice::DrillSetup currentSetup() const;
   practice::QuestionKind kind() const;
-  bool running() const;
+  bool running() const { return m_session.Running(); }
 
-  std::unique_ptr<practice::PracticeSession> m_session;
-  std::unique_ptr<MidiInput> m_midi;
+  practice::DrillSession m_session;
+  DrillResources m_resources;
   std::vector<Position> m_marked;  // targets found in the current question
-  std::optional<int> m_missedNote;  // the ear drill's last note, when missed
+  bool m_reviewing = false;
+  std::vector<NeckMark> m_reviewMarks;  // the miss shown on the neck
   QTimer m_clock;
-  QWidget* m_page = nullptr;
-  QTabWidget* m_sections = nullptr;
-  QComboBox* m_drill = nullptr;
-  QLineEdit* m_strings = nullptr;
-  QSpinBox* m_questions = nullptr;
-  QSpinBox* m_minutes = nullptr;
-  QComboBox* m_midiBox = nullptr;
-  QCheckBox* m_reference = nullptr;
-  QPushButton* m_start = nullptr;
-  QPushButton* m_replay = nullptr;
-  QLabel* m_prompt = nullptr;
-  QGridLayout* m_buttons = nullptr;
-  QLineEdit* m_answer = nullptr;
-  QLabel* m_feedback = nullptr;
-  QLabel* m_summary = nullptr;
-  QLabel* m_message = nullptr;
+  QTimer m_goOn;  // after a miss, on to the next question by itself
+  DrillPage* m_page = nullptr;
+  DrillChoice* m_choice = nullptr;  // the page's parts
+  RoundPanel* m_round = nullptr;
   ProgressPanel* m_progress = nullptr;
 };
-
-// "1-3, 5" → strings 1 to 3 and 5 (1 = the thinnest) as a mask for
-// NeckArea::strings; empty or "all" → every string; nothing when unreadable.
-std::optional<std::uint32_t> ParseStringSet(const QString& text, int stringCount);
 
 }  // namespace fretlab

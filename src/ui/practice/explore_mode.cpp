@@ -4,11 +4,10 @@
 #include <QVBoxLayout>
 
 #include "ui/practice/neck_widget.h"
-#include "ui/practice/practice_window.h"
 
 namespace fretlab {
 
-ExploreMode::ExploreMode(PracticeWindow& window) : PracticeMode(window) {}
+ExploreMode::ExploreMode(PracticeHost& host) : PracticeMode(host) {}
 
 QWidget* ExploreMode::page() {
   if (m_page != nullptr) return m_page;
@@ -25,13 +24,13 @@ QWidget* ExploreMode::page() {
 }
 
 void ExploreMode::showOnNeck() {
-  window().neck()->setMarks(BuildMarks(window().view()));
-  window().neck()->setMuted({});
+  host().neck().setMarks(BuildMarks(host().view()));
+  host().neck().setMuted({});
 }
 
 void ExploreMode::positionClicked(Position position) {
-  if (position.fret < window().view().capo) return;  // behind the capo nothing sounds
-  window().soundPosition(position);
+  if (position.fret < host().view().capo) return;  // behind the capo nothing sounds
+  host().soundPosition(position);
 }
 
 }  // namespace fretlab

@@ -12,7 +12,7 @@ class ExploreMode : public PracticeMode {
   Q_OBJECT
 
  public:
-  explicit ExploreMode(PracticeWindow& window);
+  explicit ExploreMode(PracticeHost& host);
 
   QString title() const override { return tr("Explore"); }
   QWidget* page() override;

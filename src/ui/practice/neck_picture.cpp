@@ -42,27 +42,39 @@ void PaintBoard(QPainter& p, const NeckLayout& layout, const NeckPicture& pictur
   const double midY = b.top + b.height / 2;
   p.setPen(Qt::NoPen);
   p.setBrush(c::kInlay);
+  // The double dots sit between strings, a quarter of the way in from
+  // each edge (between strings 2–3 and 4–5 of six).
+  const int strings = layout.StringCount();
+  const int firstGap = (strings - 1) / 4;
+  const int lastGap = strings - 2 - firstGap;
+  auto gapY = [&](int gap) { return (layout.StringY(gap) + layout.StringY(gap + 1)) / 2; };
   for (int fret : kInlayFrets) {
     const double x = layout.PositionX(fret);
     const double r = layout.MarkerRadius(fret) * 0.45;
     if (fret % 12 == 0) {
-      p.drawEllipse(QPointF(x, b.top + b.height * 0.25), r, r);
-      p.drawEllipse(QPointF(x, b.top + b.height * 0.75), r, r);
+      p.drawEllipse(QPointF(x, gapY(firstGap)), r, r);
+      p.drawEllipse(QPointF(x, gapY(lastGap)), r, r);
     } else {
       p.drawEllipse(QPointF(x, midY), r, r);
     }
   }
   // Frets outside the range in use, and everything behind the capo.
-  for (int f = 0; f <= kNeckFrets; ++f) {
+  for (int f = 0; f < kFretPositions; ++f) {
     if (picture.frets.Contains(f) && f >= picture.capo) continue;
     const QRectF cell = CellRect(layout, {0, f});
     p.fillRect(QRectF(cell.left(), b.top, cell.width(), b.height), c::kShade);
+  }
+  // Strings outside the set in play.
+  for (StringIndex s = 0; s < strings; ++s) {
+    if (((picture.strings >> s) & 1u) != 0) continue;
+    const double gap = layout.StringGap();
+    p.fillRect(QRectF(b.left, layout.StringY(s) - gap / 2, b.width, gap), c::kShade);
   }
 }
 
 void PaintStringsAndFrets(QPainter& p, const NeckLayout& layout, const NeckPicture& picture) {
   const NeckRect b = layout.Board();
-  for (int n = 1; n <= kNeckFrets; ++n) {
+  for (int n = 1; n < kFretPositions; ++n) {
     p.setPen(QPen(c::kFret, std::max(1.0, layout.StringGap() * 0.06)));
     p.drawLine(QPointF(layout.FretLineX(n), b.top), QPointF(layout.FretLineX(n), b.Bottom()));
   }
@@ -81,8 +93,8 @@ void PaintStringsAndFrets(QPainter& p, const NeckLayout& layout, const NeckPictu
     p.drawRoundedRect(QRectF(x, b.top - layout.StringGap() * 0.12, w,
                              b.height + layout.StringGap() * 0.24), w / 3, w / 3);
   }
-  const double left = std::min(layout.PositionX(0), layout.FretLineX(kNeckFrets));
-  const double right = std::max(layout.PositionX(0), layout.FretLineX(kNeckFrets));
+  const double left = std::min(layout.PositionX(0), layout.FretLineX(kFretPositions - 1));
+  const double right = std::max(layout.PositionX(0), layout.FretLineX(kFretPositions - 1));
   for (StringIndex s = 0; s < layout.StringCount(); ++s) {
     p.setPen(QPen(c::kString, layout.StringThickness(s), Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(left, layout.StringY(s)), QPointF(right, layout.StringY(s)));
@@ -108,12 +120,20 @@ void PaintMark(QPainter& p, const NeckLayout& layout, const NeckMark& mark) {
   p.setPen(QPen(c::kOutline, std::max(1.0, r * (mark.root ? 0.22 : 0.09))));
   p.drawEllipse(circle);
   if (mark.label.empty()) return;
-  const QString label = QString::fromStdString(mark.label);
-  const double size = r * (label.size() > 2 ? 0.72 : label.size() > 1 ? 0.9 : 1.1);
-  p.setFont(LabelFont(size, true));
+  p.setFont(MarkLabelFont(layout, mark));
   p.setPen(ToQColor(mark.text));
-  p.drawText(circle, Qt::AlignCenter, label);
+  p.drawText(circle, Qt::AlignCenter, QString::fromStdString(mark.label));
 }
+
+}  // namespace
+
+QFont MarkLabelFont(const NeckLayout& layout, const NeckMark& mark) {
+  const double r = MarkRect(layout, mark.position).width() / 2;
+  const int length = QString::fromStdString(mark.label).size();
+  return LabelFont(r * (length > 2 ? 0.8 : length > 1 ? 1.08 : 1.2), true);
+}
+
+namespace {
 
 void PaintOverlays(QPainter& p, const NeckLayout& layout, const NeckPicture& picture) {
   for (const auto& [pos, colour] : picture.highlights) {

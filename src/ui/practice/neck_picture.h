@@ -4,7 +4,7 @@
 // therefore match the screen.
 //
 // Layers, from the back: the board and its inlays, shading outside the
-// frets in use and behind the capo, heat colours per position, frets and
+// frets and strings in use and behind the capo, heat colours per position, frets and
 // strings, the marks with their labels, highlight rings (the notes playing),
 // flashes, the hover ring and the keyboard cursor.
 
@@ -32,6 +32,7 @@ struct NeckPicture {
   Tuning tuning = PresetTunings().front();
   int capo = 0;
   FretRange frets;  // outside it the board is shaded
+  std::uint32_t strings = kAllStrings;  // bit s: string s in play; the others are shaded
   FretSpacing spacing = FretSpacing::kReal;
   bool leftHanded = false;
   std::vector<NeckMark> marks;
@@ -67,5 +68,7 @@ void PaintNeck(QPainter& painter, QSizeF size, const NeckPicture& picture);
 
 // The circle of a mark, its centre and radius in the drawing's units.
 QRectF MarkRect(const NeckLayout& layout, Position position);
+// The font of a mark's label: as large as fits its circle.
+QFont MarkLabelFont(const NeckLayout& layout, const NeckMark& mark);
 
 }  // namespace fretlab

@@ -25,6 +25,7 @@ void NeckWidget::setPicture(const NeckPicture& picture) {
   m_picture.highlights = overlays.highlights;
   m_picture.flashes = overlays.flashes;
   m_picture.heat = overlays.heat;
+  m_picture.strings = overlays.strings;
   m_picture.hover = hover;
   m_picture.cursor = hasFocus() ? std::optional<Position>(m_cursor) : std::nullopt;
   dropOverlaysOffTheNeck();
@@ -40,6 +41,12 @@ void NeckWidget::setMarks(std::vector<NeckMark> marks) {
 
 void NeckWidget::setMuted(std::vector<StringIndex> strings) {
   m_picture.muted = std::move(strings);
+  update();
+}
+
+void NeckWidget::setStringsInPlay(std::uint32_t strings) {
+  if (strings == m_picture.strings) return;
+  m_picture.strings = strings;
   update();
 }
 
@@ -92,7 +99,7 @@ void NeckWidget::clearHeat() {
 
 void NeckWidget::setCursorPosition(Position position) {
   position.string = std::clamp(position.string, 0, m_picture.tuning.StringCount() - 1);
-  position.fret = std::clamp(position.fret, 0, kNeckFrets);
+  position.fret = std::clamp(position.fret, 0, m_picture.tuning.HighestFret());
   m_cursor = position;
   if (hasFocus()) m_picture.cursor = m_cursor;
   update();
@@ -160,7 +167,7 @@ void NeckWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Left: moveCursor(0, -towardBody); break;
     case Qt::Key_Right: moveCursor(0, towardBody); break;
     case Qt::Key_Home: setCursorPosition({m_cursor.string, m_picture.capo}); break;
-    case Qt::Key_End: setCursorPosition({m_cursor.string, kNeckFrets}); break;
+    case Qt::Key_End: setCursorPosition({m_cursor.string, m_picture.tuning.HighestFret()}); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: emit positionActivated(m_cursor); break;

@@ -38,6 +38,8 @@ class NeckWidget : public QWidget {
   void setPicture(const NeckPicture& picture);
   void setMarks(std::vector<NeckMark> marks);
   void setMuted(std::vector<StringIndex> strings);
+  // Bit s set: string s is in play; the others are shaded.
+  void setStringsInPlay(std::uint32_t strings);
 
   void setHighlight(Position position, const QColor& colour);
   void setHighlights(const std::vector<Position>& positions, const QColor& colour);

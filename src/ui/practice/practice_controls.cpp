@@ -110,8 +110,8 @@ QWidget* PracticeControls::makeNeckGroup() {
   rangeLayout->addWidget(m_wholeNeck);
   m_from = Named(new QSpinBox(range), tr("Lowest fret in use"));
   m_to = Named(new QSpinBox(range), tr("Highest fret in use"));
-  m_from->setRange(0, kNeckFrets);
-  m_to->setRange(0, kNeckFrets);
+  m_from->setRange(0, kFretPositions - 1);
+  m_to->setRange(0, kFretPositions - 1);
   rangeLayout->addWidget(m_from);
   rangeLayout->addWidget(new QLabel(tr("to"), range));
   rangeLayout->addWidget(m_to);
@@ -238,7 +238,7 @@ void PracticeControls::takeTypedTuning() {
 }
 
 void PracticeControls::stepRoot(int semitones) {
-  m_choices.view.rootPitchClass = ((m_choices.view.rootPitchClass + semitones) % 12 + 12) % 12;
+  m_choices.view.rootPitchClass = PitchClass(m_choices.view.rootPitchClass + semitones);
   m_choices.otherRoot = false;
   showChoices();
   emit choicesChanged();

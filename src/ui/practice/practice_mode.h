@@ -1,37 +1,50 @@
 #pragma once
-// A mode of the Practice window: a page in the mode area beside the neck
-// (Explore, Chord lab, and the drills to come) that, while its page is
-// current, decides what the neck shows and what clicks and keys on it do.
+// A mode of the Practice window: a page in the mode area below the neck
+// (Explore, Chord lab, Drills) that, while its page is current, decides
+// what the neck shows and what clicks and keys on it do.
 //
-// To add a mode: derive from PracticeMode, build its page, and call
-// PracticeWindow::addMode(). The window calls the hooks below; through
-// window() a mode reaches the neck, the current view and the sound.
+// To add a mode: derive from PracticeMode, build its page, and hand it to
+// the window where the window is put together (practice_app.cpp). The
+// window calls the hooks below; through host() a mode reaches the neck, the
+// current view and the sound, and nothing else of the window.
 
 #include <QObject>
 #include <QString>
 
 #include "theory/fretboard.h"
+#include "ui/practice/practice_host.h"
 
 class QWidget;
 
 namespace fretlab {
 
-class PracticeWindow;
-
 class PracticeMode : public QObject {
   Q_OBJECT
 
  public:
-  explicit PracticeMode(PracticeWindow& window) : QObject(nullptr), m_window(window) {}
+  explicit PracticeMode(PracticeHost& host) : QObject(nullptr), m_host(host) {}
 
   virtual QString title() const = 0;
   // The page shown in the mode area; the window takes ownership of it.
   virtual QWidget* page() = 0;
 
+  // Its page is the current one.
+  bool isActive() const { return m_active; }
+  // Called by the window as its page becomes current or stops being so;
+  // showOnNeck() follows activation.
+  void setActive(bool active) {
+    if (active == m_active) return;
+    m_active = active;
+    if (active) {
+      activated();
+    } else {
+      deactivate();
+    }
+  }
+
   // Its page became current, or the view changed while it is: set the
   // neck's marks and overlays.
   virtual void showOnNeck() = 0;
-  virtual void deactivate() {}
   // The window is closing: finish what must not be lost.
   virtual void closing() {}
 
@@ -40,16 +53,23 @@ class PracticeMode : public QObject {
   // Enter or Space on the keyboard cursor; like a click unless overridden.
   virtual void positionActivated(Position position) { positionClicked(position); }
 
+  // While true, the neck says where a position is but not what note,
+  // interval or degree it holds (a question is open).
+  virtual bool hidesNotes() const { return false; }
+
   // Play and Strum from the menu or the buttons. Return false to let the
   // window play the shown notes or strum the shown chord.
   virtual bool play() { return false; }
   virtual bool strum() { return false; }
 
  protected:
-  PracticeWindow& window() const { return m_window; }
+  virtual void activated() {}
+  virtual void deactivate() {}
+  PracticeHost& host() const { return m_host; }
 
  private:
-  PracticeWindow& m_window;
+  PracticeHost& m_host;
+  bool m_active = false;
 };
 
 }  // namespace fretlab

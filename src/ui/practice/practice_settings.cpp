@@ -61,8 +61,8 @@ PracticeChoices LoadPracticeChoices(QSettings& s) {
   v.entry = entry >= 0 ? entry : (v.kind == ChoiceKind::kScale ? 1 : 0);
   c.otherRoot = ReadBool(s, "otherRoot", false);
   c.wholeNeck = ReadBool(s, "wholeNeck", true);
-  c.fretBox.from = ReadInt(s, "fretsFrom", 0, 0, kNeckFrets);
-  c.fretBox.to = ReadInt(s, "fretsTo", 4, 0, kNeckFrets);
+  c.fretBox.from = ReadInt(s, "fretsFrom", 0, 0, kFretPositions - 1);
+  c.fretBox.to = ReadInt(s, "fretsTo", 4, 0, kFretPositions - 1);
   if (c.fretBox.from > c.fretBox.to) c.fretBox = {0, 4};
   c.noteLengthMs = ReadInt(s, "noteLength", 300, kMinNoteLengthMs, kMaxNoteLengthMs);
   v.frets = c.EffectiveView().frets;

@@ -1,42 +1,32 @@
 #include "ui/practice/practice_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolTip>
-#include <QVBoxLayout>
-#include <iostream>
 
-#include "ui/practice/chord_lab_mode.h"
-#include "ui/practice/drill_mode.h"
-#include "ui/practice/explore_mode.h"
+#include "ui/practice/control_panel.h"
+#include "ui/practice/neck_export.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
+#include "ui/practice/practice_menus.h"
 
 namespace fretlab {
 
 namespace {
 
-using std::chrono::milliseconds;
-
-constexpr milliseconds kStrumStagger{25};
-constexpr milliseconds kStrumLength{1600};
 const QColor kPlayingRing(0, 0, 0);
+constexpr int kReportMs = 10'000;
 
 }  // namespace
 
 PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
                                std::function<SoundClock::time_point()> now, QWidget* parent)
-    : QMainWindow(parent), m_output(output), m_settings(settings), m_playback(output, std::move(now)) {
+    : QMainWindow(parent), m_settings(settings), m_playback(output, std::move(now)) {
   setWindowTitle(tr("Fretlab Practice"));
   m_neck = new NeckWidget;
   m_neck->setAccessibleDescription(m_neck->accessibleDescription());
@@ -55,18 +45,8 @@ PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
   buildMenus();
   statusBar()->showMessage(tr("Point at the neck to see a note; click it to hear it."));
 
-  addMode(new ExploreMode(*this));
-  addMode(new ChordLabMode(*this));
-  addMode(new DrillMode(*this));
-
   connect(m_controls, &PracticeControls::choicesChanged, this, &PracticeWindow::choicesChanged);
-  connect(m_modes, &QTabWidget::currentChanged, this, [this] {
-    for (auto& mode : m_ownedModes) {
-      if (mode.get() != currentMode()) mode->deactivate();
-    }
-    stopPlaying();
-    showOnNeck();
-  });
+  connect(m_modes, &QTabWidget::currentChanged, this, &PracticeWindow::modeChanged);
   connect(m_neck, &NeckWidget::positionClicked, this,
           [this](Position p) { currentMode()->positionClicked(p); });
   connect(m_neck, &NeckWidget::positionActivated, this,
@@ -75,7 +55,10 @@ PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
           [this](int s) { currentMode()->muteClicked(s); });
   connect(m_neck, &NeckWidget::hovered, this, &PracticeWindow::hovered);
   connect(&m_playback, &PlaybackDriver::stepChanged, this, &PracticeWindow::stepChanged);
+  // While a mode hides the notes (a drill's question is open), the neck
+  // says where, never what: no note, interval or degree.
   m_neck->setDescriber([this](Position p) {
+    if (notesHidden()) return QString::fromStdString(DescribePosition(view().tuning, p));
     return QString::fromStdString(DescribeForReader(view(), p));
   });
 
@@ -97,84 +80,96 @@ PracticeWindow::~PracticeWindow() {
 }
 
 QWidget* PracticeWindow::buildControlPanel() {
-  auto* panel = new QWidget;
-  auto* row = new QHBoxLayout(panel);
-  row->addWidget(m_controls);
-  auto* soundColumn = new QVBoxLayout;
-  row->addLayout(soundColumn);
-  auto* layout = soundColumn;
-
-  auto* sound = new QHBoxLayout;
-  // Mnemonics are unique across the window: Pla&y, Str&um; Stop has Escape.
-  auto* playButton = new QPushButton(tr("Pla&y"), panel);
-  auto* strumButton = new QPushButton(tr("Str&um"), panel);
-  auto* stopButton = new QPushButton(tr("Stop"), panel);
-  for (QPushButton* b : {playButton, strumButton, stopButton}) {
-    b->setAccessibleName(b->text().remove(QLatin1Char('&')));
-    sound->addWidget(b);
-  }
-  connect(playButton, &QPushButton::clicked, this, &PracticeWindow::play);
-  connect(strumButton, &QPushButton::clicked, this, &PracticeWindow::strum);
-  connect(stopButton, &QPushButton::clicked, this, &PracticeWindow::stopPlaying);
-  layout->addLayout(sound);
-  auto* lengthRow = new QHBoxLayout;
-  m_noteLength = new QSpinBox(panel);
-  m_noteLength->setRange(kMinNoteLengthMs, kMaxNoteLengthMs);
-  m_noteLength->setSingleStep(50);
-  m_noteLength->setSuffix(tr(" ms"));
-  m_noteLength->setAccessibleName(tr("Note length in milliseconds"));
-  m_noteLength->setValue(m_controls->choices().noteLengthMs);
-  connect(m_noteLength, &QSpinBox::valueChanged, this, [this](int ms) {
+  m_panel = new ControlPanel(m_controls);
+  m_modes = m_panel->modeArea();
+  QSpinBox* length = m_panel->noteLengthBox();
+  length->setRange(kMinNoteLengthMs, kMaxNoteLengthMs);
+  length->setValue(m_controls->choices().noteLengthMs);
+  connect(m_panel, &ControlPanel::playRequested, this, &PracticeWindow::play);
+  connect(m_panel, &ControlPanel::strumRequested, this, &PracticeWindow::strum);
+  connect(m_panel, &ControlPanel::stopRequested, this, [this] { stopPlaying(); });
+  connect(m_panel, &ControlPanel::noteLengthChanged, this, [this](int ms) {
     PracticeChoices choices = m_controls->choices();
     choices.noteLengthMs = ms;
     m_controls->setChoices(choices);
     SavePracticeChoices(m_settings, choices);
   });
-  auto* lengthLabel = new QLabel(tr("Note len&gth:"), panel);
-  lengthLabel->setBuddy(m_noteLength);
-  lengthRow->addWidget(lengthLabel);
-  lengthRow->addWidget(m_noteLength);
-  layout->addLayout(lengthRow);
-
-  m_modes = new QTabWidget(panel);
-  m_modes->setAccessibleName(tr("Modes"));
-  layout->addWidget(m_modes, 1);
-  return panel;
+  return m_panel;
 }
 
 void PracticeWindow::buildMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  m_exportAction = file->addAction(tr("&Export Picture\u2026"), this, &PracticeWindow::exportPicture);
-  m_exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  file->addSeparator();
-  QAction* close = file->addAction(tr("&Close"), this, &QWidget::close);
-  close->setShortcut(QKeySequence::Close);
-
-  QMenu* choose = menuBar()->addMenu(tr("&Choose"));
-  choose->addAction(tr("Root &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), this,
-                    [this] { m_controls->stepRoot(1); });
-  choose->addAction(tr("Root &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), this,
-                    [this] { m_controls->stepRoot(-1); });
-  choose->addAction(tr("&Next Scale or Chord"), QKeySequence(Qt::CTRL | Qt::Key_Right), this,
-                    [this] { m_controls->stepEntry(1); });
-  choose->addAction(tr("&Previous Scale or Chord"), QKeySequence(Qt::CTRL | Qt::Key_Left), this,
-                    [this] { m_controls->stepEntry(-1); });
-  choose->addAction(tr("Next &Labels"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
-                    [this] { m_controls->nextLabels(); });
-  m_leftHandedAction = choose->addAction(tr("L&eft-Handed"), QKeySequence(Qt::CTRL | Qt::Key_H),
-                                         this, [this](bool on) { m_controls->setLeftHanded(on); });
-  m_leftHandedAction->setCheckable(true);
-
-  QMenu* sound = menuBar()->addMenu(tr("&Sound"));
-  sound->addAction(tr("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P), this, &PracticeWindow::play);
-  sound->addAction(tr("&Strum"), QKeySequence(Qt::CTRL | Qt::Key_T), this, &PracticeWindow::strum);
-  sound->addAction(tr("S&top"), QKeySequence(Qt::Key_Escape), this, &PracticeWindow::stopPlaying);
+  PracticeMenuCalls calls;
+  calls.exportPicture = [this] { exportPicture(); };
+  calls.close = [this] { close(); };
+  calls.play = [this] { play(); };
+  calls.strum = [this] { strum(); };
+  calls.stop = [this] { stopPlaying(); };
+  const PracticeMenuActions actions = BuildPracticeMenus(menuBar(), this, m_controls, calls);
+  m_exportAction = actions.exportPicture;
+  m_leftHandedAction = actions.leftHanded;
 }
 
-void PracticeWindow::addMode(PracticeMode* mode) {
-  m_ownedModes.emplace_back(mode);
-  m_modes->addTab(mode->page(), mode->title());
-  mode->page()->setAccessibleName(QString(mode->title()).remove(QLatin1Char('&')));
+std::chrono::milliseconds PracticeWindow::noteLength() const {
+  return std::chrono::milliseconds(m_controls->choices().noteLengthMs);
+}
+
+void PracticeWindow::report(const QString& message) { statusBar()->showMessage(message, kReportMs); }
+
+void PracticeWindow::setPanelsCollapsed(bool collapsed, const QString& summary) {
+  if (collapsed == m_panel->isCollapsed()) {
+    m_panel->setCollapsed(collapsed, summary);
+    return;
+  }
+  if (collapsed) m_openSizes = m_splitter->sizes();
+  m_panel->setCollapsed(collapsed, summary);
+  if (collapsed) {
+    // The panel down to what the round needs; the neck takes the rest.
+    const int total = m_splitter->height();
+    const int panel = std::min(m_panel->sizeHint().height(), total - m_neck->minimumHeight());
+    m_splitter->setSizes({total - panel, panel});
+  } else if (!m_openSizes.isEmpty()) {
+    m_splitter->setSizes(m_openSizes);
+  }
+  // What the pointer rests on is said again, without the note or with it.
+  QToolTip::hideText();
+  hovered(m_neck->picture().hover);
+}
+
+bool PracticeWindow::notesHidden() const {
+  const PracticeMode* mode = currentMode();
+  return mode != nullptr && mode->hidesNotes();
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent* event) {
+  // The neck keeps two fifths of the window, whatever the panel below asks.
+  m_neck->setMinimumHeight((height() * 2 + 4) / 5);
+  QMainWindow::resizeEvent(event);
+}
+
+void PracticeWindow::addMode(std::unique_ptr<PracticeMode> mode) {
+  PracticeMode& added = *m_ownedModes.emplace_back(std::move(mode));
+  QWidget* page = added.page();
+  page->setAccessibleName(QString(added.title()).remove(QLatin1Char('&')));
+  // Scrolled when the window is small, so that no page holds the window's
+  // size up (the mode area is as tall as its tallest page otherwise).
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(page);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  scroll->setAccessibleName(page->accessibleName());
+  // The first tab becomes current as it is added, which modeChanged() sees.
+  m_modes->addTab(scroll, added.title());
+}
+
+void PracticeWindow::modeChanged() {
+  PracticeMode* current = currentMode();
+  for (auto& mode : m_ownedModes) {
+    if (mode.get() != current) mode->setActive(false);
+  }
+  stopPlaying();
+  if (current != nullptr) current->setActive(true);
+  showOnNeck();
 }
 
 PracticeMode* PracticeWindow::currentMode() const {
@@ -191,33 +186,15 @@ void PracticeWindow::choicesChanged() {
   // The neck keeps its overlays; the mode then sets its own marks.
   m_neck->setPicture(PictureOfView(view()));
   showOnNeck();
-  emit viewChanged();
 }
 
 void PracticeWindow::showOnNeck() {
   if (PracticeMode* mode = currentMode()) mode->showOnNeck();
 }
 
-void PracticeWindow::soundPosition(Position position) {
-  const NoteNumber note = view().tuning.NoteAt(position.string, position.fret);
-  m_playback.play(PlaybackSchedule::Sequence({{{note}, {position}}},
-                                             milliseconds(m_controls->choices().noteLengthMs * 2)));
-}
-
 void PracticeWindow::playShown() { playPositions(MarkedNotes(BuildMarks(view()))); }
 
-void PracticeWindow::playPositions(const std::vector<SoundedPosition>& positions) {
-  m_playback.play(
-      PlaybackSchedule::Walk(positions, milliseconds(m_controls->choices().noteLengthMs), true));
-}
-
 void PracticeWindow::strumShown() { strumPositions(ChordVoicing(view())); }
-
-void PracticeWindow::strumPositions(const std::vector<SoundedPosition>& lowStringFirst) {
-  m_playback.play(PlaybackSchedule::Strum(lowStringFirst, kStrumStagger, kStrumLength));
-}
-
-void PracticeWindow::stopPlaying() { m_playback.stop(); }
 
 void PracticeWindow::play() {
   if (PracticeMode* mode = currentMode(); mode == nullptr || !mode->play()) playShown();
@@ -241,7 +218,8 @@ void PracticeWindow::hovered(std::optional<Position> position) {
     QToolTip::hideText();
     return;
   }
-  const QString text = QString::fromStdString(DescribeForHover(view(), *position));
+  const QString text = QString::fromStdString(
+      notesHidden() ? DescribePosition(view().tuning, *position) : DescribeForHover(view(), *position));
   statusBar()->showMessage(text);
   const NeckPoint c = m_neck->layout().Centre(*position);
   QToolTip::showText(m_neck->mapToGlobal(QPoint(static_cast<int>(c.x), static_cast<int>(c.y))),
@@ -249,34 +227,11 @@ void PracticeWindow::hovered(std::optional<Position> position) {
 }
 
 bool PracticeWindow::exportPictureTo(const QString& path, QString* error) {
-  const auto format = PictureFormatOf(path.toStdString());
-  if (!format) {
-    if (error) *error = tr("%1: the picture's name must end in .svg or .png").arg(path);
-    return false;
-  }
-  NeckPicture picture = m_neck->picture();
-  picture.highlights.clear();
-  picture.flashes.clear();
-  picture.hover.reset();
-  picture.cursor.reset();
-  return WritePicture(path, *format, QSizeF(m_neck->size()), picture,
-                      QString::fromStdString(view().Title()), 2.0 * m_neck->devicePixelRatioF(),
-                      error);
+  return ExportNeckPicture(*m_neck, QString::fromStdString(view().Title()), path, error);
 }
 
 void PracticeWindow::exportPicture() {
-  QString filter = tr("SVG picture (*.svg)");
-  QString path = QFileDialog::getSaveFileName(
-      this, tr("Export Picture"), QString::fromStdString(view().Title()).remove(QChar(0x2014)),
-      tr("SVG picture (*.svg);;PNG picture (*.png)"), &filter);
-  if (path.isEmpty()) return;
-  if (!PictureFormatOf(path.toStdString())) {
-    path += filter.contains(QLatin1String("png")) ? QStringLiteral(".png") : QStringLiteral(".svg");
-  }
-  QString error;
-  if (!exportPictureTo(path, &error)) {
-    QMessageBox::warning(this, tr("Export Picture"), tr("The picture was not saved: %1.").arg(error));
-  }
+  AskAndExportNeckPicture(this, *m_neck, QString::fromStdString(view().Title()));
 }
 
 void PracticeWindow::closeEvent(QCloseEvent* event) {
@@ -286,21 +241,6 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
   m_settings.setValue(QStringLiteral("Practice/splitter"), m_splitter->saveState());
   m_settings.sync();
   QMainWindow::closeEvent(event);
-}
-
-int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn) {
-  // The window belongs to its own launcher, "Fretlab Practice".
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.FretlabPractice"));
-  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("fretlab"),
-                     QStringLiteral("fretlab"));
-  PracticeWindow window(output, settings);
-  if (midiIn) {
-    if (DrillMode* drills = window.findMode<DrillMode>(); drills && !drills->openMidiInput(*midiIn)) {
-      std::cerr << qPrintable(drills->messageLabel()->text()) << '\n';
-    }
-  }
-  window.show();
-  return QApplication::exec();
 }
 
 }  // namespace fretlab

@@ -1,12 +1,8 @@
 #pragma once
-// Fretlab Practice: the neck beside its controls and a mode area (Explore,
-// Chord lab; more modes are added with addMode()), a menu with the common
-// switches and their shortcuts, pictures of the neck, and sound that never
-// blocks the window.
-//
-// For modes (see practice_mode.h): neck(), view(), controls(), playback(),
-// settings(), soundPosition(), playPositions(), strumPositions(), playShown(), strumShown(),
-// stopPlaying(), and the viewChanged() signal.
+// Fretlab Practice: the neck above its controls and a mode area (the modes
+// are added with addMode() where the window is put together,
+// practice_app.cpp, and see the window only as their host), a menu with
+// the common switches and their shortcuts, and sound that never blocks.
 
 #include <QMainWindow>
 #include <QSettings>
@@ -15,21 +11,21 @@
 #include <optional>
 #include <vector>
 
-#include "sound/midi_output.h"
 #include "ui/practice/playback_driver.h"
 #include "ui/practice/practice_controls.h"
+#include "ui/practice/practice_host.h"
+#include "ui/practice/practice_mode.h"
 
 class QAction;
-class QSpinBox;
 class QSplitter;
 class QTabWidget;
 
 namespace fretlab {
 
+class ControlPanel;
 class NeckWidget;
-class PracticeMode;
 
-class PracticeWindow : public QMainWindow {
+class PracticeWindow : public QMainWindow, public PracticeHost {
   Q_OBJECT
 
  public:
@@ -39,17 +35,21 @@ class PracticeWindow : public QMainWindow {
                  QWidget* parent = nullptr);
   ~PracticeWindow() override;
 
-  NeckWidget* neck() const { return m_neck; }
+  // The host of the modes.
+  NeckWidget& neck() override { return *m_neck; }
+  PracticeView view() const override { return m_controls->choices().EffectiveView(); }
+  PlaybackDriver& player() override { return m_playback; }
+  std::chrono::milliseconds noteLength() const override;
+  QSettings& settings() override { return m_settings; }
+  void report(const QString& message) override;
+  void setPanelsCollapsed(bool collapsed, const QString& summary) override;
+
   PracticeControls* controls() const { return m_controls; }
-  // What the controls choose, with the fret range and root spelling in use.
-  PracticeView view() const { return m_controls->choices().EffectiveView(); }
-  PlaybackDriver& playback() { return m_playback; }
-  QSettings& settings() { return m_settings; }
-  MidiOutput& output() { return m_output; }
+  ControlPanel* panel() const { return m_panel; }
   QTabWidget* modeArea() const { return m_modes; }
 
-  // Takes ownership; the mode's page becomes a tab of the mode area.
-  void addMode(PracticeMode* mode);
+  // The mode's page becomes a tab of the mode area, in the order added.
+  void addMode(std::unique_ptr<PracticeMode> mode);
   PracticeMode* currentMode() const;
   // The first mode of type T, or null.
   template <typename T>
@@ -59,56 +59,46 @@ class PracticeWindow : public QMainWindow {
     }
     return nullptr;
   }
-  bool isCurrentMode(const PracticeMode* mode) const { return currentMode() == mode; }
 
-  // Sounds one position for the note length, its mark ringed meanwhile.
-  void soundPosition(Position position);
-  // The shown notes low to high and back, the marks following the sound.
+  // The shown notes low to high and back, the marks following the sound;
+  // the shown chord, on each string its lowest chord tone in use. What Play
+  // and Strum do when the current mode leaves them to the window.
   void playShown();
-  // Any positions the same way, each pitch once per direction.
-  void playPositions(const std::vector<SoundedPosition>& positions);
-  // The shown chord: on each string its lowest chord tone in use.
   void strumShown();
-  void strumPositions(const std::vector<SoundedPosition>& lowStringFirst);
-  void stopPlaying();
 
   // The neck as a picture file (.svg or .png by the name), as on screen.
   bool exportPictureTo(const QString& path, QString* error);
   QAction* exportAction() const { return m_exportAction; }
 
- signals:
-  void viewChanged();
-
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildMenus();
   QWidget* buildControlPanel();
   void choicesChanged();
+  void modeChanged();
   void showOnNeck();
   void stepChanged(int step);
   void hovered(std::optional<Position> position);
+  // The current mode hides what the neck would say of a position.
+  bool notesHidden() const;
   void exportPicture();
   void play();
   void strum();
 
-  MidiOutput& m_output;
   QSettings& m_settings;
   PlaybackDriver m_playback;
   NeckWidget* m_neck = nullptr;
   PracticeControls* m_controls = nullptr;
+  ControlPanel* m_panel = nullptr;
   QTabWidget* m_modes = nullptr;
-  QSpinBox* m_noteLength = nullptr;
   QSplitter* m_splitter = nullptr;
+  QList<int> m_openSizes;  // the splitter's sizes before the panels collapsed
   QAction* m_exportAction = nullptr;
   QAction* m_leftHandedAction = nullptr;
   std::vector<std::unique_ptr<PracticeMode>> m_ownedModes;
 };
-
-// Runs the window until it closes, with the user's settings; for --practice.
-// `midiIn` given: the drills take answers from that MIDI input port (empty:
-// a port of Fretlab's own), as --midi-in NAME asks.
-int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn = std::nullopt);
 
 }  // namespace fretlab

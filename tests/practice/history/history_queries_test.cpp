@@ -77,6 +77,32 @@ TEST_F(HistoryQueries, TablePerNoteAsked) {
   EXPECT_EQ(named[0].medianMs, 650);
 }
 
+TEST_F(HistoryQueries, OneDrillOrEveryDrillForTheHeatmapAndTheTable) {
+  // String 1 fret 0 was answered only in find-note; string 3 fret 5 only in name-note.
+  for (Period period : {Period::kAll, Period::kLast30Days}) {
+    const auto found = store_->Heatmap("E2 A2 D3 G3 B3 E4", period, kNow, "find-note");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].string, 1);
+    EXPECT_EQ(found[0].answers, 2);
+    EXPECT_EQ(found[0].medianMs, 700) << "exact from the answers of one drill";
+    const auto named = store_->Heatmap("E2 A2 D3 G3 B3 E4", period, kNow, "name-note");
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_EQ(named[0].string, 3);
+  }
+  EXPECT_TRUE(store_->Heatmap("E2 A2 D3 G3 B3 E4", Period::kAll, kNow, "ear").empty());
+
+  const auto every = store_->AskedTable("", Period::kAll, kNow);
+  ASSERT_EQ(every.size(), 3u);
+  EXPECT_EQ(every[0].drill, "find-note");
+  EXPECT_EQ(every[0].asked, "E");
+  EXPECT_EQ(every[1].drill, "find-note");
+  EXPECT_EQ(every[1].asked, "F");
+  EXPECT_EQ(every[2].drill, "name-note");
+  EXPECT_EQ(every[2].asked, "C");
+  EXPECT_EQ(every[2].answers, 6);
+  EXPECT_EQ(every[2].medianMs, 650);  // 100 400 650 900 1200 3000: the lower middle
+}
+
 TEST_F(HistoryQueries, CsvHasEveryAnswerOldestFirstWithFieldsQuoted) {
   AnswerRecord odd = Answer(2, 1, true, 5, "name-note", "C, \"odd\"");
   Add(odd, kNow);

@@ -125,6 +125,40 @@ TEST_F(HistoryTest, AHistoryFromANewerFretlabIsReadButNotChanged) {
   EXPECT_EQ(Bytes(File()), before);
 }
 
+TEST_F(HistoryTest, ManyAnswersImportedAtOnceGetTheirScheduleAsIfGivenOneByOne) {
+  const std::vector<AnswerRecord> given = {Answer(2, 0, true, 900), Answer(2, 1, false, 1500),
+                                           Answer(2, 1, true, 1200), Answer(4, 3, true, 700)};
+  {
+    WeakSpotSchedule schedule(1);
+    HistoryStore oneByOne(File());
+    for (std::size_t i = 0; i < given.size(); ++i) {
+      const AnswerRecord& a = given[i];
+      ASSERT_TRUE(oneByOne.Record(a, schedule.Learn(ItemKey(a), a.correct, a.ms, kNow + i), kNow + i));
+    }
+  }
+  const QString imported = dir_.filePath("imported.sqlite");
+  HistoryStore store(imported);
+  std::size_t next = 0;
+  EXPECT_EQ(store.ImportAnswers([&](AnswerRecord& a, long long& at) {
+    if (next == given.size()) return false;
+    a = given[next];
+    at = kNow + static_cast<long long>(next++);
+    return true;
+  }),
+            4);
+  EXPECT_EQ(store.AnswerCount(), 4);
+  HistoryStore reference(File());
+  const auto expected = reference.Schedule("name-note", "E2 A2 D3 G3 B3 E4");
+  const auto rebuilt = store.Schedule("name-note", "E2 A2 D3 G3 B3 E4");
+  ASSERT_EQ(rebuilt.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(rebuilt[i].first, expected[i].first);
+    EXPECT_EQ(rebuilt[i].second.box, expected[i].second.box);
+    EXPECT_EQ(rebuilt[i].second.errors, expected[i].second.errors);
+    EXPECT_EQ(rebuilt[i].second.lastSeen, expected[i].second.lastSeen);
+  }
+}
+
 TEST_F(HistoryTest, AFolderThatCannotBeMadeLeavesPracticeUnsaved) {
   QFile blocker(dir_.filePath("fretlab"));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -133,6 +167,7 @@ TEST_F(HistoryTest, AFolderThatCannotBeMadeLeavesPracticeUnsaved) {
   EXPECT_FALSE(store.saving());
   EXPECT_TRUE(store.message().contains("cannot create the folder")) << store.message().toStdString();
   EXPECT_FALSE(store.Record(Answer(1, 0, true, 600), {}, kNow));
+  EXPECT_EQ(store.ImportAnswers([](AnswerRecord&, long long&) { return true; }), -1);
   EXPECT_TRUE(store.Heatmap("E2 A2 D3 G3 B3 E4", Period::kAll, kNow).empty());
 }
 

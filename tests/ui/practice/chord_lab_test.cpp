@@ -75,7 +75,7 @@ TEST_F(ChordLabTest, LabelsInTheLabFollowTheChord) {
 TEST_F(ChordLabTest, StrumSoundsTheBuiltChordLowestStringFirst) {
   Build("x32010");
   output.calls.clear();
-  window->playback().stop();
+  window->player().stop();
   QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
   for (int i = 0; i < 5; ++i) Wait(25ms);
   EXPECT_EQ(SentNotes(), (std::vector<int>{48, 52, 55, 60, 64}));

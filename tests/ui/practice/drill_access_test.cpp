@@ -21,11 +21,11 @@ using std::chrono::milliseconds;
 TEST_F(DrillTest, TheEarDrillSoundsTheRootFirstWhenAskedAndRemembersIt) {
   Choose([](PracticeChoices& c) { c.view.rootPitchClass = 9; });  // A
   window->modeArea()->setCurrentIndex(2);
-  EXPECT_FALSE(drills.referenceBox()->isChecked()) << "off until the user asks for it";
-  EXPECT_FALSE(drills.replayButton()->isEnabled());
-  drills.referenceBox()->setFocus();
+  EXPECT_FALSE(drills.ui().choice()->referenceBox()->isChecked()) << "off until the user asks for it";
+  EXPECT_FALSE(drills.ui().round()->replayButton()->isEnabled());
+  drills.ui().choice()->referenceBox()->setFocus();
   Key(Qt::Key_Space);
-  ASSERT_TRUE(drills.referenceBox()->isChecked());
+  ASSERT_TRUE(drills.ui().choice()->referenceBox()->isChecked());
   StartRound(QuestionKind::kEarToNeck, 3);
   const int pitch = Current().pitch;
   const milliseconds step(3 * Controls().choices().noteLengthMs);
@@ -41,21 +41,21 @@ TEST_F(DrillTest, TheEarDrillSoundsTheRootFirstWhenAskedAndRemembersIt) {
   EXPECT_EQ(SentNotes(), (std::vector<int>{root, pitch}));
 
   // Heard again from the keyboard: the same two, in the same order.
-  ASSERT_TRUE(drills.replayButton()->isEnabled());
-  drills.replayButton()->setFocus();
+  ASSERT_TRUE(drills.ui().round()->replayButton()->isEnabled());
+  drills.ui().round()->replayButton()->setFocus();
   Key(Qt::Key_Space);
   Wait(step + step / 3);
   EXPECT_EQ(SentNotes(), (std::vector<int>{root, pitch, root, pitch}));
 
   // Off again: the next question sounds its note alone.
-  drills.referenceBox()->setChecked(false);
-  drills.replayButton()->click();
+  drills.ui().choice()->referenceBox()->setChecked(false);
+  drills.ui().round()->replayButton()->click();
   EXPECT_EQ(SentNotes().back(), pitch);
   EXPECT_EQ(SentNotes().size(), 5u);
 
-  drills.referenceBox()->setChecked(true);
+  drills.ui().choice()->referenceBox()->setChecked(true);
   Reopen();
-  EXPECT_TRUE(window->findMode<DrillMode>()->referenceBox()->isChecked()) << "remembered";
+  EXPECT_TRUE(window->findMode<DrillMode>()->ui().choice()->referenceBox()->isChecked()) << "remembered";
 }
 
 // Every control of `page` that Tab reaches has a name a screen reader says.
@@ -74,9 +74,9 @@ void ExpectNamed(QWidget* page) {
 
 TEST_F(DrillTest, EveryControlOnBothTabsHasAName) {
   window->modeArea()->setCurrentIndex(2);
-  ExpectNamed(drills.sections()->widget(0));
-  ExpectNamed(drills.progress());
-  ExpectNamed(drills.sections());
+  ExpectNamed(drills.ui().sections()->widget(0));
+  ExpectNamed(drills.ui().progress());
+  ExpectNamed(drills.ui().sections());
 }
 
 // What the labels say reaches a screen reader through their accessible
@@ -87,8 +87,8 @@ TEST_F(DrillTest, TheQuestionAndTheFeedbackAreAnnounced) {
   auto said = [](QLabel* label, QAccessible::Text t) {
     return QAccessible::queryAccessibleInterface(label)->text(t);
   };
-  QLabel* prompt = drills.promptLabel();
-  QLabel* feedback = drills.feedbackLabel();
+  QLabel* prompt = drills.ui().round()->promptLabel();
+  QLabel* feedback = drills.ui().round()->feedbackLabel();
   EXPECT_EQ(said(prompt, QAccessible::Name), QStringLiteral("Question"));
   EXPECT_EQ(said(feedback, QAccessible::Name), QStringLiteral("Feedback"));
   EXPECT_EQ(said(prompt, QAccessible::Description), QString::fromStdString(Current().prompt));
@@ -104,18 +104,21 @@ TEST_F(DrillTest, TheQuestionAndTheFeedbackAreAnnounced) {
   Key(Qt::Key_Return);
   EXPECT_EQ(said(feedback, QAccessible::Description), feedback->text());
   EXPECT_TRUE(feedback->text().startsWith(QStringLiteral("Wrong")));
+  EXPECT_TRUE(feedback->text().contains(QStringLiteral("you answered")));
+  Key(Qt::Key_Space);  // Next
+  EXPECT_EQ(said(prompt, QAccessible::Description), QString::fromStdString(Current().prompt));
   Type(Current().asked);
   Key(Qt::Key_Return);
-  EXPECT_EQ(said(drills.summaryLabel(), QAccessible::Description), drills.summaryLabel()->text());
-  EXPECT_TRUE(drills.summaryLabel()->text().startsWith(QStringLiteral("Round over")));
+  EXPECT_EQ(said(drills.ui().round()->summaryLabel(), QAccessible::Description), drills.ui().round()->summaryLabel()->text());
+  EXPECT_TRUE(drills.ui().round()->summaryLabel()->text().startsWith(QStringLiteral("Round over")));
 }
 
 TEST_F(DrillTest, TheProgressTabInTabOrderWithTheHeatmapAsATable) {
   StartRound(QuestionKind::kFindNote, 1);
   for (const Position& p : Current().targets) ClickNeck(p);
   ASSERT_FALSE(drills.session().Running());
-  drills.sections()->setCurrentIndex(1);
-  ProgressPanel& progress = *drills.progress();
+  drills.ui().sections()->setCurrentIndex(1);
+  ProgressPanel& progress = *drills.ui().progress();
   QSignalSpy shown(&progress, &ProgressPanel::shown);
   progress.periodBox()->setFocus();
   for (QWidget* next : std::vector<QWidget*>{progress.measureBox(), progress.tableBox(), progress.table()}) {
@@ -136,6 +139,48 @@ TEST_F(DrillTest, TheProgressTabInTabOrderWithTheHeatmapAsATable) {
     EXPECT_TRUE(heat.count(p)) << "row " << row << " is a position of the heatmap";
     EXPECT_EQ(table.item(row, 3)->text(), QStringLiteral("100 %"));
   }
+}
+
+}  // namespace
+}  // namespace fretlab::testing
+
+namespace fretlab::testing {
+namespace {
+
+TEST_F(DrillTest, TheProgressTabShowsEveryDrillOrTheOneChosenAndSaysWhich) {
+  // One name asked right on a marked position, then every C of a find round.
+  StartRound(QuestionKind::kNameNote, 1);
+  const Position named = *Current().shown;
+  Type(Current().asked);
+  Key(Qt::Key_Return);
+  StartRound(QuestionKind::kFindNote, 1);
+  const std::vector<Position> found = Current().targets;
+  for (const Position& p : found) ClickNeck(p);
+  ASSERT_FALSE(drills.session().Running());
+
+  drills.ui().sections()->setCurrentIndex(1);
+  ProgressPanel& progress = *drills.ui().progress();
+  QSignalSpy shown(&progress, &ProgressPanel::shown);
+  auto show = [&](int drillRow) {
+    progress.drillBox()->setCurrentIndex(drillRow);
+    progress.periodBox()->setCurrentIndex(progress.periodBox()->currentIndex() == 2 ? 1 : 2);
+    ASSERT_TRUE(shown.wait());
+  };
+  show(1 + static_cast<int>(QuestionKind::kFindNote));
+  EXPECT_EQ(Neck().picture().heat.size(), found.size());
+  EXPECT_TRUE(progress.legend()->text().contains(QStringLiteral("Find the note")))
+      << progress.legend()->text().toStdString();
+  for (int row = 0; row < progress.table()->rowCount(); ++row) {
+    EXPECT_EQ(progress.table()->item(row, 0)->text(), QStringLiteral("Find the note"));
+  }
+  show(1 + static_cast<int>(QuestionKind::kNameNote));
+  ASSERT_EQ(Neck().picture().heat.size(), 1u);
+  EXPECT_TRUE(Neck().picture().heat.count(named));
+  EXPECT_EQ(progress.table()->rowCount(), 1);
+  show(0);
+  EXPECT_TRUE(progress.legend()->text().contains(QStringLiteral("every drill")));
+  EXPECT_EQ(Neck().picture().heat.size(), found.size() + (std::count(found.begin(), found.end(), named) ? 0 : 1));
+  EXPECT_EQ(progress.table()->rowCount(), 2);
 }
 
 }  // namespace

@@ -11,6 +11,9 @@
 #include "practice_fixture.h"
 #include "theory/spelling.h"
 #include "ui/practice/drill_mode.h"
+#include "ui/practice/drill_choice.h"
+#include "ui/practice/drill_page.h"
+#include "ui/practice/round_panel.h"
 
 namespace fretlab::testing {
 
@@ -19,7 +22,7 @@ using practice::QuestionKind;
 class DrillTest : public PracticeTest {
  protected:
   DrillTest() : drills(*window->findMode<DrillMode>()) {
-    drills.useHistory(std::make_unique<practice::HistoryThread>(dir.filePath("history.sqlite")));
+    drills.resources().useHistory(std::make_unique<practice::HistoryThread>(dir.filePath("history.sqlite")));
   }
 
   // Keys go through the window system to whatever has the focus.
@@ -45,9 +48,9 @@ class DrillTest : public PracticeTest {
 
   void StartRound(QuestionKind kind, int questions) {
     window->modeArea()->setCurrentIndex(2);
-    drills.drillBox()->setCurrentIndex(static_cast<int>(kind));
-    drills.questionsBox()->setValue(questions);
-    drills.startButton()->click();
+    drills.ui().choice()->drillBox()->setCurrentIndex(static_cast<int>(kind));
+    drills.ui().choice()->questionsBox()->setValue(questions);
+    drills.ui().choice()->startButton()->click();
     ASSERT_TRUE(drills.session().Running());
   }
 

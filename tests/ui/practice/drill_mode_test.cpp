@@ -13,9 +13,11 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTabWidget>
+#include <set>
 #include <unistd.h>
 
 #include "drill_fixture.h"
+#include "practice/drill_marks.h"
 #include "support/fed_midi_input.h"
 #include "theory/spelling.h"
 #include "sound/backends/alsa_midi_output.h"
@@ -26,24 +28,25 @@ namespace {
 
 TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   Key(Qt::Key_D, Qt::AltModifier);
-  ASSERT_TRUE(window->isCurrentMode(&drills));
+  ASSERT_TRUE(drills.isActive());
   EXPECT_EQ(window->modeArea()->tabText(2), QStringLiteral("&Drills"));
-  ASSERT_EQ(Focus(), drills.drillBox());
+  ASSERT_EQ(Focus(), drills.ui().choice()->drillBox());
   Key(Qt::Key_Down);
-  EXPECT_EQ(drills.drillBox()->currentIndex(), static_cast<int>(QuestionKind::kNameNote));
+  EXPECT_EQ(drills.ui().choice()->drillBox()->currentIndex(), static_cast<int>(QuestionKind::kNameNote));
   Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.stringsField());
+  ASSERT_EQ(Focus(), drills.ui().choice()->stringsField());
   Type("1-3");
   Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.questionsBox());
+  ASSERT_EQ(Focus(), drills.ui().choice()->questionsBox());
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("3");
-  EXPECT_EQ(drills.questionsBox()->value(), 3);
-  for (int i = 0; i < 4; ++i) Key(Qt::Key_Tab);  // minutes, instrument, reference, Start
-  ASSERT_EQ(Focus(), drills.startButton());
+  EXPECT_EQ(drills.ui().choice()->questionsBox()->value(), 3);
+  // Minutes, instrument, reference, missed again, going on by itself, Start.
+  for (int i = 0; i < 6; ++i) Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), drills.ui().choice()->startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
-  ASSERT_EQ(Focus(), drills.answerField());
+  ASSERT_EQ(Focus(), drills.ui().round()->answerField());
 
   for (int i = 0; i < 3; ++i) {
     ASSERT_TRUE(Current().shown);
@@ -55,26 +58,32 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
     const std::string asked = Current().asked;
     Type(i == 1 ? (asked == "C" ? "D" : "C") : asked);
     Key(Qt::Key_Return);
-    EXPECT_EQ(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")), i == 1)
-        << drills.feedbackLabel()->text().toStdString();
+    EXPECT_EQ(drills.ui().round()->feedbackLabel()->text().startsWith(QStringLiteral("Wrong")), i == 1)
+        << drills.ui().round()->feedbackLabel()->text().toStdString();
+    if (i == 1) {
+      // The miss waits: Enter means Next while its feedback is shown.
+      ASSERT_EQ(Focus(), drills.ui().round()->nextButton());
+      Key(Qt::Key_Return);
+      ASSERT_EQ(Focus(), drills.ui().round()->answerField());
+    }
   }
   EXPECT_FALSE(drills.session().Running());
-  EXPECT_TRUE(drills.summaryLabel()->text().startsWith(QStringLiteral("Round over: 2 of 3 answers right")))
-      << drills.summaryLabel()->text().toStdString();
-  EXPECT_TRUE(drills.summaryLabel()->text().contains(QStringLiteral("Most missed: string")));
-  EXPECT_EQ(drills.session().history()->AnswerCount(), 3);
+  EXPECT_TRUE(drills.ui().round()->summaryLabel()->text().startsWith(QStringLiteral("Round over: 2 of 3 answers right")))
+      << drills.ui().round()->summaryLabel()->text().toStdString();
+  EXPECT_TRUE(drills.ui().round()->summaryLabel()->text().contains(QStringLiteral("Most missed: string")));
+  EXPECT_EQ(drills.history()->AnswerCount(), 3);
 
   // Find the note by the neck's cursor: back to the drill chooser, one up.
   Key(Qt::Key_Q, Qt::AltModifier);
-  ASSERT_EQ(Focus(), drills.questionsBox());
+  ASSERT_EQ(Focus(), drills.ui().choice()->questionsBox());
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("1");
   Key(Qt::Key_Backtab);
   Key(Qt::Key_Backtab);
-  ASSERT_EQ(Focus(), drills.drillBox());
+  ASSERT_EQ(Focus(), drills.ui().choice()->drillBox());
   Key(Qt::Key_Up);
-  for (int i = 0; i < 6; ++i) Key(Qt::Key_Tab);
-  ASSERT_EQ(Focus(), drills.startButton());
+  for (int i = 0; i < 8; ++i) Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), drills.ui().choice()->startButton());
   Key(Qt::Key_Space);
   ASSERT_TRUE(drills.session().Running());
   ASSERT_EQ(Focus(), &Neck());
@@ -86,27 +95,72 @@ TEST_F(DrillTest, AWholeRoundFromTheKeyboardAlone) {
   EXPECT_EQ(Neck().picture().marks[0].position, targets[0]);
   for (std::size_t i = 1; i < targets.size(); ++i) EnterOnNeck(targets[i]);
   EXPECT_FALSE(drills.session().Running());
-  EXPECT_TRUE(drills.summaryLabel()->text().contains(
+  EXPECT_TRUE(drills.ui().round()->summaryLabel()->text().contains(
       QStringLiteral("%1 of %1 answers right").arg(targets.size())))
-      << drills.summaryLabel()->text().toStdString();
-  EXPECT_EQ(drills.session().history()->AnswerCount(), 3 + static_cast<long long>(targets.size()));
+      << drills.ui().round()->summaryLabel()->text().toStdString();
+  EXPECT_EQ(drills.history()->AnswerCount(), 3 + static_cast<long long>(targets.size()));
 }
 
-TEST_F(DrillTest, AWrongClickFlashesAndARightOneSoundsItsNote) {
+TEST_F(DrillTest, ARightClickIsMarkedAndSoundsItsNote) {
   StartRound(QuestionKind::kFindNote, 5);
   const practice::Question q = Current();
-  Position wrong = q.targets[0];
-  wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
-  ClickNeck(wrong);
-  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
-  EXPECT_TRUE(Neck().picture().flashes.count(wrong));
-  EXPECT_TRUE(SentNotes().empty()) << "a wrong click sounds nothing";
   ClickNeck(q.targets[0]);
-  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_TRUE(Neck().picture().flashes.count(q.targets[0]));
   EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), q.targets[0])});
 }
 
-TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAgainAfterAMiss) {
+TEST_F(DrillTest, AWrongClickShowsEveryRightPlaceSoundsBothNotesAndWaitsForNext) {
+  StartRound(QuestionKind::kFindNote, 5);
+  const practice::Question q = Current();
+  const practice::DrillSetup& setup = drills.session().round()->Setup();
+  Position wrong = q.targets[0];
+  wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
+  ClickNeck(wrong);
+  ASSERT_TRUE(drills.reviewing());
+  const QString words = drills.ui().round()->feedbackLabel()->text();
+  EXPECT_TRUE(words.startsWith(QStringLiteral("Wrong"))) << words.toStdString();
+  EXPECT_TRUE(words.contains(QStringLiteral("you clicked %1").arg(QString::fromStdString(
+      NoteNameInKey(setup, PitchAt(setup, wrong))))))
+      << words.toStdString();
+  EXPECT_TRUE(words.contains(QString::fromStdString(q.asked) + QStringLiteral(" is at string")))
+      << words.toStdString();
+  // Every right place marked in the colour of a right answer, the click in another.
+  std::set<std::pair<int, int>> right;
+  int wrongMarks = 0;
+  for (const NeckMark& m : Neck().picture().marks) {
+    if (m.fill == practice::kRightColour) right.insert({m.position.string, m.position.fret});
+    if (m.fill == practice::kWrongColour) {
+      ++wrongMarks;
+      EXPECT_EQ(m.position, wrong);
+    }
+  }
+  EXPECT_EQ(right.size(), q.targets.size());
+  for (const Position& p : q.targets) EXPECT_TRUE(right.count({p.string, p.fret}));
+  EXPECT_EQ(wrongMarks, 1);
+  // The clicked note, then the right one.
+  const int wrongPitch = PitchAt(setup, wrong);
+  EXPECT_EQ(SentNotes(), std::vector<int>{wrongPitch});
+  Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
+  ASSERT_EQ(SentNotes().size(), 2u);
+  EXPECT_EQ(PitchClass(SentNotes()[1]), PitchClass(PitchAt(setup, q.targets[0])));
+  // Clicks wait for Next; the next question is not shown yet.
+  ClickNeck(q.targets[0]);
+  EXPECT_TRUE(drills.reviewing());
+  EXPECT_EQ(drills.history()->AnswerCount(), 1);
+  // The history keeps what was asked, as missed.
+  const auto rows = drills.history()->Read<std::vector<practice::AskedRow>>(
+      [](practice::HistoryStore& s) { return s.AskedTable("find-note", practice::Period::kAll, 4'000'000'000'000); });
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].asked, q.asked);
+  EXPECT_EQ(rows[0].right, 0);
+  drills.ui().round()->nextButton()->click();
+  EXPECT_FALSE(drills.reviewing());
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().isEmpty());
+  EXPECT_EQ(drills.ui().round()->promptLabel()->text(), QString::fromStdString(Current().prompt));
+}
+
+TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAfterAMissTheTwoNotes) {
   StartRound(QuestionKind::kEarToNeck, 2);
   const practice::Question first = Current();
   EXPECT_EQ(SentNotes(), std::vector<int>{first.pitch});
@@ -115,50 +169,65 @@ TEST_F(DrillTest, TheEarDrillSoundsItsNoteWithoutShowingItAndAgainAfterAMiss) {
   Position wrong = first.targets[0];
   wrong.fret = wrong.fret == 0 ? 1 : wrong.fret - 1;
   ClickNeck(wrong);
-  // The missed note again, then, a note's length later, the next question's.
-  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, first.pitch}));
-  Wait(std::chrono::milliseconds(3 * Controls().choices().noteLengthMs));
-  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, first.pitch, Current().pitch}));
+  // The clicked note, then, a single note's length later, the note asked.
+  const int clicked = PitchAt(drills.session().round()->Setup(), wrong);
+  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, clicked}));
+  Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
+  EXPECT_EQ(SentNotes(), (std::vector<int>{first.pitch, clicked, first.pitch}));
+  drills.ui().round()->nextButton()->click();
+  EXPECT_EQ(SentNotes().back(), Current().pitch) << "the next question's note";
 }
 
-TEST_F(DrillTest, AWrongNameSoundsTheNoteThatWasShown) {
+TEST_F(DrillTest, AWrongNameSoundsThatNameThenTheNoteThatWasShown) {
   StartRound(QuestionKind::kNameNote, 3);
   const Position shown = *Current().shown;
-  drills.answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
-  emit drills.answerField()->returnPressed();
-  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
-  EXPECT_EQ(SentNotes(), std::vector<int>{PitchAt(drills.session().round()->Setup(), shown)});
+  const int pitch = PitchAt(drills.session().round()->Setup(), shown);
+  const bool c = Current().asked == "C";
+  drills.ui().round()->answerField()->setText(QString::fromStdString(c ? "D" : "C"));
+  emit drills.ui().round()->answerField()->returnPressed();
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().startsWith(QStringLiteral("Wrong")));
+  ASSERT_EQ(SentNotes().size(), 1u);
+  EXPECT_EQ(PitchClass(SentNotes()[0]), c ? 2 : 0);
+  EXPECT_LE(std::abs(SentNotes()[0] - pitch), 6);
+  Wait(std::chrono::milliseconds(2 * Controls().choices().noteLengthMs));
+  EXPECT_EQ(SentNotes().back(), pitch);
 }
 
 TEST_F(DrillTest, AMidiInstrumentAnswersThroughTheSeam) {
   auto input = std::make_unique<FedMidiInput>();
   FedMidiInput& keys = *input;
-  drills.useMidiInput(std::move(input));
+  drills.resources().useMidiInput(std::move(input));
   StartRound(QuestionKind::kEarToNeck, 2);
   const int pitch = Current().pitch;
   keys.NoteOn(pitch + 12);
   QApplication::processEvents();
-  EXPECT_TRUE(drills.feedbackLabel()->text().contains(QStringLiteral("octave")))
-      << drills.feedbackLabel()->text().toStdString();
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().contains(QStringLiteral("octave")))
+      << drills.ui().round()->feedbackLabel()->text().toStdString();
   keys.NoteOn(Current().pitch);
   QApplication::processEvents();
-  EXPECT_TRUE(drills.feedbackLabel()->text().startsWith(QStringLiteral("Right")));
+  EXPECT_EQ(drills.history()->AnswerCount(), 1) << "notes wait while a miss is shown";
+  drills.ui().round()->nextButton()->click();
+  keys.NoteOn(Current().pitch);
+  QApplication::processEvents();
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().startsWith(QStringLiteral("Right")));
   EXPECT_FALSE(drills.session().Running());
+  EXPECT_EQ(drills.history()->AnswerCount(), 2);
 }
 
 TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   StartRound(QuestionKind::kNameNote, 2);
   const Position missed = *Current().shown;
-  drills.answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
-  emit drills.answerField()->returnPressed();
+  drills.ui().round()->answerField()->setText(QString::fromStdString(Current().asked == "C" ? "D" : "C"));
+  emit drills.ui().round()->answerField()->returnPressed();
+  drills.ui().round()->nextButton()->click();
   const Position right = *Current().shown;
-  drills.answerField()->setText(QString::fromStdString(AsciiSigns(Current().asked)));
-  emit drills.answerField()->returnPressed();
+  drills.ui().round()->answerField()->setText(QString::fromStdString(AsciiSigns(Current().asked)));
+  emit drills.ui().round()->answerField()->returnPressed();
   ASSERT_FALSE(drills.session().Running());
 
-  drills.sections()->setCurrentIndex(1);
-  QSignalSpy shown(drills.progress(), &ProgressPanel::shown);
-  drills.progress()->periodBox()->setCurrentIndex(2);  // all
+  drills.ui().sections()->setCurrentIndex(1);
+  QSignalSpy shown(drills.ui().progress(), &ProgressPanel::shown);
+  drills.ui().progress()->periodBox()->setCurrentIndex(2);  // all
   ASSERT_TRUE(shown.wait());
   const auto& heat = Neck().picture().heat;
   ASSERT_EQ(heat.size(), missed == right ? 1u : 2u);
@@ -166,40 +235,27 @@ TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   if (!(missed == right)) {
     EXPECT_EQ(heat.at(right), ProgressPanel::AccuracyColour(1.0));
   }
-  EXPECT_GE(drills.progress()->table()->rowCount(), 1);
-  drills.progress()->measureBox()->setCurrentIndex(1);
+  EXPECT_GE(drills.ui().progress()->table()->rowCount(), 1);
+  drills.ui().progress()->measureBox()->setCurrentIndex(1);
   ASSERT_TRUE(shown.wait());
   EXPECT_EQ(Neck().picture().heat.size(), heat.size());
 
   const QString csv = dir.filePath("history.csv");
   QString error;
-  ASSERT_TRUE(drills.progress()->exportTo(csv, &error)) << error.toStdString();
+  ASSERT_TRUE(drills.ui().progress()->exportTo(csv, &error)) << error.toStdString();
   QFile file(csv);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readLine(), QByteArray("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n"));
   // Back to practising: the heatmap goes.
-  drills.sections()->setCurrentIndex(0);
+  drills.ui().sections()->setCurrentIndex(0);
   EXPECT_TRUE(Neck().picture().heat.empty());
 }
 
 TEST_F(DrillTest, WithoutASequencerTheMidiChoiceSaysWhyInOneLine) {
   if (access(kAlsaSequencerDevice, R_OK | W_OK) == 0) GTEST_SKIP() << "this machine has a sequencer";
-  EXPECT_FALSE(drills.openMidiInput(QString()));
-  EXPECT_TRUE(drills.messageLabel()->text().contains(QString::fromLatin1(kAlsaSequencerDevice)));
-  EXPECT_FALSE(drills.messageLabel()->text().contains(QLatin1Char('\n')));
-}
-
-TEST(StringSet, NumbersAndRangesFromTheThinnestString) {
-  EXPECT_EQ(ParseStringSet(QString(), 6), kAllStrings);
-  EXPECT_EQ(ParseStringSet(QStringLiteral(" all "), 6), kAllStrings);
-  EXPECT_EQ(ParseStringSet(QStringLiteral("1-3"), 6), 0b111u);
-  EXPECT_EQ(ParseStringSet(QStringLiteral("2, 4–5"), 6), 0b11010u);
-  EXPECT_EQ(ParseStringSet(QStringLiteral("7"), 7), 0b1000000u);
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("7"), 6));
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("0"), 6));
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("3-1"), 6));
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("1-"), 6));
-  EXPECT_FALSE(ParseStringSet(QStringLiteral("one"), 6));
+  EXPECT_FALSE(drills.resources().openMidiInput(QString()));
+  EXPECT_TRUE(drills.ui().round()->messageLabel()->text().contains(QString::fromLatin1(kAlsaSequencerDevice)));
+  EXPECT_FALSE(drills.ui().round()->messageLabel()->text().contains(QLatin1Char('\n')));
 }
 
 }  // namespace

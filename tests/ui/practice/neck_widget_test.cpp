@@ -45,7 +45,7 @@ TEST_F(NeckWidgetTest, ClicksFindEveryPositionAtSeveralSizesInBothHands) {
       view.leftHanded = left;
       Show(view);
       for (int s = 0; s < 6; ++s) {
-        for (int f = 0; f <= kNeckFrets; ++f) {
+        for (int f = 0; f < kFretPositions; ++f) {
           clicked.clear();
           QTest::mouseClick(&neck, Qt::LeftButton, {}, Centre({s, f}));
           ASSERT_EQ(clicked.size(), 1) << size.width() << " left " << left << " " << s << "/" << f;

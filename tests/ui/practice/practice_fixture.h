@@ -13,6 +13,7 @@
 
 #include "support/fake_sound.h"
 #include "ui/practice/neck_widget.h"
+#include "ui/practice/practice_app.h"
 #include "ui/practice/practice_window.h"
 
 namespace fretlab::testing {
@@ -26,7 +27,13 @@ class PracticeTest : public ::testing::Test {
   void OpenWindow() {
     window.reset();
     settings = std::make_unique<QSettings>(settingsPath, QSettings::IniFormat);
-    window = std::make_unique<PracticeWindow>(output, *settings, [this] { return clock.now(); });
+    // The system's MIDI inputs, and a history in the test's folder: never the user's.
+    DrillServices services = SystemDrillServices();
+    services.openHistory = [this] {
+      return std::make_unique<practice::HistoryThread>(dir.filePath(QStringLiteral("history.sqlite")));
+    };
+    window = BuildPracticeWindow(output, *settings, [this] { return clock.now(); }, std::move(services))
+                 .window;
     // A first start gets a size of its own; later ones keep what was saved.
     if (!settings->contains(QStringLiteral("Practice/geometry"))) window->resize(1300, 480);
     window->show();
@@ -37,7 +44,7 @@ class PracticeTest : public ::testing::Test {
     OpenWindow();
   }
 
-  NeckWidget& Neck() { return *window->neck(); }
+  NeckWidget& Neck() { return window->neck(); }
   PracticeControls& Controls() { return *window->controls(); }
 
   // Sets choices as the controls would and lets the window follow.
@@ -52,7 +59,7 @@ class PracticeTest : public ::testing::Test {
   // timer would.
   void Wait(std::chrono::milliseconds by) {
     clock.Advance(by);
-    window->playback().tick();
+    window->player().tick();
   }
 
   // The centre of a position in the neck widget's coordinates.

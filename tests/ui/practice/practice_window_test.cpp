@@ -74,7 +74,7 @@ TEST_F(PracticeTest, TypedTuningsAreTakenOrRefusedWithAReason) {
 TEST_F(PracticeTest, AClickSoundsThePositionAndTheWindowDoesNotWait) {
   ClickNeck({2, 5});
   EXPECT_EQ(output.calls, (std::vector<OutputCall>{Open(0), Send(NoteOnMessage(60), 0)}));
-  EXPECT_TRUE(window->playback().isPlaying());  // the click returned while the note sounds
+  EXPECT_TRUE(window->player().isPlaying());  // the click returned while the note sounds
   EXPECT_EQ(Neck().picture().highlights.count({2, 5}), 1u);
   Wait(600ms);  // twice the note length of 300 ms
   EXPECT_EQ(output.calls.back(), Close(600));
@@ -100,7 +100,7 @@ TEST_F(PracticeTest, PlayWalksUpAndBackWithTheMarksAndEscapeStopsAtOnce) {
   clock.Advance(50ms);
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_EQ(output.calls.back(), Close(850));
-  EXPECT_FALSE(window->playback().isPlaying());
+  EXPECT_FALSE(window->player().isPlaying());
   EXPECT_TRUE(Neck().picture().highlights.empty());
   Wait(2s);
   EXPECT_EQ(SentNotes().size(), 5u);  // nothing after Stop
@@ -110,7 +110,7 @@ TEST_F(PracticeTest, PlayWalksUpAndBackWithTheMarksAndEscapeStopsAtOnce) {
   window->playShown();
   for (int i = 0; i < 12; ++i) Wait(200ms);
   EXPECT_EQ(SentNotes(), (std::vector<int>{45, 50, 55, 60, 64, 69, 64, 60, 55, 50, 45}));
-  EXPECT_FALSE(window->playback().isPlaying());
+  EXPECT_FALSE(window->player().isPlaying());
 }
 
 TEST_F(PracticeTest, StrumSoundsTheShownChordInOneOpen) {
@@ -155,7 +155,7 @@ TEST_F(PracticeTest, ShortcutsForTheCommonSwitches) {
 
 TEST_F(PracticeTest, EveryControlHasANameAndTabReachesIt) {
   std::set<QWidget*> reached;
-  QWidget* start = window->neck();
+  QWidget* start = &window->neck();
   start->setFocus();
   QWidget* w = start;
   for (int i = 0; i < 200; ++i) {
@@ -181,8 +181,8 @@ TEST_F(PracticeTest, EveryControlHasANameAndTabReachesIt) {
     }
   }
   EXPECT_GE(checked, 16);
-  EXPECT_EQ(reached.count(window->neck()), 0u);  // the start itself
-  EXPECT_TRUE(window->neck()->focusPolicy() & Qt::TabFocus);
+  EXPECT_EQ(reached.count(&window->neck()), 0u);  // the start itself
+  EXPECT_TRUE(window->neck().focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(PracticeTest, ChoicesComeBackAtTheNextStart) {
@@ -269,7 +269,7 @@ TEST(PracticeWindowTimer, PlaysOnTheRealClockWithoutBlocking) {
   window.show();
   window.playShown();
   int turns = 0;  // event loop turns while playing: the window is never held up
-  while (window.playback().isPlaying() && turns < 100000) {
+  while (window.player().isPlaying() && turns < 100000) {
     QTest::qWait(5);
     ++turns;
   }

@@ -1,16 +1,14 @@
-// A drill run as the window runs it: answers reach the history and the
-// schedule, a new session takes up the weak spots where the last left
-// them, a MIDI instrument answers on the session's thread, and a history
-// that cannot be written is reported once while practice goes on.
+// A drill session over the practice history, as the window runs it:
+// answers reach the history and the schedule, a new session takes up the
+// weak spots where the last left them, and a history that cannot be
+// written is reported once while practice goes on.
 
-#include "practice/history/practice_session.h"
+#include "practice/drill_session.h"
 
-#include <QCoreApplication>
 #include <map>
-#include <thread>
 
 #include "history_support.h"
-#include "support/fed_midi_input.h"
+#include "practice/history/history_thread.h"
 #include "theory/scale_catalogue.h"
 
 namespace fretlab::practice {
@@ -29,26 +27,31 @@ struct Recorder {
   std::vector<Feedback> answers;
   std::vector<Summary> summaries;
   std::vector<QString> messages;
-  PracticeSession::Callbacks Callbacks() {
+  DrillSession::Callbacks Callbacks() {
     return {[this](const Feedback& f) { answers.push_back(f); },
-            [this](const Summary& s) { summaries.push_back(s); },
-            [this](const QString& m) { messages.push_back(m); }};
+            [this](const Summary& s) { summaries.push_back(s); }};
+  }
+  HistoryThread::MessageHandler Messages() {
+    return [this](const QString& m) { messages.push_back(m); };
   }
 };
 
-class PracticeSessionTest : public HistoryTest {
+class DrillSessionHistoryTest : public HistoryTest {
  protected:
   long long now_ = kNow;
-  PracticeSession::Clock Clock() {
+  DrillSession::Clock Clock() {
     return [this] { return now_; };
   }
 };
 
-TEST_F(PracticeSessionTest, ARoundIsStoredAndTheNextSessionAsksTheMissedPositionMore) {
+TEST_F(DrillSessionHistoryTest, ARoundIsStoredAndTheNextSessionAsksTheMissedPositionMore) {
   Recorder r;
   std::string missed;
   {
-    PracticeSession session(std::make_unique<HistoryThread>(File()), 1, r.Callbacks(), Clock());
+    HistoryThread history(File());
+    history.SetMessageHandler(r.Messages());
+    DrillSession session(1, r.Callbacks(), Clock());
+    session.UseLog(&history);
     ASSERT_TRUE(session.Start(QuestionKind::kNameNote, StandardFirstFrets(2), {6, 0}));
     for (int i = 0; i < 6; ++i) {
       const Question q = session.round()->Current();
@@ -73,7 +76,9 @@ TEST_F(PracticeSessionTest, ARoundIsStoredAndTheNextSessionAsksTheMissedPosition
   // A day later: over many rounds of one question the missed position comes
   // up far more often than any other.
   now_ += kDay;
-  PracticeSession next(std::make_unique<HistoryThread>(File()), 2, {}, Clock());
+  HistoryThread history(File());
+  DrillSession next(2, {}, Clock());
+  next.UseLog(&history);
   std::map<std::string, int> asked;
   for (int i = 0; i < 400; ++i) {
     ASSERT_TRUE(next.Start(QuestionKind::kNameNote, StandardFirstFrets(2), {1, 0}));
@@ -86,41 +91,22 @@ TEST_F(PracticeSessionTest, ARoundIsStoredAndTheNextSessionAsksTheMissedPosition
   }
 }
 
-TEST_F(PracticeSessionTest, NoteOnsFromAnotherThreadAnswerOnTheSessionsThread) {
-  Recorder r;
-  PracticeSession session(std::make_unique<HistoryThread>(File()), 3, r.Callbacks(), Clock());
-  ASSERT_TRUE(session.Start(QuestionKind::kEarToNeck, StandardFirstFrets(5), {2, 0}));
-  fretlab::testing::FedMidiInput input;
-  session.AttachMidi(&input);
-  const int first = session.round()->Current().pitch;
-  std::thread device([&] { input.NoteOn(first); });
-  device.join();
-  EXPECT_TRUE(r.answers.empty()) << "answered off the session's thread";
-  QCoreApplication::processEvents();
-  ASSERT_EQ(r.answers.size(), 1u);
-  EXPECT_EQ(r.answers[0].checked.verdict, Verdict::kRight);
-  session.AttachMidi(nullptr);
-  input.NoteOn(session.round()->Current().pitch);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(r.answers.size(), 1u);
-  session.history()->Flush();
-  EXPECT_EQ(RawQuery(File(), "SELECT COUNT(*) FROM answers").toInt(), 1);
-}
-
-TEST_F(PracticeSessionTest, AHistoryInUseIsReportedOnceAndPracticeGoesOn) {
+TEST_F(DrillSessionHistoryTest, AHistoryInUseIsReportedOnceAndPracticeGoesOn) {
   { HistoryStore make(File()); }
   OtherProgram other(File());
   ASSERT_TRUE(other.Hold("BEGIN EXCLUSIVE"));
   Recorder r;
   {
-    PracticeSession session(std::make_unique<HistoryThread>(File(), StoreOptions{.busyTimeoutMs = 10}),
-                            4, r.Callbacks(), Clock());
+    HistoryThread history(File(), StoreOptions{.busyTimeoutMs = 10});
+    history.SetMessageHandler(r.Messages());
+    DrillSession session(4, r.Callbacks(), Clock());
+    session.UseLog(&history);
     ASSERT_TRUE(session.Start(QuestionKind::kNameNote, StandardFirstFrets(3), {3, 0}));
     for (int i = 0; i < 3; ++i) {
       now_ += 1000;
       ASSERT_TRUE(session.Give(Answer::Text(session.round()->Current().asked)));
     }
-    session.history()->Flush();  // the message is handed over here
+    history.Flush();  // the message is handed over here
   }
   other.Release();
   ASSERT_EQ(r.messages.size(), 1u);
@@ -130,9 +116,9 @@ TEST_F(PracticeSessionTest, AHistoryInUseIsReportedOnceAndPracticeGoesOn) {
   EXPECT_EQ(r.summaries[0].right, 3);
 }
 
-TEST_F(PracticeSessionTest, ATimedRoundEndsOnTheClockWithoutAnAnswer) {
+TEST_F(DrillSessionHistoryTest, ATimedRoundEndsOnTheClockWithoutAnAnswer) {
   Recorder r;
-  PracticeSession session(nullptr, 5, r.Callbacks(), Clock());
+  DrillSession session(5, r.Callbacks(), Clock());
   ASSERT_TRUE(session.Start(QuestionKind::kNameNote, StandardFirstFrets(3), {0, 1}));
   now_ += 59'000;
   session.CheckTime();

@@ -1,0 +1,20 @@
+#pragma once
+// What a drill's round is about, taken from what the Practice window shows:
+// the tuning, capo, fret range and key or chord of the view, and the
+// strings the student chose. A round ends when what it is about changes.
+
+#include <cstdint>
+
+#include "practice/drill.h"
+#include "practice/practice_view.h"
+
+namespace fretlab::practice {
+
+// `strings`: a mask for NeckArea::strings (bit 0 = string 1).
+DrillSetup SetupOfView(const PracticeView& view, std::uint32_t strings);
+
+// The same tuning, part of the neck, key or chord, and spelling: a round on
+// one still asks about the other.
+bool SameRound(const DrillSetup& a, const DrillSetup& b);
+
+}  // namespace fretlab::practice

@@ -1,0 +1,49 @@
+#include "ui/practice/neck_export.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "ui/practice/neck_widget.h"
+#include "ui/practice/picture_export.h"
+
+namespace fretlab {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("PracticeWindow", text); }
+
+}  // namespace
+
+bool ExportNeckPicture(const NeckWidget& neck, const QString& title, const QString& path,
+                       QString* error) {
+  const auto format = PictureFormatOf(path.toStdString());
+  if (!format) {
+    if (error) *error = Tr("%1: the picture's name must end in .svg or .png").arg(path);
+    return false;
+  }
+  NeckPicture picture = neck.picture();
+  picture.highlights.clear();
+  picture.flashes.clear();
+  picture.hover.reset();
+  picture.cursor.reset();
+  return WritePicture(path, *format, QSizeF(neck.size()), picture, title,
+                      2.0 * neck.devicePixelRatioF(), error);
+}
+
+void AskAndExportNeckPicture(QWidget* parent, const NeckWidget& neck, const QString& title) {
+  QString filter = Tr("SVG picture (*.svg)");
+  QString path = QFileDialog::getSaveFileName(parent, Tr("Export Picture"),
+                                              QString(title).remove(QChar(0x2014)),
+                                              Tr("SVG picture (*.svg);;PNG picture (*.png)"), &filter);
+  if (path.isEmpty()) return;
+  if (!PictureFormatOf(path.toStdString())) {
+    path += filter.contains(QLatin1String("png")) ? QStringLiteral(".png") : QStringLiteral(".svg");
+  }
+  QString error;
+  if (!ExportNeckPicture(neck, title, path, &error)) {
+    QMessageBox::warning(parent, Tr("Export Picture"), Tr("The picture was not saved: %1.").arg(error));
+  }
+}
+
+}  // namespace fretlab

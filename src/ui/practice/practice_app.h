@@ -1,0 +1,46 @@
+#pragma once
+// Where Fretlab Practice is put together: the window, its modes in tab
+// order (Explore, Chord lab, Drills), and what the drills take from
+// outside (the user's practice history, the MIDI instruments). The only
+// place that knows every part; the parts know only their seams.
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "sound/midi_output.h"
+#include "sound/sound_clock.h"
+#include "ui/practice/drill_services.h"
+
+class QSettings;
+
+namespace fretlab {
+
+class ChordLabMode;
+class DrillMode;
+class ExploreMode;
+class PracticeWindow;
+
+struct PracticeParts {
+  std::unique_ptr<PracticeWindow> window;
+  ExploreMode* explore = nullptr;  // owned by the window, as are the others
+  ChordLabMode* chordLab = nullptr;
+  DrillMode* drills = nullptr;
+};
+
+// The user's history and the system's MIDI inputs.
+DrillServices SystemDrillServices();
+
+// `output` and `settings` must outlive the window.
+PracticeParts BuildPracticeWindow(MidiOutput& output, QSettings& settings,
+                                  std::function<SoundClock::time_point()> now,
+                                  DrillServices services);
+
+// Runs the window until it closes, with the user's settings; for --practice.
+// `midiIn` given: the drills take answers from that MIDI input port (empty:
+// a port of Fretlab's own), as --midi-in NAME asks; when it cannot be
+// opened, one line on standard error says why.
+int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn = std::nullopt);
+
+}  // namespace fretlab

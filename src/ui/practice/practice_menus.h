@@ -1,0 +1,34 @@
+#pragma once
+// The Practice window's menu bar: File (Export Picture, Close), Choose (the
+// root, the scale or chord, the labels and the hand, from the keyboard)
+// and Sound (Play, Strum, Stop), each with its shortcut.
+
+#include <QObject>
+#include <functional>
+
+class QAction;
+class QMenuBar;
+
+namespace fretlab {
+
+class PracticeControls;
+
+struct PracticeMenuCalls {
+  std::function<void()> exportPicture;
+  std::function<void()> close;
+  std::function<void()> play;
+  std::function<void()> strum;
+  std::function<void()> stop;
+};
+
+struct PracticeMenuActions {
+  QAction* exportPicture = nullptr;
+  QAction* leftHanded = nullptr;  // checkable; follows the controls
+};
+
+// The Choose menu steps `controls`; the rest calls `calls`. `context`
+// owns the connections.
+PracticeMenuActions BuildPracticeMenus(QMenuBar* bar, QObject* context, PracticeControls* controls,
+                                       const PracticeMenuCalls& calls);
+
+}  // namespace fretlab
