@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "practice/answer_record.h"
+#include "practice/drill_questions.h"
 #include "theory/degree_text.h"
 #include "theory/spelling.h"
 
@@ -120,7 +121,9 @@ std::optional<Degree> ParseDegree(std::string_view text) { return fretlab::Parse
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found) {
   Checked c;
-  if (AsksForName(question.kind)) {
+  if (AsksForVoicing(question.kind)) {
+    if (answer.kind == Answer::kVoicing) c = CheckVoicing(question, setup, answer.frets);
+  } else if (AsksForName(question.kind)) {
     if (answer.kind != Answer::kPosition) {
       c = AsksForDegree(question.kind) ? CheckDegree(question, setup, answer)
                                         : CheckNoteName(question, setup, answer);
