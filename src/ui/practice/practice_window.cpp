@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "sequence/output_file.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
 
@@ -232,9 +234,13 @@ void PracticeWindow::hovered(std::optional<Position> position) {
 }
 
 bool PracticeWindow::exportPictureTo(const QString& path, QString* error) {
-  const auto format = PictureFormatOf(path.toStdString());
+  const std::string bytes = QFile::encodeName(path).toStdString();
+  const auto format = PictureFormatOf(bytes);
   if (!format) {
-    if (error) *error = tr("%1: the picture's name must end in .svg or .png").arg(path);
+    if (error) {
+      *error = QString::fromStdString(
+          OutputMessage("Cannot write the picture", bytes, "its name must end in .svg or .png"));
+    }
     return false;
   }
   NeckPicture picture = m_neck->picture();
@@ -242,7 +248,7 @@ bool PracticeWindow::exportPictureTo(const QString& path, QString* error) {
   picture.flashes.clear();
   picture.hover.reset();
   picture.cursor.reset();
-  return WritePicture(path, *format, QSizeF(m_neck->size()), picture,
+  return WritePicture(std::filesystem::path(bytes), *format, QSizeF(m_neck->size()), picture,
                       QString::fromStdString(view().Title()), 2.0 * m_neck->devicePixelRatioF(),
                       error);
 }
@@ -258,7 +264,7 @@ void PracticeWindow::exportPicture() {
   }
   QString error;
   if (!exportPictureTo(path, &error)) {
-    QMessageBox::warning(this, tr("Export Picture"), tr("The picture was not saved: %1.").arg(error));
+    QMessageBox::warning(this, tr("Export Picture"), error);
   }
 }
 
