@@ -59,17 +59,18 @@ void PaintPicture(QPainter& painter, QSizeF neckSize, const NeckPicture& picture
   painter.restore();
 }
 
-bool WritePicture(const std::filesystem::path& path, PictureFormat format, QSizeF neckSize,
-                  const NeckPicture& picture, const QString& title, double pngScale,
-                  QString* error) {
+bool WritePicture(const std::filesystem::path& path, QSizeF neckSize, const NeckPicture& picture,
+                  const QString& title, double pngScale, QString* error) {
   constexpr std::string_view kVerb = "Cannot write the picture";
+  const std::optional<PictureFormat> format = PictureFormatOf(path.string());
+  if (!format) return Fail(error, OutputMessage(kVerb, path, "its name must end in .svg or .png"));
   const QSizeF size(neckSize.width(), neckSize.height() + TitleHeight(neckSize));
   // Drawn into memory first: the SVG generator and the PNG writer do not
   // all report a write cut short, the checked writer does.
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (format == PictureFormat::kSvg) {
+  if (*format == PictureFormat::kSvg) {
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(size.toSize());
@@ -107,7 +108,7 @@ int RenderCommand(const std::vector<std::string>& arguments, std::ostream& error
   const QSizeF neck = DefaultNeckSize(request.view.tuning.StringCount());
   QString error;
   // The name as the system's bytes, as given.
-  if (!WritePicture(std::filesystem::path(request.output), request.format, neck,
+  if (!WritePicture(std::filesystem::path(request.output), neck,
                     PictureOfView(request.view), QString::fromStdString(request.view.Title()), 2.0,
                     &error)) {
     errors << "fretlab: " << error.toStdString() << '\n';

@@ -16,7 +16,6 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "sequence/output_file.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
 
@@ -234,21 +233,12 @@ void PracticeWindow::hovered(std::optional<Position> position) {
 }
 
 bool PracticeWindow::exportPictureTo(const QString& path, QString* error) {
-  const std::string bytes = QFile::encodeName(path).toStdString();
-  const auto format = PictureFormatOf(bytes);
-  if (!format) {
-    if (error) {
-      *error = QString::fromStdString(
-          OutputMessage("Cannot write the picture", bytes, "its name must end in .svg or .png"));
-    }
-    return false;
-  }
   NeckPicture picture = m_neck->picture();
   picture.highlights.clear();
   picture.flashes.clear();
   picture.hover.reset();
   picture.cursor.reset();
-  return WritePicture(std::filesystem::path(bytes), *format, QSizeF(m_neck->size()), picture,
+  return WritePicture(QFile::encodeName(path).toStdString(), QSizeF(m_neck->size()), picture,
                       QString::fromStdString(view().Title()), 2.0 * m_neck->devicePixelRatioF(),
                       error);
 }
