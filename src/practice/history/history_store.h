@@ -15,6 +15,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -80,9 +81,11 @@ class HistoryStore {
   // The saved schedule of one drill in one tuning.
   std::vector<std::pair<std::string, ItemState>> Schedule(const std::string& drill,
                                                           const std::string& tuning) const;
-  // Every answer, oldest first, as CSV with a header line; written whole or
-  // not at all. Sets `error` to a line for the user when it fails.
-  bool ExportCsv(const QString& file, QString* error) const;
+  // Every answer, oldest first, as CSV with a header line, to `file` (the
+  // system's bytes); written whole or not at all, as sequence/output_file.h
+  // writes (a pipe, device, folder or read-only file refused, every write
+  // checked). Sets `error` to a line for the user when it fails.
+  bool ExportCsv(const std::filesystem::path& file, QString* error) const;
   long long AnswerCount() const;
 
   // Works the saved schedule and the all-time times per position out anew

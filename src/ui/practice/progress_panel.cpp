@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -159,7 +160,7 @@ bool ProgressPanel::exportTo(const QString& path, QString* error) {
   }
   QString message;
   const bool written = history->Read<bool>(
-      [&](practice::HistoryStore& s) { return s.ExportCsv(path, &message); });
+      [&](practice::HistoryStore& s) { return s.ExportCsv(QFile::encodeName(path).toStdString(), &message); });
   if (error) *error = message;
   return written;
 }
@@ -177,9 +178,9 @@ void ProgressPanel::exportCsv() {
   // A long history takes seconds to write out: the window goes on meanwhile.
   history->ReadLater<QString>(
       this,
-      [path](practice::HistoryStore& s) {
+      [file = QFile::encodeName(path).toStdString()](practice::HistoryStore& s) {
         QString error;
-        return s.ExportCsv(path, &error) ? QString() : error;
+        return s.ExportCsv(file, &error) ? QString() : error;
       },
       [this](QString error) {
         if (!error.isEmpty()) QMessageBox::warning(this, tr("Export Practice History"), error);
