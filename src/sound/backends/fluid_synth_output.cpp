@@ -10,6 +10,7 @@
 #include <ostream>
 #include <utility>
 
+#include "common/quoted_value.h"
 #include "sound/backends/alsa_audio_sink.h"
 #include "sound/backends/fluid_log.h"
 #include "sound/backends/memory_soundfont.h"
@@ -86,12 +87,13 @@ FluidSynthOutput::FluidSynthOutput(Setup setup, std::ostream& diagnostics)
     const char* reason = std::strerror(errno);
     diagnostics_ << "fretlab: no sound: "
                  << (userSoundfont_ ? "the soundfont " : "the General MIDI soundfont ")
-                 << soundfont_ << " cannot be read (" << reason << "); " << fix
+                 << QuotedValue(soundfont_) << " cannot be read (" << reason << "); " << fix
                  << ". Playing silently.\n";
     return;
   }
   if (fluid_is_soundfont(soundfont_.c_str()) == 0) {
-    diagnostics_ << "fretlab: no sound: " << soundfont_ << " is not a SoundFont (.sf2) file; "
+    diagnostics_ << "fretlab: no sound: " << QuotedValue(soundfont_)
+                 << " is not a SoundFont (.sf2) file; "
                  << fix << ". Playing silently.\n";
     return;
   }
@@ -191,7 +193,8 @@ bool FluidSynthOutput::StartSynth() {
   }
   const std::string reason = TakeFluidError();
   if (!loaded) {
-    std::string line = "fretlab: no sound: the soundfont " + soundfont_ + " could not be loaded";
+    std::string line =
+        "fretlab: no sound: the soundfont " + QuotedValue(soundfont_) + " could not be loaded";
     if (!reason.empty()) line += " (" + reason + ")";
     line += userSoundfont_ ? "; give --soundfont a working .sf2 file"
                            : "; reinstall " + std::string(kDefaultSoundfontPackage) +
