@@ -28,11 +28,11 @@ const char* const kVersion2[] = {
     // table never reads the answers themselves.
     "CREATE INDEX answers_by_time ON answers (tuning, at, string, fret, ms, correct)",
     "CREATE INDEX answers_by_asked ON answers (drill, asked, ms, at, correct)",
-    "CREATE TABLE schedule (drill TEXT, tuning TEXT, item TEXT, box INTEGER, seen INTEGER, "
-    "errors INTEGER, mean_ms REAL, last_seen INTEGER, PRIMARY KEY (drill, tuning, item)) "
-    "WITHOUT ROWID",
-    "CREATE TABLE position_times (tuning TEXT, string INTEGER, fret INTEGER, step INTEGER, "
-    "answers INTEGER, right INTEGER, PRIMARY KEY (tuning, string, fret, step)) WITHOUT ROWID",
+    ("CREATE TABLE schedule (drill TEXT, tuning TEXT, item TEXT, box INTEGER, seen INTEGER, "
+     "errors INTEGER, mean_ms REAL, last_seen INTEGER, PRIMARY KEY (drill, tuning, item)) "
+     "WITHOUT ROWID"),
+    ("CREATE TABLE position_times (tuning TEXT, string INTEGER, fret INTEGER, step INTEGER, "
+     "answers INTEGER, right INTEGER, PRIMARY KEY (tuning, string, fret, step)) WITHOUT ROWID"),
 };
 
 // Each layout's tables and their columns in order, as the statements above
