@@ -3,6 +3,7 @@
 // position's (or note's) times in order: count first, then step to the
 // middle one.
 
+#include <QFile>
 #include <QSqlError>
 #include <algorithm>
 #include <map>
@@ -173,7 +174,9 @@ bool HistoryStore::ExportCsv(const std::filesystem::path& file, QString* error) 
               "FROM answers ORDER BY id")) {
     return failed(unreadable);
   }
-  OutputFile out(file, std::string(kVerb));
+  // The history itself, and its log, are this export's input.
+  const std::string history = QFile::encodeName(path_).toStdString();
+  OutputFile out(file, std::string(kVerb), {history, history + "-wal"});
   if (out.Begin() && WriteRows(q, out) && q.lastError().isValid()) {
     return failed(unreadable);  // the file is not put in place
   }

@@ -83,5 +83,17 @@ TEST_F(HistoryExport, APipeIsRefusedAndTheNameIsTheSystemsBytes) {
   EXPECT_TRUE(std::filesystem::remove(odd));
 }
 
+TEST_F(HistoryExport, TheHistoryItselfIsNeverTheExportsFile) {
+  const std::filesystem::path history = QFile::encodeName(File()).toStdString();
+  const QByteArray before = Bytes(File());
+  QString error;
+  EXPECT_FALSE(store_->ExportCsv(history, &error));
+  EXPECT_EQ(error.toStdString(), "Fretlab could not export the practice history to \"" +
+                                     history.string() + "\": That is the input file \"" +
+                                     history.string() + "\"; choose another name.");
+  EXPECT_EQ(Bytes(File()), before);
+  EXPECT_EQ(store_->AnswerCount(), 3000);
+}
+
 }  // namespace
 }  // namespace fretlab::practice
