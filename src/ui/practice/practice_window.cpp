@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "ui/file_names.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
 
@@ -238,7 +238,7 @@ bool PracticeWindow::exportPictureTo(const QString& path, QString* error) {
   picture.flashes.clear();
   picture.hover.reset();
   picture.cursor.reset();
-  return WritePicture(QFile::encodeName(path).toStdString(), QSizeF(m_neck->size()), picture,
+  return WritePicture(NativeFileName(path), QSizeF(m_neck->size()), picture,
                       QString::fromStdString(view().Title()), 2.0 * m_neck->devicePixelRatioF(),
                       error);
 }

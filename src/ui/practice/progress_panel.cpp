@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -14,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/file_names.h"
 #include "ui/practice/neck_widget.h"
 
 namespace fretlab {
@@ -160,7 +160,7 @@ bool ProgressPanel::exportTo(const QString& path, QString* error) {
   }
   QString message;
   const bool written = history->Read<bool>(
-      [&](practice::HistoryStore& s) { return s.ExportCsv(QFile::encodeName(path).toStdString(), &message); });
+      [&, file = NativeFileName(path)](practice::HistoryStore& s) { return s.ExportCsv(file, &message); });
   if (error) *error = message;
   return written;
 }
@@ -178,7 +178,7 @@ void ProgressPanel::exportCsv() {
   // A long history takes seconds to write out: the window goes on meanwhile.
   history->ReadLater<QString>(
       this,
-      [file = QFile::encodeName(path).toStdString()](practice::HistoryStore& s) {
+      [file = NativeFileName(path)](practice::HistoryStore& s) {
         QString error;
         return s.ExportCsv(file, &error) ? QString() : error;
       },

@@ -246,6 +246,21 @@ TEST_F(PracticeTest, ExportPictureOnAFullDiskSaysSoAndKeepsTheOldFile) {
   EXPECT_EQ(FileText(svg.toStdString()), "old picture");
 }
 
+// The file dialog shows a folder named by bytes that are not UTF-8 with
+// replacement characters and gives that text back: the picture still goes
+// into that folder.
+TEST_F(PracticeTest, ExportPictureFindsAFolderNamedByBytesThatAreNotUtf8) {
+  const std::filesystem::path folder =
+      QFile::encodeName(dir.path()).toStdString() + "/bad\xff\xfe";
+  std::filesystem::create_directory(folder);
+  const QString shown = QFile::decodeName(QByteArray::fromStdString((folder / "neck.svg").string()));
+  ASSERT_TRUE(shown.contains(QChar::ReplacementCharacter));
+  QString error;
+  EXPECT_TRUE(window->exportPictureTo(shown, &error)) << error.toStdString();
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder / "neck.svg"));
+  std::filesystem::remove_all(folder);  // Qt cannot name it to remove it with the rest
+}
+
 TEST(RenderCommand, TheNameIsTheSystemsBytesEvenWhenTheyAreNotUtf8) {
   QTemporaryDir dir;
   const std::string folder = QFile::encodeName(dir.path()).toStdString();
