@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(PictureFormatOf(request.output) == request.format);
   const PracticeView& view = request.view;
   Check(view.capo >= 0 && view.capo <= kMaxCapo);
-  Check(view.frets.from >= 0 && view.frets.from <= view.frets.to && view.frets.to <= kNeckFrets);
+  Check(view.frets.from >= 0 && view.frets.from <= view.frets.to && view.frets.to <= kFretPositions - 1);
   Check(view.tuning.StringCount() >= kMinStrings && view.tuning.StringCount() <= kMaxStrings);
   Check(view.rootPitchClass >= 0 && view.rootPitchClass < 12);
   Check(!view.Title().empty());

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(shown.empty());
     Check(tuning->StringCount() >= kMinStrings && tuning->StringCount() <= kMaxStrings);
     for (int s = 0; s < tuning->StringCount(); ++s) {
-      Check(tuning->OpenNote(s) >= 0 && tuning->OpenNote(s) + kNeckFrets <= 127);
+      Check(tuning->OpenNote(s) >= 0 && tuning->OpenNote(s) + tuning->HighestFret() <= 127);
     }
     for (const SignStyle style : {SignStyle::kAscii, SignStyle::kUnicode}) {
       const auto again = ParseTuning(TuningNotesText(*tuning, style));

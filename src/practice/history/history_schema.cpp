@@ -206,15 +206,7 @@ long long HistoryStore::ImportAnswers(const std::function<bool(AnswerRecord&, lo
       AnswerRecord answer;
       long long at = 0;
       while (next(answer, at)) {
-        q.addBindValue(history_sql::TimeText(at));
-        q.addBindValue(QString::fromStdString(answer.drill));
-        q.addBindValue(QString::fromStdString(answer.tuning));
-        q.addBindValue(answer.string == kNoPosition ? QVariant() : QVariant(answer.string));
-        q.addBindValue(answer.fret == kNoPosition ? QVariant() : QVariant(answer.fret));
-        q.addBindValue(QString::fromStdString(answer.asked));
-        q.addBindValue(QString::fromStdString(answer.answered));
-        q.addBindValue(answer.correct ? 1 : 0);
-        q.addBindValue(answer.ms);
+        history_sql::BindAnswer(q, answer, at);
         if (!q.exec()) break;
         ++count;
       }

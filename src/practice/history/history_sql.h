@@ -39,6 +39,20 @@ inline long long TimeFromText(const QString& text) {
   return t.isValid() ? t.toMSecsSinceEpoch() : 0;
 }
 
+// Binds one answer given at `at` (ms since the Unix epoch) to kInsertAnswer,
+// prepared on `q`.
+inline void BindAnswer(QSqlQuery& q, const AnswerRecord& answer, long long at) {
+  q.addBindValue(TimeText(at));
+  q.addBindValue(QString::fromStdString(answer.drill));
+  q.addBindValue(QString::fromStdString(answer.tuning));
+  q.addBindValue(answer.string == kNoPosition ? QVariant() : QVariant(answer.string));
+  q.addBindValue(answer.fret == kNoPosition ? QVariant() : QVariant(answer.fret));
+  q.addBindValue(QString::fromStdString(answer.asked));
+  q.addBindValue(QString::fromStdString(answer.answered));
+  q.addBindValue(answer.correct ? 1 : 0);
+  q.addBindValue(answer.ms);
+}
+
 // Counts one answer in its position's 10 ms step.
 inline constexpr const char* kCountTime =
     "INSERT INTO position_times VALUES (?, ?, ?, ?, 1, ?) ON CONFLICT (tuning, string, fret, step) "

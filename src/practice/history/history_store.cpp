@@ -59,15 +59,7 @@ QSqlError HistoryStore::Write(const AnswerRecord& answer, const ItemState& item,
   // here and not halfway through.
   if (!q.exec("BEGIN IMMEDIATE")) return q.lastError();
   q.prepare(history_sql::kInsertAnswer);
-  q.addBindValue(history_sql::TimeText(at));
-  q.addBindValue(QString::fromStdString(answer.drill));
-  q.addBindValue(QString::fromStdString(answer.tuning));
-  q.addBindValue(answer.string == kNoPosition ? QVariant() : QVariant(answer.string));
-  q.addBindValue(answer.fret == kNoPosition ? QVariant() : QVariant(answer.fret));
-  q.addBindValue(QString::fromStdString(answer.asked));
-  q.addBindValue(QString::fromStdString(answer.answered));
-  q.addBindValue(answer.correct ? 1 : 0);
-  q.addBindValue(answer.ms);
+  history_sql::BindAnswer(q, answer, at);
   bool ok = q.exec();
   if (ok && answer.string != kNoPosition) {
     q.prepare(history_sql::kCountTime);
