@@ -28,6 +28,27 @@ std::string Refusal(const std::string& option, const std::string& value, const s
   return "fretlab: " + option + " " + QuotedValue(value) + " is not allowed; " + allowed;
 }
 
+// The names a refused --scale, --arpeggio or --chord offers: all of them
+// while they fit a few lines of a terminal; otherwise the scales up to the
+// chromatic view (the ones every method book prints) and, of the others,
+// those beginning with the value's letter.
+std::string NamesToOffer(std::span<const CatalogueEntry> entries, const std::string& value) {
+  constexpr std::size_t kLongest = 850;  // bytes
+  const std::string all = AllowedNames(entries);
+  if (all.size() <= kLongest) return "use one of: " + all;
+  const auto known = entries.first(kCatalogueChromatic + 1);
+  const auto others = entries.subspan(known.size());
+  const char letter = Lower(value.substr(0, 1)).append(1, '\0')[0];
+  std::string alike;
+  for (const CatalogueEntry& e : others) {
+    if (Lower(std::string(e.name.substr(0, 1)))[0] != letter || alike.size() > 200) continue;
+    alike += (alike.empty() ? "" : ", ") + std::string(e.name);
+  }
+  const std::string line = "use one of: " + AllowedNames(known) + ", or one of the " +
+                           std::to_string(others.size()) + " more the Practice window lists";
+  return alike.empty() ? line : line + ", such as " + alike;
+}
+
 class Reader {
  public:
   explicit Reader(PracticeView& view) : m_view(view) {}
@@ -106,7 +127,7 @@ class Reader {
     m_choiceOption = option;
     const int index = FindEntry(EntriesOf(kind), value);
     if (index < 0) {
-      return Refusal(option, value, "use one of: " + AllowedNames(EntriesOf(kind)));
+      return Refusal(option, value, NamesToOffer(EntriesOf(kind), value));
     }
     m_view.kind = kind;
     m_view.entry = index;

@@ -80,6 +80,8 @@ TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
       {{"--render", "x.svg", "--root", "C##"}, {"--root"}},
       {{"--render", "x.svg", "--scale", "ionic"}, {"--scale", "\"ionic\"", "Lydian", "Blues",
                                                    "Chromatic (all notes)"}},
+      // Of the scales the main window does not know, those beginning alike.
+      {{"--render", "x.svg", "--scale", "iwatu"}, {"Major (Ionian)", "Blues", "50 more", "In-sen", "Iwato"}},
       {{"--render", "x.svg", "--chord", "maj15"}, {"--chord", "Major triad", "Augmented add 9"}},
       {{"--render", "x.svg", "--arpeggio", "Dorian"}, {"--arpeggio", "Minor 7"}},
       {{"--render", "x.svg", "--labels", "names"}, {"--labels", "notes, intervals, degrees or none"}},
@@ -103,6 +105,8 @@ TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
     EXPECT_EQ(line.find('\n'), std::string::npos) << line;
     for (const std::string& m : c.mentions) EXPECT_NE(line.find(m), std::string::npos) << m << " in: " << line;
   }
+  // Scales beginning otherwise are left out of the long list.
+  EXPECT_EQ(Refused({"--render", "x.svg", "--scale", "iwatu"}).find("Hirajoshi"), std::string::npos);
 }
 
 TEST(RenderOptions, ValuesInTheLineAreShownEscapedAndCut) {
