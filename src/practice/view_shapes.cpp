@@ -69,6 +69,23 @@ std::vector<NeckShape> BuildShapes(const PracticeView& view) {
   return shapes;
 }
 
+std::optional<PositionChoice> StepPosition(const PracticeView& view, int step) {
+  if (view.position) {
+    const PositionSystem system = view.position->system;
+    const int first = system == PositionSystem::kCaged ? 0 : 1;
+    const int count = PositionCount(system);
+    const int next = ((view.position->number - first + step) % count + count) % count + first;
+    return PositionChoice{system, next};
+  }
+  for (const PositionSystem system : {PositionSystem::kCaged, PositionSystem::kPentatonicBox,
+                                      PositionSystem::kThreeNotesPerString}) {
+    PracticeView tried = view;
+    tried.position = PositionChoice{system, system == PositionSystem::kCaged ? 0 : 1};
+    if (PositionUnavailable(tried).empty()) return tried.position;
+  }
+  return std::nullopt;
+}
+
 std::vector<SoundedPosition> PositionWalk(const PracticeView& view) {
   const std::vector<ScalePosition> chosen = ChosenPositions(view);
   const auto fullest = std::max_element(chosen.begin(), chosen.end(),

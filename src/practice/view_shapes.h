@@ -47,6 +47,12 @@ std::string TriadsUnavailable(const PracticeView& view);
 // The outlines of the chosen position's instances or of the triads.
 std::vector<NeckShape> BuildShapes(const PracticeView& view);
 
+// The next (`step` 1) or previous (-1) position of the view's system, round
+// its numbers; from none, the first position of the first system that
+// applies (CAGED, then boxes, then three notes per string); nothing when
+// none does.
+std::optional<PositionChoice> StepPosition(const PracticeView& view, int step);
+
 // What Play walks for a chosen position: the instance with the most notes
 // (the lowest of equals), from its lowest note up; empty when none is chosen.
 std::vector<SoundedPosition> PositionWalk(const PracticeView& view);

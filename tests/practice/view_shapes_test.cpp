@@ -94,3 +94,27 @@ TEST(ViewShapes, TriadsOnThreeStringsAlone) {
 
 }  // namespace
 }  // namespace fretlab
+
+namespace fretlab {
+namespace {
+
+TEST(ViewShapes, NextAndPreviousPositionGoRoundTheSystem) {
+  PracticeView view;  // C major
+  EXPECT_EQ(StepPosition(view, 1), (PositionChoice{PositionSystem::kCaged, 0}));
+  view.position = PositionChoice{PositionSystem::kCaged, 4};  // D shape
+  EXPECT_EQ(StepPosition(view, 1), (PositionChoice{PositionSystem::kCaged, 0}));
+  EXPECT_EQ(StepPosition(view, -1), (PositionChoice{PositionSystem::kCaged, 3}));
+  view.position = PositionChoice{PositionSystem::kThreeNotesPerString, 1};
+  EXPECT_EQ(StepPosition(view, -1), (PositionChoice{PositionSystem::kThreeNotesPerString, 7}));
+  // Where CAGED does not apply, the first system that does.
+  PracticeView drop;
+  drop.tuning = *FindPresetTuning("Drop D");
+  EXPECT_EQ(StepPosition(drop, 1), (PositionChoice{PositionSystem::kThreeNotesPerString, 1}));
+  drop.entry = FindEntry(Scales(), "Blues");
+  EXPECT_EQ(StepPosition(drop, 1), (PositionChoice{PositionSystem::kPentatonicBox, 1}));
+  drop.entry = FindEntry(Scales(), "Whole tone");
+  EXPECT_FALSE(StepPosition(drop, 1));
+}
+
+}  // namespace
+}  // namespace fretlab

@@ -7,17 +7,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
-#include "practice/render_options.h"
+#include "practice/view_shapes.h"
+#include "ui/practice/control_names.h"
+#include "ui/practice/entry_rows.h"
+#include "ui/practice/shape_controls.h"
+#include "ui/practice/user_scale_dialog.h"
 
 namespace fretlab {
 
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 // Root names for the list: one name for a white key, both for a black one.
 QString RootItem(int pc) {
@@ -25,13 +26,6 @@ QString RootItem(int pc) {
   const SpelledNote flat = SpellPitchClass(pc, Accidentals::kFlats);
   if (sharp == flat) return Text(NoteName(sharp));
   return Text(NoteName(sharp)) + QStringLiteral(" / ") + Text(NoteName(flat));
-}
-
-// Every control gets a label for the eye and an accessible name for the ear.
-template <typename Control>
-Control* Named(Control* control, const QString& name) {
-  control->setAccessibleName(name);
-  return control;
 }
 
 }  // namespace
@@ -59,6 +53,9 @@ QWidget* PracticeControls::makeChoiceGroup() {
   m_entry = Named(new QComboBox(group), tr("Scale or chord"));
   m_entry->setMaxVisibleItems(20);
   form->addRow(tr("Sca&le or chord:"), m_entry);
+  m_myScales = Named(new QPushButton(tr("My scales\u2026"), group), tr("My scales"));
+  form->addRow(QString(), m_myScales);
+  m_shapes = new ShapeControls(form, group);
   m_labels = Named(new QComboBox(group), tr("Labels"));
   m_labels->addItems({tr("Note names"), tr("Intervals"), tr("Degrees"), tr("None")});
   form->addRow(tr("La&bels:"), m_labels);
@@ -70,82 +67,25 @@ QWidget* PracticeControls::makeChoiceGroup() {
   connect(m_otherRoot, &QCheckBox::toggled, this, &PracticeControls::readControls);
   connect(m_kind, &QComboBox::currentIndexChanged, this, [this] {
     if (m_showing) return;
+    const bool wasScale = m_choices.view.kind == ChoiceKind::kScale;
     m_choices.view.kind = static_cast<ChoiceKind>(m_kind->currentIndex());
     // Arpeggios and chord tones share one list: keep the row between them.
-    if (m_choices.view.kind == ChoiceKind::kScale) m_choices.view.entry = 1;
-    if (m_choices.view.kind != ChoiceKind::kScale && m_entry->count() != 34) m_choices.view.entry = 0;
-    showChoices();
-    emit choicesChanged();
+    if (m_choices.view.kind == ChoiceKind::kScale) m_choices.view.entry = 1, m_choices.view.userScale.reset();
+    if (m_choices.view.kind != ChoiceKind::kScale && wasScale) m_choices.view.entry = 0;
+    changed();
+  });
+  connect(m_myScales, &QPushButton::clicked, this, &PracticeControls::editUserScales);
+  connect(m_shapes, &ShapeControls::positionChosen, this, [this](std::optional<PositionChoice> p) {
+    m_choices.view.position = p;
+    changed();
+  });
+  connect(m_shapes, &ShapeControls::triadsChosen, this, [this](std::optional<StringIndex> top) {
+    m_choices.view.triadStrings = top;
+    changed();
   });
   connect(m_entry, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   connect(m_labels, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   connect(m_accidentals, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
-  return group;
-}
-
-QWidget* PracticeControls::makeNeckGroup() {
-  auto* group = new QGroupBox(tr("Neck"), this);
-  auto* form = new QFormLayout(group);
-  m_tuning = Named(new QComboBox(group), tr("Tuning"));
-  for (const Tuning& t : PresetTunings()) {
-    m_tuning->addItem(Text(t.name) + QStringLiteral("  (") +
-                      Text(TuningNotesText(t, SignStyle::kUnicode)) + QStringLiteral(")"));
-  }
-  m_tuning->addItem(tr("Other: type the notes below"));
-  form->addRow(tr("&Tuning:"), m_tuning);
-  m_notes = Named(new QLineEdit(group), tr("Tuning notes, lowest string first"));
-  m_notes->setPlaceholderText(QStringLiteral("D2 A2 D3 G3 B3 E4"));
-  form->addRow(tr("&Notes:"), m_notes);
-  m_tuningError = new QLabel(group);
-  m_tuningError->setWordWrap(true);
-  m_tuningError->setStyleSheet(QStringLiteral("color: #a00000"));
-  m_tuningError->hide();
-  form->addRow(m_tuningError);
-  m_capo = Named(new QSpinBox(group), tr("Capo fret"));
-  m_capo->setRange(0, kMaxCapo);
-  m_capo->setSpecialValueText(tr("None"));
-  form->addRow(tr("Ca&po:"), m_capo);
-  auto* range = new QWidget(group);
-  auto* rangeLayout = new QHBoxLayout(range);
-  rangeLayout->setContentsMargins(0, 0, 0, 0);
-  m_wholeNeck = Named(new QCheckBox(tr("&Whole neck"), range), tr("Whole neck"));
-  rangeLayout->addWidget(m_wholeNeck);
-  m_from = Named(new QSpinBox(range), tr("Lowest fret in use"));
-  m_to = Named(new QSpinBox(range), tr("Highest fret in use"));
-  m_from->setRange(0, kFretPositions - 1);
-  m_to->setRange(0, kFretPositions - 1);
-  rangeLayout->addWidget(m_from);
-  rangeLayout->addWidget(new QLabel(tr("to"), range));
-  rangeLayout->addWidget(m_to);
-  form->addRow(tr("Fr&ets:"), range);
-  auto* look = new QWidget(group);
-  auto* lookLayout = new QHBoxLayout(look);
-  lookLayout->setContentsMargins(0, 0, 0, 0);
-  m_spacing = Named(new QComboBox(look), tr("Fret spacing"));
-  m_spacing->addItems({tr("As on a guitar"), tr("Even")});
-  lookLayout->addWidget(m_spacing);
-  m_leftHanded = Named(new QCheckBox(tr("Left-&handed"), look), tr("Left-handed"));
-  lookLayout->addWidget(m_leftHanded);
-  form->addRow(tr("Spac&ing:"), look);
-
-  connect(m_tuning, &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (m_showing) return;
-    if (index < static_cast<int>(PresetTunings().size())) {
-      m_choices.view.tuning = PresetTunings()[index];
-      m_tuningError->hide();
-      showChoices();
-      emit choicesChanged();
-    } else {
-      m_notes->setFocus();
-    }
-  });
-  connect(m_notes, &QLineEdit::editingFinished, this, &PracticeControls::takeTypedTuning);
-  for (QSpinBox* box : {m_capo, m_from, m_to}) {
-    connect(box, &QSpinBox::valueChanged, this, &PracticeControls::readControls);
-  }
-  connect(m_wholeNeck, &QCheckBox::toggled, this, &PracticeControls::readControls);
-  connect(m_spacing, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
-  connect(m_leftHanded, &QCheckBox::toggled, this, &PracticeControls::readControls);
   return group;
 }
 
@@ -155,13 +95,30 @@ void PracticeControls::setChoices(const PracticeChoices& choices) {
 }
 
 void PracticeControls::fillEntries() {
-  const auto entries = EntriesOf(m_choices.view.kind);
-  if (m_entry->count() == static_cast<int>(entries.size()) &&
-      m_entry->itemText(0) == Text(entries[0].name)) {
-    return;
-  }
+  const QStringList rows = EntryRowTexts(m_choices);
+  QStringList shown;
+  for (int i = 0; i < m_entry->count(); ++i) shown << m_entry->itemText(i);
+  if (shown == rows) return;
   m_entry->clear();
-  for (const CatalogueEntry& e : entries) m_entry->addItem(Text(e.name));
+  m_entry->addItems(rows);
+}
+
+void PracticeControls::changed() {
+  showChoices();
+  emit choicesChanged();
+}
+
+void PracticeControls::editUserScales() {
+  UserScaleDialog dialog(m_choices.userScales, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  m_choices.userScales = dialog.scales();
+  const auto& mine = m_choices.userScales;
+  // A scale shown that was removed or replaced gives way to its new self, or to major.
+  if (const auto shown = m_choices.view.userScale) {
+    const auto it = std::find_if(mine.begin(), mine.end(), [&](const auto& s) { return s->Name() == shown->Name(); });
+    m_choices.view.userScale = it == mine.end() ? nullptr : *it;
+  }
+  changed();
 }
 
 void PracticeControls::showChoices() {
@@ -191,7 +148,8 @@ void PracticeControls::showChoices() {
                                           : tr("Spell the r&oot as %1").arg(Text(NoteName(other))));
   m_kind->setCurrentIndex(static_cast<int>(v.kind));
   fillEntries();
-  m_entry->setCurrentIndex(v.entry);
+  m_entry->setCurrentIndex(EntryRowOf(m_choices));
+  m_shapes->show(m_choices.EffectiveView());
   m_labels->setCurrentIndex(static_cast<int>(v.labels));
   m_accidentals->setCurrentIndex(v.preference == Accidentals::kFlats ? 1 : 0);
   m_choices.view.frets = m_choices.EffectiveView().frets;
@@ -215,26 +173,9 @@ void PracticeControls::readControls() {
   // The other spelling belongs to the root it was chosen for.
   m_choices.otherRoot = root == v.rootPitchClass && m_otherRoot->isChecked();
   v.rootPitchClass = root;
-  v.entry = std::max(0, m_entry->currentIndex());
+  ChooseEntryRow(m_choices, std::max(0, m_entry->currentIndex()));
   v.labels = static_cast<LabelMode>(std::max(0, m_labels->currentIndex()));
   v.preference = m_accidentals->currentIndex() == 1 ? Accidentals::kFlats : Accidentals::kSharps;
-  showChoices();
-  emit choicesChanged();
-}
-
-void PracticeControls::takeTypedTuning() {
-  if (m_showing) return;
-  const std::string typed = m_notes->text().toStdString();
-  if (typed == TuningNotesText(m_choices.view.tuning)) return;
-  const auto tuning = ParseTuning(typed);
-  if (!tuning) {
-    m_tuningError->setText(
-        tr("Not a tuning: %1.").arg(QString::fromStdString(TuningProblem(typed, false))));
-    m_tuningError->show();
-    return;
-  }
-  m_tuningError->hide();
-  m_choices.view.tuning = *tuning;
   showChoices();
   emit choicesChanged();
 }
@@ -247,10 +188,15 @@ void PracticeControls::stepRoot(int semitones) {
 }
 
 void PracticeControls::stepEntry(int rows) {
-  const int count = static_cast<int>(EntriesOf(m_choices.view.kind).size());
-  m_choices.view.entry = ((m_choices.view.entry + rows) % count + count) % count;
-  showChoices();
-  emit choicesChanged();
+  ChooseEntryRow(m_choices, EntryRowOf(m_choices) + rows);
+  changed();
+}
+
+void PracticeControls::stepPosition(int step) {
+  const auto next = StepPosition(m_choices.EffectiveView(), step);
+  if (!next) return;
+  m_choices.view.position = next;
+  changed();
 }
 
 void PracticeControls::nextLabels() {

@@ -1,8 +1,10 @@
 #pragma once
 // The controls beside the neck: tuning (a preset or typed notes), capo,
 // fret range or the whole neck, spacing, handedness, root and its spelling,
-// the kind of choice and the choice, labels and the ♯/♭ preference. Every
-// change is reported at once through choicesChanged(); nothing sounds.
+// the kind of choice and the choice (the user's own scales among them, made
+// with My scales…), the position or triads shown, labels and the ♯/♭
+// preference. Every change is reported at once through choicesChanged();
+// nothing sounds.
 
 #include <QWidget>
 
@@ -12,9 +14,12 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace fretlab {
+
+class ShapeControls;
 
 class PracticeControls : public QWidget {
   Q_OBJECT
@@ -28,6 +33,7 @@ class PracticeControls : public QWidget {
   // The switches the window's shortcuts reach.
   void stepRoot(int semitones);
   void stepEntry(int rows);
+  void stepPosition(int step);
   void nextLabels();
   void setLeftHanded(bool left);
 
@@ -38,6 +44,8 @@ class PracticeControls : public QWidget {
   QComboBox* entryBox() const { return m_entry; }
   QComboBox* labelsBox() const { return m_labels; }
   QSpinBox* capoBox() const { return m_capo; }
+  ShapeControls* shapes() const { return m_shapes; }
+  QPushButton* myScalesButton() const { return m_myScales; }
 
  signals:
   void choicesChanged();
@@ -49,6 +57,8 @@ class PracticeControls : public QWidget {
   void showChoices();
   void readControls();
   void takeTypedTuning();
+  void editUserScales();
+  void changed();  // shows the choices and reports them
 
   PracticeChoices m_choices;
   bool m_showing = false;  // true while the controls are being set from m_choices
@@ -67,6 +77,8 @@ class PracticeControls : public QWidget {
   QComboBox* m_entry = nullptr;
   QComboBox* m_labels = nullptr;
   QComboBox* m_accidentals = nullptr;
+  QPushButton* m_myScales = nullptr;
+  ShapeControls* m_shapes = nullptr;
 };
 
 }  // namespace fretlab
