@@ -193,8 +193,7 @@ void PracticeWindow::showOnNeck() {
   if (PracticeMode* mode = currentMode()) mode->showOnNeck();
 }
 
-void PracticeWindow::playShown() {
-  // A chosen position is walked alone, not the faded notes around it.
+void PracticeWindow::playShown() {  // a chosen position alone, not the faded notes around it
   const std::vector<SoundedPosition> walk = PositionWalk(view());
   playPositions(walk.empty() ? MarkedNotes(BuildMarks(view())) : walk);
 }
