@@ -167,14 +167,14 @@ TEST_F(PracticeTest, MyScalesAreAddedRefusedWithAReasonAndListedAfterTheCatalogu
 
 TEST_F(PracticeTest, PositionTriadsAndMyScalesComeBackAtTheNextStart) {
   Choose([](PracticeChoices& c) {
-    c.userScales = {ParseUserScale("Gypsy", "1 b2 3 4 5 b6 b7"), ParseUserScale("Mine", "1 3 5")};
+    c.userScales = {ParseUserScale("Gypsy", "1 b2 3 4 5 b6 b7"), ParseUserScale("Mine=Ours", "1 3 5")};
     c.view.userScale = c.userScales[0];
     c.view.position = PositionChoice{PositionSystem::kThreeNotesPerString, 4};
   });
   Reopen();
   PracticeChoices after = Controls().choices();
   ASSERT_EQ(after.userScales.size(), 2u);
-  EXPECT_EQ(after.userScales[1]->Name(), "Mine");
+  EXPECT_EQ(after.userScales[1]->Name(), "Mine=Ours");  // an = in the name kept
   EXPECT_EQ(after.userScales[1]->DegreesText(), "1 3 5");
   ASSERT_TRUE(after.view.userScale);
   EXPECT_EQ(after.view.userScale->Name(), "Gypsy");
