@@ -6,13 +6,16 @@
 #include <QFile>
 #include <QIcon>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/quoted_value.h"
 #include "export/export_command.h"
+#include "listen/listen_command.h"
 #include "sound/backends/backends.h"
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
@@ -62,6 +65,12 @@ struct Options {
                      ".midi (Standard MIDI File), .musicxml (score with tablature and chord "
                      "diagrams) or .txt (chord chart)."),
       QStringLiteral("OUT")};
+  QCommandLineOption listen{
+      QStringLiteral("listen"),
+      QStringLiteral("Print the notes played in a sound file and exit, one line each: onset ms, "
+                     "decision ms, name, MIDI number, cents. --lowest NOTE (default B1; E1 for "
+                     "a bass) sets the lowest note expected."),
+      QStringLiteral("IN.wav")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
@@ -75,9 +84,30 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addOption(options.render);
   parser.addOption(options.midiIn);
   parser.addOption(options.exportTo);
+  parser.addOption(options.listen);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
+}
+
+// QCommandLineParser::process() without its own error line, which holds an
+// unknown option as typed: the same exit status 1, and the option quoted
+// safely. --help and --version are answered as process() answers them.
+void ProcessOrExit(QCommandLineParser& parser, const QCoreApplication& application) {
+  if (parser.parse(application.arguments())) {
+    parser.process(application);  // answers --help and --version
+    return;
+  }
+  const QStringList unknown = parser.unknownOptionNames();
+  if (unknown.isEmpty()) {
+    std::cerr << "fretlab: " << qPrintable(parser.errorText()) << '\n';  // our own options' names
+  } else {
+    const std::string name = unknown.front().toStdString();  // without its dashes
+    std::cerr << "fretlab: unknown option "
+              << fretlab::QuotedValue((name.size() == 1 ? "-" : "--") + name)
+              << "; see fretlab --help\n";
+  }
+  std::exit(1);
 }
 
 // --help and --version answer without a display, before the window system
@@ -142,7 +172,7 @@ int Export(int argc, char* argv[]) {
   QCommandLineParser parser;
   Options options;
   Describe(parser, options);
-  parser.process(console);  // an unknown option: a message and exit status 1
+  ProcessOrExit(parser, console);  // an unknown option: one line and exit status 1
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1) {
     std::cerr << "fretlab: --export takes one sequence file: fretlab --export OUT IN.fbs\n";
@@ -167,6 +197,9 @@ int main(int argc, char* argv[]) {
   }
   if (HasArgument(argc, argv, "--render")) return Render(argc, argv);
   if (HasArgument(argc, argv, "--export")) return Export(argc, argv);
+  if (HasArgument(argc, argv, "--listen")) {
+    return fretlab::RunListen(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  }
 
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.Fretlab"));
@@ -176,7 +209,7 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   Options options;
   Describe(parser, options);
-  parser.process(application);
+  ProcessOrExit(parser, application);
 
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {

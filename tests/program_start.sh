@@ -5,7 +5,8 @@
 # the log output records what a sequence named on the command line does
 # not play by itself (nothing until the user asks), and a file named by
 # bytes that are not UTF-8 is opened by them, never waited on (and --export
-# takes such names too).
+# takes such names too), and --listen names the note in a sound file and
+# refuses a broken one in one line.
 set -uo pipefail
 program=$1
 work=$(mktemp -d)
@@ -14,7 +15,7 @@ export QT_QPA_PLATFORM=offscreen
 fail() { echo "FAIL: $*"; exit 1; }
 
 "$program" --help >"$work/help" 2>&1 || fail "--help exited non-zero"
-for word in --midi-out synth alsa:NAME log:FILE none --soundfont --version --export; do
+for word in --midi-out synth alsa:NAME log:FILE none --soundfont --version --export --listen; do
   grep -q -- "$word" "$work/help" || fail "--help does not mention $word"
 done
 "$program" --version | grep -Eq '^Fretlab [0-9]+\.[0-9]+' || fail "--version"
@@ -71,4 +72,34 @@ cp "$work/empty.fbs" "$work/"$'in\xff.fbs'
 "$program" --export "$work/"$'out\xfe.txt' "$work/"$'in\xff.fbs' >"$work/out" 2>"$work/err" ||
   fail "--export of a file named by bytes that are not UTF-8: $(cat "$work/err")"
 [[ -f "$work/"$'out\xfe.txt' ]] || fail "--export did not write the file by its own bytes"
+# --listen: a stereo WAV holding A3 (220 Hz with its harmonics) from 0.5 s
+# to 1.7 s is one line naming A3, with no display; a file that is no sound
+# file is one line and status 2.
+/usr/bin/python3 - "$work/a3.wav" <<'PY'
+import math, struct, sys, wave
+rate = 44100
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(2); w.setsampwidth(2); w.setframerate(rate)
+    frames = bytearray()
+    for i in range(2 * rate):
+        t = i / rate
+        s = 0.0
+        if 0.5 <= t < 1.7:
+            s = 0.12 * sum(math.sin(2 * math.pi * 220 * k * (t - 0.5)) / k for k in range(1, 9))
+        v = int(s * 32767)
+        frames += struct.pack("<hh", v, v)
+    w.writeframes(bytes(frames))
+PY
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --listen "$work/a3.wav" \
+  >"$work/out" 2>"$work/err" || fail "--listen of a WAV file: $(cat "$work/err")"
+[[ ! -s "$work/err" ]] || fail "--listen printed to stderr: $(cat "$work/err")"
+grep -Eqx '[0-9]+ [0-9]+ A3 57 [+-][0-9]+' "$work/out" && [[ $(wc -l <"$work/out") -eq 1 ]] ||
+  fail "--listen of A3 printed: $(cat "$work/out")"
+echo "not a sound file" >"$work/broken.wav"
+"$program" --listen "$work/broken.wav" >"$work/out" 2>"$work/err"
+[[ $? -eq 2 ]] || fail "--listen of a broken file did not exit with status 2"
+[[ $(wc -l <"$work/err") -eq 1 && ! -s "$work/out" ]] ||
+  fail "--listen of a broken file: $(cat "$work/out" "$work/err")"
+grep -q "broken.wav" "$work/err" || fail "the message does not name the file: $(cat "$work/err")"
+
 echo "program start checks passed"

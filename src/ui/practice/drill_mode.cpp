@@ -49,9 +49,8 @@ DrillMode::DrillMode(PracticeHost& host, DrillServices services)
 
 QWidget* DrillMode::page() {
   if (m_page != nullptr) return m_page;
-  m_progress = new ProgressPanel(
-      [this] { return history(); }, [this] { return TuningNotesText(host().view().tuning); },
-      [this] { return std::string(DrillKey(kind())); });
+  m_progress = new ProgressPanel([this] { return history(); },
+                                 [this] { return TuningNotesText(host().view().tuning); }, DrillNames());
   m_page = new DrillPage(DrillNames(), m_resources.midiPorts(), m_progress, host().settings());
   m_choice = m_page->choice();
   m_round = m_page->round();

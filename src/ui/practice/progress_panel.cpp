@@ -10,9 +10,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "practice/drill.h"
+#include "practice/heat_scale.h"
+#include "ui/file_names.h"
 #include "ui/practice/neck_widget.h"
 
 namespace fretlab {
@@ -33,15 +38,40 @@ QString Percent(int right, int answers) {
 
 QString Seconds(int ms) { return QStringLiteral("%1 s").arg(ms / 1000.0, 0, 'f', 2); }
 
+QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
+
+// The scale from 0 on the left to 1 on the right, with what its ends mean.
+class ScaleBar : public QWidget {
+ public:
+  explicit ScaleBar(QWidget* parent) : QWidget(parent) { setMinimumHeight(14); }
+  QString low, high;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const int textWidth = 80;
+    const QRect bar = rect().adjusted(textWidth, 2, -textWidth, -2);
+    QLinearGradient gradient(bar.topLeft(), bar.topRight());
+    for (int i = 0; i <= 8; ++i) gradient.setColorAt(i / 8.0, ToQColor(practice::HeatColour(i / 8.0)));
+    p.fillRect(bar, gradient);
+    p.drawText(QRect(0, 0, textWidth - 4, height()), Qt::AlignRight | Qt::AlignVCenter, low);
+    p.drawText(QRect(bar.right() + 4, 0, textWidth, height()), Qt::AlignLeft | Qt::AlignVCenter, high);
+  }
+};
+
 }  // namespace
 
 ProgressPanel::ProgressPanel(std::function<practice::HistoryThread*()> history,
                              std::function<std::string()> tuning,
-                             std::function<std::string()> drill, QWidget* parent)
-    : QWidget(parent), m_history(std::move(history)), m_tuning(std::move(tuning)),
-      m_drill(std::move(drill)) {
+                             const std::vector<QString>& drillNames, QWidget* parent)
+    : QWidget(parent), m_history(std::move(history)), m_tuning(std::move(tuning)) {
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
+  m_drills = new QComboBox(this);
+  m_drills->addItem(tr("All drills"));
+  for (const QString& name : drillNames) m_drills->addItem(name);
+  m_drills->setAccessibleName(tr("Drills shown"));
+  form->addRow(tr("Drills:"), m_drills);
   m_period = new QComboBox(this);
   m_period->addItems({tr("Last 7 days"), tr("Last 30 days"), tr("All")});
   m_period->setAccessibleName(tr("Period"));
@@ -60,6 +90,8 @@ ProgressPanel::ProgressPanel(std::function<practice::HistoryThread*()> history,
   m_legend->setWordWrap(true);
   m_legend->setAccessibleName(tr("Heatmap legend"));
   layout->addWidget(m_legend);
+  m_scale = new ScaleBar(this);
+  layout->addWidget(m_scale);
   m_table = new QTableWidget(0, 4, this);
   m_table->setHorizontalHeaderLabels({tr("Asked"), tr("Answers"), tr("Right"), tr("Median")});
   m_table->verticalHeader()->hide();
@@ -71,18 +103,26 @@ ProgressPanel::ProgressPanel(std::function<practice::HistoryThread*()> history,
   exportButton->setAccessibleName(tr("Export history as CSV"));
   layout->addWidget(exportButton);
   connect(exportButton, &QPushButton::clicked, this, &ProgressPanel::exportCsv);
+  connect(m_drills, &QComboBox::currentIndexChanged, this, &ProgressPanel::changed);
   connect(m_period, &QComboBox::currentIndexChanged, this, &ProgressPanel::changed);
   connect(m_measure, &QComboBox::currentIndexChanged, this, &ProgressPanel::changed);
   connect(m_rows, &QComboBox::currentIndexChanged, this, &ProgressPanel::changed);
 }
 
-QColor ProgressPanel::AccuracyColour(double share) {
-  return QColor::fromHsvF(static_cast<float>(std::clamp(share, 0.0, 1.0) / 3.0), 0.65f, 0.95f);
-}
+QColor ProgressPanel::AccuracyColour(double share) { return ToQColor(practice::HeatColour(share)); }
 
 QColor ProgressPanel::SpeedColour(int medianMs) {
-  const double fast = 1.0 - std::clamp((medianMs - 1000) / 4000.0, 0.0, 1.0);
-  return AccuracyColour(fast);
+  return ToQColor(practice::HeatColour(practice::HeatOfTime(medianMs)));
+}
+
+std::string ProgressPanel::drillKey() const {
+  const int row = m_drills->currentIndex();
+  if (row <= 0) return {};
+  return std::string(practice::DrillKey(static_cast<practice::QuestionKind>(row - 1)));
+}
+
+QString ProgressPanel::drillText() const {
+  return m_drills->currentIndex() <= 0 ? tr("every drill") : m_drills->currentText();
 }
 
 void ProgressPanel::showOn(NeckWidget& neck) {
@@ -101,8 +141,8 @@ void ProgressPanel::showOn(NeckWidget& neck) {
   const bool accuracy = m_measure->currentIndex() == 0;
   history->ReadLater<Reading>(
       this,
-      [tuning = m_tuning(), drill = m_drill(), period, now, accuracy](practice::HistoryStore& s) {
-        return Reading{s.Heatmap(tuning, period, now), s.AskedTable(drill, period, now), accuracy};
+      [tuning = m_tuning(), drill = drillKey(), period, now, accuracy](practice::HistoryStore& s) {
+        return Reading{s.Heatmap(tuning, period, now, drill), s.AskedTable(drill, period, now), accuracy};
       },
       [this, request, neck = QPointer<NeckWidget>(&neck)](Reading reading) {
         if (request != m_request || !neck) return;  // asked again, or no longer shown
@@ -114,12 +154,18 @@ void ProgressPanel::show(NeckWidget& neck, const Reading& reading) {
   neck.clearHeat();
   for (const practice::PositionCell& c : reading.cells) {
     const Position p{c.string - 1, c.fret};
-    neck.setHeat(p, reading.accuracy ? AccuracyColour(static_cast<double>(c.right) / c.answers)
+    neck.setHeat(p, reading.accuracy ? AccuracyColour(practice::HeatOfAccuracy(c.right, c.answers))
                                      : SpeedColour(c.medianMs));
   }
-  m_legend->setText(reading.cells.empty() ? tr("No answers in this tuning for this period yet.")
-                    : reading.accuracy    ? tr("Red: mostly wrong; green: always right.")
-                                          : tr("Green: a second or less; red: five seconds or more."));
+  auto* scale = static_cast<ScaleBar*>(m_scale);
+  scale->low = reading.accuracy ? tr("0 % right") : tr("5 s or more");
+  scale->high = reading.accuracy ? tr("100 % right") : tr("1 s or less");
+  scale->update();
+  const QString which = tr("Showing %1, %2.").arg(drillText(), m_period->currentText().toLower());
+  m_legend->setText(reading.cells.empty()
+                        ? tr("%1 No answers in this tuning yet.").arg(which)
+                        : reading.accuracy ? tr("%1 Dark: mostly wrong; light: always right.").arg(which)
+                                           : tr("%1 Light: a second or less; dark: five seconds or more.").arg(which));
   fillTable(reading);
   emit shown();
 }
@@ -141,13 +187,16 @@ void ProgressPanel::fillTable(const Reading& reading) {
     }
     return;
   }
-  m_table->setHorizontalHeaderLabels({tr("Asked"), tr("Answers"), tr("Right"), tr("Median")});
+  m_table->setColumnCount(5);
+  m_table->setHorizontalHeaderLabels({tr("Drill"), tr("Asked"), tr("Answers"), tr("Right"), tr("Median")});
   m_table->setRowCount(static_cast<int>(reading.rows.size()));
   for (int i = 0; i < static_cast<int>(reading.rows.size()); ++i) {
     const practice::AskedRow& r = reading.rows[i];
-    const QString texts[4] = {QString::fromStdString(r.asked), QString::number(r.answers),
+    const auto kind = practice::KindOfKey(r.drill);
+    const QString drill = kind ? m_drills->itemText(static_cast<int>(*kind) + 1) : QString::fromStdString(r.drill);
+    const QString texts[5] = {drill, QString::fromStdString(r.asked), QString::number(r.answers),
                               Percent(r.right, r.answers), Seconds(r.medianMs)};
-    for (int column = 0; column < 4; ++column) m_table->setItem(i, column, new QTableWidgetItem(texts[column]));
+    for (int column = 0; column < 5; ++column) m_table->setItem(i, column, new QTableWidgetItem(texts[column]));
   }
 }
 
@@ -159,7 +208,7 @@ bool ProgressPanel::exportTo(const QString& path, QString* error) {
   }
   QString message;
   const bool written = history->Read<bool>(
-      [&](practice::HistoryStore& s) { return s.ExportCsv(path, &message); });
+      [&, file = NativeFileName(path)](practice::HistoryStore& s) { return s.ExportCsv(file, &message); });
   if (error) *error = message;
   return written;
 }
@@ -177,9 +226,9 @@ void ProgressPanel::exportCsv() {
   // A long history takes seconds to write out: the window goes on meanwhile.
   history->ReadLater<QString>(
       this,
-      [path](practice::HistoryStore& s) {
+      [file = NativeFileName(path)](practice::HistoryStore& s) {
         QString error;
-        return s.ExportCsv(path, &error) ? QString() : error;
+        return s.ExportCsv(file, &error) ? QString() : error;
       },
       [this](QString error) {
         if (!error.isEmpty()) QMessageBox::warning(this, tr("Export Practice History"), error);

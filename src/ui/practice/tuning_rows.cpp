@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "practice/render_options.h"
+
 namespace fretlab {
 
 namespace {
@@ -72,10 +74,9 @@ void TuningRows::takeTypedNotes() {
   if (m_showing) return;
   const std::string typed = m_notes->text().toStdString();
   if (typed == TuningNotesText(m_shown)) return;
-  std::string error;
-  const auto tuning = ParseTuning(typed, &error);
+  const auto tuning = ParseTuning(typed);
   if (!tuning) {
-    showError(tr("Not a tuning: %1.").arg(Text(error)));
+    showError(tr("Not a tuning: %1.").arg(Text(TuningProblem(typed, false))));
     return;
   }
   showError({});

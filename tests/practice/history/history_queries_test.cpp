@@ -77,12 +77,38 @@ TEST_F(HistoryQueries, TablePerNoteAsked) {
   EXPECT_EQ(named[0].medianMs, 650);
 }
 
+TEST_F(HistoryQueries, OneDrillOrEveryDrillForTheHeatmapAndTheTable) {
+  // String 1 fret 0 was answered only in find-note; string 3 fret 5 only in name-note.
+  for (Period period : {Period::kAll, Period::kLast30Days}) {
+    const auto found = store_->Heatmap("E2 A2 D3 G3 B3 E4", period, kNow, "find-note");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].string, 1);
+    EXPECT_EQ(found[0].answers, 2);
+    EXPECT_EQ(found[0].medianMs, 700) << "exact from the answers of one drill";
+    const auto named = store_->Heatmap("E2 A2 D3 G3 B3 E4", period, kNow, "name-note");
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_EQ(named[0].string, 3);
+  }
+  EXPECT_TRUE(store_->Heatmap("E2 A2 D3 G3 B3 E4", Period::kAll, kNow, "ear").empty());
+
+  const auto every = store_->AskedTable("", Period::kAll, kNow);
+  ASSERT_EQ(every.size(), 3u);
+  EXPECT_EQ(every[0].drill, "find-note");
+  EXPECT_EQ(every[0].asked, "E");
+  EXPECT_EQ(every[1].drill, "find-note");
+  EXPECT_EQ(every[1].asked, "F");
+  EXPECT_EQ(every[2].drill, "name-note");
+  EXPECT_EQ(every[2].asked, "C");
+  EXPECT_EQ(every[2].answers, 6);
+  EXPECT_EQ(every[2].medianMs, 650);  // 100 400 650 900 1200 3000: the lower middle
+}
+
 TEST_F(HistoryQueries, CsvHasEveryAnswerOldestFirstWithFieldsQuoted) {
   AnswerRecord odd = Answer(2, 1, true, 5, "name-note", "C, \"odd\"");
   Add(odd, kNow);
   const QString csv = dir_.filePath("history.csv");
   QString error;
-  ASSERT_TRUE(store_->ExportCsv(csv, &error)) << error.toStdString();
+  ASSERT_TRUE(store_->ExportCsv(csv.toStdString(), &error)) << error.toStdString();
   QStringList lines = QString::fromUtf8(Bytes(csv)).split('\n');
   ASSERT_EQ(lines.size(), 11);  // header, nine answers, and the empty rest after the last newline
   EXPECT_EQ(lines[0], "id,at,drill,tuning,string,fret,asked,answered,correct,ms");
@@ -92,7 +118,7 @@ TEST_F(HistoryQueries, CsvHasEveryAnswerOldestFirstWithFieldsQuoted) {
                       "\"C, \"\"odd\"\"\",1,5");
   EXPECT_EQ(lines[10], "");
 
-  EXPECT_FALSE(store_->ExportCsv(dir_.filePath("no/such/folder/x.csv"), &error));
+  EXPECT_FALSE(store_->ExportCsv(dir_.filePath("no/such/folder/x.csv").toStdString(), &error));
   EXPECT_TRUE(error.contains("could not export")) << error.toStdString();
 }
 

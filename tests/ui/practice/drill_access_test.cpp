@@ -143,3 +143,45 @@ TEST_F(DrillTest, TheProgressTabInTabOrderWithTheHeatmapAsATable) {
 
 }  // namespace
 }  // namespace fretlab::testing
+
+namespace fretlab::testing {
+namespace {
+
+TEST_F(DrillTest, TheProgressTabShowsEveryDrillOrTheOneChosenAndSaysWhich) {
+  // One name asked right on a marked position, then every C of a find round.
+  StartRound(QuestionKind::kNameNote, 1);
+  const Position named = *Current().shown;
+  Type(Current().asked);
+  Key(Qt::Key_Return);
+  StartRound(QuestionKind::kFindNote, 1);
+  const std::vector<Position> found = Current().targets;
+  for (const Position& p : found) ClickNeck(p);
+  ASSERT_FALSE(drills.session().Running());
+
+  drills.ui().sections()->setCurrentIndex(1);
+  ProgressPanel& progress = *drills.ui().progress();
+  QSignalSpy shown(&progress, &ProgressPanel::shown);
+  auto show = [&](int drillRow) {
+    progress.drillBox()->setCurrentIndex(drillRow);
+    progress.periodBox()->setCurrentIndex(progress.periodBox()->currentIndex() == 2 ? 1 : 2);
+    ASSERT_TRUE(shown.wait());
+  };
+  show(1 + static_cast<int>(QuestionKind::kFindNote));
+  EXPECT_EQ(Neck().picture().heat.size(), found.size());
+  EXPECT_TRUE(progress.legend()->text().contains(QStringLiteral("Find the note")))
+      << progress.legend()->text().toStdString();
+  for (int row = 0; row < progress.table()->rowCount(); ++row) {
+    EXPECT_EQ(progress.table()->item(row, 0)->text(), QStringLiteral("Find the note"));
+  }
+  show(1 + static_cast<int>(QuestionKind::kNameNote));
+  ASSERT_EQ(Neck().picture().heat.size(), 1u);
+  EXPECT_TRUE(Neck().picture().heat.count(named));
+  EXPECT_EQ(progress.table()->rowCount(), 1);
+  show(0);
+  EXPECT_TRUE(progress.legend()->text().contains(QStringLiteral("every drill")));
+  EXPECT_EQ(Neck().picture().heat.size(), found.size() + (std::count(found.begin(), found.end(), named) ? 0 : 1));
+  EXPECT_EQ(progress.table()->rowCount(), 2);
+}
+
+}  // namespace
+}  // namespace fretlab::testing

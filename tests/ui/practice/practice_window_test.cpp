@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <set>
 
+#include "support/timed_output.h"
 #include "ui/practice/practice_fixture.h"
 
 namespace fretlab::testing {
@@ -68,6 +69,27 @@ TEST_F(PracticeTest, TypedTuningsAreTakenOrRefusedWithAReason) {
     shown |= label->isVisible() && label->text().contains(QStringLiteral("\"X3\""));
   }
   EXPECT_TRUE(shown);
+}
+
+TEST_F(PracticeTest, ARefusedTypedTuningIsQuotedSafelyAndKeptShort) {
+  QLineEdit* notes = Controls().tuningNotesEdit();
+  const auto shownError = [this] {
+    QString text;
+    for (QLabel* label : Controls().findChildren<QLabel*>()) {
+      if (label->isVisible() && label->text().startsWith(QStringLiteral("Not a tuning"))) text = label->text();
+    }
+    return text;
+  };
+  notes->setText(QStringLiteral("C2 G2\u202E X3"));
+  emit notes->editingFinished();
+  EXPECT_EQ(shownError(), QStringLiteral("Not a tuning: not a tuning \"C2 G2\\u{202E} X3\"; choose 4 "
+                                         "to 8 notes, lowest string first, such as \"D2 A2 D3 G3 "
+                                         "B3 E4\"."));
+  notes->setText(QString(100'000, QLatin1Char('x')));
+  emit notes->editingFinished();
+  const QString error = shownError();
+  EXPECT_TRUE(error.contains(QString(200, QLatin1Char('x')) + QStringLiteral("\u2026\""))) << error.left(300).toStdString();
+  EXPECT_LT(error.size(), 400);
 }
 
 TEST_F(PracticeTest, AClickSoundsThePositionAndTheWindowDoesNotWait) {
@@ -254,15 +276,6 @@ namespace {
 
 // On the real clock: the window's timer walks the notes on time while the
 // event loop keeps running.
-class TimedOutput : public MidiOutput {
- public:
-  void open() override {}
-  void send(std::uint32_t) override { sends.push_back(SoundClock::now()); }
-  void close() override { ++closes; }
-  std::vector<SoundClock::time_point> sends;
-  int closes = 0;
-};
-
 TEST(PracticeWindowTimer, PlaysOnTheRealClockWithoutBlocking) {
   QTemporaryDir dir;
   QSettings settings(dir.filePath(QStringLiteral("t.conf")), QSettings::IniFormat);
