@@ -189,7 +189,13 @@ TEST(RenderCommand, WritesThePictureOrRefusesWithOneLine) {
             (DefaultNeckSize(4) + QSizeF(0, TitleHeight(DefaultNeckSize(4)))).toSize() * 2);
 
   EXPECT_EQ(RenderCommand({"--render", svg, "--labels", "colours"}, errors), 2);
-  EXPECT_EQ(errors.str(), "fretlab: --labels \"colours\" is not allowed; use notes, intervals, degrees or none\n");
+  EXPECT_EQ(errors.str(),
+            "fretlab: --labels \"colours\" is not allowed; use notes, intervals, degrees, names or none\n");
+  errors.str("");
+  // Notes typed from the top string down: the one line gives them the other way round.
+  EXPECT_EQ(RenderCommand({"--render", svg, "--tuning", "E4 B3 G3 D3 A2 E2"}, errors), 2);
+  EXPECT_EQ(errors.str(), "fretlab: --tuning: \"E4 B3 G3 D3 A2 E2\" runs from the highest string down; "
+                          "give the lowest string first: \"E2 A2 D3 G3 B3 E4\"\n");
   errors.str("");
   EXPECT_EQ(RenderCommand({"--render", dir.filePath(QStringLiteral("no/such.svg")).toStdString()}, errors), 1);
   EXPECT_NE(errors.str().find("no/such.svg"), std::string::npos) << errors.str();
