@@ -117,7 +117,7 @@ TEST(RenderOptions, ValuesInTheLineAreShownEscapedAndCut) {
             "fretlab: --root \"\\x1B[31mC\" is not allowed; use a letter A to G with # or b, such "
             "as C, F# or Bb");
   EXPECT_EQ(Refused({"--render", "x.svg", "--labels=one\ntwo"}),
-            "fretlab: --labels \"one\\ntwo\" is not allowed; use notes, intervals, degrees or none");
+            "fretlab: --labels \"one\\ntwo\" is not allowed; use notes, intervals, degrees, names or none");
   EXPECT_EQ(Refused({"--render", "x.svg", "--bad\roption"}).rfind(
                 "fretlab: --render does not take \"--bad\\roption\"; its options are", 0),
             0u);
