@@ -55,11 +55,12 @@ struct Options {
   QCommandLineOption render{
       QStringLiteral("render"),
       QStringLiteral("Write a picture of the Practice neck without a window. Options: --tuning "
-                     "NAME|\"NOTES\", --capo N, --root NOTE, --scale NAME | --arpeggio NAME | "
-                     "--chord NAME, --labels notes|intervals|degrees|none, --frets A-B, "
-                     "--position caged:E|3nps:N|box:N (one position of the scale, the rest "
-                     "faded), --triads STRINGSET (a chord's triads on three strings, such as "
-                     "2-4), --left-handed."),
+                     "NAME|\"NOTES\" (lowest string first), --capo N, --root NOTE, --scale "
+                     "NAME | --arpeggio NAME | --chord NAME, --labels "
+                     "notes|intervals|degrees|names|none, --frets A-B, --position "
+                     "caged:E|3nps:N|box:N (one position of the scale, the rest faded), "
+                     "--triads STRINGSET (a chord's triads on three strings, such as 2-4), "
+                     "--left-handed."),
       QStringLiteral("OUT.svg|OUT.png")};
   QCommandLineOption exportTo{
       QStringLiteral("export"),

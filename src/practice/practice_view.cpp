@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <set>
 
 #include "practice/view_shapes.h"
@@ -10,7 +11,8 @@ namespace fretlab {
 
 namespace {
 
-constexpr std::string_view kLabelWords[] = {"notes", "intervals", "degrees", "none"};
+constexpr std::string_view kLabelWords[] = {"notes", "intervals", "degrees", "names", "none"};
+constexpr int kLabelModes = static_cast<int>(std::size(kLabelWords));
 
 std::string Lower(std::string_view text) {
   std::string out(text);
@@ -20,23 +22,36 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
+}  // namespace
+
 std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree) {
   switch (mode) {
     case LabelMode::kNoteNames: return NoteName(name);
     case LabelMode::kIntervals: return IntervalLabel(degree);
     case LabelMode::kDegrees: return DegreeLabel(degree);
+    case LabelMode::kIntervalNames: return IntervalShortName(degree);
     case LabelMode::kNone: break;
   }
   return {};
 }
 
-}  // namespace
+NeckMark MakeMark(LabelMode mode, Position position, NoteNumber note, SpelledNote name, Degree degree) {
+  return {position,
+          note,
+          degree,
+          name,
+          MarkLabel(mode, name, degree),
+          IntervalColour(degree),
+          IntervalTextColour(degree),
+          degree.IsRoot(),
+          ShapeOf(degree)};
+}
 
 std::string_view LabelModeWord(LabelMode mode) { return kLabelWords[static_cast<int>(mode)]; }
 
 std::optional<LabelMode> LabelModeFromWord(std::string_view word) {
   const std::string wanted = Lower(word);
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < kLabelModes; ++i) {
     if (kLabelWords[i] == wanted) return static_cast<LabelMode>(i);
   }
   return std::nullopt;
@@ -93,9 +108,9 @@ std::vector<NeckMark> BuildMarks(const PracticeView& view) {
     if (triads && !inShape) continue;
     const Degree degree = key.DegreeAt(m.degreeIndex);
     const SpelledNote name = key.NoteAt(m.degreeIndex);
-    marks.push_back({m.position, m.note, degree, name, MarkLabel(view.labels, name, degree),
-                     IntervalColour(degree), IntervalTextColour(degree), degree.IsRoot(),
-                     fade && !inShape});
+    NeckMark mark = MakeMark(view.labels, m.position, m.note, name, degree);
+    mark.faded = fade && !inShape;
+    marks.push_back(mark);
   }
   return marks;
 }

@@ -4,10 +4,11 @@
 // and the values it allows; the program then exits with status 2.
 //
 //   --tuning NAME|"NOTES"   a preset (case ignored) or notes, lowest string first
+//                           (notes typed from the top string down are refused)
 //   --capo N                0..12
 //   --root NOTE             C, F#, Bb, ... (that spelling is kept)
 //   --scale NAME | --arpeggio NAME | --chord NAME   names as in the window, case ignored
-//   --labels notes|intervals|degrees|none
+//   --labels notes|intervals|degrees|names|none   (names: R, m3, P5, ...)
 //   --frets A-B             0 <= A <= B <= 24
 //   --position caged:E|3nps:N|box:N   one position of the scale, the rest faded
 //   --triads STRINGSET      a three-note chord's triads on strings such as 2-4

@@ -33,21 +33,8 @@ std::vector<NeckMark> VoicingMarks(const PracticeView& view, const ChordSymbol& 
                                    const Voicing& voicing) {
   std::vector<NeckMark> marks;
   for (const VoicedNote& n : voicing.notes) {
-    NeckMark mark;
-    mark.position = {n.string, n.fret};
-    mark.note = n.note;
-    mark.name = n.name;
-    mark.degree = n.degree ? *n.degree : DegreeOver(chord.root, n.name);
-    mark.root = mark.degree.IsRoot();
-    switch (view.labels) {
-      case LabelMode::kNoteNames: mark.label = NoteName(mark.name); break;
-      case LabelMode::kIntervals: mark.label = IntervalLabel(mark.degree); break;
-      case LabelMode::kDegrees: mark.label = DegreeLabel(mark.degree); break;
-      case LabelMode::kNone: break;
-    }
-    mark.fill = IntervalColour(mark.degree);
-    mark.text = IntervalTextColour(mark.degree);
-    marks.push_back(mark);
+    const Degree degree = n.degree ? *n.degree : DegreeOver(chord.root, n.name);
+    marks.push_back(MakeMark(view.labels, {n.string, n.fret}, n.note, n.name, degree));
   }
   return marks;
 }

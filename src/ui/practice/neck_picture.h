@@ -4,10 +4,12 @@
 // therefore match the screen.
 //
 // Layers, from the back: the board and its inlays, shading outside the
-// frets and strings in use and behind the capo, heat colours per position, frets and
-// strings, the lines joining a triad's notes, the marks with their labels (faded
-// ones faint), the boxes around a position and the shapes' captions, highlight
-// rings (the notes playing), flashes, the hover ring and the keyboard cursor.
+// frets and strings in use and behind the capo, heat colours per position,
+// frets and strings, the lines joining a triad's notes, the marks with their
+// labels (the root's ring doubled, an altered degree's notched below for ♭
+// and above for ♯, faded ones faint), the boxes around a position and the
+// shapes' captions, highlight rings (the notes playing), flashes, the hover
+// ring and the keyboard cursor.
 
 #include <QColor>
 #include <QPainter>

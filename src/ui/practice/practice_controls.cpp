@@ -6,19 +6,23 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "practice/view_shapes.h"
-#include "ui/practice/control_names.h"
 #include "ui/practice/entry_rows.h"
 #include "ui/practice/shape_controls.h"
+#include "ui/practice/tuning_rows.h"
 #include "ui/practice/user_scale_dialog.h"
 
 namespace fretlab {
 
 namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
 // Root names for the list: one name for a white key, both for a black one.
 QString RootItem(int pc) {
@@ -26,6 +30,13 @@ QString RootItem(int pc) {
   const SpelledNote flat = SpellPitchClass(pc, Accidentals::kFlats);
   if (sharp == flat) return Text(NoteName(sharp));
   return Text(NoteName(sharp)) + QStringLiteral(" / ") + Text(NoteName(flat));
+}
+
+// Every control gets a label for the eye and an accessible name for the ear.
+template <typename Control>
+Control* Named(Control* control, const QString& name) {
+  control->setAccessibleName(name);
+  return control;
 }
 
 }  // namespace
@@ -57,11 +68,16 @@ QWidget* PracticeControls::makeChoiceGroup() {
   form->addRow(QString(), m_myScales);
   m_shapes = new ShapeControls(form, group);
   m_labels = Named(new QComboBox(group), tr("Labels"));
-  m_labels->addItems({tr("Note names"), tr("Intervals"), tr("Degrees"), tr("None")});
+  // In the order of LabelMode.
+  m_labels->addItems(
+      {tr("Note names"), tr("Intervals"), tr("Degrees"), tr("Interval names"), tr("None")});
   form->addRow(tr("La&bels:"), m_labels);
-  m_accidentals = Named(new QComboBox(group), tr("Accidentals where no key decides"));
-  m_accidentals->addItems({tr("Sharps (\u266F)"), tr("Flats (\u266D)")});
-  form->addRow(tr("&Accidentals:"), m_accidentals);
+  // How the notes that the choice leaves out are written where its key has
+  // no accidentals to follow, and the whole chromatic view. No mnemonic:
+  // every letter of the label is taken by another control.
+  m_accidentals = Named(new QComboBox(group), tr("Notes outside the key"));
+  m_accidentals->addItems({tr("sharps (\u266F)"), tr("flats (\u266D)")});
+  form->addRow(tr("Notes outside the key:"), m_accidentals);
 
   connect(m_root, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   connect(m_otherRoot, &QCheckBox::toggled, this, &PracticeControls::readControls);
@@ -88,6 +104,54 @@ QWidget* PracticeControls::makeChoiceGroup() {
   connect(m_accidentals, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   return group;
 }
+
+QWidget* PracticeControls::makeNeckGroup() {
+  auto* group = new QGroupBox(tr("Neck"), this);
+  auto* form = new QFormLayout(group);
+  m_tuning = new TuningRows(group, form);
+  m_capo = Named(new QSpinBox(group), tr("Capo fret"));
+  m_capo->setRange(0, kMaxCapo);
+  m_capo->setSpecialValueText(tr("None"));
+  form->addRow(tr("Ca&po:"), m_capo);
+  auto* range = new QWidget(group);
+  auto* rangeLayout = new QHBoxLayout(range);
+  rangeLayout->setContentsMargins(0, 0, 0, 0);
+  m_wholeNeck = Named(new QCheckBox(tr("&Whole neck"), range), tr("Whole neck"));
+  rangeLayout->addWidget(m_wholeNeck);
+  m_from = Named(new QSpinBox(range), tr("Lowest fret in use"));
+  m_to = Named(new QSpinBox(range), tr("Highest fret in use"));
+  m_from->setRange(0, kFretPositions - 1);
+  m_to->setRange(0, kFretPositions - 1);
+  rangeLayout->addWidget(m_from);
+  rangeLayout->addWidget(new QLabel(tr("to"), range));
+  rangeLayout->addWidget(m_to);
+  form->addRow(tr("Fr&ets:"), range);
+  auto* look = new QWidget(group);
+  auto* lookLayout = new QHBoxLayout(look);
+  lookLayout->setContentsMargins(0, 0, 0, 0);
+  m_spacing = Named(new QComboBox(look), tr("Fret spacing"));
+  m_spacing->addItems({tr("As on a guitar"), tr("Even")});
+  lookLayout->addWidget(m_spacing);
+  m_leftHanded = Named(new QCheckBox(tr("Left-&handed"), look), tr("Left-handed"));
+  lookLayout->addWidget(m_leftHanded);
+  form->addRow(tr("Spac&ing:"), look);
+
+  connect(m_tuning, &TuningRows::tuningChosen, this, [this](const Tuning& tuning) {
+    m_choices.view.tuning = tuning;
+    showChoices();
+    emit choicesChanged();
+  });
+  for (QSpinBox* box : {m_capo, m_from, m_to}) {
+    connect(box, &QSpinBox::valueChanged, this, &PracticeControls::readControls);
+  }
+  connect(m_wholeNeck, &QCheckBox::toggled, this, &PracticeControls::readControls);
+  connect(m_spacing, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  connect(m_leftHanded, &QCheckBox::toggled, this, &PracticeControls::readControls);
+  return group;
+}
+
+QComboBox* PracticeControls::tuningBox() const { return m_tuning->presetBox(); }
+QLineEdit* PracticeControls::tuningNotesEdit() const { return m_tuning->notesEdit(); }
 
 void PracticeControls::setChoices(const PracticeChoices& choices) {
   m_choices = choices;
@@ -124,13 +188,7 @@ void PracticeControls::editUserScales() {
 void PracticeControls::showChoices() {
   m_showing = true;
   const PracticeView& v = m_choices.view;
-  const auto presets = PresetTunings();
-  int preset = static_cast<int>(presets.size());
-  for (int i = 0; i < static_cast<int>(presets.size()); ++i) {
-    if (presets[i] == v.tuning) preset = i;
-  }
-  m_tuning->setCurrentIndex(preset);
-  m_notes->setText(Text(TuningNotesText(v.tuning)));
+  m_tuning->show(v.tuning);
   m_capo->setValue(v.capo);
   m_wholeNeck->setChecked(m_choices.wholeNeck);
   m_from->setValue(m_choices.fretBox.from);
@@ -200,7 +258,9 @@ void PracticeControls::stepPosition(int step) {
 }
 
 void PracticeControls::nextLabels() {
-  m_choices.view.labels = static_cast<LabelMode>((static_cast<int>(m_choices.view.labels) + 1) % 4);
+  const int modes = static_cast<int>(LabelMode::kNone) + 1;
+  m_choices.view.labels =
+      static_cast<LabelMode>((static_cast<int>(m_choices.view.labels) + 1) % modes);
   showChoices();
   emit choicesChanged();
 }
