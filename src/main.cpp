@@ -16,6 +16,7 @@
 #include "common/quoted_value.h"
 #include "export/export_command.h"
 #include "listen/listen_command.h"
+#include "practice/voicings_command.h"
 #include "sound/backends/backends.h"
 #include "ui/event_loop_timing.h"
 #include "ui/fretboard_app.h"
@@ -56,7 +57,10 @@ struct Options {
       QStringLiteral("Write a picture of the Practice neck without a window. Options: --tuning "
                      "NAME|\"NOTES\" (lowest string first), --capo N, --root NOTE, --scale "
                      "NAME | --arpeggio NAME | --chord NAME, --labels "
-                     "notes|intervals|degrees|names|none, --frets A-B, --left-handed."),
+                     "notes|intervals|degrees|names|none, --frets A-B, --position "
+                     "caged:E|3nps:N|box:N (one position of the scale, the rest faded), "
+                     "--triads STRINGSET (a chord's triads on three strings, such as 2-4), "
+                     "--left-handed."),
       QStringLiteral("OUT.svg|OUT.png")};
   QCommandLineOption exportTo{
       QStringLiteral("export"),
@@ -71,6 +75,13 @@ struct Options {
                      "decision ms, name, MIDI number, cents. --lowest NOTE (default B1; E1 for "
                      "a bass) sets the lowest note expected."),
       QStringLiteral("IN.wav")};
+  QCommandLineOption voicings{
+      QStringLiteral("voicings"),
+      QStringLiteral("Print the voicings of a chord and exit, best first, one a line: frets "
+                     "from the lowest string, kind, notes (x32010  open  C E G C E). Options: "
+                     "--tuning NAME|\"NOTES\", --capo N, --span N (3 to 6 frets, default 4), "
+                     "--limit N (lines, default 20, 0 for all)."),
+      QStringLiteral("SYMBOL")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
@@ -85,6 +96,7 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addOption(options.midiIn);
   parser.addOption(options.exportTo);
   parser.addOption(options.listen);
+  parser.addOption(options.voicings);
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
@@ -197,6 +209,9 @@ int main(int argc, char* argv[]) {
   }
   if (HasArgument(argc, argv, "--render")) return Render(argc, argv);
   if (HasArgument(argc, argv, "--export")) return Export(argc, argv);
+  if (HasArgument(argc, argv, "--voicings")) {
+    return fretlab::RunVoicings(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  }
   if (HasArgument(argc, argv, "--listen")) {
     return fretlab::RunListen(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
   }

@@ -10,6 +10,7 @@ if(NOT rc EQUAL 0)
 endif()
 
 foreach(f bin/fretlab
+          bin/fretlab-app
           share/applications/org.fretlab.Fretlab.desktop
           share/applications/org.fretlab.FretlabPractice.desktop
           share/mime/packages/fretlab.xml

@@ -2,11 +2,13 @@
 // Qt's offscreen platform:
 //   cmake --build build/release --target docs_pictures && ./build/release/docs_pictures docs
 // Writes practice-drills.png: a round of Find the note at 1400 × 680, right
-// after a miss.
+// after a miss; practice-chords.png: the Chords tab's voicings of Cmaj7, the
+// A-shape barre chosen.
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -16,6 +18,7 @@
 
 #include "practice/history/history_thread.h"
 #include "sound/backends/silent_output.h"
+#include "ui/practice/chords_mode.h"
 #include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_mode.h"
 #include "ui/practice/drill_page.h"
@@ -42,7 +45,26 @@ bool Save(QWidget& window, const QDir& folder, const QString& name) {
   return true;
 }
 
+bool SaveChords(const QDir& folder) {
+  QTemporaryDir scratch;
+  QSettings settings(scratch.filePath(QStringLiteral("fretlab.conf")), QSettings::IniFormat);
+  SilentOutput output;
+  PracticeParts parts = BuildPracticeWindow(output, settings, &SoundClock::now, {});
+  PracticeWindow& window = *parts.window;
+  window.resize(1400, 680);
+  window.show();
+  ShowMode(window, *parts.chords);
+  parts.chords->symbolField()->setText(QStringLiteral("Cmaj7"));
+  parts.chords->rebuild();
+  const auto& found = parts.chords->voicings();
+  for (int i = 0; i < static_cast<int>(found.size()); ++i) {
+    if (found[i].FretsText() == "x35453") parts.chords->list()->setCurrentRow(i);
+  }
+  return Save(window, folder, QStringLiteral("practice-chords.png"));
+}
+
 int Run(const QDir& folder) {
+  if (!SaveChords(folder)) return 1;
   QTemporaryDir scratch;
   QSettings settings(scratch.filePath(QStringLiteral("fretlab.conf")), QSettings::IniFormat);
   SilentOutput output;

@@ -4,6 +4,8 @@
 #include <cctype>
 
 #include "practice/answer_record.h"
+#include "practice/drill_questions.h"
+#include "theory/degree_text.h"
 #include "theory/spelling.h"
 
 namespace fretlab::practice {
@@ -114,36 +116,14 @@ Checked CheckDegree(const Question& q, const DrillSetup& setup, const Answer& a)
 
 }  // namespace
 
-std::optional<Degree> ParseDegree(std::string_view text) {
-  text = Trimmed(text);
-  if (text == "R" || text == "r") return Degree{1, 0};
-  int alteration = 0;
-  for (;;) {
-    if (text.starts_with('#')) {
-      ++alteration, text.remove_prefix(1);
-    } else if (text.starts_with('b')) {
-      --alteration, text.remove_prefix(1);
-    } else if (text.starts_with("♯")) {
-      ++alteration, text.remove_prefix(std::string_view("♯").size());
-    } else if (text.starts_with("♭")) {
-      --alteration, text.remove_prefix(std::string_view("♭").size());
-    } else {
-      break;
-    }
-  }
-  if (text.empty() || text.size() > 2 || alteration < -2 || alteration > 2 ||
-      !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; })) {
-    return std::nullopt;
-  }
-  const int number = std::stoi(std::string(text));
-  if (number < 1 || number > 13) return std::nullopt;
-  return Degree{number, alteration};
-}
+std::optional<Degree> ParseDegree(std::string_view text) { return fretlab::ParseDegree(text); }
 
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found) {
   Checked c;
-  if (AsksForName(question.kind)) {
+  if (AsksForVoicing(question.kind)) {
+    if (answer.kind == Answer::kVoicing) c = CheckVoicing(question, setup, answer.frets);
+  } else if (AsksForName(question.kind)) {
     if (answer.kind != Answer::kPosition) {
       c = AsksForDegree(question.kind) ? CheckDegree(question, setup, answer)
                                         : CheckNoteName(question, setup, answer);

@@ -1,7 +1,9 @@
 #pragma once
 // Checking an answer against a question. Answers come as a position (a
 // click, or Enter on the keyboard cursor), a pitch (a note-on from a MIDI
-// instrument) or a text (a name button, or typed: a letter, then # or b).
+// instrument), a text (a name button, or typed: a letter, then # or b) or
+// a voicing (a fret or a mute on every string, checked by the voicing
+// finder's rules).
 
 #include <optional>
 #include <string>
@@ -9,18 +11,21 @@
 #include <vector>
 
 #include "practice/drill.h"
+#include "theory/voicing.h"
 
 namespace fretlab::practice {
 
 struct Answer {
-  enum Kind { kPosition, kPitch, kText } kind = kPosition;
+  enum Kind { kPosition, kPitch, kText, kVoicing } kind = kPosition;
   Position position;
   int pitch = -1;  // MIDI note 0..127
   std::string text;
+  std::vector<FretIndex> frets;  // a voicing: by string from the top, kMuted for a mute
 
-  static Answer At(Position p) { return {kPosition, p, -1, {}}; }
-  static Answer Pitch(int note) { return {kPitch, {}, note, {}}; }
-  static Answer Text(std::string t) { return {kText, {}, -1, std::move(t)}; }
+  static Answer At(Position p) { return {kPosition, p, -1, {}, {}}; }
+  static Answer Pitch(int note) { return {kPitch, {}, note, {}, {}}; }
+  static Answer Text(std::string t) { return {kText, {}, -1, std::move(t), {}}; }
+  static Answer Voicing(std::vector<FretIndex> f) { return {kVoicing, {}, -1, {}, std::move(f)}; }
 };
 
 enum class Verdict {
@@ -43,14 +48,18 @@ struct Checked {
   // a name or degree typed, which names a pitch class only.
   int pitch = -1;
   Answer::Kind given = Answer::kPosition;  // how it was answered
+  // A voicing: what makes it none of the chord asked ("C needs its 3 (E)");
+  // empty when it is one.
+  std::string fault;
 };
 
 // `found`: per target of the question, already found in this question.
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found);
 
-// "R", "1", "b3", "♭3", "#4", "9", "♭13": a degree above the root. Note
-// names are read by ParseNoteName of the theory core.
+// "R", "1", "b3", "♭3", "#4", "9", "♭13": a degree above the root, read by
+// the theory core's ParseDegree (degree_text.h) as note names are read by
+// its ParseNoteName.
 std::optional<Degree> ParseDegree(std::string_view text);
 
 }  // namespace fretlab::practice

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "practice/answer_record.h"
+#include "practice/drill_questions.h"
 
 namespace fretlab::practice {
 
@@ -11,16 +12,15 @@ namespace {
 
 constexpr std::array<std::string_view, kQuestionKindCount> kKeys = {
     "find-note", "name-note", "find-degree", "name-degree",
-    "ear", "chord-tone", "chord-tones"};
+    "ear", "chord-tone", "chord-tones", "position-notes", "play-voicing"};
 
 bool StringAllowed(const DrillSetup& setup, int string) {
   return ((setup.area.strings >> string) & 1u) != 0;
 }
 
-// " — strings 1–3, frets 0–7", " — string 2, frets 2–7", " — strings 1–2
-// and 5, frets 0–12"; without the strings when every string is allowed.
-// Guitarists' numbers: 1 = the highest string; frets from the capo on.
-std::string RangeText(const DrillSetup& setup) {
+// "strings 1–3", "string 2", "strings 1–2 and 5"; empty when every string
+// is allowed. Guitarists' numbers: 1 = the highest string.
+std::string StringsText(const DrillSetup& setup) {
   const int count = setup.tuning.StringCount();
   std::vector<std::string> runs;
   int allowed = 0;
@@ -36,17 +36,30 @@ std::string RangeText(const DrillSetup& setup) {
                             : std::to_string(s + 1) + "–" + std::to_string(end + 1));
     s = end + 1;
   }
-  std::string text = " — ";
-  if (allowed != count) {
-    text += allowed == 1 ? "string " : "strings ";
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-      text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
-    }
-    text += ", ";
+  if (allowed == count) return {};
+  std::string text = allowed == 1 ? "string " : "strings ";
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+  }
+  return text;
+}
+
+}  // namespace
+
+// " — strings 1–3, frets 0–7", " — string 2, frets 2–7", " — frets 0–12";
+// within a position " in box 2", " in the E shape — strings 1–3". Frets
+// from the capo on.
+std::string RangeText(const DrillSetup& setup) {
+  const std::string strings = StringsText(setup);
+  if (!setup.within.empty()) {
+    return " in " + setup.withinName + (strings.empty() ? "" : " — " + strings);
   }
   const int from = std::max(setup.area.frets.from, setup.area.capo);
-  return text + "frets " + std::to_string(from) + "–" + std::to_string(setup.area.frets.to);
+  return " — " + (strings.empty() ? "" : strings + ", ") + "frets " + std::to_string(from) + "–" +
+         std::to_string(setup.area.frets.to);
 }
+
+namespace {
 
 // One question per note of the key (or chord) that has a position in range.
 void AddPerStep(QuestionKind kind, const DrillSetup& setup, std::vector<Question>& out) {
@@ -168,8 +181,14 @@ std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
       out.push_back(std::move(q));
       break;
     }
+    case QuestionKind::kFindPositionNotes:
+      AddPositionNotes(setup, out);
+      break;
+    case QuestionKind::kPlayVoicing:
+      AddVoicings(setup, out);
+      break;
   }
-  return out;
+  return KeepWithin(std::move(out), setup);
 }
 
 }  // namespace fretlab::practice

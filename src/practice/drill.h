@@ -29,8 +29,10 @@ enum class QuestionKind {
   kEarToNeck,       // a note sounds; find it on the neck at its exact pitch
   kFindChordTone,   // "Click the 3 of C7" in the fret box
   kFindChordTones,  // "Click every chord tone of C7 — strings 2–4, frets 0–7"
+  kFindPositionNotes,  // "Find every note of the E shape": a round inside one position
+  kPlayVoicing,        // "Play a voicing of F♯m7": one note per string, then Check
 };
-inline constexpr int kQuestionKindCount = 7;
+inline constexpr int kQuestionKindCount = 9;
 
 // What a kind of question asks, one predicate for each thing the drills and
 // their answer checks need to know.
@@ -42,6 +44,8 @@ constexpr bool AsksForName(QuestionKind kind) {
 constexpr bool IsFindQuestion(QuestionKind kind) { return !AsksForName(kind); }
 // The question is a note heard, neither shown nor named.
 constexpr bool IsEarQuestion(QuestionKind kind) { return kind == QuestionKind::kEarToNeck; }
+// Answered with a whole voicing, a fret or a mute on every string, at once.
+constexpr bool AsksForVoicing(QuestionKind kind) { return kind == QuestionKind::kPlayVoicing; }
 // The question or its answer is a degree above the root ("♭3"), not a note.
 constexpr bool AsksForDegree(QuestionKind kind) {
   return kind == QuestionKind::kFindDegree || kind == QuestionKind::kNameDegree ||
@@ -64,6 +68,14 @@ struct DrillSetup {
   NeckArea area;
   KeySpelling key;
   std::string keyName;  // for the chord drills' prompts: "C7"
+  // A position the questions keep within: its notes in the area, and its
+  // name in prompts ("box 2", "the E shape"); empty: the whole area.
+  std::vector<Position> within;
+  std::string withinName;
+  // The chord formula the voicing drill asks for on every root (an index
+  // into ChordFormulas(), -1 for none), and the frets its voicings may span.
+  int formula = -1;
+  int span = 4;
 };
 
 struct Question {
@@ -74,7 +86,9 @@ struct Question {
   std::optional<Position> shown;  // the marked position (name drills)
   int pitch = -1;                 // the note heard (ear) or at `shown`, MIDI
   Degree degree;                  // the answer above the root (degree drills)
-  std::vector<Position> targets;  // find drills: the positions that answer it
+  // Find drills: the positions that answer it; the voicing drill: the
+  // finder's first voicing within the frets, shown after a miss.
+  std::vector<Position> targets;
   bool every = false;             // all targets must be found, not one
 };
 

@@ -34,9 +34,20 @@ std::vector<NeckMark> MissMarks(const Miss& miss, const DrillSetup& setup) {
   std::vector<NeckMark> marks;
   auto add = [&](Position p, Rgb fill) {
     NeckMark m = MarkAt(setup, p, fill);
+    // A voicing's notes are spelled as tones of the chord asked.
+    if (miss.chord) m.name = miss.chord->Spell(PitchClass(m.note)), m.label = NoteName(m.name);
     m.text = {255, 255, 255};
     marks.push_back(std::move(m));
   };
+  if (miss.given == Miss::Given::kVoicing) {
+    for (const Position& p : miss.rightAt) add(p, kRightColour);
+    for (const SoundedPosition& p : miss.answeredVoicing) {
+      if (std::find(miss.rightAt.begin(), miss.rightAt.end(), p.position) == miss.rightAt.end()) {
+        add(p.position, kWrongColour);
+      }
+    }
+    return marks;
+  }
   for (const Position& p : miss.rightAt) add(p, kRightColour);
   if (miss.answeredAt && std::find(miss.rightAt.begin(), miss.rightAt.end(), *miss.answeredAt) ==
                              miss.rightAt.end()) {

@@ -18,7 +18,8 @@ inline constexpr Rgb kRightColour{0, 158, 115};  // bluish green
 inline constexpr Rgb kWrongColour{213, 94, 0};   // vermilion
 
 // What the neck shows after a miss: every right position labelled with its
-// note, and the answer given (when it has a place) labelled with its own.
+// note, and the answer given (when it has a place) labelled with its own;
+// for a voicing, one that is right and the notes given apart from it.
 std::vector<NeckMark> MissMarks(const Miss& miss, const DrillSetup& setup);
 // While the question is open: the marked position with "?", and the
 // positions `found` so far, labelled with their notes.

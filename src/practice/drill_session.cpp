@@ -66,7 +66,11 @@ std::optional<Feedback> DrillSession::Give(const Answer& answer) {
   if (!round_ || summarised_) return std::nullopt;
   const long long now = clock_();
   Feedback fb = round_->Give(answer, now);
-  if (fb.record && log_ != nullptr) log_->Record(*fb.record, fb.item, now);
+  if (log_ != nullptr && !fb.stringRecords.empty()) {
+    for (const AnswerRecord& r : fb.stringRecords) log_->Record(r, fb.item, now);
+  } else if (fb.record && log_ != nullptr) {
+    log_->Record(*fb.record, fb.item, now);
+  }
   if (callbacks_.answered) callbacks_.answered(fb);
   if (fb.roundDone) {
     summarised_ = true;

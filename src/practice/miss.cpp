@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "practice/question_sound.h"
+#include "theory/voicing.h"
 
 namespace fretlab::practice {
 
@@ -21,10 +22,42 @@ int NearestOfClass(int pc, int near) {
   return up <= 6 ? near + up : near + up - 12;
 }
 
+// The sounding strings of frets, lowest string first.
+std::vector<SoundedPosition> Sounding(const Tuning& tuning, const std::vector<FretIndex>& frets) {
+  std::vector<SoundedPosition> out;
+  for (StringIndex s = static_cast<StringIndex>(frets.size()) - 1; s >= 0; --s) {
+    if (frets[s] != kMuted) out.push_back({{s, frets[s]}, tuning.NoteAt(s, frets[s])});
+  }
+  return out;
+}
+
+Miss ExplainVoicingMiss(const Feedback& fb, const DrillSetup& setup) {
+  const Question& q = fb.question;
+  Miss m;
+  m.given = Miss::Given::kVoicing;
+  m.askedName = q.asked;
+  m.rightNote = q.asked;
+  m.answeredName = fb.checked.answered;
+  m.why = fb.checked.fault;
+  m.chord = ParseChordSymbol(q.asked);
+  const int strings = setup.tuning.StringCount();
+  if (const auto given = ParseFretsText(fb.checked.answered, strings)) {
+    m.answeredVoicing = Sounding(setup.tuning, *given);
+  }
+  Voicing right;
+  right.frets.assign(strings, kMuted);
+  for (const Position& p : fb.right) right.frets[p.string] = p.fret;
+  m.rightFrets = right.FretsText();
+  m.rightVoicing = Sounding(setup.tuning, right.frets);
+  for (const SoundedPosition& p : m.rightVoicing) m.rightAt.push_back(p.position);
+  return m;
+}
+
 }  // namespace
 
 Miss ExplainMiss(const Feedback& fb, const DrillSetup& setup) {
   const Question& q = fb.question;
+  if (AsksForVoicing(q.kind)) return ExplainVoicingMiss(fb, setup);
   Miss m;
   m.octave = fb.checked.verdict == Verdict::kOctave;
   m.askedName = q.asked;
@@ -76,6 +109,16 @@ Miss ExplainMiss(const Feedback& fb, const DrillSetup& setup) {
 
 PlaybackSchedule MissSound(const Miss& miss, PlaybackTime chosen) {
   std::vector<PlaybackStep> steps;
+  if (miss.given == Miss::Given::kVoicing) {
+    for (const auto* voicing : {&miss.answeredVoicing, &miss.rightVoicing}) {
+      PlaybackStep chord;
+      for (const SoundedPosition& p : *voicing) chord.notes.push_back(p.note), chord.marks.push_back(p.position);
+      if (!chord.notes.empty()) steps.push_back(std::move(chord));
+    }
+    // Strummed as the window strums, each chord ringing two single notes long.
+    return PlaybackSchedule::Sequence(std::move(steps), 2 * SingleNoteLength(chosen),
+                                      PlaybackTime{25});
+  }
   if (miss.wrongPitch >= 0) {
     std::vector<Position> at;
     if (miss.answeredAt) at.push_back(*miss.answeredAt);

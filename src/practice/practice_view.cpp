@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <set>
+
+#include "practice/view_shapes.h"
 
 namespace fretlab {
 
@@ -55,6 +58,7 @@ std::optional<LabelMode> LabelModeFromWord(std::string_view word) {
 }
 
 const CatalogueEntry& PracticeView::Entry() const {
+  if (kind == ChoiceKind::kScale && userScale) return userScale->Entry();
   const auto entries = EntriesOf(kind);
   return entries[std::clamp(entry, 0, static_cast<int>(entries.size()) - 1)];
 }
@@ -77,15 +81,36 @@ std::string PracticeView::ChoiceText() const {
   return ChoiceTitle(NoteName(Key().Root()), Entry(), kind);
 }
 
-std::string PracticeView::Title() const { return ChoiceText() + " \u2014 " + tuning.name; }
+std::string PracticeView::Title() const {
+  std::string choice = ChoiceText();
+  if (triadStrings && TriadsUnavailable(*this).empty()) {
+    choice = NoteName(Key().Root()) + std::string(Entry().shortName) + " triads on strings " +
+             TriadStringsText(*triadStrings);
+  } else if (position && kind == ChoiceKind::kScale && PositionUnavailable(*this).empty()) {
+    choice += ", " + PositionName(position->system, position->number);
+  }
+  return choice + " \u2014 " + tuning.name;
+}
 
 std::vector<NeckMark> BuildMarks(const PracticeView& view) {
   const KeySpelling key = view.Key();
+  // With triads, their notes alone; with a position, the others faded.
+  std::set<std::pair<int, int>> shown;
+  const std::vector<NeckShape> shapes = BuildShapes(view);
+  for (const NeckShape& shape : shapes) {
+    for (const Position& p : shape.positions) shown.insert({p.string, p.fret});
+  }
+  const bool triads = view.triadStrings && TriadsUnavailable(view).empty();
+  const bool fade = !triads && view.position && PositionUnavailable(view).empty();
   std::vector<NeckMark> marks;
   for (const MarkedPosition& m : ChoicePositions(view.tuning, view.Area(), key)) {
+    const bool inShape = shown.count({m.position.string, m.position.fret}) > 0;
+    if (triads && !inShape) continue;
     const Degree degree = key.DegreeAt(m.degreeIndex);
     const SpelledNote name = key.NoteAt(m.degreeIndex);
-    marks.push_back(MakeMark(view.labels, m.position, m.note, name, degree));
+    NeckMark mark = MakeMark(view.labels, m.position, m.note, name, degree);
+    mark.faded = fade && !inShape;
+    marks.push_back(mark);
   }
   return marks;
 }

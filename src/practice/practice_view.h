@@ -11,6 +11,7 @@
 //   for (const NeckMark& m : BuildMarks(view)) { m.position, m.label, m.fill ... }
 //   DescribeForReader(view, {2, 5})         -> "string 3, G string, fret 5, C, ..."
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,9 @@
 #include "practice/playback_schedule.h"
 #include "theory/key_spelling.h"
 #include "theory/neck_positions.h"
+#include "theory/scale_positions.h"
 #include "theory/tuning.h"
+#include "theory/user_scale.h"
 
 namespace fretlab {
 
@@ -40,18 +43,27 @@ struct PracticeView {
   std::optional<SpelledNote> rootName;      // a chosen spelling; none: the automatic one
   ChoiceKind kind = ChoiceKind::kScale;
   int entry = 1;                            // index into EntriesOf(kind): Major (Ionian)
+  // A scale of the user's own: shown instead of Scales()[entry] while kind
+  // is kScale.
+  std::shared_ptr<const UserScale> userScale;
   LabelMode labels = LabelMode::kNoteNames;
   Accidentals preference = Accidentals::kSharps;
   FretRange frets;                          // the whole neck: 0..kFretPositions - 1
   bool leftHanded = false;
   FretSpacing spacing = FretSpacing::kReal;
+  // One position of a scale shown in full, the rest of the scale faded
+  // (view_shapes.h); none: the whole neck alike.
+  std::optional<PositionChoice> position;
+  // The triads of a three-note chord on the strings top..top+2 alone.
+  std::optional<StringIndex> triadStrings;
 
   const CatalogueEntry& Entry() const;
   KeySpelling Key() const;
   NeckArea Area() const;
   // "A Dorian", "Cmaj7 chord": the choice with its spelled root.
   std::string ChoiceText() const;
-  // "A Dorian — DADGAD": the title line of pictures.
+  // "A Dorian — DADGAD", "C major, E shape — Standard", "C triads on
+  // strings 2–4 — Standard": the title line of pictures.
   std::string Title() const;
 };
 
@@ -65,6 +77,7 @@ struct NeckMark {
   Rgb text;
   bool root = false;
   IntervalShape shape = IntervalShape::kNatural;  // drawn beside the colour
+  bool faded = false;  // outside the position shown: drawn, but faintly
 };
 
 // A mark's label for `mode`: the note's name, or its degree as an interval,
@@ -75,7 +88,8 @@ std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree);
 NeckMark MakeMark(LabelMode mode, Position position, NoteNumber note, SpelledNote name, Degree degree);
 
 // The choice's marks inside the view's area, string by string from the top,
-// frets upwards.
+// frets upwards: those outside a chosen position faded; with triad strings
+// chosen, the triads' notes alone.
 std::vector<NeckMark> BuildMarks(const PracticeView& view);
 // The marks with their notes, for PlaybackSchedule::Walk.
 std::vector<SoundedPosition> MarkedNotes(const std::vector<NeckMark>& marks);

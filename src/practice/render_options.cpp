@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/quoted_value.h"
+#include "practice/view_shapes.h"
 
 namespace fretlab {
 
@@ -27,6 +28,27 @@ std::string Refusal(const std::string& option, const std::string& value, const s
   return "fretlab: " + option + " " + QuotedValue(value) + " is not allowed; " + allowed;
 }
 
+// The names a refused --scale, --arpeggio or --chord offers: all of them
+// while they fit a few lines of a terminal; otherwise the scales up to the
+// chromatic view (the ones every method book prints) and, of the others,
+// those beginning with the value's letter.
+std::string NamesToOffer(std::span<const CatalogueEntry> entries, const std::string& value) {
+  constexpr std::size_t kLongest = 850;  // bytes
+  const std::string all = AllowedNames(entries);
+  if (all.size() <= kLongest) return "use one of: " + all;
+  const auto known = entries.first(kCatalogueChromatic + 1);
+  const auto others = entries.subspan(known.size());
+  const char letter = Lower(value.substr(0, 1)).append(1, '\0')[0];
+  std::string alike;
+  for (const CatalogueEntry& e : others) {
+    if (Lower(std::string(e.name.substr(0, 1)))[0] != letter || alike.size() > 200) continue;
+    alike += (alike.empty() ? "" : ", ") + std::string(e.name);
+  }
+  const std::string line = "use one of: " + AllowedNames(known) + ", or one of the " +
+                           std::to_string(others.size()) + " more the Practice window lists";
+  return alike.empty() ? line : line + ", such as " + alike;
+}
+
 class Reader {
  public:
   explicit Reader(PracticeView& view) : m_view(view) {}
@@ -41,7 +63,35 @@ class Reader {
     if (option == "--chord") return Choice(option, ChoiceKind::kChord, value);
     if (option == "--labels") return Labels(value);
     if (option == "--frets") return Frets(value);
+    if (option == "--position") return Position(value);
+    if (option == "--triads") {
+      m_triads = value;
+      return {};
+    }
     return "fretlab: unknown option " + QuotedValue(option);
+  }
+
+  // What can be checked only once every option is read: the triads' strings
+  // on the tuning chosen, and whether the position or triads apply.
+  std::string Finish() {
+    if (m_triads) {
+      if (m_choiceOption.empty()) m_view.kind = ChoiceKind::kChord, m_view.entry = 0;
+      const auto top = ParseTriadStrings(*m_triads, m_view.tuning.StringCount());
+      if (!top) {
+        return Refusal("--triads", *m_triads,
+                       "use three adjacent strings of the tuning, such as 1-3 or 2-4");
+      }
+      m_view.triadStrings = *top;
+      if (const std::string why = TriadsUnavailable(m_view); !why.empty()) {
+        return "fretlab: --triads " + *m_triads + ": " + why;
+      }
+    }
+    if (m_view.position) {
+      if (const std::string why = PositionUnavailable(m_view); !why.empty()) {
+        return "fretlab: --position " + PositionChoiceWord(*m_view.position) + ": " + why;
+      }
+    }
+    return {};
   }
 
  private:
@@ -77,7 +127,7 @@ class Reader {
     m_choiceOption = option;
     const int index = FindEntry(EntriesOf(kind), value);
     if (index < 0) {
-      return Refusal(option, value, "use one of: " + AllowedNames(EntriesOf(kind)));
+      return Refusal(option, value, NamesToOffer(EntriesOf(kind), value));
     }
     m_view.kind = kind;
     m_view.entry = index;
@@ -94,8 +144,8 @@ class Reader {
   std::string Frets(const std::string& value) {
     const std::size_t dash = value.find('-');
     const auto from = WholeNumber(std::string_view(value).substr(0, dash));
-    const auto to = dash == std::string::npos ? std::nullopt
-                                              : WholeNumber(std::string_view(value).substr(dash + 1));
+    const auto to = WholeNumber(dash == std::string::npos ? std::string_view()
+                                                          : std::string_view(value).substr(dash + 1));
     if (!from || !to || *from < 0 || *from > *to || *to >= kFretPositions) {
       return Refusal("--frets", value, "use A-B with 0 <= A <= B <= 24, such as 5-8");
     }
@@ -103,14 +153,27 @@ class Reader {
     return {};
   }
 
+  std::string Position(const std::string& value) {
+    const auto choice = ParsePositionChoice(value);
+    if (!choice) {
+      return Refusal("--position", value,
+                     "use caged:C, caged:A, caged:G, caged:E or caged:D, 3nps:1 to 3nps:7, or "
+                     "box:1 to box:5");
+    }
+    m_view.position = *choice;
+    return {};
+  }
+
   PracticeView& m_view;
   std::string m_choiceOption;
+  std::optional<std::string> m_triads;
 };
 
 bool TakesValue(const std::string& option) {
   return option == "--tuning" || option == "--capo" || option == "--root" || option == "--scale" ||
          option == "--arpeggio" || option == "--chord" || option == "--labels" ||
-         option == "--frets" || option == "--render";
+         option == "--frets" || option == "--render" || option == "--position" ||
+         option == "--triads";
 }
 
 }  // namespace
@@ -154,7 +217,7 @@ std::variant<RenderRequest, std::string> ParseRenderArguments(
     if (!TakesValue(option)) {
       return "fretlab: --render does not take " + QuotedValue(arguments[i]) +
              "; its options are --tuning, --capo, --root, --scale, --arpeggio, --chord, "
-             "--labels, --frets, --left-handed";
+             "--labels, --frets, --position, --triads, --left-handed";
     }
     if (!value) {
       if (i + 1 >= arguments.size()) return "fretlab: " + option + " needs a value";
@@ -167,6 +230,7 @@ std::variant<RenderRequest, std::string> ParseRenderArguments(
     }
     if (std::string error = reader.Take(option, *value); !error.empty()) return error;
   }
+  if (std::string error = reader.Finish(); !error.empty()) return error;
   if (!haveOutput || request.output.empty()) return std::string("fretlab: --render needs a file: OUT.svg or OUT.png");
   const auto format = PictureFormatOf(request.output);
   if (!format) {

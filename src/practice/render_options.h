@@ -10,6 +10,9 @@
 //   --scale NAME | --arpeggio NAME | --chord NAME   names as in the window, case ignored
 //   --labels notes|intervals|degrees|names|none   (names: R, m3, P5, ...)
 //   --frets A-B             0 <= A <= B <= 24
+//   --position caged:E|3nps:N|box:N   one position of the scale, the rest faded
+//   --triads STRINGSET      a three-note chord's triads on strings such as 2-4
+//                           (the major triad when no chord is named)
 //   --left-handed
 // Each may also be written --option=value.
 

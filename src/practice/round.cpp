@@ -97,6 +97,15 @@ Feedback Round::Give(const Answer& answer, long long now) {
   answers_.push_back(record);
   answerPositions_.push_back(where);
   shownPositions_.push_back(current_.shown);
+  if (answer.kind == Answer::kVoicing) {
+    for (std::size_t s = 0; s < answer.frets.size(); ++s) {
+      if (answer.frets[s] == kMuted) continue;
+      AnswerRecord onString = record;
+      onString.string = static_cast<int>(s) + 1;
+      onString.fret = answer.frets[s];
+      fb.stringRecords.push_back(std::move(onString));
+    }
+  }
   fb.record = std::move(record);
 
   fb.missed = verdict == Verdict::kWrong || verdict == Verdict::kOctave;

@@ -40,6 +40,9 @@ struct Feedback {
   // name asked of a marked position, which is Question::shown).
   std::vector<Position> right;
   std::optional<AnswerRecord> record;  // for the history; none for kAgain / kUnreadable
+  // A voicing is kept as one record per sounding string, the answer's time
+  // on each; the history keeps these in place of `record`.
+  std::vector<AnswerRecord> stringRecords;
   ItemState item;                      // the schedule's new state of the record's item
 };
 

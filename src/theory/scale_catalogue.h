@@ -3,8 +3,8 @@
 // the one source of both windows' vocabulary. Rows marked with a main window
 // text are the main window's lists, in the catalogue's order (tables.h reads
 // them as its ScaleTable and ChordFormulaTable); the Practice window lists
-// every row, as arpeggios or as chord tones. Today: the main window's nine
-// scales, six more and the chromatic view; its 34 chord formulas.
+// every row, as arpeggios or as chord tones. The rows themselves are in
+// scale_rows.cpp and chord_rows.cpp.
 //
 // How to use it:
 //   const CatalogueEntry& dorian = Scales()[3];     // name "Dorian"
@@ -52,11 +52,15 @@ struct CatalogueEntry {
 
 inline constexpr int kCatalogueChromatic = 15;  // index of the chromatic view in Scales()
 
-// 16 entries: 0..8 the main window's scales in its order, then Major
-// pentatonic, Minor pentatonic, Blues, Whole tone, Diminished half-whole,
-// Diminished whole-half, and the chromatic view.
+// 0..8 the main window's scales in its order, then Major pentatonic, Minor
+// pentatonic, Blues, Whole tone, Diminished half-whole, Diminished
+// whole-half, the chromatic view (15), and from 16 on the other scales: the
+// modes of melodic and harmonic minor, bebop, Hungarian, Neapolitan,
+// Japanese and other scales (66 in all).
 std::span<const CatalogueEntry> Scales();
-// 34 entries, all the main window's, index = row of ChordFormulaTable.
+// 0..33 the main window's, index = row of ChordFormulaTable; from 34 on
+// every other chord type the chord naming writes: suspended, power, added,
+// sixth-ninth, dominant 9, 11 and 13, minor-major and altered dominants.
 std::span<const CatalogueEntry> ChordFormulas();
 // Scales() for ChoiceKind::kScale, ChordFormulas() otherwise.
 std::span<const CatalogueEntry> EntriesOf(ChoiceKind kind);

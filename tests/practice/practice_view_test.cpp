@@ -154,3 +154,23 @@ TEST(PracticeView, LabelModeWords) {
 
 }  // namespace
 }  // namespace fretlab
+
+namespace fretlab {
+namespace {
+
+TEST(PracticeView, AScaleOfTheUsersOwnIsShownLikeTheCatalogues) {
+  PracticeView view = View(4, 3);
+  view.userScale = ParseUserScale("Gypsy", "1 b2 3 4 5 b6 b7");
+  ASSERT_TRUE(view.userScale);
+  EXPECT_EQ(view.Title(), "E Gypsy \u2014 Standard");
+  std::set<std::string> names;
+  for (const NeckMark& m : BuildMarks(view)) names.insert(NoteName(m.name, SignStyle::kAscii));
+  EXPECT_EQ(names, (std::set<std::string>{"E", "F", "G#", "A", "B", "C", "D"}));
+  // Only a scale choice shows it; a chord choice shows the chord.
+  view.kind = ChoiceKind::kChord;
+  view.entry = 0;
+  EXPECT_EQ(view.ChoiceText(), "E chord");
+}
+
+}  // namespace
+}  // namespace fretlab

@@ -23,6 +23,8 @@ constexpr Written kWritten[kQuestionKindCount] = {
     {QuestionKind::kEarToNeck, false, true, true, false},
     {QuestionKind::kFindChordTone, false, true, false, true},
     {QuestionKind::kFindChordTones, false, true, false, false},
+    {QuestionKind::kFindPositionNotes, false, true, false, false},
+    {QuestionKind::kPlayVoicing, false, true, false, false},
 };
 
 TEST(QuestionKind, EveryKindsPredicates) {
@@ -32,6 +34,7 @@ TEST(QuestionKind, EveryKindsPredicates) {
     EXPECT_EQ(IsFindQuestion(w.kind), w.isFind) << key;
     EXPECT_EQ(IsEarQuestion(w.kind), w.isEar) << key;
     EXPECT_EQ(AsksForDegree(w.kind), w.asksForDegree) << key;
+    EXPECT_EQ(AsksForVoicing(w.kind), w.kind == QuestionKind::kPlayVoicing) << key;
     // The drills whose weak spots are positions are the ones that mark one.
     EXPECT_EQ(IsPositionItemDrill(key), w.asksForName) << key;
   }

@@ -84,7 +84,9 @@ TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
       {{"--render", "x.svg", "--root", "C##"}, {"--root"}},
       {{"--render", "x.svg", "--scale", "ionic"}, {"--scale", "\"ionic\"", "Lydian", "Blues",
                                                    "Chromatic (all notes)"}},
-      {{"--render", "x.svg", "--chord", "maj13"}, {"--chord", "Major triad", "Augmented add 9"}},
+      // Of the scales the main window does not know, those beginning alike.
+      {{"--render", "x.svg", "--scale", "iwatu"}, {"Major (Ionian)", "Blues", "50 more", "In-sen", "Iwato"}},
+      {{"--render", "x.svg", "--chord", "maj15"}, {"--chord", "Major triad", "Augmented add 9"}},
       {{"--render", "x.svg", "--arpeggio", "Dorian"}, {"--arpeggio", "Minor 7"}},
       {{"--render", "x.svg", "--labels", "name"},
        {"--labels", "\"name\"", "notes, intervals, degrees, names or none"}},
@@ -110,6 +112,8 @@ TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
     EXPECT_EQ(line.find('\n'), std::string::npos) << line;
     for (const std::string& m : c.mentions) EXPECT_NE(line.find(m), std::string::npos) << m << " in: " << line;
   }
+  // Scales beginning otherwise are left out of the long list.
+  EXPECT_EQ(Refused({"--render", "x.svg", "--scale", "iwatu"}).find("Hirajoshi"), std::string::npos);
 }
 
 TEST(RenderOptions, ValuesInTheLineAreShownEscapedAndCut) {
@@ -148,6 +152,56 @@ TEST(RenderOptions, TuningProblemIsEmptyForATuningAndOneSafeLineOtherwise) {
   EXPECT_EQ(TuningProblem("C2\tG2\vX3", false),
             "not a tuning \"C2\\tG2\\x0BX3\"; choose 4 to 8 notes, lowest string first, such as "
             "\"D2 A2 D3 G3 B3 E4\"");
+}
+
+}  // namespace
+}  // namespace fretlab
+
+namespace fretlab {
+namespace {
+
+TEST(RenderOptions, APositionOrTriadsOnStrings) {
+  const RenderRequest e = Accepted({"--render", "e.svg", "--position", "caged:E"});
+  ASSERT_TRUE(e.view.position);
+  EXPECT_EQ(*e.view.position, (PositionChoice{PositionSystem::kCaged, 3}));
+  EXPECT_EQ(e.view.Title(), "C major, E shape \u2014 Standard");
+  const RenderRequest nps = Accepted({"--render", "g.svg", "--root", "G", "--position=3nps:2"});
+  EXPECT_EQ(nps.view.Title(), "G major, 3NPS 2 \u2014 Standard");
+  const RenderRequest box = Accepted(
+      {"--render", "b.svg", "--root", "A", "--scale", "minor pentatonic", "--position", "box:1"});
+  EXPECT_EQ(box.view.Title(), "A minor pentatonic, Box 1 \u2014 Standard");
+  // Triads of the major triad unless a chord is named; strings read on the
+  // tuning chosen, wherever --tuning stands.
+  const RenderRequest triads = Accepted({"--render", "t.svg", "--triads", "2-4"});
+  EXPECT_EQ(triads.view.kind, ChoiceKind::kChord);
+  EXPECT_EQ(triads.view.triadStrings, 1);
+  EXPECT_EQ(triads.view.Title(), "C triads on strings 2\u20134 \u2014 Standard");
+  const RenderRequest seven = Accepted({"--render", "t.svg", "--triads", "5-7", "--chord", "m",
+                                        "--root", "E", "--tuning", "7-string"});
+  EXPECT_EQ(seven.view.triadStrings, 4);
+  EXPECT_EQ(seven.view.Title(), "Em triads on strings 5\u20137 \u2014 7-string");
+}
+
+TEST(RenderOptions, PositionsAndTriadsThatCannotBeShownSayWhy) {
+  const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
+      {{"--render", "x.svg", "--position", "caged:F"}, {"--position", "\"caged:F\"", "box:1"}},
+      {{"--render", "x.svg", "--position", "3nps:8"}, {"--position", "3nps:7"}},
+      {{"--render", "x.svg", "--position", "caged:E", "--tuning", "Drop D"},
+       {"--position caged:E", "Drop D", "Standard, Half step down, Whole step down"}},
+      {{"--render", "x.svg", "--position", "box:2", "--scale", "Dorian"},
+       {"--position box:2", "pentatonic"}},
+      {{"--render", "x.svg", "--position", "3nps:2", "--chord", "m7"}, {"for scales"}},
+      {{"--render", "x.svg", "--triads", "2-5"}, {"--triads", "\"2-5\"", "1-3"}},
+      {{"--render", "x.svg", "--triads", "5-7"}, {"--triads"}},
+      {{"--render", "x.svg", "--triads", "1-3", "--chord", "maj7"}, {"--triads 1-3", "three notes"}},
+      {{"--render", "x.svg", "--triads", "1-3", "--scale", "Dorian"}, {"three notes"}},
+  };
+  for (const auto& [args, mentions] : cases) {
+    const std::string line = Refused(args);
+    EXPECT_EQ(line.rfind("fretlab: ", 0), 0u) << line;
+    EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+    for (const std::string& m : mentions) EXPECT_NE(line.find(m), std::string::npos) << m << " in: " << line;
+  }
 }
 
 }  // namespace

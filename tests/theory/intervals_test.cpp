@@ -35,8 +35,10 @@ TEST(Intervals, LabelsOfEveryCatalogueDegree) {
       for (const Degree& d : e.degrees) labels.insert(IntervalLabel(d, SignStyle::kAscii));
     }
   }
-  const std::set<std::string> expected = {"R",  "b2", "2", "b3", "3",  "4",  "#4", "b5", "5",
-                                          "#5", "b6", "6", "b7", "7",  "bb7", "9", "11"};
+  const std::set<std::string> expected = {"R",  "b2", "2",  "#2", "b3", "3",  "b4",  "4",
+                                          "#4", "b5", "5",  "#5", "b6", "6",  "#6",  "b7",
+                                          "7",  "bb7", "b9", "9", "#9", "11", "#11", "b13",
+                                          "13"};
   EXPECT_EQ(labels, expected);
   EXPECT_EQ(IntervalLabel({3, -1}), "\u266D3");
   EXPECT_EQ(IntervalLabel({4, 1}), "\u266F4");

@@ -1,5 +1,6 @@
 // The Practice window's vocabulary: the main window's scales and chord
-// formulas with clear names, six more scales and the chromatic view.
+// formulas with clear names, the scales and chords after them
+// (catalogue_growth_test.cpp), the chromatic view.
 
 #include "theory/scale_catalogue.h"
 
@@ -22,7 +23,7 @@ std::string Lower(std::string_view text) {
 }
 
 TEST(ScaleCatalogue, MainWindowScalesKeepTheirStepsUnderClearNames) {
-  ASSERT_EQ(Scales().size(), 16u);
+  ASSERT_EQ(Scales().size(), 66u);
   const char* names[9] = {"Lydian",   "Major (Ionian)", "Mixolydian",     "Dorian",
                           "Natural minor (Aeolian)", "Phrygian", "Locrian", "Harmonic minor",
                           "Melodic minor"};
@@ -56,7 +57,7 @@ TEST(ScaleCatalogue, TheSevenOtherScales) {
 }
 
 TEST(ScaleCatalogue, ChordFormulasMatchTheChordTableColumnByColumn) {
-  ASSERT_EQ(ChordFormulas().size(), static_cast<std::size_t>(kChordFormulaCount));
+  ASSERT_EQ(ChordFormulas().size(), 57u);
   for (int row = 0; row < kChordFormulaCount; ++row) {
     const CatalogueEntry& e = ChordFormulas()[row];
     std::vector<int> tones;
@@ -116,7 +117,7 @@ TEST(ScaleCatalogue, FindEntryMatchesNamesSymbolsAndModes) {
   EXPECT_EQ(FindEntry(chords, "m7"), 20);
   EXPECT_EQ(FindEntry(chords, "M(Major)"), 0);
   EXPECT_EQ(FindEntry(chords, "half dim7"), 31);
-  for (const char* unknown : {"", " ", "Dorianx", "Major 13", "pentatonic"}) {
+  for (const char* unknown : {"", " ", "Dorianx", "Major 15", "pentatonic"}) {
     EXPECT_EQ(FindEntry(scales, unknown), -1) << unknown;
     EXPECT_EQ(FindEntry(chords, unknown), -1) << unknown;
   }

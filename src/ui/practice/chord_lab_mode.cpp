@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "theory/voicing.h"
 #include "ui/practice/neck_widget.h"
 
 namespace fretlab {
@@ -104,6 +105,18 @@ void ChordLabMode::positionClicked(Position position) {
   if (position.fret < host().view().capo) return;  // behind the capo nothing sounds
   m_shape.Pick(position);
   if (m_shape.FretOf(position.string)) host().soundPosition(position);
+  changed();
+}
+
+void ChordLabMode::takeFrets(const std::vector<FretIndex>& frets) {
+  m_shape.Reset(static_cast<int>(frets.size()));
+  for (StringIndex s = 0; s < static_cast<StringIndex>(frets.size()); ++s) {
+    if (frets[s] == kMuted) {
+      m_shape.ToggleMute(s);
+    } else {
+      m_shape.Pick({s, frets[s]});
+    }
+  }
   changed();
 }
 

@@ -27,6 +27,9 @@ class ChordLabMode : public PracticeMode {
   bool strum() override;
 
   const ChordShape& shape() const { return m_shape; }
+  // Takes a voicing (frets by string from the top, kMuted for a mute) as
+  // the shape to work on.
+  void takeFrets(const std::vector<FretIndex>& frets);
   QString nameText() const;
   QString alternativesText() const;
   // The labels a screen reader reads: the name and the other readings, each

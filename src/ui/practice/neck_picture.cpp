@@ -134,6 +134,8 @@ void PaintNotch(QPainter& p, const QRectF& circle, const NeckMark& mark) {
 }
 
 void PaintMark(QPainter& p, const NeckLayout& layout, const NeckMark& mark) {
+  // Outside the position shown: there to see how it joins, but faint.
+  p.setOpacity(mark.faded ? 0.3 : 1.0);
   const QRectF circle = MarkRect(layout, mark.position);
   const double r = circle.width() / 2;
   p.setPen(Qt::NoPen);
@@ -213,7 +215,10 @@ void PaintNeck(QPainter& painter, QSizeF size, const NeckPicture& picture) {
   for (const auto& [pos, colour] : picture.heat) painter.fillRect(CellRect(layout, pos), colour);
   PaintStringsAndFrets(painter, layout, picture);
   PaintFretNumbers(painter, layout);
+  PaintShapeLines(painter, layout, picture);
   for (const NeckMark& mark : picture.marks) PaintMark(painter, layout, mark);
+  painter.setOpacity(1.0);
+  PaintShapeBoxes(painter, layout, picture);
   PaintMuted(painter, layout, picture);
   PaintOverlays(painter, layout, picture);
   painter.restore();

@@ -5,9 +5,11 @@
 //
 // Layers, from the back: the board and its inlays, shading outside the
 // frets and strings in use and behind the capo, heat colours per position,
-// frets and strings, the marks with their labels (the root's ring doubled,
-// an altered degree's notched below for ♭ and above for ♯), highlight rings
-// (the notes playing), flashes, the hover ring and the keyboard cursor.
+// frets and strings, the lines joining a triad's notes, the marks with their
+// labels (the root's ring doubled, an altered degree's notched below for ♭
+// and above for ♯, faded ones faint), the boxes around a position and the
+// shapes' captions, highlight rings (the notes playing), flashes, the hover
+// ring and the keyboard cursor.
 
 #include <QColor>
 #include <QPainter>
@@ -18,6 +20,7 @@
 
 #include "practice/neck_layout.h"
 #include "practice/practice_view.h"
+#include "practice/view_shapes.h"
 
 namespace fretlab {
 
@@ -37,6 +40,7 @@ struct NeckPicture {
   FretSpacing spacing = FretSpacing::kReal;
   bool leftHanded = false;
   std::vector<NeckMark> marks;
+  std::vector<NeckShape> shapes;   // outlined, with their captions
   std::vector<StringIndex> muted;  // drawn as × in the mute column
   PositionColours heat;            // the cell behind a position
   PositionColours highlights;      // a ring around the position
@@ -61,11 +65,18 @@ inline const QColor kInlay{0xC4, 0xAE, 0x86};
 inline const QColor kOutline{0x22, 0x22, 0x22};
 inline const QColor kHighlight{0x00, 0x00, 0x00};
 inline const QColor kCursor{0x00, 0x3D, 0xA5};
+inline const QColor kShape{0x1F, 0x3A, 0x68};     // a position's box and its caption
+inline const QColor kTriadLine{0x1F, 0x3A, 0x68, 0x70};
 }  // namespace neck_colours
 
 // Draws `picture` into the rectangle (0, 0, size) of `painter`, in the
 // painter's logical units.
 void PaintNeck(QPainter& painter, QSizeF size, const NeckPicture& picture);
+
+// The outlines of picture.shapes: lines through triads' notes (behind the
+// marks) or boxes around positions' frets with the captions (over them).
+void PaintShapeLines(QPainter& painter, const NeckLayout& layout, const NeckPicture& picture);
+void PaintShapeBoxes(QPainter& painter, const NeckLayout& layout, const NeckPicture& picture);
 
 // The circle of a mark, its centre and radius in the drawing's units.
 QRectF MarkRect(const NeckLayout& layout, Position position);

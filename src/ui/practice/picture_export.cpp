@@ -39,6 +39,11 @@ NeckPicture PictureOfView(const PracticeView& view) {
   picture.spacing = view.spacing;
   picture.leftHanded = view.leftHanded;
   picture.marks = BuildMarks(view);
+  picture.shapes = BuildShapes(view);
+  // Triads keep to their three strings: the others are shaded.
+  if (!picture.shapes.empty() && picture.shapes.front().triad) {
+    picture.strings = 7u << *view.triadStrings;
+  }
   return picture;
 }
 

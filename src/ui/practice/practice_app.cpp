@@ -2,16 +2,25 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QTabWidget>
 #include <iostream>
 
 #include "practice/history/history_store.h"
 #include "sound/backends/midi_input_backends.h"
 #include "ui/practice/chord_lab_mode.h"
+#include "ui/practice/chords_mode.h"
 #include "ui/practice/drill_mode.h"
 #include "ui/practice/explore_mode.h"
 #include "ui/practice/practice_window.h"
 
 namespace fretlab {
+
+void ShowMode(PracticeWindow& window, PracticeMode& mode) {
+  QTabWidget* area = window.modeArea();
+  for (int i = 0; i < area->count(); ++i) {
+    if (area->widget(i)->isAncestorOf(mode.page())) area->setCurrentIndex(i);
+  }
+}
 
 DrillServices SystemDrillServices() {
   DrillServices services;
@@ -41,7 +50,16 @@ PracticeParts BuildPracticeWindow(MidiOutput& output, QSettings& settings,
   parts.drills = drills.get();
   window.addMode(std::move(explore));
   window.addMode(std::move(chordLab));
+  auto chords = std::make_unique<ChordsMode>(window);
+  parts.chords = chords.get();
+  // A voicing looked up goes to the chord lab, whose tab comes forward.
+  QObject::connect(parts.chords, &ChordsMode::openInChordLab, &window,
+                   [&window, lab = parts.chordLab](const std::vector<FretIndex>& frets) {
+                     lab->takeFrets(frets);
+                     ShowMode(window, *lab);
+                   });
   window.addMode(std::move(drills));
+  window.addMode(std::move(chords));
   return parts;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Where Fretlab Practice is put together: the window, its modes in tab
-// order (Explore, Chord lab, Drills), and what the drills take from
+// order (Explore, Chord lab, Drills, Chords), and what the drills take from
 // outside (the user's practice history, the MIDI instruments). The only
 // place that knows every part; the parts know only their seams.
 
@@ -18,8 +18,10 @@ class QSettings;
 namespace fretlab {
 
 class ChordLabMode;
+class ChordsMode;
 class DrillMode;
 class ExploreMode;
+class PracticeMode;
 class PracticeWindow;
 
 struct PracticeParts {
@@ -27,7 +29,11 @@ struct PracticeParts {
   ExploreMode* explore = nullptr;  // owned by the window, as are the others
   ChordLabMode* chordLab = nullptr;
   DrillMode* drills = nullptr;
+  ChordsMode* chords = nullptr;
 };
+
+// Makes `mode`'s tab the current one of `window`'s mode area.
+void ShowMode(PracticeWindow& window, PracticeMode& mode);
 
 // The user's history and the system's MIDI inputs.
 DrillServices SystemDrillServices();

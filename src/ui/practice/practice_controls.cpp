@@ -6,9 +6,15 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
+#include "practice/view_shapes.h"
+#include "ui/practice/entry_rows.h"
+#include "ui/practice/shape_controls.h"
 #include "ui/practice/tuning_rows.h"
+#include "ui/practice/user_scale_dialog.h"
 
 namespace fretlab {
 
@@ -58,6 +64,9 @@ QWidget* PracticeControls::makeChoiceGroup() {
   m_entry = Named(new QComboBox(group), tr("Scale or chord"));
   m_entry->setMaxVisibleItems(20);
   form->addRow(tr("Sca&le or chord:"), m_entry);
+  m_myScales = Named(new QPushButton(tr("My scales\u2026"), group), tr("My scales"));
+  form->addRow(QString(), m_myScales);
+  m_shapes = new ShapeControls(form, group);
   m_labels = Named(new QComboBox(group), tr("Labels"));
   // In the order of LabelMode.
   m_labels->addItems(
@@ -74,12 +83,21 @@ QWidget* PracticeControls::makeChoiceGroup() {
   connect(m_otherRoot, &QCheckBox::toggled, this, &PracticeControls::readControls);
   connect(m_kind, &QComboBox::currentIndexChanged, this, [this] {
     if (m_showing) return;
+    const bool wasScale = m_choices.view.kind == ChoiceKind::kScale;
     m_choices.view.kind = static_cast<ChoiceKind>(m_kind->currentIndex());
     // Arpeggios and chord tones share one list: keep the row between them.
-    if (m_choices.view.kind == ChoiceKind::kScale) m_choices.view.entry = 1;
-    if (m_choices.view.kind != ChoiceKind::kScale && m_entry->count() != 34) m_choices.view.entry = 0;
-    showChoices();
-    emit choicesChanged();
+    if (m_choices.view.kind == ChoiceKind::kScale) m_choices.view.entry = 1, m_choices.view.userScale.reset();
+    if (m_choices.view.kind != ChoiceKind::kScale && wasScale) m_choices.view.entry = 0;
+    changed();
+  });
+  connect(m_myScales, &QPushButton::clicked, this, &PracticeControls::editUserScales);
+  connect(m_shapes, &ShapeControls::positionChosen, this, [this](std::optional<PositionChoice> p) {
+    m_choices.view.position = p;
+    changed();
+  });
+  connect(m_shapes, &ShapeControls::triadsChosen, this, [this](std::optional<StringIndex> top) {
+    m_choices.view.triadStrings = top;
+    changed();
   });
   connect(m_entry, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   connect(m_labels, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
@@ -141,13 +159,30 @@ void PracticeControls::setChoices(const PracticeChoices& choices) {
 }
 
 void PracticeControls::fillEntries() {
-  const auto entries = EntriesOf(m_choices.view.kind);
-  if (m_entry->count() == static_cast<int>(entries.size()) &&
-      m_entry->itemText(0) == Text(entries[0].name)) {
-    return;
-  }
+  const QStringList rows = EntryRowTexts(m_choices);
+  QStringList shown;
+  for (int i = 0; i < m_entry->count(); ++i) shown << m_entry->itemText(i);
+  if (shown == rows) return;
   m_entry->clear();
-  for (const CatalogueEntry& e : entries) m_entry->addItem(Text(e.name));
+  m_entry->addItems(rows);
+}
+
+void PracticeControls::changed() {
+  showChoices();
+  emit choicesChanged();
+}
+
+void PracticeControls::editUserScales() {
+  UserScaleDialog dialog(m_choices.userScales, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  m_choices.userScales = dialog.scales();
+  const auto& mine = m_choices.userScales;
+  // A scale shown that was removed or replaced gives way to its new self, or to major.
+  if (const auto shown = m_choices.view.userScale) {
+    const auto it = std::find_if(mine.begin(), mine.end(), [&](const auto& s) { return s->Name() == shown->Name(); });
+    m_choices.view.userScale = it == mine.end() ? nullptr : *it;
+  }
+  changed();
 }
 
 void PracticeControls::showChoices() {
@@ -171,7 +206,8 @@ void PracticeControls::showChoices() {
                                           : tr("Spell the r&oot as %1").arg(Text(NoteName(other))));
   m_kind->setCurrentIndex(static_cast<int>(v.kind));
   fillEntries();
-  m_entry->setCurrentIndex(v.entry);
+  m_entry->setCurrentIndex(EntryRowOf(m_choices));
+  m_shapes->show(m_choices.EffectiveView());
   m_labels->setCurrentIndex(static_cast<int>(v.labels));
   m_accidentals->setCurrentIndex(v.preference == Accidentals::kFlats ? 1 : 0);
   m_choices.view.frets = m_choices.EffectiveView().frets;
@@ -195,7 +231,7 @@ void PracticeControls::readControls() {
   // The other spelling belongs to the root it was chosen for.
   m_choices.otherRoot = root == v.rootPitchClass && m_otherRoot->isChecked();
   v.rootPitchClass = root;
-  v.entry = std::max(0, m_entry->currentIndex());
+  ChooseEntryRow(m_choices, std::max(0, m_entry->currentIndex()));
   v.labels = static_cast<LabelMode>(std::max(0, m_labels->currentIndex()));
   v.preference = m_accidentals->currentIndex() == 1 ? Accidentals::kFlats : Accidentals::kSharps;
   showChoices();
@@ -210,10 +246,15 @@ void PracticeControls::stepRoot(int semitones) {
 }
 
 void PracticeControls::stepEntry(int rows) {
-  const int count = static_cast<int>(EntriesOf(m_choices.view.kind).size());
-  m_choices.view.entry = ((m_choices.view.entry + rows) % count + count) % count;
-  showChoices();
-  emit choicesChanged();
+  ChooseEntryRow(m_choices, EntryRowOf(m_choices) + rows);
+  changed();
+}
+
+void PracticeControls::stepPosition(int step) {
+  const auto next = StepPosition(m_choices.EffectiveView(), step);
+  if (!next) return;
+  m_choices.view.position = next;
+  changed();
 }
 
 void PracticeControls::nextLabels() {

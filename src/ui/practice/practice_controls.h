@@ -2,8 +2,10 @@
 // The controls beside the neck: tuning (a preset or typed notes, turned
 // round on request when typed from the top string down), capo,
 // fret range or the whole neck, spacing, handedness, root and its spelling,
-// the kind of choice and the choice, labels and the ♯/♭ preference. Every
-// change is reported at once through choicesChanged(); nothing sounds.
+// the kind of choice and the choice (the user's own scales among them, made
+// with My scales…), the position or triads shown, labels and the ♯/♭
+// preference. Every change is reported at once through choicesChanged();
+// nothing sounds.
 
 #include <QWidget>
 
@@ -13,10 +15,12 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace fretlab {
 
+class ShapeControls;
 class TuningRows;
 
 class PracticeControls : public QWidget {
@@ -31,6 +35,7 @@ class PracticeControls : public QWidget {
   // The switches the window's shortcuts reach.
   void stepRoot(int semitones);
   void stepEntry(int rows);
+  void stepPosition(int step);
   void nextLabels();
   void setLeftHanded(bool left);
 
@@ -42,6 +47,8 @@ class PracticeControls : public QWidget {
   QComboBox* entryBox() const { return m_entry; }
   QComboBox* labelsBox() const { return m_labels; }
   QSpinBox* capoBox() const { return m_capo; }
+  ShapeControls* shapes() const { return m_shapes; }
+  QPushButton* myScalesButton() const { return m_myScales; }
 
  signals:
   void choicesChanged();
@@ -52,6 +59,8 @@ class PracticeControls : public QWidget {
   void fillEntries();
   void showChoices();
   void readControls();
+  void editUserScales();
+  void changed();  // shows the choices and reports them
 
   PracticeChoices m_choices;
   bool m_showing = false;  // true while the controls are being set from m_choices
@@ -68,6 +77,8 @@ class PracticeControls : public QWidget {
   QComboBox* m_entry = nullptr;
   QComboBox* m_labels = nullptr;
   QComboBox* m_accidentals = nullptr;
+  QPushButton* m_myScales = nullptr;
+  ShapeControls* m_shapes = nullptr;
 };
 
 }  // namespace fretlab

@@ -32,6 +32,10 @@ PracticeMenuActions BuildPracticeMenus(QMenuBar* bar, QObject* context, Practice
                     [controls] { controls->stepEntry(1); });
   choose->addAction(Tr("&Previous Scale or Chord"), QKeySequence(Qt::CTRL | Qt::Key_Left), context,
                     [controls] { controls->stepEntry(-1); });
+  choose->addAction(Tr("Next P&osition"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right), context,
+                    [controls] { controls->stepPosition(1); });
+  choose->addAction(Tr("Previous Po&sition"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left), context,
+                    [controls] { controls->stepPosition(-1); });
   choose->addAction(Tr("Next &Labels"), QKeySequence(Qt::CTRL | Qt::Key_L), context,
                     [controls] { controls->nextLabels(); });
   actions.leftHanded = choose->addAction(Tr("L&eft-Handed"), QKeySequence(Qt::CTRL | Qt::Key_H), context,

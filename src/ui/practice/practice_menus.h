@@ -1,6 +1,7 @@
 #pragma once
 // The Practice window's menu bar: File (Export Picture, Close), Choose (the
-// root, the scale or chord, the labels and the hand, from the keyboard)
+// root, the scale or chord, the position, the labels and the hand, from the
+// keyboard)
 // and Sound (Play, Strum, Stop), each with its shortcut.
 
 #include <QObject>

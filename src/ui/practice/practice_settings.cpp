@@ -1,6 +1,8 @@
 #include "ui/practice/practice_settings.h"
 
+#include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace fretlab {
 
@@ -27,6 +29,22 @@ bool ReadBool(QSettings& s, const char* name, bool fallback) {
 
 std::string ReadText(QSettings& s, const char* name) {
   return s.value(Key(name)).toString().toStdString();
+}
+
+// "caged:E", "3nps:2", "box:1", or "all".
+std::optional<PositionChoice> ReadPosition(QSettings& s) {
+  return ParsePositionChoice(ReadText(s, "position"));
+}
+
+std::vector<std::shared_ptr<const UserScale>> LoadUserScales(QSettings& s) {
+  std::vector<std::shared_ptr<const UserScale>> scales;
+  for (const QString& line : s.value(Key("userScales")).toStringList()) {
+    const int equals = line.lastIndexOf(QLatin1Char('='));  // a name may hold one; degrees never do
+    if (equals <= 0) continue;
+    auto scale = ParseUserScale(line.left(equals).toStdString(), line.mid(equals + 1).toStdString());
+    if (scale) scales.push_back(std::move(scale));
+  }
+  return scales;
 }
 
 }  // namespace
@@ -65,6 +83,14 @@ PracticeChoices LoadPracticeChoices(QSettings& s) {
   c.fretBox.to = ReadInt(s, "fretsTo", 4, 0, kFretPositions - 1);
   if (c.fretBox.from > c.fretBox.to) c.fretBox = {0, 4};
   c.noteLengthMs = ReadInt(s, "noteLength", 300, kMinNoteLengthMs, kMaxNoteLengthMs);
+  v.position = ReadPosition(s);
+  const int triads = ReadInt(s, "triads", 0, 0, kMaxStrings - 2);
+  if (triads > 0) v.triadStrings = triads - 1;
+  c.userScales = LoadUserScales(s);
+  const std::string mine = ReadText(s, "userScale");
+  for (const auto& scale : c.userScales) {
+    if (v.kind == ChoiceKind::kScale && scale->Name() == mine) v.userScale = scale;
+  }
   v.frets = c.EffectiveView().frets;
   return c;
 }
@@ -83,12 +109,23 @@ void SavePracticeChoices(QSettings& s, const PracticeChoices& c) {
   s.setValue(Key("root"), v.rootPitchClass);
   s.setValue(Key("otherRoot"), c.otherRoot);
   s.setValue(Key("kind"), QLatin1String(kKindWords[static_cast<int>(v.kind)]));
-  s.setValue(Key("entry"), QString::fromUtf8(v.Entry().name.data(),
-                                             static_cast<int>(v.Entry().name.size())));
+  // The catalogue's row, also while a scale of the user's own is shown.
+  const auto entries = EntriesOf(v.kind);
+  const std::string_view entry = entries[std::clamp(v.entry, 0, static_cast<int>(entries.size()) - 1)].name;
+  s.setValue(Key("entry"), QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));
   s.setValue(Key("wholeNeck"), c.wholeNeck);
   s.setValue(Key("fretsFrom"), c.fretBox.from);
   s.setValue(Key("fretsTo"), c.fretBox.to);
   s.setValue(Key("noteLength"), c.noteLengthMs);
+  s.setValue(Key("position"), v.position ? QString::fromStdString(PositionChoiceWord(*v.position))
+                                         : QStringLiteral("all"));
+  s.setValue(Key("triads"), v.triadStrings ? *v.triadStrings + 1 : 0);  // strings 1–3 is 1; 0 none
+  QStringList mine;
+  for (const auto& scale : c.userScales) {
+    mine << QString::fromStdString(scale->Name() + "=" + scale->DegreesText());
+  }
+  s.setValue(Key("userScales"), mine);
+  s.setValue(Key("userScale"), v.userScale ? QString::fromStdString(v.userScale->Name()) : QString());
 }
 
 }  // namespace fretlab

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QToolTip>
 
+#include "practice/view_shapes.h"
 #include "ui/practice/control_panel.h"
 #include "ui/practice/neck_export.h"
 #include "ui/practice/neck_widget.h"
@@ -192,7 +193,10 @@ void PracticeWindow::showOnNeck() {
   if (PracticeMode* mode = currentMode()) mode->showOnNeck();
 }
 
-void PracticeWindow::playShown() { playPositions(MarkedNotes(BuildMarks(view()))); }
+void PracticeWindow::playShown() {  // a chosen position alone, not the faded notes around it
+  const std::vector<SoundedPosition> walk = PositionWalk(view());
+  playPositions(walk.empty() ? MarkedNotes(BuildMarks(view())) : walk);
+}
 
 void PracticeWindow::strumShown() { strumPositions(ChordVoicing(view())); }
 

@@ -1,0 +1,110 @@
+// The position and voicing drills' questions, and the rule that keeps every
+// drill inside a chosen position.
+
+#include <algorithm>
+
+#include "practice/drill_questions.h"
+
+namespace fretlab::practice {
+
+namespace {
+
+bool Inside(const std::vector<Position>& within, Position p) {
+  return std::find(within.begin(), within.end(), p) != within.end();
+}
+
+bool StringInPlay(const DrillSetup& setup, StringIndex s) {
+  return ((setup.area.strings >> s) & 1u) != 0;
+}
+
+}  // namespace
+
+VoicingQuery VoicingQueryOf(const DrillSetup& setup) {
+  VoicingQuery query;
+  query.tuning = setup.tuning;
+  query.capo = setup.area.capo;
+  query.frets = setup.area.frets;
+  query.span = setup.span;
+  return query;
+}
+
+void AddPositionNotes(const DrillSetup& setup, std::vector<Question>& out) {
+  Question q;
+  q.kind = QuestionKind::kFindPositionNotes;
+  for (const Position& p : setup.within) {
+    if (setup.area.Admits(p)) q.targets.push_back(p);
+  }
+  if (q.targets.empty()) return;
+  q.asked = setup.withinName;
+  q.item = q.asked;
+  q.prompt = "Find every note of " + setup.withinName + " of " + setup.keyName;
+  q.every = true;
+  out.push_back(std::move(q));
+}
+
+void AddVoicings(const DrillSetup& setup, std::vector<Question>& out) {
+  const auto formulas = ChordFormulas();
+  if (setup.formula < 0 || setup.formula >= static_cast<int>(formulas.size())) return;
+  const CatalogueEntry& formula = formulas[setup.formula];
+  const VoicingQuery query = VoicingQueryOf(setup);
+  const std::uint32_t every = (1u << setup.tuning.StringCount()) - 1;
+  const bool allStrings = (setup.area.strings & every) == every;
+  for (int root = 0; root < 12; ++root) {
+    const SpelledNote name = AutomaticRoot(root, formula, Accidentals::kSharps);
+    const ChordSymbol chord = ChordOfFormula(name, formula);
+    // The first voicing on the strings in play is the one shown after a miss.
+    const VoicingResult found = FindVoicings(chord, query, allStrings ? 1 : 0);
+    const auto fits = std::find_if(found.voicings.begin(), found.voicings.end(), [&](const Voicing& v) {
+      return std::all_of(v.notes.begin(), v.notes.end(),
+                         [&](const VoicedNote& n) { return StringInPlay(setup, n.string); });
+    });
+    if (fits == found.voicings.end()) continue;
+    Question q;
+    q.kind = QuestionKind::kPlayVoicing;
+    q.asked = chord.Symbol();
+    q.item = q.asked;
+    q.prompt = "Play a voicing of " + NoteName(name) + std::string(formula.shortName) +
+               RangeText(setup);
+    for (const VoicedNote& n : fits->notes) q.targets.push_back({n.string, n.fret});
+    out.push_back(std::move(q));
+  }
+}
+
+Checked CheckVoicing(const Question& question, const DrillSetup& setup,
+                     const std::vector<FretIndex>& frets) {
+  Checked c;
+  c.given = Answer::kVoicing;
+  Voicing given;
+  given.frets = frets;
+  c.answered = given.FretsText();
+  const auto chord = ParseChordSymbol(question.asked);
+  if (!chord || static_cast<int>(frets.size()) != setup.tuning.StringCount()) return c;
+  for (StringIndex s = 0; s < setup.tuning.StringCount() && c.fault.empty(); ++s) {
+    if (frets[s] != kMuted && !StringInPlay(setup, s)) {
+      c.fault = "string " + std::to_string(s + 1) + " is not in play";
+    }
+  }
+  if (c.fault.empty()) c.fault = VoicingFault(*chord, VoicingQueryOf(setup), frets);
+  c.verdict = c.fault.empty() ? Verdict::kRight : Verdict::kWrong;
+  return c;
+}
+
+std::vector<Question> KeepWithin(std::vector<Question> questions, const DrillSetup& setup) {
+  if (setup.within.empty()) return questions;
+  std::vector<Question> kept;
+  for (Question& q : questions) {
+    if (AsksForVoicing(q.kind)) {
+      kept.push_back(std::move(q));
+      continue;
+    }
+    if (q.shown) {
+      if (Inside(setup.within, *q.shown)) kept.push_back(std::move(q));
+      continue;
+    }
+    std::erase_if(q.targets, [&](Position p) { return !Inside(setup.within, p); });
+    if (!q.targets.empty()) kept.push_back(std::move(q));
+  }
+  return kept;
+}
+
+}  // namespace fretlab::practice
