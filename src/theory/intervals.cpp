@@ -83,8 +83,9 @@ constexpr Rgb kByNumber[7] = {
 // scheme, each a kin of its natural neighbour (olive beside the 2's yellow,
 // indigo beside the 3's sky blue, brown beside the 7's orange) yet clearly
 // another colour. The white-key semitones, which only odd spellings alter
-// into (♭4, ♯3, 𝄫3, ♯7 ...), are grey.
-constexpr Rgb kOddColour{0x99, 0x99, 0x99};
+// into (♭4, ♯3, 𝄫3, ♯7 ...), are a grey dark enough to stay apart from
+// the ♭6's pink for a protan eye (the Altered scale shows both).
+constexpr Rgb kOddColour{0x88, 0x88, 0x88};
 constexpr Rgb kAlteredBySemitones[12] = {
     kOddColour,
     {0xAA, 0xAA, 0x00},  // 1: ♭2, ♭9: olive
