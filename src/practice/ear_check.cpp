@@ -61,6 +61,19 @@ Checked CheckNamed(const Question& q, const std::string& text) {
 
 }  // namespace
 
+int EarAnswerOrder(QuestionKind kind, std::string_view name) {
+  constexpr int kOther = 1000;
+  std::optional<int> order;
+  if (kind == QuestionKind::kEarInterval) {
+    order = ParseIntervalName(name);
+  } else if (kind == QuestionKind::kEarChordQuality) {
+    if (const auto quality = ParseQuality(name)) order = static_cast<int>(*quality);
+  } else if (kind == QuestionKind::kEarScale) {
+    order = ParseScaleSound(name);
+  }
+  return order.value_or(kOther);
+}
+
 Checked CheckEar(const Question& q, const DrillSetup& setup, const Answer& answer) {
   Checked c;
   if (q.byName) {

@@ -28,6 +28,11 @@ void AddEarQuestions(QuestionKind kind, const DrillSetup& setup, std::vector<Que
 // form stores the interval the answer makes with the first note.
 Checked CheckEar(const Question& question, const DrillSetup& setup, const Answer& answer);
 
+// Where a name stands among a drill's answers, for tables in the order of
+// sound: an interval by its semitones, a quality or scale by its place in
+// the core's list; names that are none of them come after, by their text.
+int EarAnswerOrder(QuestionKind kind, std::string_view name);
+
 // The semitones of an interval question (its two notes apart).
 int IntervalOf(const Question& question);
 // A chord question's root pitch class, 0..11, and its quality.

@@ -236,6 +236,18 @@ TEST(EarDrills, QualitiesAndScalesAreAnsweredByName) {
   EXPECT_EQ(CheckEar(major, s, Answer::Text("Lydian")).answered, "Lydian");
 }
 
+TEST(EarDrills, AnswersAreOrderedBySoundForTables) {
+  EXPECT_LT(EarAnswerOrder(QuestionKind::kEarInterval, "m2"), EarAnswerOrder(QuestionKind::kEarInterval, "TT"));
+  EXPECT_LT(EarAnswerOrder(QuestionKind::kEarInterval, "TT"), EarAnswerOrder(QuestionKind::kEarInterval, "P5"));
+  EXPECT_LT(EarAnswerOrder(QuestionKind::kEarInterval, "P8"), EarAnswerOrder(QuestionKind::kEarInterval, "m9"));
+  EXPECT_EQ(EarAnswerOrder(QuestionKind::kEarInterval, "A4"), EarAnswerOrder(QuestionKind::kEarInterval, "TT"));
+  EXPECT_LT(EarAnswerOrder(QuestionKind::kEarChordQuality, "minor"),
+            EarAnswerOrder(QuestionKind::kEarChordQuality, "dim7"));
+  EXPECT_LT(EarAnswerOrder(QuestionKind::kEarScale, "Blues"), EarAnswerOrder(QuestionKind::kEarScale, "E4"));
+  EXPECT_EQ(EarAnswerOrder(QuestionKind::kEarInterval, "E4"), EarAnswerOrder(QuestionKind::kEarScale, "x"))
+      << "what is none comes last";
+}
+
 TEST(EarDrills, AConfusedIntervalComesBackMoreOften) {
   WeakSpotSchedule schedule(3);
   Round round(QuestionKind::kEarInterval, EarSetup(1), {0, 0}, "E2 A2 D3 G3 B3 E4", schedule);
