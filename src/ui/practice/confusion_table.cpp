@@ -39,9 +39,12 @@ void FillConfusionTable(QTableWidget& table, practice::QuestionKind kind,
   table.clear();
   table.setRowCount(static_cast<int>(asked.size()));
   table.setColumnCount(static_cast<int>(answered.size()) + 1);
-  QStringList headers{Tr("Asked")};
-  for (const std::string& a : answered) headers << Tr("answered %1").arg(QString::fromStdString(a));
+  QStringList headers{Tr("Asked \u2193 answered \u2192")};
+  for (const std::string& a : answered) headers << QString::fromStdString(a);
   table.setHorizontalHeaderLabels(headers);
+  for (int column = 1; column <= static_cast<int>(answered.size()); ++column) {
+    table.horizontalHeaderItem(column)->setToolTip(Tr("answered %1").arg(headers[column]));
+  }
   table.setAccessibleName(Tr("Confusion table: what was answered for what was asked"));
   for (int row = 0; row < static_cast<int>(asked.size()); ++row) {
     table.setItem(row, 0, new QTableWidgetItem(QString::fromStdString(asked[row])));

@@ -135,6 +135,7 @@ void DrillMode::ask() {
   const bool names = AnswersByName(q);
   const bool heard = q.kind == QuestionKind::kEarToNeck || IsEarTraining(q.kind);
   m_round->setButtonColumns(IsEarTraining(q.kind) ? EarButtonColumns(q.kind) : 12);
+  m_round->setTypedHint(IsEarTraining(q.kind) ? EarTypedHint(q.kind) : QString());
   m_round->showQuestion(QString::fromStdString(q.prompt), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
                        names, heard);
   if (heard) soundEarQuestion();

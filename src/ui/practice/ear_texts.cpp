@@ -50,6 +50,17 @@ int EarButtonColumns(QuestionKind kind) {
   }
 }
 
+QString EarTypedHint(QuestionKind kind) {
+  switch (kind) {
+    case QuestionKind::kEarInterval:
+      return Tr("or type it (m3, A4, TT) and press Enter");
+    case QuestionKind::kEarChordQuality:
+      return Tr("or type it (min, maj7, m7b5) and press Enter");
+    default:
+      return Tr("or type it (Dorian, blues) and press Enter");
+  }
+}
+
 QString EarMissText(const Miss& m, const Question& q) {
   if (m.given == Miss::Given::kName) {
     return Tr("you answered %1; it was %2. Hear the %1, then the %2.").arg(Std(m.answeredName), Std(m.askedName));

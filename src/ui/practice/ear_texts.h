@@ -20,6 +20,8 @@ std::vector<QString> EarDrillNames();
 std::vector<QString> EarAnswerLabels(practice::QuestionKind kind, const practice::DrillSetup& setup);
 // How many answer buttons a row holds: the scales' long names take four.
 int EarButtonColumns(practice::QuestionKind kind);
+// What the typed answer's field suggests: "or type it (m3, A4, TT) and press Enter".
+QString EarTypedHint(practice::QuestionKind kind);
 // "you answered P4; it was P5 — the P4 sounds first, then the P5."
 QString EarMissText(const practice::Miss& miss, const practice::Question& question);
 

@@ -219,7 +219,10 @@ void ProgressPanel::fillConfusion(const Reading& reading) {
     return;
   }
   FillConfusionTable(*m_table, *kind, reading.confusion);
-  if (reading.confusion.empty()) m_legend->setText(tr("No answers to this drill in this period yet."));
+  const QString which = tr("Showing %1, %2.").arg(drillText(), m_period->currentText().toLower());
+  m_legend->setText(reading.confusion.empty()
+                        ? tr("%1 No answers to this drill yet.").arg(which)
+                        : tr("%1 A row per thing asked, a column per answer given; bold: the right ones.").arg(which));
 }
 
 bool ProgressPanel::exportTo(const QString& path, QString* error) {

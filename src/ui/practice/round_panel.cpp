@@ -139,6 +139,10 @@ void RoundPanel::showRoundOver(const QString& summary) {
   announce(m_prompt, tr("Start another round when you are ready."));
 }
 
+void RoundPanel::setTypedHint(const QString& hint) {
+  m_answer->setPlaceholderText(hint.isEmpty() ? tr("or type it (C#, Db, b3) and press Enter") : hint);
+}
+
 void RoundPanel::setRunning(bool running) { m_stop->setVisible(running); }
 
 void RoundPanel::announce(QLabel* label, const QString& text) {

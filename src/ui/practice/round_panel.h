@@ -45,6 +45,8 @@ class RoundPanel : public QWidget {
                     bool heard);
   // After a miss: the words, the answers idle, Next ready (unless `last`).
   void showMiss(const QString& words, bool last);
+  // What the typed answer's field suggests; empty: note names and degrees.
+  void setTypedHint(const QString& hint);
   // The round is over: its summary.
   void showRoundOver(const QString& summary);
   void setRunning(bool running);

@@ -83,6 +83,8 @@ TEST_F(EarDrillTest, ARoundOfEachEarDrillFromTheKeyboardAlone) {
       EXPECT_EQ(SentNotes().back(), kind == QuestionKind::kEarScale ? q.pitch : q.notes.front());
       EXPECT_TRUE(Neck().picture().marks.empty());
       EXPECT_TRUE(Round().replayButton()->isEnabled());
+      EXPECT_FALSE(Round().answerField()->placeholderText().contains(QStringLiteral("C#")))
+          << "the typed hint is the drill's own";
       const int buttons = static_cast<int>(EarAnswerLabels(kind, drills.session().round()->Setup()).size());
       EXPECT_TRUE(Round().nameButton(buttons - 1)->isVisible());
       EXPECT_FALSE(Round().nameButton(buttons)->isVisible()) << "only the names in play";
@@ -238,8 +240,10 @@ TEST_F(EarDrillTest, TheConfusionTableSaysWhatWasAnsweredForWhatWasAsked) {
   ASSERT_EQ(table.rowCount(), 2) << "major and minor asked";
   ASSERT_EQ(table.columnCount(), 3);
   EXPECT_EQ(table.item(0, 0)->text(), QStringLiteral("major"));
-  EXPECT_EQ(table.horizontalHeaderItem(1)->text(), QStringLiteral("answered major"));
-  EXPECT_EQ(table.horizontalHeaderItem(2)->text(), QStringLiteral("answered minor"));
+  EXPECT_EQ(table.horizontalHeaderItem(1)->text(), QStringLiteral("major"));
+  EXPECT_EQ(table.horizontalHeaderItem(2)->text(), QStringLiteral("minor"));
+  EXPECT_TRUE(table.item(0, 2)->data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("major asked, minor answered")));
+  EXPECT_TRUE(progress.legend()->text().contains(QStringLiteral("a column per answer given")));
   const int majors = static_cast<int>(std::count(asked.begin(), asked.end(), "major"));
   const int wrongRow = asked[0] == "major" ? 0 : 1;
   EXPECT_EQ(table.item(wrongRow, 2 - wrongRow)->text(), QStringLiteral("1"));
