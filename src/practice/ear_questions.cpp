@@ -58,7 +58,10 @@ void AddIntervals(const DrillSetup& setup, std::vector<Question>& out) {
         const std::vector<Position> at = PositionsOfNote(setup.tuning, setup.area, first);
         q.shown = at.front();
         q.targets = PositionsOfNote(setup.tuning, setup.area, q.pitch);
-        q.prompt = "Find the second note you hear, from the marked one" + RangeText(setup);
+        q.prompt = (setup.ear.direction == IntervalDirection::kTogether
+                        ? "Find the higher note you hear, from the marked lower one"
+                        : "Find the second note you hear, from the marked one") +
+                   RangeText(setup);
       }
       out.push_back(std::move(q));
     }

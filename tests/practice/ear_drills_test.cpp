@@ -78,7 +78,11 @@ TEST(EarDrills, OnTheNeckTheFirstNoteIsMarkedAndEveryPlaceOfTheSecondAnswers) {
     for (Position p : q.targets) EXPECT_EQ(PitchAt(s, p), q.pitch);
     EXPECT_EQ(q.targets, PositionsOfNote(s.tuning, s.area, q.pitch)) << "every place of it";
     EXPECT_NE(q.prompt.find("strings 1–3"), std::string::npos) << q.prompt;
+    EXPECT_EQ(q.prompt.rfind("Find the second note you hear, from the marked one", 0), 0u) << q.prompt;
   }
+  s.ear.direction = IntervalDirection::kTogether;
+  EXPECT_EQ(AllQuestions(QuestionKind::kEarInterval, s).front().prompt,
+            "Find the higher note you hear, from the marked lower one — strings 1–3, frets 0–12");
 }
 
 TEST(EarDrills, EveryQualityIsAskedOnEveryRootInTheFindersTopVoicing) {
