@@ -12,6 +12,7 @@
 
 #include "drill_fixture.h"
 #include "practice/ear_drills.h"
+#include "support/fed_midi_input.h"
 #include "ui/practice/ear_choice.h"
 #include "ui/practice/ear_texts.h"
 #include "ui/practice/progress_panel.h"
@@ -162,6 +163,31 @@ TEST_F(EarDrillTest, TheSecondNoteIsFoundWithTheNecksCursorFromTheMarkedFirst) {
   EXPECT_TRUE(Feedback().startsWith(QStringLiteral("Wrong"))) << Feedback().toStdString();
   EXPECT_TRUE(Feedback().contains(QString::fromStdString(q.asked)));
   EXPECT_EQ(Neck().picture().marks.size(), q.targets.size() + 1);
+  EXPECT_FALSE(drills.session().Running());
+  EXPECT_EQ(drills.history()->AnswerCount(), 2);
+}
+
+TEST_F(EarDrillTest, AMidiInstrumentAnswersTheNeckFormAndNotANameAsked) {
+  auto input = std::make_unique<FedMidiInput>();
+  FedMidiInput& keys = *input;
+  drills.resources().useMidiInput(std::move(input));
+  window->modeArea()->setCurrentIndex(2);
+  StartRound(QuestionKind::kEarInterval, 2);
+  keys.NoteOn(Current().pitch);
+  QApplication::processEvents();
+  EXPECT_TRUE(Feedback().isEmpty()) << "a note played names no interval";
+  EXPECT_EQ(drills.history()->AnswerCount(), 0);
+  Round().stopButton()->click();
+
+  Ear().answerBox()->setCurrentIndex(1);  // the second note on the neck
+  StartRound(QuestionKind::kEarInterval, 2);
+  keys.NoteOn(Current().pitch + 12);
+  QApplication::processEvents();
+  EXPECT_TRUE(Feedback().contains(QStringLiteral("octave"))) << Feedback().toStdString();
+  Round().nextButton()->click();
+  keys.NoteOn(Current().pitch);
+  QApplication::processEvents();
+  EXPECT_TRUE(Feedback().startsWith(QStringLiteral("Right"))) << Feedback().toStdString();
   EXPECT_FALSE(drills.session().Running());
   EXPECT_EQ(drills.history()->AnswerCount(), 2);
 }
