@@ -3,15 +3,21 @@
 //   cmake --build build/release --target docs_pictures && ./build/release/docs_pictures docs
 // Writes practice-drills.png: a round of Find the note at 1400 × 680, right
 // after a miss; practice-chords.png: the Chords tab's voicings of Cmaj7, the
-// A-shape barre chosen.
+// A-shape barre chosen; practice-ear.png: a round of Intervals by ear right
+// after a miss; practice-confusion.png: the Progress tab's confusion table of
+// Chord quality by ear after a round with misses, at 1400 × 900 with the neck
+// made smaller.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -22,6 +28,9 @@
 #include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_mode.h"
 #include "ui/practice/drill_page.h"
+#include "ui/practice/ear_choice.h"
+#include "ui/practice/progress_panel.h"
+#include "ui/practice/round_panel.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/practice_app.h"
 #include "ui/practice/practice_window.h"
@@ -63,6 +72,49 @@ bool SaveChords(const QDir& folder) {
   return Save(window, folder, QStringLiteral("practice-chords.png"));
 }
 
+// Types `text` into the round's answer field and enters it.
+void Answer(DrillMode& drills, const std::string& text) {
+  drills.ui().round()->answerField()->setText(QString::fromStdString(text));
+  emit drills.ui().round()->answerField()->returnPressed();
+  QApplication::processEvents();
+}
+
+int EarPictures(PracticeWindow& window, DrillMode& drills, const QDir& folder) {
+  using practice::QuestionKind;
+  drills.ui().choice()->stringsField()->clear();
+  drills.ui().choice()->drillBox()->setCurrentIndex(static_cast<int>(QuestionKind::kEarInterval));
+  drills.ui().ear()->ladderBox()->setCurrentIndex(2);  // P4 P5 P8, M3 m3, M2 m2
+  drills.ui().choice()->startButton()->click();
+  const std::string asked = drills.session().round()->Current().asked;
+  Answer(drills, asked == "M3" ? "m3" : "M3");
+  if (!Save(window, folder, QStringLiteral("practice-ear.png"))) return 1;
+  drills.ui().round()->stopButton()->click();
+
+  // A round of qualities where minor is heard as major now and then.
+  drills.ui().choice()->drillBox()->setCurrentIndex(static_cast<int>(QuestionKind::kEarChordQuality));
+  drills.ui().ear()->ladderBox()->setCurrentIndex(1);
+  drills.ui().choice()->questionsBox()->setValue(16);
+  drills.ui().choice()->startButton()->click();
+  for (int i = 0; drills.session().Running(); ++i) {
+    const std::string quality = drills.session().round()->Current().asked;
+    const bool slip = (quality == "minor" && i % 3 == 0) || (quality == "augmented" && i % 2 == 0);
+    Answer(drills, slip ? (quality == "minor" ? "major" : "diminished") : quality);
+    if (drills.reviewing()) drills.ui().round()->nextButton()->click();
+  }
+  drills.ui().sections()->setCurrentIndex(1);
+  ProgressPanel& progress = *drills.ui().progress();
+  progress.drillBox()->setCurrentIndex(static_cast<int>(QuestionKind::kEarChordQuality) + 1);
+  progress.periodBox()->setCurrentIndex(2);
+  progress.tableBox()->setCurrentIndex(2);
+  // Room for the table: the neck made smaller by the splitter's handle, as a
+  // user drags it.
+  window.resize(1400, 900);
+  QApplication::processEvents();
+  if (auto* split = window.findChild<QSplitter*>()) split->setSizes({250, 650});
+  QTest::qWait(500);
+  return Save(window, folder, QStringLiteral("practice-confusion.png")) ? 0 : 1;
+}
+
 int Run(const QDir& folder) {
   if (!SaveChords(folder)) return 1;
   QTemporaryDir scratch;
@@ -87,7 +139,9 @@ int Run(const QDir& folder) {
   wrong.fret = wrong.fret == 0 ? 2 : wrong.fret - 1;
   Click(window, wrong);
   QTest::qWait(900);  // the flash of the right answer is gone
-  return Save(window, folder, QStringLiteral("practice-drills.png")) ? 0 : 1;
+  if (!Save(window, folder, QStringLiteral("practice-drills.png"))) return 1;
+  drills.ui().round()->stopButton()->click();
+  return EarPictures(window, drills, folder);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "practice/answer_record.h"
 #include "practice/drill_questions.h"
+#include "practice/ear_drills.h"
 #include "theory/degree_text.h"
 #include "theory/spelling.h"
 
@@ -120,6 +121,7 @@ std::optional<Degree> ParseDegree(std::string_view text) { return fretlab::Parse
 
 Checked Check(const Question& question, const DrillSetup& setup, const Answer& answer,
               const std::vector<bool>& found) {
+  if (IsEarTraining(question.kind)) return CheckEar(question, setup, answer);
   Checked c;
   if (AsksForVoicing(question.kind)) {
     if (answer.kind == Answer::kVoicing) c = CheckVoicing(question, setup, answer.frets);

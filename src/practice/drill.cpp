@@ -5,6 +5,7 @@
 
 #include "practice/answer_record.h"
 #include "practice/drill_questions.h"
+#include "practice/ear_drills.h"
 
 namespace fretlab::practice {
 
@@ -12,7 +13,8 @@ namespace {
 
 constexpr std::array<std::string_view, kQuestionKindCount> kKeys = {
     "find-note", "name-note", "find-degree", "name-degree",
-    "ear", "chord-tone", "chord-tones", "position-notes", "play-voicing"};
+    "ear", "chord-tone", "chord-tones", "position-notes", "play-voicing",
+    "ear-interval", "ear-chord-quality", "ear-scale"};
 
 bool StringAllowed(const DrillSetup& setup, int string) {
   return ((setup.area.strings >> string) & 1u) != 0;
@@ -187,6 +189,12 @@ std::vector<Question> AllQuestions(QuestionKind kind, const DrillSetup& setup) {
     case QuestionKind::kPlayVoicing:
       AddVoicings(setup, out);
       break;
+    case QuestionKind::kEarInterval:
+    case QuestionKind::kEarChordQuality:
+    case QuestionKind::kEarScale:
+      // What is heard is not kept to a position.
+      AddEarQuestions(kind, setup, out);
+      return out;
   }
   return KeepWithin(std::move(out), setup);
 }

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "practice/ear_options.h"
 #include "theory/key_spelling.h"
 #include "theory/neck_positions.h"
 #include "theory/tuning.h"
@@ -31,8 +32,11 @@ enum class QuestionKind {
   kFindChordTones,  // "Click every chord tone of C7 — strings 2–4, frets 0–7"
   kFindPositionNotes,  // "Find every note of the E shape": a round inside one position
   kPlayVoicing,        // "Play a voicing of F♯m7": one note per string, then Check
+  kEarInterval,        // two notes sound: name the interval, or find the second note
+  kEarChordQuality,    // a chord sounds in a guitar voicing: name its quality
+  kEarScale,           // a scale or mode sounds over its root: name it
 };
-inline constexpr int kQuestionKindCount = 9;
+inline constexpr int kQuestionKindCount = 12;
 
 // What a kind of question asks, one predicate for each thing the drills and
 // their answer checks need to know.
@@ -44,6 +48,12 @@ constexpr bool AsksForName(QuestionKind kind) {
 constexpr bool IsFindQuestion(QuestionKind kind) { return !AsksForName(kind); }
 // The question is a note heard, neither shown nor named.
 constexpr bool IsEarQuestion(QuestionKind kind) { return kind == QuestionKind::kEarToNeck; }
+// The question is what a few notes sound like together: an interval, a
+// chord's quality or a scale's colour.
+constexpr bool IsEarTraining(QuestionKind kind) {
+  return kind == QuestionKind::kEarInterval || kind == QuestionKind::kEarChordQuality ||
+         kind == QuestionKind::kEarScale;
+}
 // Answered with a whole voicing, a fret or a mute on every string, at once.
 constexpr bool AsksForVoicing(QuestionKind kind) { return kind == QuestionKind::kPlayVoicing; }
 // The question or its answer is a degree above the root ("♭3"), not a note.
@@ -76,6 +86,8 @@ struct DrillSetup {
   // into ChordFormulas(), -1 for none), and the frets its voicings may span.
   int formula = -1;
   int span = 4;
+  // The ear drills' choices.
+  EarOptions ear;
 };
 
 struct Question {
@@ -90,7 +102,17 @@ struct Question {
   // finder's first voicing within the frets, shown after a miss.
   std::vector<Position> targets;
   bool every = false;             // all targets must be found, not one
+  // The ear drills: the notes heard, in the order they start (an
+  // interval's two, a voicing's from the lowest string up, a scale's after
+  // its root), and whether a name answers the question rather than the neck.
+  std::vector<int> notes;
+  bool byName = false;
 };
+
+// The question is answered with a name: a button or a typed answer.
+inline bool AnswersByName(const Question& question) {
+  return AsksForName(question.kind) || question.byName;
+}
 
 // Whether a note belongs to the setup's key or chord.
 bool InKey(const DrillSetup& setup, int note);

@@ -23,7 +23,8 @@ std::vector<NeckMark> QuestionMarks(const Question& question, const DrillSetup& 
   std::vector<NeckMark> marks;
   if (question.shown) {
     NeckMark asked = MarkAt(setup, *question.shown, kAskedColour);
-    asked.label.assign(1, '?');
+    // An interval's first note is given, named; elsewhere the mark is asked about.
+    if (!IsEarTraining(question.kind)) asked.label.assign(1, '?');
     marks.push_back(std::move(asked));
   }
   for (const Position& p : found) marks.push_back(MarkAt(setup, p, kAskedColour));

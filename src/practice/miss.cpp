@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "practice/ear_sound.h"
 #include "practice/question_sound.h"
 #include "theory/voicing.h"
 
@@ -58,6 +59,7 @@ Miss ExplainVoicingMiss(const Feedback& fb, const DrillSetup& setup) {
 Miss ExplainMiss(const Feedback& fb, const DrillSetup& setup) {
   const Question& q = fb.question;
   if (AsksForVoicing(q.kind)) return ExplainVoicingMiss(fb, setup);
+  if (IsEarTraining(q.kind)) return ExplainEarMiss(fb, setup);
   Miss m;
   m.octave = fb.checked.verdict == Verdict::kOctave;
   m.askedName = q.asked;

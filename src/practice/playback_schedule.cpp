@@ -101,6 +101,9 @@ std::optional<SoundClock::time_point> SchedulePlayer::Advance(SoundClock::time_p
 void SchedulePlayer::Perform(const PlaybackEvent& event) {
   switch (event.kind) {
     case PlaybackEvent::Kind::kOpen:
+      // The step's place on the schedule's grid: an output that stamps its
+      // notes keeps them there when the timer woke late.
+      m_output.due(m_origin + event.at);
       m_output.open();
       m_open = true;
       break;

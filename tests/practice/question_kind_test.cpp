@@ -1,5 +1,5 @@
 // What each kind of question asks: one predicate per thing the drills and
-// the answer checks need to know, written out for all seven kinds.
+// the answer checks need to know, written out for every kind.
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,9 @@ constexpr Written kWritten[kQuestionKindCount] = {
     {QuestionKind::kFindChordTones, false, true, false, false},
     {QuestionKind::kFindPositionNotes, false, true, false, false},
     {QuestionKind::kPlayVoicing, false, true, false, false},
+    {QuestionKind::kEarInterval, false, true, false, false},
+    {QuestionKind::kEarChordQuality, false, true, false, false},
+    {QuestionKind::kEarScale, false, true, false, false},
 };
 
 TEST(QuestionKind, EveryKindsPredicates) {
@@ -35,6 +38,7 @@ TEST(QuestionKind, EveryKindsPredicates) {
     EXPECT_EQ(IsEarQuestion(w.kind), w.isEar) << key;
     EXPECT_EQ(AsksForDegree(w.kind), w.asksForDegree) << key;
     EXPECT_EQ(AsksForVoicing(w.kind), w.kind == QuestionKind::kPlayVoicing) << key;
+    EXPECT_EQ(IsEarTraining(w.kind), key.starts_with("ear-")) << key;
     // The drills whose weak spots are positions are the ones that mark one.
     EXPECT_EQ(IsPositionItemDrill(key), w.asksForName) << key;
   }

@@ -104,8 +104,11 @@ class RecordingOutput : public MidiOutput {
     calls.push_back(Send(message, clock_.Millis()));
   }
   void close() override { calls.push_back(Close(clock_.Millis())); }
+  void due(SoundClock::time_point at) override { dues.push_back(FakeClock::Ms(at)); }
 
   std::vector<OutputCall> calls;
+  // When each coming note was said to be due, ms from the clock's origin.
+  std::vector<long long> dues;
   // Runs after each open is recorded, as a note begins.
   std::function<void()> onOpen;
   // Set: any message but a note-on fails the test.

@@ -53,6 +53,14 @@ struct AskedRow {
   int medianMs = 0;
 };
 
+// How often one thing was answered for one thing asked, in one drill: a
+// cell of the confusion table (the diagonal is the right answers).
+struct ConfusionCell {
+  std::string asked;     // "m3", "minor", "Dorian"
+  std::string answered;  // "M3"
+  int count = 0;
+};
+
 struct StoreOptions {
   int busyTimeoutMs = 200;  // how long a write waits for another program's lock
   int maxPageCount = 0;     // > 0: caps the file's size in pages (4 KiB each), as a full disk does
@@ -88,6 +96,10 @@ class HistoryStore {
                                     const std::string& drill = {}) const;
   // Per drill and what was asked, of one drill or, for "", of every drill.
   std::vector<AskedRow> AskedTable(const std::string& drill, Period period, long long now) const;
+  // What was answered for what was asked in one drill (its key), over every
+  // tuning, ordered by what was asked, then answered.
+  std::vector<ConfusionCell> ConfusionTable(const std::string& drill, Period period,
+                                            long long now) const;
   // The saved schedule of one drill in one tuning.
   std::vector<std::pair<std::string, ItemState>> Schedule(const std::string& drill,
                                                           const std::string& tuning) const;

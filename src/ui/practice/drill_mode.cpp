@@ -10,11 +10,14 @@
 #include <QTabWidget>
 
 #include "practice/drill_marks.h"
+#include "practice/ear_sound.h"
 #include "practice/question_sound.h"
 #include "practice/round_setup.h"
 #include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_page.h"
 #include "ui/practice/drill_texts.h"
+#include "ui/practice/ear_choice.h"
+#include "ui/practice/ear_texts.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/playback_driver.h"
 #include "ui/practice/progress_panel.h"
@@ -83,7 +86,10 @@ QuestionKind DrillMode::kind() const { return m_choice != nullptr ? m_choice->ki
 
 DrillSetup DrillMode::currentSetup() const {
   const PracticeView view = host().view();
-  return SetupOfView(view, m_choice->strings(view.tuning.StringCount()).value_or(kAllStrings));
+  DrillSetup setup = SetupOfView(view, m_choice->strings(view.tuning.StringCount()).value_or(kAllStrings));
+  setup.ear = m_page->ear()->options();
+  setup.ear.seed = m_earSeed;
+  return setup;
 }
 
 void DrillMode::start() {
@@ -98,6 +104,8 @@ void DrillMode::start() {
   }
   host().stopPlaying();
   m_resources.openHistory();
+  // A new round, new phrases for the scales.
+  m_earSeed = QRandomGenerator::global()->generate64();
   const RoundLimit limit = m_choice->limit();
   const DrillSetup setup = currentSetup();
   if (!m_session.Start(kind(), setup, limit)) {
@@ -124,10 +132,13 @@ void DrillMode::stop(const QString& why) {
 void DrillMode::ask() {
   const Question& q = m_session.round()->Current();
   m_marked.clear();
-  const bool names = AsksForName(q.kind);
+  const bool names = AnswersByName(q);
+  const bool heard = q.kind == QuestionKind::kEarToNeck || IsEarTraining(q.kind);
+  m_round->setButtonColumns(IsEarTraining(q.kind) ? EarButtonColumns(q.kind) : 12);
+  m_round->setTypedHint(IsEarTraining(q.kind) ? EarTypedHint(q.kind) : QString());
   m_round->showQuestion(QString::fromStdString(q.prompt), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
-                       names, q.kind == QuestionKind::kEarToNeck);
-  if (q.kind == QuestionKind::kEarToNeck) soundEarQuestion();
+                       names, heard);
+  if (heard) soundEarQuestion();
   showOnNeck();
   if (names) {
     m_round->answerField()->setFocus();
@@ -148,7 +159,13 @@ void DrillMode::next() {
 }
 
 void DrillMode::soundEarQuestion() {
-  if (!running() || m_session.round()->Current().kind != QuestionKind::kEarToNeck) return;
+  if (!running()) return;
+  const Question& q = m_session.round()->Current();
+  if (IsEarTraining(q.kind)) {
+    host().player().play(EarTrainingSchedule(q, m_session.round()->Setup().ear));
+    return;
+  }
+  if (q.kind != QuestionKind::kEarToNeck) return;
   const EarQuestionSound sound{m_choice->referenceBox()->isChecked(), std::nullopt};
   host().player().play(EarQuestionSchedule(m_session.round()->Current(),
                                            m_session.round()->Setup().key.Root().PitchClass(), sound,
@@ -194,7 +211,8 @@ void DrillMode::review(const Feedback& fb) {
   m_reviewing = true;
   m_reviewMarks = MissMarks(miss, setup);
   // The answer's note, then the right one: the ear hears the difference.
-  host().player().play(MissSound(miss, host().noteLength()));
+  host().player().play(IsEarTraining(fb.question.kind) ? EarMissSchedule(fb, setup)
+                                                       : MissSound(miss, host().noteLength()));
   m_round->showMiss(MissFeedback(miss, fb), fb.roundDone);
   showOnNeck();
   if (fb.roundDone) return;
@@ -245,7 +263,7 @@ void DrillMode::deactivate() {
 }
 
 void DrillMode::positionClicked(Position position) {
-  if (!running() || m_reviewing || AsksForName(m_session.round()->Current().kind)) return;
+  if (!running() || m_reviewing || AnswersByName(m_session.round()->Current())) return;
   give(Answer::At(position));
 }
 

@@ -14,6 +14,7 @@
 // for Next, or comes by itself after the seconds chosen.
 
 #include <QTimer>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,6 +86,7 @@ class DrillMode : public PracticeMode {
   DrillResources m_resources;
   std::vector<Position> m_marked;  // targets found in the current question
   bool m_reviewing = false;
+  std::uint64_t m_earSeed = 1;  // the ear drills' phrases in this round
   std::vector<NeckMark> m_reviewMarks;  // the miss shown on the neck
   QTimer m_clock;
   QTimer m_goOn;  // after a miss, on to the next question by itself

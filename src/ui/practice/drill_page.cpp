@@ -1,11 +1,15 @@
 #include "ui/practice/drill_page.h"
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "ui/practice/drill_choice.h"
+#include "ui/practice/ear_choice.h"
 #include "ui/practice/progress_panel.h"
 #include "ui/practice/round_panel.h"
 
@@ -24,6 +28,7 @@ DrillPage::DrillPage(const std::vector<QString>& drillNames,
   auto* layout = new QVBoxLayout(practise);
   layout->setContentsMargins(4, 4, 4, 4);
   m_choice = new DrillChoice(drillNames, midiPorts, settings);
+  addEarChoice(settings);
   // The choice is scrolled rather than stretching the window: the neck keeps the room.
   auto* scroll = new QScrollArea(practise);
   scroll->setWidget(m_choice);
@@ -42,6 +47,18 @@ DrillPage::DrillPage(const std::vector<QString>& drillNames,
   // The progress view's table asks for much room: it takes what the page has.
   m_progress->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
   m_sections->addTab(m_progress, tr("Progress"));
+}
+
+void DrillPage::addEarChoice(QSettings& settings) {
+  // Above Start round, and after the round's options in Tab order.
+  m_ear = new EarChoice(settings, m_choice);
+  if (auto* column = qobject_cast<QVBoxLayout*>(m_choice->layout())) column->insertWidget(1, m_ear);
+  QWidget* order[] = {m_choice->goOnBox(), m_ear->directionBox(), m_ear->ladderBox(), m_ear->answerBox(),
+                      m_ear->chordBox(), m_ear->scaleBox(), m_ear->tempoBox(), m_choice->startButton()};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  connect(m_choice->drillBox(), &QComboBox::currentIndexChanged, m_ear,
+          [this] { m_ear->showFor(m_choice->kind()); });
+  m_ear->showFor(m_choice->kind());
 }
 
 void DrillPage::setRunning(bool running) {

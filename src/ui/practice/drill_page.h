@@ -16,6 +16,7 @@ class QTabWidget;
 namespace fretlab {
 
 class DrillChoice;
+class EarChoice;
 class ProgressPanel;
 class RoundPanel;
 
@@ -31,6 +32,8 @@ class DrillPage : public QWidget {
 
   QTabWidget* sections() const { return m_sections; }
   DrillChoice* choice() const { return m_choice; }
+  // The ear drills' choices, shown within the choice while one is chosen.
+  EarChoice* ear() const { return m_ear; }
   RoundPanel* round() const { return m_round; }
   ProgressPanel* progress() const { return m_progress; }
 
@@ -40,10 +43,13 @@ class DrillPage : public QWidget {
   bool isRunning() const { return m_running; }
 
  private:
+  void addEarChoice(QSettings& settings);
+
   bool m_running = false;
   QTabWidget* m_sections = nullptr;
   QWidget* m_choiceArea = nullptr;  // the scroll area around the choice
   DrillChoice* m_choice = nullptr;
+  EarChoice* m_ear = nullptr;
   RoundPanel* m_round = nullptr;
   ProgressPanel* m_progress = nullptr;
 };

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
+
+#include "ui/practice/ear_texts.h"
 
 namespace fretlab {
 
@@ -54,9 +57,14 @@ std::vector<QString> DrillNames() {
       QT_TRANSLATE_NOOP("DrillMode", "Which degree is this?"),
       QT_TRANSLATE_NOOP("DrillMode", "Ear to neck"),
       QT_TRANSLATE_NOOP("DrillMode", "Chord tone"),
-      QT_TRANSLATE_NOOP("DrillMode", "Every chord tone")};
+      QT_TRANSLATE_NOOP("DrillMode", "Every chord tone"),
+      QT_TRANSLATE_NOOP("DrillMode", "Find every note of the position"),
+      QT_TRANSLATE_NOOP("DrillMode", "Play a voicing")};
   std::vector<QString> names;
   for (const char* name : kNames) names.push_back(Tr(name));
+  // The ear drills come last; their names are their own room's.
+  const std::vector<QString> ear = EarDrillNames();
+  std::copy(ear.begin(), ear.end(), names.end() - static_cast<std::ptrdiff_t>(ear.size()));
   return names;
 }
 
@@ -69,6 +77,7 @@ std::vector<QString> PlainNoteNames() {
 }
 
 std::vector<QString> AnswerButtonLabels(QuestionKind kind, const DrillSetup& setup) {
+  if (IsEarTraining(kind)) return EarAnswerLabels(kind, setup);
   std::vector<QString> labels;
   for (int pc = 0; pc < 12; ++pc) {
     const int note = setup.key.Root().PitchClass() + pc;
@@ -88,6 +97,9 @@ QString FeedbackText(const Feedback& fb) {
   const QString time = Seconds(fb.ms);
   switch (fb.checked.verdict) {
     case Verdict::kRight:
+      if (fb.checked.enharmonic && IsEarTraining(fb.question.kind)) {
+        return Tr("Right (%1): %2.").arg(time, QString::fromStdString(fb.record->asked));
+      }
       return fb.checked.enharmonic
                  ? Tr("Right (%1), written %2 in this key.").arg(time, QString::fromStdString(fb.record->asked))
                  : Tr("Right (%1).").arg(time);
@@ -101,6 +113,7 @@ QString FeedbackText(const Feedback& fb) {
 }
 
 QString MissText(const Miss& m, const Question& q) {
+  if (IsEarTraining(q.kind)) return EarMissText(m, q);
   const bool degrees = AsksForDegree(q.kind);
   if (AsksForName(q.kind)) {
     const QString where = m.rightAt.empty() ? QString() : PlaceText(m.rightAt.front());

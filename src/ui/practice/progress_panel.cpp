@@ -18,6 +18,7 @@
 #include "practice/drill.h"
 #include "practice/heat_scale.h"
 #include "ui/file_names.h"
+#include "ui/practice/confusion_table.h"
 #include "ui/practice/neck_widget.h"
 
 namespace fretlab {
@@ -28,6 +29,7 @@ struct ProgressPanel::Reading {
   std::vector<practice::PositionCell> cells;
   std::vector<practice::AskedRow> rows;
   bool accuracy = true;
+  std::vector<practice::ConfusionCell> confusion;  // an ear drill's, when the table shows it
 };
 
 namespace {
@@ -82,7 +84,8 @@ ProgressPanel::ProgressPanel(std::function<practice::HistoryThread*()> history,
   form->addRow(tr("Heatmap:"), m_measure);
   // Per position, the table says in words what the heatmap shows in colour.
   m_rows = new QComboBox(this);
-  m_rows->addItems({tr("Per note or degree"), tr("Per position (the heatmap as text)")});
+  m_rows->addItems({tr("Per note or degree"), tr("Per position (the heatmap as text)"),
+                    tr("Confusion: what was answered for what was asked (ear drills)")});
   m_rows->setAccessibleName(tr("Table shows"));
   form->addRow(tr("Table:"), m_rows);
   layout->addLayout(form);
@@ -142,7 +145,8 @@ void ProgressPanel::showOn(NeckWidget& neck) {
   history->ReadLater<Reading>(
       this,
       [tuning = m_tuning(), drill = drillKey(), period, now, accuracy](practice::HistoryStore& s) {
-        return Reading{s.Heatmap(tuning, period, now, drill), s.AskedTable(drill, period, now), accuracy};
+        return Reading{s.Heatmap(tuning, period, now, drill), s.AskedTable(drill, period, now), accuracy,
+                       s.ConfusionTable(drill, period, now)};
       },
       [this, request, neck = QPointer<NeckWidget>(&neck)](Reading reading) {
         if (request != m_request || !neck) return;  // asked again, or no longer shown
@@ -171,6 +175,11 @@ void ProgressPanel::show(NeckWidget& neck, const Reading& reading) {
 }
 
 void ProgressPanel::fillTable(const Reading& reading) {
+  if (m_rows->currentIndex() == 2) {
+    fillConfusion(reading);
+    return;
+  }
+  m_table->verticalHeader()->hide();
   const bool positions = m_rows->currentIndex() == 1;
   m_table->setRowCount(0);
   m_table->setColumnCount(positions ? 5 : 4);
@@ -198,6 +207,23 @@ void ProgressPanel::fillTable(const Reading& reading) {
                               Percent(r.right, r.answers), Seconds(r.medianMs)};
     for (int column = 0; column < 5; ++column) m_table->setItem(i, column, new QTableWidgetItem(texts[column]));
   }
+}
+
+void ProgressPanel::fillConfusion(const Reading& reading) {
+  const auto kind = practice::KindOfKey(drillKey());
+  if (!kind || !practice::IsEarTraining(*kind)) {
+    m_table->clear();
+    m_table->setRowCount(0);
+    m_table->setColumnCount(0);
+    m_legend->setText(tr("The confusion table is an ear drill's: choose Intervals by ear, Chord quality by ear "
+                         "or Scale sound under Drills."));
+    return;
+  }
+  FillConfusionTable(*m_table, *kind, reading.confusion);
+  const QString which = tr("Showing %1, %2.").arg(drillText(), m_period->currentText().toLower());
+  m_legend->setText(reading.confusion.empty()
+                        ? tr("%1 No answers to this drill yet.").arg(which)
+                        : tr("%1 A row per thing asked, a column per answer given; bold: the right ones.").arg(which));
 }
 
 bool ProgressPanel::exportTo(const QString& path, QString* error) {

@@ -2,7 +2,8 @@
 // The drills' progress view: a heatmap on the neck of accuracy or median
 // time per position over 7 days, 30 days or the whole history, a table per
 // note or degree asked, or per position as the heatmap's text, both for
-// every drill or the one chosen, and the history as CSV. The history is read on its own
+// every drill or the one chosen, or an ear drill's confusion table, and
+// the history as CSV. The history is read on its own
 // thread after every answer given so far: the view fills in when the
 // answer comes, and the window goes on meanwhile.
 
@@ -61,6 +62,7 @@ class ProgressPanel : public QWidget {
   struct Reading;
   void show(NeckWidget& neck, const Reading& reading);
   void fillTable(const Reading& reading);
+  void fillConfusion(const Reading& reading);
   void exportCsv();
 
   std::function<practice::HistoryThread*()> m_history;

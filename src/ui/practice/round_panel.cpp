@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace fretlab {
 
 namespace {
 
 constexpr int kNameButtons = 12;
+constexpr int kMostNameButtons = 24;  // the ear drills' answers, made when first needed
 
 // A label that takes no room while it says nothing.
 QLabel* Line(QWidget* parent, const QString& name) {
@@ -40,14 +42,7 @@ RoundPanel::RoundPanel(QWidget* parent) : QWidget(parent) {
   layout->addLayout(m_buttons);
   // Idle until a question asks for a name; one row of twelve, which fits a
   // narrow window as the names are short.
-  for (int i = 0; i < kNameButtons; ++i) {
-    auto* button = new QPushButton(this);
-    button->setEnabled(false);
-    button->setFocusPolicy(Qt::TabFocus);
-    button->setMinimumWidth(28);
-    m_buttons->addWidget(button, 0, i);
-    connect(button, &QPushButton::clicked, this, [this, button] { emit answerGiven(button->text()); });
-  }
+  for (int i = 0; i < kNameButtons; ++i) addNameButton();
   auto* answerRow = new QHBoxLayout;
   m_answer = new QLineEdit(this);
   m_answer->setPlaceholderText(tr("or type it (C#, Db, b3) and press Enter"));
@@ -83,16 +78,35 @@ RoundPanel::RoundPanel(QWidget* parent) : QWidget(parent) {
   });
 }
 
-QPushButton* RoundPanel::nameButton(int index) const {
-  return static_cast<QPushButton*>(m_buttons->itemAt(index)->widget());
+QPushButton* RoundPanel::nameButton(int index) const { return m_nameButtons[index]; }
+
+void RoundPanel::addNameButton() {
+  const int i = static_cast<int>(m_nameButtons.size());
+  auto* button = new QPushButton(this);
+  button->setEnabled(false);
+  button->setFocusPolicy(Qt::TabFocus);
+  button->setMinimumWidth(28);
+  m_buttons->addWidget(button, i / m_columns, i % m_columns);
+  m_nameButtons.push_back(button);
+  connect(button, &QPushButton::clicked, this, [this, button] { emit answerGiven(button->text()); });
 }
 
+void RoundPanel::setButtonColumns(int columns) { m_columns = std::clamp(columns, 1, 12); }
+
 void RoundPanel::setNameButtons(const std::vector<QString>& labels, bool enabled) {
-  for (int i = 0; i < kNameButtons; ++i) {
+  const int count = std::min(static_cast<int>(labels.size()), kMostNameButtons);
+  while (static_cast<int>(m_nameButtons.size()) < count) addNameButton();
+  for (int i = 0; i < static_cast<int>(m_nameButtons.size()); ++i) {
     QPushButton* button = nameButton(i);
-    if (i < static_cast<int>(labels.size())) {
+    if (i < count) {
       button->setText(labels[i]);
       button->setAccessibleName(labels[i]);
+    }
+    // New labels lay the buttons out afresh; none keep them as they are.
+    if (count > 0) {
+      m_buttons->removeWidget(button);
+      m_buttons->addWidget(button, i / m_columns, i % m_columns);
+      button->setVisible(i < count);
     }
     button->setEnabled(enabled);
   }
@@ -123,6 +137,10 @@ void RoundPanel::showRoundOver(const QString& summary) {
   setNameButtons({}, false);
   announce(m_summary, summary);
   announce(m_prompt, tr("Start another round when you are ready."));
+}
+
+void RoundPanel::setTypedHint(const QString& hint) {
+  m_answer->setPlaceholderText(hint.isEmpty() ? tr("or type it (C#, Db, b3) and press Enter") : hint);
 }
 
 void RoundPanel::setRunning(bool running) { m_stop->setVisible(running); }

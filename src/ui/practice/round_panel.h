@@ -30,16 +30,23 @@ class RoundPanel : public QWidget {
   QLabel* feedbackLabel() const { return m_feedback; }
   QLabel* summaryLabel() const { return m_summary; }
   QLabel* messageLabel() const { return m_message; }
+  // 0..11, and up to 23 once as many names were shown.
   QPushButton* nameButton(int index) const;
 
-  // The twelve name buttons, labelled and usable only when `enabled`.
+  // The name buttons, labelled and usable only when `enabled`: twelve, or
+  // up to 24 for the ear drills' answers (only the labelled ones show).
   void setNameButtons(const std::vector<QString>& labels, bool enabled);
+  // How many name buttons a row holds (12: all in one row); long names,
+  // such as the scales', take a compact grid.
+  void setButtonColumns(int columns);
   // A new question: its prompt, the name buttons' labels (usable when it
   // asks a name, with the typed answer), Hear it again for a heard one.
   void showQuestion(const QString& prompt, const std::vector<QString>& labels, bool asksName,
                     bool heard);
   // After a miss: the words, the answers idle, Next ready (unless `last`).
   void showMiss(const QString& words, bool last);
+  // What the typed answer's field suggests; empty: note names and degrees.
+  void setTypedHint(const QString& hint);
   // The round is over: its summary.
   void showRoundOver(const QString& summary);
   void setRunning(bool running);
@@ -53,8 +60,12 @@ class RoundPanel : public QWidget {
   void answerGiven(const QString& text);
 
  private:
+  void addNameButton();
+
   QLabel* m_prompt = nullptr;
   QGridLayout* m_buttons = nullptr;
+  std::vector<QPushButton*> m_nameButtons;
+  int m_columns = 12;
   QLineEdit* m_answer = nullptr;
   QPushButton* m_replay = nullptr;
   QPushButton* m_next = nullptr;

@@ -12,6 +12,7 @@
 
 #include "drill_fixture.h"
 #include "ui/practice/drill_page.h"
+#include "ui/practice/ear_choice.h"
 #include "ui/practice/neck_picture.h"
 
 namespace fretlab::testing {
@@ -71,6 +72,44 @@ TEST_P(DrillLayout, TheRoundIsInFullViewAndTheNeckKeepsTwoFifths) {
       EXPECT_GE(MarkLabelFont(layout, mark).pixelSize(), 12) << "fret " << fret;  // 9 pt at 96 dpi
     }
     drills.ui().round()->stopButton()->click();
+    ASSERT_FALSE(drills.session().Running());
+  }
+}
+
+// The ear drills with the most names in play: 24 intervals in two rows,
+// eleven qualities, twelve scales in a grid of four columns.
+TEST_P(DrillLayout, EveryEarDrillsAnswersAreInFullView) {
+  window->resize(GetParam());
+  QTest::qWait(0);
+  for (QuestionKind kind : {QuestionKind::kEarInterval, QuestionKind::kEarChordQuality, QuestionKind::kEarScale}) {
+    window->modeArea()->setCurrentIndex(2);
+    drills.ui().choice()->drillBox()->setCurrentIndex(static_cast<int>(kind));
+    QComboBox* ladder = drills.ui().ear()->ladderBox();
+    ladder->setCurrentIndex(ladder->count() - 1);
+    StartRound(kind, 3);
+    QApplication::processEvents();
+    RoundPanel& page = *drills.ui().round();
+    EXPECT_TRUE(InFullView(page.promptLabel()));
+    EXPECT_TRUE(InFullView(page.replayButton()));
+    EXPECT_TRUE(InFullView(page.answerField()));
+    const int names[] = {24, 11, 12};
+    const int count = names[static_cast<int>(kind) - static_cast<int>(QuestionKind::kEarInterval)];
+    for (int i = 0; i < count; ++i) {
+      EXPECT_TRUE(InFullView(page.nameButton(i))) << i;
+      // Each name whole on its button.
+      EXPECT_GE(page.nameButton(i)->width(), page.nameButton(i)->fontMetrics().horizontalAdvance(page.nameButton(i)->text()))
+          << page.nameButton(i)->text().toStdString();
+    }
+    // A wrong name: the first in play that is not the one asked.
+    const QString asked = QString::fromStdString(Current().asked);
+    page.answerField()->setText(page.nameButton(0)->text() == asked ? page.nameButton(1)->text()
+                                                                     : page.nameButton(0)->text());
+    emit page.answerField()->returnPressed();
+    QApplication::processEvents();
+    EXPECT_TRUE(InFullView(page.feedbackLabel()));
+    EXPECT_TRUE(InFullView(page.nextButton()));
+    EXPECT_GE(Neck().height() * 5, window->height() * 2) << "the neck keeps two fifths";
+    page.stopButton()->click();
     ASSERT_FALSE(drills.session().Running());
   }
 }

@@ -1,0 +1,74 @@
+#include "ui/practice/ear_texts.h"
+
+#include <QCoreApplication>
+
+#include "practice/ear_names.h"
+
+namespace fretlab {
+
+using namespace practice;
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("DrillMode", text); }
+QString Std(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+std::vector<QString> EarDrillNames() {
+  return {Tr(QT_TRANSLATE_NOOP("DrillMode", "Intervals by ear")),
+          Tr(QT_TRANSLATE_NOOP("DrillMode", "Chord quality by ear")),
+          Tr(QT_TRANSLATE_NOOP("DrillMode", "Scale sound"))};
+}
+
+std::vector<QString> EarAnswerLabels(QuestionKind kind, const DrillSetup& setup) {
+  std::vector<QString> labels;
+  switch (kind) {
+    case QuestionKind::kEarInterval:
+      for (int n : IntervalsInPlay(setup.ear.intervalStep)) labels.push_back(Std(IntervalShortName(n)));
+      break;
+    case QuestionKind::kEarChordQuality:
+      for (ChordQuality q : QualitiesInPlay(setup.ear.qualityStep)) labels.push_back(Std(QualityName(q)));
+      break;
+    case QuestionKind::kEarScale:
+      for (int s : ScalesInPlay(setup.ear.scaleStep)) labels.push_back(Std(std::string(ScaleSounds()[s].name)));
+      break;
+    default:
+      break;
+  }
+  return labels;
+}
+
+int EarButtonColumns(QuestionKind kind) {
+  switch (kind) {
+    case QuestionKind::kEarChordQuality:
+      return 6;
+    case QuestionKind::kEarScale:
+      return 4;
+    default:
+      return 12;
+  }
+}
+
+QString EarTypedHint(QuestionKind kind) {
+  switch (kind) {
+    case QuestionKind::kEarInterval:
+      return Tr("or type it (m3, A4, TT) and press Enter");
+    case QuestionKind::kEarChordQuality:
+      return Tr("or type it (min, maj7, m7b5) and press Enter");
+    default:
+      return Tr("or type it (Dorian, blues) and press Enter");
+  }
+}
+
+QString EarMissText(const Miss& m, const Question& q) {
+  if (m.given == Miss::Given::kName) {
+    return Tr("you answered %1; it was %2. Hear the %1, then the %2.").arg(Std(m.answeredName), Std(m.askedName));
+  }
+  const QString note = Std(NoteNameWithOctave(q.pitch, SpellPitchClass(PitchClass(q.pitch), Accidentals::kMixed)));
+  if (m.octave) return Tr("the right note, an octave off: the %1 goes to %2.").arg(Std(m.askedName), note);
+  return Tr("the note given makes a %1; the %2 goes to %3. Hear the %1, then the %2.")
+      .arg(Std(m.answeredName), Std(m.askedName), note);
+}
+
+}  // namespace fretlab
