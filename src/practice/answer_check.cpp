@@ -154,6 +154,7 @@ Checked Check(const Question& question, const DrillSetup& setup, const Answer& a
     c = CheckPitch(question, setup, answer.pitch, found);
   }
   c.given = answer.kind;
+  c.input = answer.input;
   return c;
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 // Checking an answer against a question. Answers come as a position (a
 // click, or Enter on the keyboard cursor), a pitch (a note-on from a MIDI
-// instrument) or a text (a name button, or typed: a letter, then # or b).
+// instrument, or a note played on a guitar and heard) or a text (a name
+// button, or typed: a letter, then # or b). Each says how it was given.
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "practice/answer_record.h"
 #include "practice/drill.h"
 
 namespace fretlab::practice {
@@ -17,10 +19,13 @@ struct Answer {
   Position position;
   int pitch = -1;  // MIDI note 0..127
   std::string text;
+  AnswerInput input = AnswerInput::kMouse;
 
-  static Answer At(Position p) { return {kPosition, p, -1, {}}; }
-  static Answer Pitch(int note) { return {kPitch, {}, note, {}}; }
-  static Answer Text(std::string t) { return {kText, {}, -1, std::move(t)}; }
+  static Answer At(Position p, AnswerInput by = AnswerInput::kMouse) { return {kPosition, p, -1, {}, by}; }
+  static Answer Pitch(int note, AnswerInput by = AnswerInput::kMidi) { return {kPitch, {}, note, {}, by}; }
+  static Answer Text(std::string t, AnswerInput by = AnswerInput::kKeyboard) {
+    return {kText, {}, -1, std::move(t), by};
+  }
 };
 
 enum class Verdict {
@@ -42,7 +47,8 @@ struct Checked {
   // The note the answer sounds (the position's, or the one played); -1 for
   // a name or degree typed, which names a pitch class only.
   int pitch = -1;
-  Answer::Kind given = Answer::kPosition;  // how it was answered
+  Answer::Kind given = Answer::kPosition;  // what kind of answer it was
+  AnswerInput input = AnswerInput::kMouse;  // and how it was given
 };
 
 // `found`: per target of the question, already found in this question.
