@@ -1,5 +1,7 @@
 #include "ui/practice/drill_page.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
@@ -44,8 +46,13 @@ DrillPage::DrillPage(const std::vector<QString>& drillNames,
   m_sections->addTab(m_progress, tr("Progress"));
 }
 
-void DrillPage::setRunning(bool running) {
+void DrillPage::setRunning(bool running, QWidget* answeredOn) {
   m_running = running;
+  if (running && answeredOn != nullptr) {
+    QWidget* order[] = {answeredOn, m_round->answerField(), m_round->replayButton(), m_round->nextButton(),
+                        m_round->stopButton()};
+    for (int i = 1; i < 5; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  }
   m_choiceArea->setVisible(!running);
   m_sections->tabBar()->setVisible(!running);
   m_round->setRunning(running);

@@ -1,14 +1,16 @@
 #pragma once
 // Where Fretlab Practice is put together: the window, its modes in tab
-// order (Explore, Chord lab, Drills), and what the drills take from
-// outside (the user's practice history, the MIDI instruments). The only
-// place that knows every part; the parts know only their seams.
+// order (Explore, Chord lab, Drills, Tuner), what the drills take from
+// outside (the user's practice history, the MIDI instruments) and the
+// sound input the window listens to. The only place that knows every part;
+// the parts know only their seams.
 
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
 
+#include "sound/audio_capture.h"
 #include "sound/midi_output.h"
 #include "sound/sound_clock.h"
 #include "ui/practice/drill_services.h"
@@ -21,19 +23,24 @@ class ChordLabMode;
 class DrillMode;
 class ExploreMode;
 class PracticeWindow;
+class TunerMode;
 
 struct PracticeParts {
   std::unique_ptr<PracticeWindow> window;
   ExploreMode* explore = nullptr;  // owned by the window, as are the others
   ChordLabMode* chordLab = nullptr;
   DrillMode* drills = nullptr;
+  TunerMode* tuner = nullptr;
 };
 
 // The user's history and the system's MIDI inputs.
 DrillServices SystemDrillServices();
 
-// `output` and `settings` must outlive the window.
-PracticeParts BuildPracticeWindow(MidiOutput& output, QSettings& settings,
+// The system's sound input (the sound server's sources), for listening.
+std::unique_ptr<AudioCapture> SystemAudioCapture();
+
+// `output`, `capture` and `settings` must outlive the window.
+PracticeParts BuildPracticeWindow(MidiOutput& output, AudioCapture& capture, QSettings& settings,
                                   std::function<SoundClock::time_point()> now,
                                   DrillServices services);
 

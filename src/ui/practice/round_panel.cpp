@@ -1,6 +1,7 @@
 #include "ui/practice/round_panel.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +14,8 @@ namespace fretlab {
 namespace {
 
 constexpr int kNameButtons = 12;
+constexpr auto kMouse = practice::AnswerInput::kMouse;
+constexpr auto kKeyboard = practice::AnswerInput::kKeyboard;
 
 // A label that takes no room while it says nothing.
 QLabel* Line(QWidget* parent, const QString& name) {
@@ -46,7 +49,9 @@ RoundPanel::RoundPanel(QWidget* parent) : QWidget(parent) {
     button->setFocusPolicy(Qt::TabFocus);
     button->setMinimumWidth(28);
     m_buttons->addWidget(button, 0, i);
-    connect(button, &QPushButton::clicked, this, [this, button] { emit answerGiven(button->text()); });
+    button->installEventFilter(this);
+    connect(button, &QPushButton::clicked, this,
+            [this, button] { emit answerGiven(button->text(), m_pointerPressed ? kMouse : kKeyboard); });
   }
   auto* answerRow = new QHBoxLayout;
   m_answer = new QLineEdit(this);
@@ -79,8 +84,16 @@ RoundPanel::RoundPanel(QWidget* parent) : QWidget(parent) {
   connect(m_answer, &QLineEdit::returnPressed, this, [this] {
     const QString text = m_answer->text();
     m_answer->clear();
-    if (!text.trimmed().isEmpty()) emit answerGiven(text);
+    if (!text.trimmed().isEmpty()) emit answerGiven(text, kKeyboard);
   });
+}
+
+bool RoundPanel::eventFilter(QObject* watched, QEvent* event) {
+  // A name button is clicked by the pointer or from the keyboard (Space);
+  // which one it was goes with the answer.
+  if (event->type() == QEvent::MouseButtonPress) m_pointerPressed = true;
+  if (event->type() == QEvent::KeyPress) m_pointerPressed = false;
+  return QWidget::eventFilter(watched, event);
 }
 
 QPushButton* RoundPanel::nameButton(int index) const {
