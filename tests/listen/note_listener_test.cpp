@@ -1,6 +1,6 @@
 // The listener on rendered guitar notes (the quick share of the listening
 // benchmark: one guitar, clean and noisy) and the gate for Fretlab's own
-// sound. Rendered from the soundfont named in support/guitar_material.h.
+// sound. Rendered from TimGM6mb, named in support/soundfonts.h.
 
 #include "listen/note_listener.h"
 

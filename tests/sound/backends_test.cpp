@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "support/fake_sound.h"
+#include "support/temp_dir.h"
 #include "sound/backends/alsa_midi_output.h"
 #include "sound/backends/log_output.h"
 #include "sound/backends/short_message.h"
@@ -42,16 +43,8 @@ std::vector<std::string> ReadLines(const std::string& path) {
 
 class LogOutputTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/fretlab-log-XXXXXX";
-    const int fd = mkstemp(pattern);
-    ASSERT_GE(fd, 0);
-    close(fd);
-    path_ = pattern;
-  }
-  void TearDown() override { std::remove(path_.c_str()); }
-
-  std::string path_;
+  testing::TempDir dir_;
+  const std::string path_ = dir_.Write("notes.log", "");
   std::ostringstream diagnostics_;
   FakeClock clock_;
 };
@@ -159,9 +152,8 @@ TEST_F(UnusableBackendTest, UnwritableLogFile) {
 // A pipe with nobody reading it: opening it for writing would wait for a
 // reader forever, before the window is even shown. It is refused at once.
 TEST(LogPipeTest, PipeWithoutAReaderIsRefusedAtOnce) {
-  char folder[] = "/tmp/fretlab-fifo-XXXXXX";
-  ASSERT_NE(mkdtemp(folder), nullptr);
-  const std::string path = std::string(folder) + "/notes";
+  testing::TempDir dir;
+  const std::string path = dir.File("notes");
   ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
   std::promise<std::pair<bool, std::string>> result;
   std::thread opener([&] {
@@ -179,8 +171,6 @@ TEST(LogPipeTest, PipeWithoutAReaderIsRefusedAtOnce) {
   } else {
     opener.join();
   }
-  unlink(path.c_str());
-  rmdir(folder);
   ASSERT_TRUE(answered) << "opening a pipe without a reader blocked";
   const auto [opened, message] = future.get();
   EXPECT_FALSE(opened);
@@ -190,9 +180,8 @@ TEST(LogPipeTest, PipeWithoutAReaderIsRefusedAtOnce) {
 }
 
 TEST(LogPipeTest, PipeWithARunningReaderGetsTheLines) {
-  char folder[] = "/tmp/fretlab-fifo-XXXXXX";
-  ASSERT_NE(mkdtemp(folder), nullptr);
-  const std::string path = std::string(folder) + "/notes";
+  testing::TempDir dir;
+  const std::string path = dir.File("notes");
   ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
   const int reader = open(path.c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(reader, 0);
@@ -207,8 +196,6 @@ TEST(LogPipeTest, PipeWithARunningReaderGetsTheLines) {
   const ssize_t got = read(reader, text, sizeof text - 1);
   close(reader);
   log.reset();
-  unlink(path.c_str());
-  rmdir(folder);
   EXPECT_EQ(std::string(text, got > 0 ? got : 0), "0 open\n0 on 52 64\n0 close\n");
 }
 

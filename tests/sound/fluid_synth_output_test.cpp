@@ -16,25 +16,26 @@
 
 #include "sound/backends/backends.h"
 #include "sound/listening.h"
-#include "sound/temp_file.h"
+#include "support/soundfonts.h"
+#include "support/temp_dir.h"
 
 namespace fretlab {
 namespace {
 
 using namespace listening;
 
+using testing::kTimGM6mb;
+
 class FluidSynthOfflineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (access(kDefaultSoundfont, R_OK) != 0) {
-      GTEST_SKIP() << kDefaultSoundfont << " is absent (package timgm6mb-soundfont)";
-    }
+    if (!kTimGM6mb.Installed()) GTEST_SKIP() << kTimGM6mb.Missing();
   }
 
-  // An offline synthesizer with the soundfont loaded.
+  // An offline synthesizer with TimGM6mb loaded.
   std::unique_ptr<FluidSynthOutput> MakeSynth() {
-    auto synth = std::make_unique<FluidSynthOutput>("", FluidSynthOutput::Mode::kOffline,
-                                                    diagnostics_);
+    auto synth = std::make_unique<FluidSynthOutput>(kTimGM6mb.path,
+                                                    FluidSynthOutput::Mode::kOffline, diagnostics_);
     EXPECT_TRUE(synth->IsWorking());
     EXPECT_TRUE(synth->WaitUntilLoaded());
     return synth;
@@ -168,8 +169,8 @@ TEST(FluidSynthMissingSoundfontTest, MissingSoundfontTheUserGaveIsNamedWithoutTh
 
 TEST(FluidSynthMissingSoundfontTest, UnreadableSoundfontTheUserGaveIsNamedWithTheReason) {
   // A path through a regular file cannot be read by anyone, root included.
-  testing::TempFile file("");
-  const std::string path = file.path() + "/guitar.sf2";
+  testing::TempDir dir;
+  const std::string path = dir.Write("file", "") + "/guitar.sf2";
   std::ostringstream diagnostics;
   FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
   EXPECT_FALSE(synth.IsWorking());
@@ -196,9 +197,10 @@ TEST(FluidSynthMissingSoundfontTest, MissingDefaultSoundfontNamesItsPackage) {
 }
 
 TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
-  testing::TempFile wave("RIFF0000WAVEfmt ");
+  testing::TempDir dir;
+  const std::string wave = dir.Write("sound.wav", "RIFF0000WAVEfmt ");
   std::ostringstream diagnostics;
-  FluidSynthOutput synth(wave.path(), FluidSynthOutput::Mode::kOffline, diagnostics);
+  FluidSynthOutput synth(wave, FluidSynthOutput::Mode::kOffline, diagnostics);
   EXPECT_FALSE(synth.IsWorking());
   EXPECT_NE(diagnostics.str().find("not a SoundFont"), std::string::npos) << diagnostics.str();
   EXPECT_EQ(diagnostics.str().find(kDefaultSoundfontPackage), std::string::npos)
@@ -209,8 +211,8 @@ TEST(FluidSynthMissingSoundfontTest, FileThatIsNoSoundfontIsReported) {
 // line of our own, and nothing from the library on standard error.
 TEST(FluidSynthMissingSoundfontTest, BrokenSoundfontGivesOneLineAndNoLibraryNoise) {
   const char header[] = "RIFF\x40\x00\x00\x00sfbkLIST\x30\x00\x00\x00INFOifil\x04\x00";
-  testing::TempFile broken(std::string_view(header, sizeof header - 1));
-  const std::string& path = broken.path();
+  testing::TempDir dir;
+  const std::string path = dir.Write("broken.sf2", std::string_view(header, sizeof header - 1));
   std::ostringstream diagnostics;
   ::testing::internal::CaptureStderr();
   {
@@ -243,9 +245,11 @@ TEST(FluidSynthMissingSoundfontTest, ChosenSynthBackendFallsBackToSilence) {
   output->close();
 }
 
+// The backend as the program starts it, with whichever soundfont the
+// system's default is: only whether an audio device was found is checked.
 TEST(FluidSynthDeviceTest, DefaultBackendStartsOrSaysThatTheAudioDeviceIsMissing) {
   if (access(kDefaultSoundfont, R_OK) != 0) {
-    GTEST_SKIP() << kDefaultSoundfont << " is absent (package timgm6mb-soundfont)";
+    GTEST_SKIP() << kDefaultSoundfont << " is absent (package " << kDefaultSoundfontPackage << ")";
   }
   std::ostringstream diagnostics;
   auto output = CreateMidiOutput(OutputOptions{}, diagnostics);

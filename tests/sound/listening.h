@@ -66,6 +66,45 @@ inline double PitchHz(const std::vector<float>& track, double fromMs, double toM
   return kRate / (best + offset);
 }
 
+// The fundamental of a note whose nominal pitch is `nominalHz`, to a small
+// part of a cent: the lag within a semitone of one period with the highest
+// normalised autocorrelation, then the multiple of it nearest 20 ms, where a
+// parabola through its neighbours places the lag to a far smaller part of
+// the period. Between `fromMs` and `toMs` of `track`, at kRate.
+inline double PitchNearHz(const std::vector<float>& track, double fromMs, double toMs,
+                          double nominalHz) {
+  const int from = Frames(fromMs);
+  const double nominal = kRate / nominalHz;  // frames a period
+  const int periods = std::max(1, static_cast<int>(std::lround(0.020 * nominalHz)));
+  const int maxLag = static_cast<int>(periods * nominal * 1.06) + 2;
+  const int length = Frames(toMs) - from - maxLag;
+  auto correlation = [&](int lag) {
+    double sum = 0, energyA = 0, energyB = 0;
+    for (int i = from; i < from + length; ++i) {
+      sum += double(track[i]) * track[i + lag];
+      energyA += double(track[i]) * track[i];
+      energyB += double(track[i + lag]) * track[i + lag];
+    }
+    return sum / std::sqrt(energyA * energyB + 1e-30);
+  };
+  // The best lag in [low, high], refined by a parabola.
+  auto best = [&](int low, int high) {
+    int at = low;
+    double value = correlation(low);
+    for (int lag = low + 1; lag <= high; ++lag) {
+      const double r = correlation(lag);
+      if (r > value) at = lag, value = r;
+    }
+    const double a = correlation(at - 1), c = correlation(at + 1);
+    return at + 0.5 * (a - c) / (a - 2 * value + c);
+  };
+  const double period = best(static_cast<int>(nominal / 1.06), static_cast<int>(nominal * 1.06) + 1);
+  const int around = static_cast<int>(std::lround(periods * period));
+  return kRate * periods / best(around - 3, around + 3);
+}
+
+inline double MidiHz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+
 // What `withNote` has that `without` has not: a note heard on its own, frame
 // for frame, over the length of the shorter track.
 inline std::vector<float> Difference(const std::vector<float>& withNote,

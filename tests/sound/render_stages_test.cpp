@@ -11,43 +11,16 @@
 #include "sound/backends/onset_aligner.h"
 #include "sound/backends/peak_limiter.h"
 #include "sound/backends/stream_clock.h"
+#include "support/fake_synth.h"
 
 namespace fretlab {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::FakeSynth;
 
 constexpr int kRate = 44100;
 constexpr int kBlock = OnsetAligner::kBlock;
-
-// A synthesizer whose frame n holds `value(n)`, plus 1.0 on the first frame
-// of every block where an onset was asked to start.
-class FakeSynth {
- public:
-  explicit FakeSynth(std::function<float(std::int64_t)> value = [](std::int64_t) { return 0.0f; })
-      : value_(std::move(value)),
-        aligner([this](std::int64_t frame, float* left, float* right) {
-          for (int i = 0; i < kBlock; ++i) {
-            left[i] = right[i] = value_(frame + i);
-          }
-          if (onsetBlocks.count(frame)) left[0] = right[0] = left[0] + 1.0f;
-        }) {}
-
-  OnsetAligner::Placement Place(std::int64_t frame) {
-    const auto placement = aligner.PlaceOnset(frame);
-    onsetBlocks.insert(placement.synthFrame);
-    return placement;
-  }
-  std::vector<float> Render(int frames) {
-    std::vector<float> left(frames), right(frames);
-    aligner.Render(left.data(), right.data(), frames);
-    return left;
-  }
-
-  std::function<float(std::int64_t)> value_;
-  std::set<std::int64_t> onsetBlocks;
-  OnsetAligner aligner;
-};
 
 TEST(OnsetAlignerTest, WithoutOnsetsTheSynthesizerPassesFrameForFrame) {
   FakeSynth synth([](std::int64_t n) { return static_cast<float>(n); });

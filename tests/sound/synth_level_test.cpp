@@ -1,6 +1,7 @@
-// How loud the built-in synthesizer plays, rendered offline: single notes
-// near -12 dBFS, and no strum the chord list can make reaches -3 dBFS, so
-// nothing clips. The offline render is the path the audio device plays.
+// How loud the built-in synthesizer plays, rendered offline, with each
+// General MIDI soundfont: single notes near -12 dBFS, and no strum the chord
+// list can make reaches -3 dBFS, so nothing clips. The offline render is the
+// path the audio device plays.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include "sound/backends/fluid_synth_output.h"
 #include "sound/listening.h"
 #include "support/recording_host.h"
+#include "support/soundfonts.h"
 #include "theory/tables.h"
 
 namespace fretlab {
@@ -20,13 +22,12 @@ namespace {
 
 using namespace listening;
 
-class SynthLevelTest : public ::testing::Test {
+class SynthLevelTest : public ::testing::TestWithParam<testing::TestSoundfont> {
  protected:
   void SetUp() override {
-    if (access(kDefaultSoundfont, R_OK) != 0) {
-      GTEST_SKIP() << kDefaultSoundfont << " is absent (package timgm6mb-soundfont)";
-    }
-    synth_ = std::make_unique<FluidSynthOutput>("", FluidSynthOutput::Mode::kOffline, diagnostics_);
+    if (!GetParam().Installed()) GTEST_SKIP() << GetParam().Missing();
+    synth_ = std::make_unique<FluidSynthOutput>(GetParam().path, FluidSynthOutput::Mode::kOffline,
+                                                diagnostics_);
     ASSERT_TRUE(synth_->WaitUntilLoaded()) << diagnostics_.str();
   }
 
@@ -47,7 +48,7 @@ class SynthLevelTest : public ::testing::Test {
   std::unique_ptr<FluidSynthOutput> synth_;
 };
 
-TEST_F(SynthLevelTest, SingleNotesPeakNearMinus12Dbfs) {
+TEST_P(SynthLevelTest, SingleNotesPeakNearMinus12Dbfs) {
   // Open strings and notes up the neck, from the low E to fret 20 of the top.
   for (int note : {40, 45, 50, 55, 59, 64, 69, 76, 84}) {
     const double peak = PlayPeakDbfs({note}, 150);
@@ -79,7 +80,7 @@ std::vector<std::vector<int>> SixStringStrums() {
   return {strums.begin(), strums.end()};
 }
 
-TEST_F(SynthLevelTest, LoudestStrumOfTheChordListStaysBelowMinus3Dbfs) {
+TEST_P(SynthLevelTest, LoudestStrumOfTheChordListStaysBelowMinus3Dbfs) {
   const auto strums = SixStringStrums();
   ASSERT_GE(strums.size(), 50u);
   double loudest = -200;
@@ -90,6 +91,9 @@ TEST_F(SynthLevelTest, LoudestStrumOfTheChordListStaysBelowMinus3Dbfs) {
   EXPECT_GE(loudest, -9.0);  // and clearly louder than one note
   RecordProperty("loudest_strum_dbfs", std::to_string(loudest));
 }
+
+INSTANTIATE_TEST_SUITE_P(GeneralMidi, SynthLevelTest, ::testing::ValuesIn(testing::kEverySoundfont),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace fretlab

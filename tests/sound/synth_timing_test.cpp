@@ -16,6 +16,7 @@
 #include "sound/backends/fluid_synth_output.h"
 #include "sound/listening.h"
 #include "support/fake_sound.h"
+#include "support/soundfonts.h"
 
 namespace fretlab {
 namespace {
@@ -39,6 +40,7 @@ class LiveSynth {
   explicit LiveSynth(bool deviceMissing = false) {
     server->connectFails = deviceMissing;
     FluidSynthOutput::Setup setup;
+    setup.soundfont = testing::kTimGM6mb.path;
     setup.now = [this] { return clock.now(); };
     setup.sinks.push_back([state = server](AudioSink::RenderFunction render) {
       return std::make_unique<FakeAudioSink>(state, std::move(render));
@@ -89,9 +91,7 @@ constexpr float kHeard = 1e-4f;  // -80 dBFS
 class SynthTimingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (access(kDefaultSoundfont, R_OK) != 0) {
-      GTEST_SKIP() << kDefaultSoundfont << " is absent (package timgm6mb-soundfont)";
-    }
+    if (!testing::kTimGM6mb.Installed()) GTEST_SKIP() << testing::kTimGM6mb.Missing();
   }
 
   // A fresh synthesizer that sounds middle C on `channel` at `stamp` after
@@ -305,6 +305,7 @@ TEST_F(SynthTimingTest, StartWaitsForBegin) {
     auto made = std::make_shared<std::atomic<int>>(0);
     auto server = std::make_shared<FakeAudioSink::State>();
     FluidSynthOutput::Setup setup;
+    setup.soundfont = testing::kTimGM6mb.path;
     setup.startOnBegin = true;
     setup.sinks.push_back([made, server](AudioSink::RenderFunction render) {
       ++*made;

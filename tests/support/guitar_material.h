@@ -14,10 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "support/soundfonts.h"
+
 namespace fretlab::testing {
 
 inline constexpr int kMaterialRate = 44100;
-inline const char* const kTestSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 // Single guitar notes at velocity 100 peak near -12 dBFS, as the built-in
 // synthesizer's own do, and as a guitar's pickup or a microphone gives them.
 inline constexpr double kMaterialGain = 1.2;
@@ -44,10 +45,10 @@ inline std::vector<float> RenderNotes(int program, const std::vector<PlayedNote>
   fluid_settings_setint(settings, "synth.chorus.active", 0);
   fluid_settings_setnum(settings, "synth.gain", kMaterialGain);
   fluid_synth_t* synth = new_fluid_synth(settings);
-  if (fluid_synth_sfload(synth, kTestSoundfont, 1) == FLUID_FAILED) {
+  if (fluid_synth_sfload(synth, kTimGM6mb.path, 1) == FLUID_FAILED) {
     delete_fluid_synth(synth);
     delete_fluid_settings(settings);
-    throw std::runtime_error(std::string("cannot load ") + kTestSoundfont);
+    throw std::runtime_error(std::string("cannot load ") + kTimGM6mb.path);
   }
   if (reverb) {
     fluid_synth_set_reverb_group_roomsize(synth, -1, 0.7);

@@ -1,9 +1,9 @@
 #pragma once
 // --midi-out synth: FluidSynth inside the process, General MIDI program 24
-// (nylon-string guitar), from a soundfont. The synthesizer, the soundfont and
-// the connection to the sound server are set up on a thread of the output's
-// own, so that start-up does not wait for them; notes sent before they are
-// ready are not heard.
+// (nylon-string guitar), from a soundfont. This is the MIDI output over it:
+// the synthesizer itself is brought up in the background (BackgroundSynth),
+// so that start-up does not wait for it; notes sent before it is ready are
+// not heard.
 //
 // Every message is stamped on the monotonic clock when it is sent and heard a
 // fixed latency later, on its own frame (SynthRenderer), so notes keep the
@@ -12,38 +12,24 @@
 // was opened (length 0, sound off) makes no sound; a note already sounding
 // gets its note-off and releases naturally.
 //
-// The audio stream runs only while there is something to hear: after
-// SynthRenderer::kIdleAfter of silence it stops, and the next note starts it
-// again. Offline (Mode::kOffline and Render()) the same path is rendered
-// without an audio device, which is how the tests listen to it.
+// The audio stream runs only while there is something to hear
+// (StreamController). Offline (Mode::kOffline and Render()) the same path is
+// rendered without an audio device, which is how the tests listen to it.
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "sound/backends/audio_sink.h"
+#include "sound/backends/background_synth.h"
 #include "sound/backends/short_message.h"
-#include "sound/backends/synth_renderer.h"
 #include "sound/midi_output.h"
 
-// FluidSynth's opaque handles, declared here so that users of this header
-// need not see FluidSynth's.
-struct _fluid_hashtable_t;
-struct _fluid_synth_t;
-
 namespace fretlab {
-
-inline constexpr const char* kDefaultSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
-inline constexpr const char* kDefaultSoundfontPackage = "timgm6mb-soundfont";
-inline constexpr int kNylonGuitarProgram = 24;  // General MIDI, counted from 0
 
 class FluidSynthOutput : public MidiOutput {
  public:
@@ -61,7 +47,7 @@ class FluidSynthOutput : public MidiOutput {
   // limiter's look-ahead and the sound server's buffer.
   static double ConfiguredLatencyMs();
 
-  using SinkFactory = std::function<std::unique_ptr<AudioSink>(AudioSink::RenderFunction)>;
+  using SinkFactory = StreamController::SinkFactory;
   struct Setup {
     std::string soundfont;  // the user's choice; empty: `defaultSoundfont`
     std::string defaultSoundfont = kDefaultSoundfont;
@@ -78,7 +64,7 @@ class FluidSynthOutput : public MidiOutput {
     bool startOnBegin = false;
   };
   // The background start begins this long after construction at the latest.
-  static constexpr SoundClock::duration kLatestStart = std::chrono::seconds(1);
+  static constexpr SoundClock::duration kLatestStart = BackgroundSynth::kLatestStart;
 
   // Null, after one line on `diagnostics`, when the soundfont cannot be used.
   // Later failures (no audio device, a soundfont that does not load) are
@@ -104,14 +90,14 @@ class FluidSynthOutput : public MidiOutput {
 
   // False when the soundfont is missing or unreadable, or once the
   // background start has failed.
-  bool IsWorking() const { return working_.load(); }
+  bool IsWorking() const { return synth_ != nullptr && !synth_->Failed(); }
   // Blocks until the background start has ended (beginning it first);
   // true when notes will sound.
-  bool WaitUntilLoaded();
+  bool WaitUntilLoaded() { return synth_ != nullptr && synth_->WaitUntilReady(); }
   // "pulseaudio" or "alsa" once playing through a device, else empty.
   std::string AudioDriverName() const;
   // True while an audio stream runs.
-  bool IsStreaming() const { return streaming_.load(); }
+  bool IsStreaming() const { return synth_ != nullptr && synth_->IsStreaming(); }
 
   // Offline mode: fills `frames` frames of each channel, as a request made
   // now on the output's clock. Silence while nothing is loaded.
@@ -122,39 +108,12 @@ class FluidSynthOutput : public MidiOutput {
   void Render(float* left, float* right, int frames);
 
  private:
-  void Start();
-  bool StartSynth();
-  bool StartSink();
-  void FinishStart(bool ready);
-  void Report(const std::string& line);
-  void Control();
-  void Wake(bool start);
+  bool IsReady() const { return synth_ != nullptr && synth_->IsReady(); }
   void Queue(const TimedEvent& event);
 
-  Setup setup_;
-  std::ostream& diagnostics_;
-  std::string soundfont_;
-  bool userSoundfont_;
-  std::atomic<bool> working_{false};
-
-  _fluid_hashtable_t* settings_ = nullptr;
-  _fluid_synth_t* synth_ = nullptr;
-  std::vector<std::uint8_t> guitar_;  // the soundfont's guitar alone; outlives synth_
-  std::unique_ptr<SynthRenderer> renderer_;  // set before ready_
-  std::unique_ptr<AudioSink> sink_;          // set before ready_; kAudioDevice only
-  std::atomic<bool> ready_{false};
-  std::atomic<bool> streaming_{false};
-
-  std::thread thread_;
-  mutable std::mutex mutex_;
-  std::condition_variable changed_;
-  bool begun_ = false;        // guarded by mutex_
-  bool startEnded_ = false;   // guarded by mutex_
-  bool startWanted_ = false;  // guarded by mutex_
-  bool stopWanted_ = false;   // guarded by mutex_
-  bool quit_ = false;         // guarded by mutex_
-
+  std::function<SoundClock::time_point()> now_;
   std::atomic<std::int64_t> offlineFrames_{0};  // frames rendered offline
+  std::unique_ptr<BackgroundSynth> synth_;  // null when the soundfont cannot be used
 
   unsigned session_ = 0;    // sending side only
   std::optional<SoundClock::time_point> due_;  // sending side only, for the next open()

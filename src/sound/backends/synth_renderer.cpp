@@ -15,8 +15,10 @@ constexpr std::int64_t kIdleFrames =
 
 }  // namespace
 
-SynthRenderer::SynthRenderer(fluid_synth_t* synth, std::function<void()> onIdle)
+SynthRenderer::SynthRenderer(fluid_synth_t* synth, const KeyLevels& levels,
+                             std::function<void()> onIdle)
     : synth_(synth),
+      levels_(levels),
       onIdle_(std::move(onIdle)),
       clock_(kSampleRate, kEventLatency),
       aligner_([this](std::int64_t frame, float* left, float* right) {
@@ -92,10 +94,11 @@ void SynthRenderer::RenderBlock(std::int64_t synthFrame, float* left, float* rig
   for (auto it = planned_.begin(); it != planned_.end() && it->first <= synthFrame;
        it = planned_.erase(it)) {
     const TimedEvent& event = it->second;
+    const int channel = levels_.Channel(event.channel, event.note);
     if (event.noteOn) {
-      fluid_synth_noteon(synth_, event.channel, event.note, event.velocity);
+      fluid_synth_noteon(synth_, channel, event.note, event.velocity);
     } else {
-      fluid_synth_noteoff(synth_, event.channel, event.note);
+      fluid_synth_noteoff(synth_, channel, event.note);
     }
   }
   std::fill(left, left + OnsetAligner::kBlock, 0.0f);

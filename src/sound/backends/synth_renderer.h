@@ -13,6 +13,7 @@
 #include <map>
 #include <mutex>
 
+#include "sound/backends/key_levels.h"
 #include "sound/backends/onset_aligner.h"
 #include "sound/backends/peak_limiter.h"
 #include "sound/backends/stream_clock.h"
@@ -47,9 +48,10 @@ class SynthRenderer {
   // Nothing leaves louder than this: -4 dBFS.
   static constexpr float kCeiling = 0.63f;
 
-  // `synth` must outlive the renderer. `onIdle` is called on the audio side
-  // once a stretch of silence reaches kIdleAfter.
-  SynthRenderer(_fluid_synth_t* synth, std::function<void()> onIdle);
+  // `synth` must outlive the renderer; each note plays on the channel that
+  // `levels` gives its key. `onIdle` is called on the audio side once a
+  // stretch of silence reaches kIdleAfter.
+  SynthRenderer(_fluid_synth_t* synth, const KeyLevels& levels, std::function<void()> onIdle);
 
   // Any thread. Messages are queued in the order of their stamps; one
   // stamped before those already queued pulls them back to its stamp.
@@ -72,6 +74,7 @@ class SynthRenderer {
   void RenderBlock(std::int64_t synthFrame, float* left, float* right);
 
   _fluid_synth_t* synth_;
+  KeyLevels levels_;
   std::function<void()> onIdle_;
   StreamClock clock_;
   OnsetAligner aligner_;

@@ -148,6 +148,12 @@ TEST_F(DrillTest, AWrongClickShowsEveryRightPlaceSoundsBothNotesAndWaitsForNext)
   ClickNeck(q.targets[0]);
   EXPECT_TRUE(drills.reviewing());
   EXPECT_EQ(drills.history()->AnswerCount(), 1);
+  // The history keeps what was asked, as missed.
+  const auto rows = drills.history()->Read<std::vector<practice::AskedRow>>(
+      [](practice::HistoryStore& s) { return s.AskedTable("find-note", practice::Period::kAll, 4'000'000'000'000); });
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].asked, q.asked);
+  EXPECT_EQ(rows[0].right, 0);
   drills.ui().round()->nextButton()->click();
   EXPECT_FALSE(drills.reviewing());
   EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().isEmpty());

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <set>
 
+#include "support/timed_output.h"
 #include "ui/practice/practice_fixture.h"
 
 namespace fretlab::testing {
@@ -254,15 +255,6 @@ namespace {
 
 // On the real clock: the window's timer walks the notes on time while the
 // event loop keeps running.
-class TimedOutput : public MidiOutput {
- public:
-  void open() override {}
-  void send(std::uint32_t) override { sends.push_back(SoundClock::now()); }
-  void close() override { ++closes; }
-  std::vector<SoundClock::time_point> sends;
-  int closes = 0;
-};
-
 TEST(PracticeWindowTimer, PlaysOnTheRealClockWithoutBlocking) {
   QTemporaryDir dir;
   QSettings settings(dir.filePath(QStringLiteral("t.conf")), QSettings::IniFormat);
