@@ -1,10 +1,16 @@
 // Makes the README's pictures of the Practice window from the real window on
 // Qt's offscreen platform:
 //   cmake --build build/release --target docs_pictures && ./build/release/docs_pictures docs
-// Writes practice-drills.png: a round of Find the note at 1400 × 680, right
-// after a miss.
+// Writes, each at 1400 × 680:
+//   practice-drills.png     a round of Find the note, right after a miss;
+//   practice-tuner.png      the Tuner tab hearing the A string 12 cents sharp;
+//   practice-listening.png  a round of Find the note answered by playing.
+// The guitar heard is the tests' fake capture, fed in real time with a tone
+// with a string's harmonics and with notes rendered by FluidSynth from the
+// named soundfont (tests/support/guitar_material.h).
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,11 +20,15 @@
 #include <QTest>
 #include <cstdio>
 
+#include "listen/listen_settings.h"
 #include "practice/history/history_thread.h"
 #include "sound/backends/silent_output.h"
+#include "support/fake_capture.h"
+#include "support/guitar_material.h"
 #include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_mode.h"
 #include "ui/practice/drill_page.h"
+#include "ui/practice/listening_bar.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/practice_app.h"
 #include "ui/practice/practice_window.h"
@@ -26,9 +36,51 @@
 namespace fretlab {
 namespace {
 
+using testing::FakeCapture;
+
+// A window of its own for each picture, on settings and a history in a
+// scratch folder.
+struct Window {
+  explicit Window(const QTemporaryDir& scratch)
+      : settings(scratch.filePath(QStringLiteral("fretlab.conf")), QSettings::IniFormat),
+        parts(BuildPracticeWindow(output, capture, settings, &SoundClock::now, {})) {
+    parts.drills->resources().useHistory(
+        std::make_unique<practice::HistoryThread>(scratch.filePath(QStringLiteral("h.sqlite"))));
+    parts.window->resize(1400, 680);
+    parts.window->show();
+  }
+  PracticeWindow& operator*() { return *parts.window; }
+  void Listen() { parts.window->findChild<ListeningBar*>()->listenSwitch()->setChecked(true); }
+  void StartFindTheNote() {
+    DrillMode& drills = *parts.drills;
+    parts.window->modeArea()->setCurrentIndex(2);
+    drills.ui().choice()->stringsField()->setText(QStringLiteral("1-3"));
+    drills.ui().choice()->questionsBox()->setValue(10);
+    drills.ui().choice()->startButton()->click();
+  }
+
+  SilentOutput output;
+  FakeCapture capture;
+  QSettings settings;
+  PracticeParts parts;
+};
+
 void Click(PracticeWindow& window, Position p) {
   const NeckPoint c = window.neck().layout().Centre(p);
   QTest::mouseClick(&window.neck(), Qt::LeftButton, {}, QPoint(static_cast<int>(c.x), static_cast<int>(c.y)));
+}
+
+// Hands `samples` to the window in blocks as a capture's thread would, in
+// real time, so that its meter and readings move as they do for a player.
+void Play(FakeCapture& capture, const std::vector<float>& samples) {
+  constexpr std::size_t kBlock = 1024;
+  const SoundClock::time_point start = SoundClock::now();
+  for (std::size_t i = 0; i < samples.size(); i += kBlock) {
+    const std::vector<float> block(samples.begin() + i, samples.begin() + std::min(samples.size(), i + kBlock));
+    capture.Deliver(block, start + std::chrono::duration_cast<SoundClock::duration>(std::chrono::duration<double>(
+                                       double(i) / testing::kMaterialRate)));
+    QTest::qWait(23);
+  }
 }
 
 bool Save(QWidget& window, const QDir& folder, const QString& name) {
@@ -42,30 +94,45 @@ bool Save(QWidget& window, const QDir& folder, const QString& name) {
   return true;
 }
 
-int Run(const QDir& folder) {
+bool Drills(const QDir& folder) {
   QTemporaryDir scratch;
-  QSettings settings(scratch.filePath(QStringLiteral("fretlab.conf")), QSettings::IniFormat);
-  SilentOutput output;
-  PracticeParts parts = BuildPracticeWindow(output, settings, &SoundClock::now, {});
-  PracticeWindow& window = *parts.window;
-  DrillMode& drills = *parts.drills;
-  drills.resources().useHistory(std::make_unique<practice::HistoryThread>(scratch.filePath("h.sqlite")));
-  window.resize(1400, 680);
-  window.show();
-  window.modeArea()->setCurrentIndex(2);
-  drills.ui().choice()->stringsField()->setText(QStringLiteral("1-3"));
-  drills.ui().choice()->questionsBox()->setValue(10);
-  drills.ui().choice()->startButton()->click();
-  const practice::Question q = drills.session().round()->Current();
-  if (q.targets.size() < 2) return 1;
+  Window window(scratch);
+  window.StartFindTheNote();
+  const practice::Question q = window.parts.drills->session().round()->Current();
+  if (q.targets.size() < 2) return false;
   QTest::qWait(1100);
-  Click(window, q.targets[0]);
+  Click(*window, q.targets[0]);
   QTest::qWait(1400);
   Position wrong = q.targets[1];
   wrong.fret = wrong.fret == 0 ? 2 : wrong.fret - 1;
-  Click(window, wrong);
+  Click(*window, wrong);
   QTest::qWait(900);  // the flash of the right answer is gone
-  return Save(window, folder, QStringLiteral("practice-drills.png")) ? 0 : 1;
+  return Save(*window, folder, QStringLiteral("practice-drills.png"));
+}
+
+bool TunerPicture(const QDir& folder) {
+  QTemporaryDir scratch;
+  Window window(scratch);
+  window.Listen();
+  (*window).modeArea()->setCurrentIndex(3);
+  Play(window.capture, testing::HarmonicTone(NoteHz(45.12), 1.0, 8, -14));
+  return Save(*window, folder, QStringLiteral("practice-tuner.png"));
+}
+
+bool PlayedDrill(const QDir& folder) {
+  QTemporaryDir scratch;
+  Window window(scratch);
+  window.Listen();
+  window.StartFindTheNote();
+  const practice::Round& round = *window.parts.drills->session().round();
+  // Two of the positions asked for, played one after the other; the picture
+  // is taken while the second still sounds.
+  std::vector<testing::PlayedNote> notes;
+  for (std::size_t i = 0; i < std::min<std::size_t>(2, round.Current().targets.size()); ++i) {
+    notes.push_back({practice::PitchAt(round.Setup(), round.Current().targets[i]), 0.3 + 1.2 * i, 1.5, 100});
+  }
+  Play(window.capture, testing::RenderNotes(24, notes, 1.2 * notes.size()));
+  return Save(*window, folder, QStringLiteral("practice-listening.png"));
 }
 
 }  // namespace
@@ -74,5 +141,6 @@ int Run(const QDir& folder) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  return fretlab::Run(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs")));
+  const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+  return fretlab::Drills(folder) && fretlab::TunerPicture(folder) && fretlab::PlayedDrill(folder) ? 0 : 1;
 }

@@ -48,7 +48,7 @@ ListeningBar::ListeningBar(PracticeListening& listening, QWidget* parent)
   auto* inputLabel = new QLabel(tr("Input:"), this);
   inputLabel->setBuddy(m_input);
   row->addWidget(inputLabel);
-  row->addWidget(m_input, 1);
+  row->addWidget(m_input);
   m_level = new QProgressBar(this);
   m_level->setRange(kMeterFloorDb, 0);
   m_level->setValue(kMeterFloorDb);

@@ -84,10 +84,13 @@ TEST_F(ListeningTest, TheEarDrillsOwnNoteDoesNotAnswerIt) {
   drills.ui().round()->replayButton()->click();
   Play({{asked, 0.03, 0.9, 100}}, 2.0);
   EXPECT_EQ(drills.session().round()->Summarize().answers, 0);
-  // The student plays it: that answers.
+  // The student plays it: that answers, and says what was heard.
+  const QString name = QString::fromStdString(Current().asked);  // "C♯4"
   Play({{asked, 0.2, 0.6, 100}}, 1.0);
   EXPECT_EQ(drills.session().round()->Summarize().answers, 1);
   EXPECT_EQ(drills.session().round()->Summarize().right, 1);
+  EXPECT_TRUE(drills.ui().round()->feedbackLabel()->text().endsWith(QStringLiteral("s): ") + name + " heard."))
+      << drills.ui().round()->feedbackLabel()->text().toStdString();
 }
 
 TEST_F(ListeningTest, AnOctaveOffIsSaidAndTheMissWaitsForNext) {
