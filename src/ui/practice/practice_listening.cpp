@@ -53,7 +53,7 @@ QString PracticeListening::source() const { return m_settings.value(kInputKey).t
 
 void PracticeListening::chooseSource(const QString& name) {
   m_settings.setValue(kInputKey, name);
-  if (isListening()) setListening(true);
+  restart();
 }
 
 void PracticeListening::setStrings(const Tuning& tuning) {
@@ -66,7 +66,7 @@ void PracticeListening::setStrings(const Tuning& tuning) {
   const ListenSettings range = ListenSettings::ForStrings(kSampleRate, lowest, highest);
   if (range.lowestNote == m_range.lowestNote && range.highestNote == m_range.highestNote) return;
   m_range = range;
-  if (isListening()) setListening(true);
+  restart();
 }
 
 void PracticeListening::setSoundingUntil(SoundClock::time_point end) {
@@ -83,6 +83,10 @@ bool PracticeListening::start() {
   }
   emit message({});
   return true;
+}
+
+void PracticeListening::restart() {
+  if (isListening() && !start()) setListening(false);
 }
 
 void PracticeListening::stop() {

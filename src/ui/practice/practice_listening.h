@@ -76,6 +76,8 @@ class PracticeListening : public QObject {
 
  private:
   bool start();
+  // Listening again with what changed; off, with the line, if it cannot.
+  void restart();
   void stop();
   void failed(const QString& line);
   // Runs `event` on the window's thread, unless listening has stopped or

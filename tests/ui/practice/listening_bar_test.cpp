@@ -91,6 +91,12 @@ TEST_F(ListeningTest, TheMeterFollowsTheInputAndTheWindowFitsTheTuning) {
   EXPECT_TRUE(capture.Capturing());
   Choose([](PracticeChoices& c) { c.view.tuning = *FindPresetTuning("Bass"); c.view.capo = 3; });
   EXPECT_EQ(capture.starts, starts + 1);
+  // A start again that the server refuses ends listening with its line.
+  capture.refuseWith = "The sound server refused the input \"Guitar Interface\": choose another.";
+  Choose([](PracticeChoices& c) { c.view.tuning = *FindPresetTuning("Standard"); });
+  EXPECT_FALSE(capture.Capturing());
+  EXPECT_FALSE(Bar().listenSwitch()->isChecked());
+  EXPECT_EQ(Bar().messageLabel()->text().toStdString(), capture.refuseWith);
 }
 
 TEST_F(ListeningTest, NoInputOrARefusedStreamGivesOneLineAndPracticeGoesOn) {
