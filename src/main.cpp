@@ -6,12 +6,14 @@
 #include <QFile>
 #include <QIcon>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/quoted_value.h"
 #include "export/export_command.h"
 #include "listen/listen_command.h"
 #include "sound/backends/backends.h"
@@ -88,6 +90,26 @@ void Describe(QCommandLineParser& parser, const Options& options) {
                                QStringLiteral("[file]"));
 }
 
+// QCommandLineParser::process() without its own error line, which holds an
+// unknown option as typed: the same exit status 1, and the option quoted
+// safely. --help and --version are answered as process() answers them.
+void ProcessOrExit(QCommandLineParser& parser, const QCoreApplication& application) {
+  if (parser.parse(application.arguments())) {
+    parser.process(application);  // answers --help and --version
+    return;
+  }
+  const QStringList unknown = parser.unknownOptionNames();
+  if (unknown.isEmpty()) {
+    std::cerr << "fretlab: " << qPrintable(parser.errorText()) << '\n';  // our own options' names
+  } else {
+    const std::string name = unknown.front().toStdString();  // without its dashes
+    std::cerr << "fretlab: unknown option "
+              << fretlab::QuotedValue((name.size() == 1 ? "-" : "--") + name)
+              << "; see fretlab --help\n";
+  }
+  std::exit(1);
+}
+
 // --help and --version answer without a display, before the window system
 // is opened.
 bool AnswersWithoutWindow(int argc, char* argv[]) {
@@ -150,7 +172,7 @@ int Export(int argc, char* argv[]) {
   QCommandLineParser parser;
   Options options;
   Describe(parser, options);
-  parser.process(console);  // an unknown option: a message and exit status 1
+  ProcessOrExit(parser, console);  // an unknown option: one line and exit status 1
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1) {
     std::cerr << "fretlab: --export takes one sequence file: fretlab --export OUT IN.fbs\n";
@@ -187,7 +209,7 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   Options options;
   Describe(parser, options);
-  parser.process(application);
+  ProcessOrExit(parser, application);
 
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {

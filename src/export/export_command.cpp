@@ -4,9 +4,11 @@
 #include <cctype>
 #include <string>
 
+#include "common/quoted_value.h"
 #include "export/chord_chart.h"
 #include "export/midi_file.h"
 #include "export/musicxml_file.h"
+#include "sequence/output_file.h"
 
 namespace fretlab {
 
@@ -46,19 +48,21 @@ int RunExport(const std::filesystem::path& out, const std::filesystem::path& in,
   const std::optional<ExportFormat> format = ExportFormatOf(out);
   if (!format) {
     const std::string extension = out.extension().string();
-    err << "fretlab: cannot export to \"" << out.string() << "\": "
+    err << "fretlab: cannot export to " << QuotedValue(out.string()) << ": "
         << (extension.empty() ? std::string("it has no extension")
-                              : "unknown extension \"" + extension + "\"")
+                              : "unknown extension " + QuotedValue(extension))
         << "; known extensions: " << kExportExtensions << "\n";
     return kExitRefused;
   }
   SequenceImage image;
   if (const FileOutcome read = ReadSequenceFile(in, image); !read) {
-    err << "fretlab: " << read.message << "\n";
+    // File > Open's words, the name made safe for a terminal.
+    err << "fretlab: Cannot open " << QuotedValue(in.string()) << ": " << read.reason << ".\n";
     return kExitRefused;
   }
   const std::string bytes = ExportBytes(*format, image, in.stem().string());
-  if (const FileOutcome written = WriteFileAtomically(out, AsBytes(bytes), "Cannot export");
+  const std::filesystem::path inputs[] = {in};
+  if (const FileOutcome written = WriteOutputFile(out, AsBytes(bytes), "Cannot export", inputs);
       !written) {
     err << "fretlab: " << written.message << "\n";
     return kExitNotWritten;

@@ -23,11 +23,13 @@ std::optional<ExportFormat> ExportFormatOf(const std::filesystem::path& out);
 // file's name).
 std::string ExportBytes(ExportFormat format, const SequenceImage& image, std::string_view title);
 
-// Reads IN as File > Open does and writes OUT atomically. Prints nothing on
-// success, else one line on `err` beginning "fretlab: " (for IN, the same
-// text File > Open shows). Returns the exit status: 0 written; 2 for an
-// unknown extension (nothing is read) or a refused IN; 1 when OUT cannot be
-// written, in which case an existing OUT is left as it was.
+// Reads IN as File > Open does and writes OUT whole or not at all (see
+// sequence/output_file.h). Prints nothing on success, else one line on `err`
+// beginning "fretlab: " (for IN, the same text File > Open shows), every
+// name in it quoted with QuotedValue. Returns the exit status: 0 written; 2
+// for an unknown extension (nothing is read) or a refused IN; 1 when OUT
+// cannot be written or is refused (IN itself by any name, not a regular
+// file, read-only), in which case an existing OUT is left as it was.
 int RunExport(const std::filesystem::path& out, const std::filesystem::path& in,
               std::ostream& err);
 

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 
+#include "common/quoted_value.h"
+
 namespace fretlab {
 
 namespace {
@@ -22,7 +24,7 @@ std::optional<int> WholeNumber(std::string_view text) {
 }
 
 std::string Refusal(const std::string& option, const std::string& value, const std::string& allowed) {
-  return "fretlab: " + option + " \"" + value + "\" is not allowed; " + allowed;
+  return "fretlab: " + option + " " + QuotedValue(value) + " is not allowed; " + allowed;
 }
 
 class Reader {
@@ -39,14 +41,13 @@ class Reader {
     if (option == "--chord") return Choice(option, ChoiceKind::kChord, value);
     if (option == "--labels") return Labels(value);
     if (option == "--frets") return Frets(value);
-    return "fretlab: unknown option " + option;
+    return "fretlab: unknown option " + QuotedValue(option);
   }
 
  private:
   std::string Tuning(const std::string& value) {
-    std::string why;
-    const auto tuning = TuningFromText(value, &why);
-    if (!tuning) return "fretlab: --tuning: " + why;
+    const auto tuning = TuningFromText(value);
+    if (!tuning) return "fretlab: --tuning: " + TuningProblem(value, true);
     m_view.tuning = *tuning;
     return {};
   }
@@ -114,6 +115,16 @@ bool TakesValue(const std::string& option) {
 
 }  // namespace
 
+std::string TuningProblem(std::string_view text, bool presets) {
+  std::string why;
+  if (presets ? TuningFromText(text, &why).has_value() : ParseTuning(text, &why).has_value()) return {};
+  // The parser's words hold the text, or a word of it, as it is.
+  if (IsPlainValue(text)) return why;
+  return (presets ? "unknown tuning " : "not a tuning ") + QuotedValue(text) + "; choose " +
+         (presets ? PresetTuningNames() + ", or " : std::string()) +
+         "4 to 8 notes, lowest string first, such as \"D2 A2 D3 G3 B3 E4\"";
+}
+
 std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
   const std::string lower = Lower(path);
   const auto endsWith = [&lower](const std::string& tail) {
@@ -141,7 +152,7 @@ std::variant<RenderRequest, std::string> ParseRenderArguments(
       continue;
     }
     if (!TakesValue(option)) {
-      return "fretlab: --render does not take " + arguments[i] +
+      return "fretlab: --render does not take " + QuotedValue(arguments[i]) +
              "; its options are --tuning, --capo, --root, --scale, --arpeggio, --chord, "
              "--labels, --frets, --left-handed";
     }

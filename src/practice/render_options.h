@@ -13,6 +13,7 @@
 // Each may also be written --option=value.
 
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -28,12 +29,19 @@ struct RenderRequest {
   PracticeView view;
 };
 
+// What is wrong with `text` as a tuning, in one line that is safe to show
+// whatever the text holds (see common/quoted_value.h); empty when it is a
+// tuning. `presets`: a preset's name counts too (--tuning), or only notes
+// (the window's field).
+std::string TuningProblem(std::string_view text, bool presets);
+
 // The format from the file name's extension (.svg or .png, case ignored).
 std::optional<PictureFormat> PictureFormatOf(const std::string& path);
 
 // `arguments` are the program's arguments without the program name; the
 // one after "--render" is the output file. Returns the request, or the
-// line to print (starting "fretlab: ") when something cannot be used.
+// line to print (starting "fretlab: ") when something cannot be used, every
+// value in it quoted with QuotedValue.
 std::variant<RenderRequest, std::string> ParseRenderArguments(
     const std::vector<std::string>& arguments);
 

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +29,9 @@ namespace {
 constexpr std::string_view kCreatingPrefix = ".fbs-new-";  // + 6 random characters
 constexpr std::string_view kTemporaryPrefix = ".fbs-tmp-";  // + the inode number
 constexpr int kMaxLinkHops = 40;                            // as the kernel allows
+
+std::atomic<ssize_t (*)(int, const void*, std::size_t)> g_write{&::write};
+std::atomic<int (*)(int)> g_fsync{&::fsync};
 
 std::string RandomSuffix() {
   static constexpr std::string_view kAlphabet =
@@ -60,7 +64,7 @@ mode_t CurrentUmask() {
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+    const ssize_t put = g_write.load()(fd, bytes.data() + done, bytes.size() - done);
     if (put < 0) {
       if (errno == EINTR) continue;
       return false;
@@ -106,6 +110,10 @@ bool RemoveIfLeftOver(int folderFd, const char* name) {
 }
 
 }  // namespace
+
+DiskCalls ReplaceDiskCalls(const DiskCalls& calls) {
+  return {g_write.exchange(calls.write), g_fsync.exchange(calls.fsync)};
+}
 
 fs::path FileBehindLinks(const fs::path& file, int& error) {
   error = 0;
@@ -194,7 +202,7 @@ bool ReplacementFile::Write(std::span<const std::uint8_t> bytes) {
 
 bool ReplacementFile::Commit() {
   if (fd_ < 0) return Fail(EBADF);
-  if (::fsync(fd_) != 0) return Fail(errno);
+  if (g_fsync.load()(fd_) != 0) return Fail(errno);
   // A replaced file keeps its permissions; a new one gets what the umask
   // leaves of 0666, as any file the user creates.
   struct stat old {};

@@ -13,6 +13,8 @@
 // its name, owner and missing lock prove it a left-over of this program
 // whose writer is gone.
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -28,6 +30,16 @@ std::filesystem::path FileBehindLinks(const std::filesystem::path& file, int& er
 
 // True when anything stands under the name `file`, a dangling link included.
 bool NameIsTaken(const std::filesystem::path& file);
+
+// The two calls that put a replacement's bytes on disk. The program uses
+// the system's own; tests put in calls that fail as a full disk does.
+struct DiskCalls {
+  ssize_t (*write)(int fd, const void* bytes, std::size_t count);
+  int (*fsync)(int fd);
+};
+// Puts `calls` in place for every replacement from now on, on any thread;
+// returns the calls used before.
+DiskCalls ReplaceDiskCalls(const DiskCalls& calls);
 
 class ReplacementFile {
  public:

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "sequence/sequence_file.h"
+#include "sequence/output_file.h"
 #include "sequence/replacement_file.h"
 
 namespace fretlab {
@@ -21,18 +22,8 @@ FileOutcome Failure(std::string_view verb, const std::filesystem::path& file,
   FileOutcome outcome;
   outcome.ok = false;
   outcome.message = std::string(verb) + " \"" + file.string() + "\": " + reason + ".";
+  outcome.reason = reason;
   return outcome;
-}
-
-// What a file that is not a regular file is, in the words of the messages;
-// empty for a regular file. A folder keeps the system's own words.
-std::string NotAFile(mode_t mode) {
-  if (S_ISREG(mode)) return {};
-  if (S_ISDIR(mode)) return ErrnoText(EISDIR);
-  if (S_ISFIFO(mode)) return "Is a named pipe (FIFO), not a file";
-  if (S_ISSOCK(mode)) return "Is a socket, not a file";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "Is a device, not a file";
-  return "Is not a regular file";
 }
 
 // Reads at most kMaxSequenceBytes: enough to decide on any file, since
@@ -49,7 +40,7 @@ bool ReadPrefix(const std::filesystem::path& file, std::vector<std::uint8_t>& by
     // A socket cannot be opened at all; say what it is rather than ENXIO.
     struct stat entry {};
     reason = error == ENXIO && ::stat(file.c_str(), &entry) == 0 && S_ISSOCK(entry.st_mode)
-                 ? NotAFile(entry.st_mode)
+                 ? NotARegularFile(entry.st_mode)
                  : ErrnoText(error);
     return false;
   }
@@ -59,7 +50,7 @@ bool ReadPrefix(const std::filesystem::path& file, std::vector<std::uint8_t>& by
     ::close(fd);
     return false;
   }
-  reason = NotAFile(opened.st_mode);
+  reason = NotARegularFile(opened.st_mode);
   if (!reason.empty()) {
     ::close(fd);
     return false;

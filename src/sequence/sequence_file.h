@@ -69,6 +69,7 @@ void ApplySequence(const SequenceImage& image, int& chordCount);
 struct FileOutcome {
   bool ok = true;
   std::string message;
+  std::string reason;  // the message's part after the file's name, without the full stop
   explicit operator bool() const { return ok; }
 };
 

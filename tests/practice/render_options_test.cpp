@@ -105,5 +105,43 @@ TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
   }
 }
 
+TEST(RenderOptions, ValuesInTheLineAreShownEscapedAndCut) {
+  EXPECT_EQ(Refused({"--render", "x.svg", "--root", "\x1b[31mC"}),
+            "fretlab: --root \"\\x1B[31mC\" is not allowed; use a letter A to G with # or b, such "
+            "as C, F# or Bb");
+  EXPECT_EQ(Refused({"--render", "x.svg", "--labels=one\ntwo"}),
+            "fretlab: --labels \"one\\ntwo\" is not allowed; use notes, intervals, degrees or none");
+  EXPECT_EQ(Refused({"--render", "x.svg", "--bad\roption"}).rfind(
+                "fretlab: --render does not take \"--bad\\roption\"; its options are", 0),
+            0u);
+  EXPECT_EQ(Refused({"--render", "caf\xe9.jpg"}),
+            "fretlab: --render \"caf\\xE9.jpg\" is not allowed; the picture's name must end in "
+            ".svg or .png");
+  // A tuning's own reason names a word of a plain value; any other value is
+  // quoted whole.
+  EXPECT_EQ(Refused({"--render", "x.svg", "--tuning", "E2 A2 X3"}).rfind(
+                "fretlab: --tuning: unknown tuning \"E2 A2 X3\" (\"X3\" is not a note", 0),
+            0u);
+  EXPECT_EQ(Refused({"--render", "x.svg", "--tuning", "E2\x1b]0;x\x07 A2"}).rfind(
+                "fretlab: --tuning: unknown tuning \"E2\\x1B]0;x\\x07 A2\"; choose Standard, ", 0),
+            0u);
+  // 128 KiB of a value gives a line of a few hundred bytes.
+  for (const char* option : {"--scale", "--tuning", "--capo", "--render"}) {
+    const std::string line = Refused({"--render", "x.svg", option, std::string(128 * 1024, 'y')});
+    EXPECT_NE(line.find(std::string(200, 'y') + "\u2026\""), std::string::npos) << option;
+    EXPECT_LT(line.size(), 1200u) << option;
+  }
+}
+
+TEST(RenderOptions, TuningProblemIsEmptyForATuningAndOneSafeLineOtherwise) {
+  EXPECT_EQ(TuningProblem("DADGAD", true), "");
+  EXPECT_EQ(TuningProblem("D2 A2 D3 G3 A3 D4", false), "");
+  EXPECT_NE(TuningProblem("DADGAD", false), "");  // a preset's name is no notes
+  EXPECT_EQ(TuningProblem("C2 G2 X3", false), "\"X3\" is not a note with an octave such as E2, F#3 or Bb1");
+  EXPECT_EQ(TuningProblem("C2\tG2\vX3", false),
+            "not a tuning \"C2\\tG2\\x0BX3\"; choose 4 to 8 notes, lowest string first, such as "
+            "\"D2 A2 D3 G3 B3 E4\"");
+}
+
 }  // namespace
 }  // namespace fretlab

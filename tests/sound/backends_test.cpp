@@ -214,6 +214,16 @@ TEST_F(UnusableBackendTest, UnknownChoiceNamesTheValidOnes) {
   }
 }
 
+TEST_F(UnusableBackendTest, ValuesInTheLineAreShownEscapedAndCut) {
+  const std::string choice = Start("synth\x1b[2J\nnext");
+  EXPECT_EQ(CountLines(choice), 1) << choice;
+  EXPECT_NE(choice.find("unknown --midi-out \"synth\\x1B[2J\\nnext\""), std::string::npos) << choice;
+  const std::string log = Start("log:/nonexistent/" + std::string(100'000, 'z'));
+  EXPECT_EQ(CountLines(log), 1);
+  EXPECT_LT(log.size(), 500u);
+  EXPECT_NE(log.find("\"/nonexistent/zzz"), std::string::npos) << log.substr(0, 300);
+}
+
 TEST_F(UnusableBackendTest, NoneIsSilentWithoutComplaint) {
   EXPECT_EQ(Start("none"), "");
 }

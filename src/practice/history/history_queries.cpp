@@ -3,13 +3,14 @@
 // position's (or note's) times in order: count first, then step to the
 // middle one.
 
-#include <QSaveFile>
+#include <QFile>
+#include <QSqlError>
 #include <algorithm>
 #include <map>
-#include <QSqlError>
 
 #include "practice/history/history_sql.h"
 #include "practice/history/history_store.h"
+#include "sequence/output_file.h"
 
 namespace fretlab::practice {
 
@@ -43,6 +44,27 @@ QString CsvField(const QString& text) {
     return text;
   }
   return '"' + QString(text).replace('"', "\"\"") + '"';
+}
+
+// Writes the header and the rows `q` gives, in pieces of about 64 kB, each
+// write checked. False once a write failed.
+bool WriteRows(QSqlQuery& q, OutputFile& out) {
+  constexpr int kPieceBytes = 64 * 1024;
+  const auto piece = [](const QByteArray& bytes) {
+    return std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                     static_cast<std::size_t>(bytes.size()));
+  };
+  QByteArray rows("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n");
+  while (q.next()) {
+    QStringList fields;
+    for (int i = 0; i < 10; ++i) fields << CsvField(q.value(i).isNull() ? QString() : q.value(i).toString());
+    rows += (fields.join(',') + '\n').toUtf8();
+    if (rows.size() >= kPieceBytes) {
+      if (!out.Write(piece(rows))) return false;
+      rows.clear();
+    }
+  }
+  return out.Write(piece(rows));
 }
 
 }  // namespace
@@ -142,28 +164,29 @@ long long HistoryStore::AnswerCount() const {
   return q.exec("SELECT COUNT(*) FROM answers") && q.next() ? q.value(0).toLongLong() : 0;
 }
 
-bool HistoryStore::ExportCsv(const QString& file, QString* error) const {
-  QSaveFile out(file);
-  auto failed = [&](const QString& why) {
-    if (error) *error = QString("Fretlab could not export the practice history to %1: %2").arg(file, why);
+bool HistoryStore::ExportCsv(const std::filesystem::path& file, QString* error) const {
+  constexpr std::string_view kVerb = "Fretlab could not export the practice history to";
+  const auto failed = [error](const std::string& message) {
+    if (error) *error = QString::fromStdString(message);
     return false;
   };
-  if (!readable_) return failed("the history could not be read");
-  if (!out.open(QIODevice::WriteOnly)) return failed(out.errorString());
+  const std::string unreadable =
+      OutputMessage(kVerb, file, "the practice history could not be read; try again later");
+  if (!readable_) return failed(unreadable);
   QSqlQuery q(Connection());
   q.setForwardOnly(true);
   if (!q.exec("SELECT id, at, drill, tuning, string, fret, asked, answered, correct, ms "
               "FROM answers ORDER BY id")) {
-    return failed(q.lastError().text());
+    return failed(unreadable);
   }
-  out.write("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n");
-  while (q.next()) {
-    QStringList fields;
-    for (int i = 0; i < 10; ++i) fields << CsvField(q.value(i).isNull() ? QString() : q.value(i).toString());
-    out.write((fields.join(',') + '\n').toUtf8());
+  // The history itself, and its log, are this export's input.
+  const std::string history = QFile::encodeName(path_).toStdString();
+  OutputFile out(file, std::string(kVerb), {history, history + "-wal"});
+  if (out.Begin() && WriteRows(q, out) && q.lastError().isValid()) {
+    return failed(unreadable);  // the file is not put in place
   }
-  if (!out.commit()) return failed(out.errorString());
-  return true;
+  const FileOutcome done = out.Finish();
+  return done || failed(done.message);
 }
 
 }  // namespace fretlab::practice

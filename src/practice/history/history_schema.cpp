@@ -6,7 +6,9 @@
 // order, inside one transaction with the version change.
 
 #include <QSqlError>
+#include <QStringList>
 #include <map>
+#include <optional>
 
 #include "practice/history/history_sql.h"
 #include "practice/history/history_store.h"
@@ -26,11 +28,24 @@ const char* const kVersion2[] = {
     // table never reads the answers themselves.
     "CREATE INDEX answers_by_time ON answers (tuning, at, string, fret, ms, correct)",
     "CREATE INDEX answers_by_asked ON answers (drill, asked, ms, at, correct)",
-    "CREATE TABLE schedule (drill TEXT, tuning TEXT, item TEXT, box INTEGER, seen INTEGER, "
-    "errors INTEGER, mean_ms REAL, last_seen INTEGER, PRIMARY KEY (drill, tuning, item)) "
-    "WITHOUT ROWID",
-    "CREATE TABLE position_times (tuning TEXT, string INTEGER, fret INTEGER, step INTEGER, "
-    "answers INTEGER, right INTEGER, PRIMARY KEY (tuning, string, fret, step)) WITHOUT ROWID",
+    ("CREATE TABLE schedule (drill TEXT, tuning TEXT, item TEXT, box INTEGER, seen INTEGER, "
+     "errors INTEGER, mean_ms REAL, last_seen INTEGER, PRIMARY KEY (drill, tuning, item)) "
+     "WITHOUT ROWID"),
+    ("CREATE TABLE position_times (tuning TEXT, string INTEGER, fret INTEGER, step INTEGER, "
+     "answers INTEGER, right INTEGER, PRIMARY KEY (tuning, string, fret, step)) WITHOUT ROWID"),
+};
+
+// Each layout's tables and their columns in order, as the statements above
+// make them: what tells a Fretlab history from another program's database.
+struct TableColumns {
+  int since;  // the layout that adds the table
+  QString table;
+  QStringList columns;
+};
+const TableColumns kTables[] = {
+    {1, "answers", {"id", "at", "drill", "tuning", "string", "fret", "asked", "answered", "correct", "ms"}},
+    {2, "schedule", {"drill", "tuning", "item", "box", "seen", "errors", "mean_ms", "last_seen"}},
+    {2, "position_times", {"tuning", "string", "fret", "step", "answers", "right"}},
 };
 
 const char* const kSummariseTimes =
@@ -83,7 +98,52 @@ long long Replay(QSqlDatabase& db, QSqlQuery& q, QSqlError& error) {
   return count;
 }
 
+// Every value the first column of `sql` gives, or nothing when it fails.
+std::optional<QStringList> Column(QSqlDatabase& db, const QString& sql, const QString& bound,
+                                  QSqlError& error) {
+  QSqlQuery q(db);
+  q.prepare(sql);
+  if (!bound.isNull()) q.addBindValue(bound);
+  if (!q.exec()) {
+    error = q.lastError();
+    return std::nullopt;
+  }
+  QStringList values;
+  while (q.next()) values << q.value(0).toString();
+  return values;
+}
+
 }  // namespace
+
+namespace history_sql {
+
+Layout ReadLayout(QSqlDatabase& db, int version, int current, QSqlError& error) {
+  const auto tables = Column(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND "
+                                 "name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY name", {}, error);
+  if (!tables) return Layout::kForeign;
+  if (version == 0 && tables->isEmpty()) return Layout::kEmpty;
+  if (version <= 0) return Layout::kForeign;
+  const auto columns = [&](const QString& table) {
+    return Column(db, "SELECT name FROM pragma_table_info(?) ORDER BY cid", table, error)
+        .value_or(QStringList());
+  };
+  if (version > current) {
+    // A later layout may add columns, never take ours away.
+    const QStringList answers = columns("answers");
+    return answers.mid(0, kTables[0].columns.size()) == kTables[0].columns ? Layout::kNewer
+                                                                            : Layout::kForeign;
+  }
+  QStringList expected;
+  for (const TableColumns& t : kTables) {
+    if (t.since > version) continue;
+    expected << t.table;
+    if (columns(t.table) != t.columns) return Layout::kForeign;
+  }
+  expected.sort();
+  return *tables == expected ? Layout::kOurs : Layout::kForeign;
+}
+
+}  // namespace history_sql
 
 bool HistoryStore::Migrate(int from) {
   QSqlError error;
@@ -146,15 +206,7 @@ long long HistoryStore::ImportAnswers(const std::function<bool(AnswerRecord&, lo
       AnswerRecord answer;
       long long at = 0;
       while (next(answer, at)) {
-        q.addBindValue(history_sql::TimeText(at));
-        q.addBindValue(QString::fromStdString(answer.drill));
-        q.addBindValue(QString::fromStdString(answer.tuning));
-        q.addBindValue(answer.string == kNoPosition ? QVariant() : QVariant(answer.string));
-        q.addBindValue(answer.fret == kNoPosition ? QVariant() : QVariant(answer.fret));
-        q.addBindValue(QString::fromStdString(answer.asked));
-        q.addBindValue(QString::fromStdString(answer.answered));
-        q.addBindValue(answer.correct ? 1 : 0);
-        q.addBindValue(answer.ms);
+        history_sql::BindAnswer(q, answer, at);
         if (!q.exec()) break;
         ++count;
       }

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -12,6 +13,16 @@
 #include "practice/answer_record.h"
 
 namespace fretlab::practice::history_sql {
+
+// Whose database a file is, by its user_version and its tables.
+enum class Layout {
+  kEmpty,    // no tables and version 0: a new file, ours to lay out
+  kOurs,     // a Fretlab history of this layout or an earlier one
+  kNewer,    // a later version whose answers this Fretlab can still read
+  kForeign,  // another program's (other tables, or answers of another shape)
+};
+// Reads the file's tables; sets `error` when they cannot be read.
+Layout ReadLayout(QSqlDatabase& db, int version, int current, QSqlError& error);
 
 inline constexpr const char* kInsertAnswer =
     "INSERT INTO answers (at, drill, tuning, string, fret, asked, answered, correct, ms) "
@@ -26,6 +37,20 @@ inline QString TimeText(long long msSinceEpoch) {
 inline long long TimeFromText(const QString& text) {
   QDateTime t = QDateTime::fromString(text, Qt::ISODateWithMs);
   return t.isValid() ? t.toMSecsSinceEpoch() : 0;
+}
+
+// Binds one answer given at `at` (ms since the Unix epoch) to kInsertAnswer,
+// prepared on `q`.
+inline void BindAnswer(QSqlQuery& q, const AnswerRecord& answer, long long at) {
+  q.addBindValue(TimeText(at));
+  q.addBindValue(QString::fromStdString(answer.drill));
+  q.addBindValue(QString::fromStdString(answer.tuning));
+  q.addBindValue(answer.string == kNoPosition ? QVariant() : QVariant(answer.string));
+  q.addBindValue(answer.fret == kNoPosition ? QVariant() : QVariant(answer.fret));
+  q.addBindValue(QString::fromStdString(answer.asked));
+  q.addBindValue(QString::fromStdString(answer.answered));
+  q.addBindValue(answer.correct ? 1 : 0);
+  q.addBindValue(answer.ms);
 }
 
 // Counts one answer in its position's 10 ms step.

@@ -5,16 +5,23 @@
 // loads in a few rows however long the history grows.
 //
 // A history that cannot be used never stops practice and never costs the
-// user the file they had: the store says so once in message(), and from then
-// on practice goes on without saving. A damaged file is renamed aside with
-// the date and time ("practice.sqlite.damaged-20250131-120000") and a new
-// history is begun; a locked, read-only or full one is left as it is.
+// user the file they had: the store says so once in message(), in plain
+// words with what the user can do, and from then on practice goes on
+// without saving. A damaged file is renamed aside with the date and time
+// ("practice.sqlite.damaged-20250131-120000") and a new history is begun,
+// the answer that found the damage its first; a locked, read-only or full
+// one is left as it is. A history of any Fretlab is known by its
+// user_version and its tables; another program's database at the path is
+// refused and left untouched. Journal files left read-only by a read-only
+// spell are readied at open (history_journal.h).
 //
 // The write-ahead log is folded into the file when the store opens and
 // closes, never while an answer is being stored, so storing stays quick.
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -84,9 +91,11 @@ class HistoryStore {
   // The saved schedule of one drill in one tuning.
   std::vector<std::pair<std::string, ItemState>> Schedule(const std::string& drill,
                                                           const std::string& tuning) const;
-  // Every answer, oldest first, as CSV with a header line; written whole or
-  // not at all. Sets `error` to a line for the user when it fails.
-  bool ExportCsv(const QString& file, QString* error) const;
+  // Every answer, oldest first, as CSV with a header line, to `file` (the
+  // system's bytes); written whole or not at all, as sequence/output_file.h
+  // writes (a pipe, device, folder or read-only file refused, every write
+  // checked). Sets `error` to a line for the user when it fails.
+  bool ExportCsv(const std::filesystem::path& file, QString* error) const;
   long long AnswerCount() const;
 
   // Works the saved schedule and the all-time times per position out anew
@@ -102,7 +111,13 @@ class HistoryStore {
  private:
   // The open connection, or an invalid one.
   QSqlDatabase Connection() const;
+  // Opens the file when it is a history of any Fretlab; another program's
+  // database is left untouched. Sets the message when it cannot be saved to.
   bool Open();
+  // One answer's transaction; the error when it failed.
+  QSqlError Write(const AnswerRecord& answer, const ItemState& item, long long at);
+  // "<what, with %1 for the path> practice goes on without saving. <todo>"
+  QString Problem(const char* what, const char* todo) const;
   bool Migrate(int from);
   // Handles a failed statement: sets the message and stops saving; a
   // damaged file is set aside and a new history begun. Returns false.

@@ -5,6 +5,7 @@
 
 #include <ostream>
 
+#include "common/quoted_value.h"
 #include "sound/backends/alsa_midi_output.h"
 
 namespace fretlab {
@@ -58,8 +59,8 @@ std::unique_ptr<AlsaMidiInput> AlsaMidiInput::Create(const std::string& portName
         if (port.getPortName(i).find(portName) != std::string::npos) found = i;
       }
       if (found == count) {
-        diagnostics << "fretlab: no MIDI input: no ALSA sequencer input port has \"" << portName
-                    << "\" in its name (see aconnect -i); connect the instrument first. Answer "
+        diagnostics << "fretlab: no MIDI input: no ALSA sequencer input port has "
+                    << QuotedValue(portName) << " in its name (see aconnect -i); connect the instrument first. Answer "
                        "with the mouse or the keyboard.\n";
         return nullptr;
       }

@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+#include "common/quoted_value.h"
+
 namespace fretlab {
 
 namespace {
@@ -40,8 +42,8 @@ std::unique_ptr<AlsaMidiOutput> AlsaMidiOutput::Create(const std::string& portNa
         }
       }
       if (found == count) {
-        diagnostics << "fretlab: no sound: no ALSA sequencer output port has \"" << portName
-                    << "\" in its name (see aconnect -o); start the synthesizer first, or use "
+        diagnostics << "fretlab: no sound: no ALSA sequencer output port has "
+                    << QuotedValue(portName) << " in its name (see aconnect -o); start the synthesizer first, or use "
                        "--midi-out synth. Playing silently.\n";
         return nullptr;
       }

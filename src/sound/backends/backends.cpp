@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "common/quoted_value.h"
 #include "sound/backends/alsa_midi_output.h"
 #include "sound/backends/fluid_synth_output.h"
 #include "sound/backends/log_output.h"
@@ -43,8 +44,8 @@ std::unique_ptr<MidiOutput> CreateMidiOutput(const OutputOptions& options,
   if (StartsWith(choice, "log:")) {
     return OrSilent(LogOutput::Create(choice.substr(4), diagnostics));
   }
-  diagnostics << "fretlab: no sound: unknown --midi-out \"" << choice
-              << "\"; choose synth, alsa, alsa:NAME, log:FILE or none. Playing silently.\n";
+  diagnostics << "fretlab: no sound: unknown --midi-out " << QuotedValue(choice)
+              << "; choose synth, alsa, alsa:NAME, log:FILE or none. Playing silently.\n";
   return std::make_unique<SilentOutput>();
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "common/quoted_value.h"
 #include "sound/backends/short_message.h"
 
 namespace fretlab {
@@ -49,7 +50,7 @@ std::unique_ptr<LogOutput> LogOutput::Create(const std::string& path, std::ostre
   std::string reason;
   std::FILE* file = OpenLog(path, reason);
   if (file == nullptr) {
-    diagnostics << "fretlab: no sound: cannot write the MIDI log \"" << path << "\" (" << reason
+    diagnostics << "fretlab: no sound: cannot write the MIDI log " << QuotedValue(path) << " (" << reason
                 << "); give --midi-out log:FILE with a writable file. Playing silently.\n";
     return nullptr;
   }

@@ -1,5 +1,7 @@
 #include "sound/backends/synth_messages.h"
 
+#include "common/quoted_value.h"
+
 #include <fluidsynth.h>
 #include <unistd.h>
 
@@ -24,17 +26,17 @@ std::string SoundfontProblem(const SoundfontChoice& soundfont) {
     const char* reason = std::strerror(errno);
     return std::string("fretlab: no sound: ") +
            (soundfont.userChosen ? "the soundfont " : "the General MIDI soundfont ") +
-           soundfont.path + " cannot be read (" + reason + "); " + fix + kSilently;
+           QuotedValue(soundfont.path) + " cannot be read (" + reason + "); " + fix + kSilently;
   }
   if (fluid_is_soundfont(soundfont.path.c_str()) == 0) {
-    return "fretlab: no sound: " + soundfont.path + " is not a SoundFont (.sf2 or .sf3) file; " +
+    return "fretlab: no sound: " + QuotedValue(soundfont.path) + " is not a SoundFont (.sf2 or .sf3) file; " +
            fix + kSilently;
   }
   return {};
 }
 
 std::string SoundfontNotLoaded(const SoundfontChoice& soundfont, const std::string& reason) {
-  std::string line = "fretlab: no sound: the soundfont " + soundfont.path + " could not be loaded";
+  std::string line = "fretlab: no sound: the soundfont " + QuotedValue(soundfont.path) + " could not be loaded";
   if (!reason.empty()) line += " (" + reason + ")";
   line += soundfont.userChosen ? "; give --soundfont a working .sf2 or .sf3 file"
                                : "; reinstall " + std::string(kDefaultSoundfontPackage) +
@@ -43,7 +45,7 @@ std::string SoundfontNotLoaded(const SoundfontChoice& soundfont, const std::stri
 }
 
 std::string SoundfontReadWhole(const SoundfontChoice& soundfont, const std::string& reason) {
-  return "fretlab: the soundfont " + soundfont.path + " cannot be read a preset at a time (" +
+  return "fretlab: the soundfont " + QuotedValue(soundfont.path) + " cannot be read a preset at a time (" +
          reason + "); FluidSynth loads it whole, which takes more memory and time.\n";
 }
 

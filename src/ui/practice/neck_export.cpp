@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/file_names.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
 
@@ -17,17 +18,13 @@ QString Tr(const char* text) { return QCoreApplication::translate("PracticeWindo
 
 bool ExportNeckPicture(const NeckWidget& neck, const QString& title, const QString& path,
                        QString* error) {
-  const auto format = PictureFormatOf(path.toStdString());
-  if (!format) {
-    if (error) *error = Tr("%1: the picture's name must end in .svg or .png").arg(path);
-    return false;
-  }
   NeckPicture picture = neck.picture();
   picture.highlights.clear();
   picture.flashes.clear();
   picture.hover.reset();
   picture.cursor.reset();
-  return WritePicture(path, *format, QSizeF(neck.size()), picture, title,
+  // The name as the system's bytes, as the main window keeps its files'.
+  return WritePicture(NativeFileName(path), QSizeF(neck.size()), picture, title,
                       2.0 * neck.devicePixelRatioF(), error);
 }
 
@@ -42,7 +39,7 @@ void AskAndExportNeckPicture(QWidget* parent, const NeckWidget& neck, const QStr
   }
   QString error;
   if (!ExportNeckPicture(neck, title, path, &error)) {
-    QMessageBox::warning(parent, Tr("Export Picture"), Tr("The picture was not saved: %1.").arg(error));
+    QMessageBox::warning(parent, Tr("Export Picture"), error);
   }
 }
 

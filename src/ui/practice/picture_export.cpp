@@ -2,12 +2,14 @@
 
 #include <QFont>
 #include <QImage>
+#include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <ostream>
+
+#include "sequence/output_file.h"
 
 namespace fretlab {
 
@@ -16,8 +18,8 @@ namespace {
 const QColor kPaper(Qt::white);
 const QColor kInk(0x22, 0x22, 0x22);
 
-bool Fail(QString* error, const QString& text) {
-  if (error) *error = text;
+bool Fail(QString* error, const std::string& text) {
+  if (error) *error = QString::fromStdString(text);
   return false;
 }
 
@@ -57,17 +59,20 @@ void PaintPicture(QPainter& painter, QSizeF neckSize, const NeckPicture& picture
   painter.restore();
 }
 
-bool WritePicture(const QString& path, PictureFormat format, QSizeF neckSize,
-                  const NeckPicture& picture, const QString& title, double pngScale,
-                  QString* error) {
+bool WritePicture(const std::filesystem::path& path, QSizeF neckSize, const NeckPicture& picture,
+                  const QString& title, double pngScale, QString* error) {
+  constexpr std::string_view kVerb = "Cannot write the picture";
+  const std::optional<PictureFormat> format = PictureFormatOf(path.string());
+  if (!format) return Fail(error, OutputMessage(kVerb, path, "its name must end in .svg or .png"));
   const QSizeF size(neckSize.width(), neckSize.height() + TitleHeight(neckSize));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return Fail(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-  }
-  if (format == PictureFormat::kSvg) {
+  // Drawn into memory first: the SVG generator and the PNG writer do not
+  // all report a write cut short, the checked writer does.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (*format == PictureFormat::kSvg) {
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size.toSize());
     svg.setViewBox(QRectF(QPointF(0, 0), size));
     svg.setTitle(title);
@@ -82,15 +87,15 @@ bool WritePicture(const QString& path, PictureFormat format, QSizeF neckSize,
     QPainter painter(&image);
     PaintPicture(painter, neckSize, picture, title);
     painter.end();
-    if (!image.save(&file, "PNG")) {
-      file.cancelWriting();
-      return Fail(error, QStringLiteral("cannot write %1: the PNG could not be encoded").arg(path));
+    if (!image.save(&buffer, "PNG")) {
+      return Fail(error, OutputMessage(kVerb, path, "the PNG could not be encoded; try SVG"));
     }
   }
-  if (!file.commit()) {
-    return Fail(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-  }
-  return true;
+  const FileOutcome written = WriteOutputFile(
+      path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                      static_cast<std::size_t>(bytes.size())),
+      kVerb);
+  return written || Fail(error, written.message);
 }
 
 int RenderCommand(const std::vector<std::string>& arguments, std::ostream& errors) {
@@ -102,7 +107,8 @@ int RenderCommand(const std::vector<std::string>& arguments, std::ostream& error
   const RenderRequest& request = std::get<RenderRequest>(parsed);
   const QSizeF neck = DefaultNeckSize(request.view.tuning.StringCount());
   QString error;
-  if (!WritePicture(QString::fromStdString(request.output), request.format, neck,
+  // The name as the system's bytes, as given.
+  if (!WritePicture(std::filesystem::path(request.output), neck,
                     PictureOfView(request.view), QString::fromStdString(request.view.Title()), 2.0,
                     &error)) {
     errors << "fretlab: " << error.toStdString() << '\n';

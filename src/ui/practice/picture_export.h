@@ -5,6 +5,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -27,16 +28,18 @@ NeckPicture PictureOfView(const PracticeView& view);
 void PaintPicture(QPainter& painter, QSizeF neckSize, const NeckPicture& picture,
                   const QString& title);
 
-// Writes the picture atomically: the file is replaced only once complete.
-// `pngScale` is the number of image pixels per logical pixel (2 = twice
-// the resolution). Returns false with a sentence in `error`.
-bool WritePicture(const QString& path, PictureFormat format, QSizeF neckSize,
-                  const NeckPicture& picture, const QString& title, double pngScale,
-                  QString* error);
+// Writes the picture to `path` (the system's bytes; SVG or PNG by its
+// extension) whole or not at all, as sequence/output_file.h writes: a
+// pipe, device, folder or read-only file there is refused, a full disk
+// reported, and an old file stays as it was. `pngScale` is the number of
+// image pixels per logical pixel (2 = twice the resolution). Returns false
+// with a sentence in `error`.
+bool WritePicture(const std::filesystem::path& path, QSizeF neckSize, const NeckPicture& picture,
+                  const QString& title, double pngScale, QString* error);
 
 // `fretlab --render ...`: needs a QGuiApplication. Prints nothing on
 // success; returns 0, 2 for a bad option (one line on `errors`), or 1 when
-// the file cannot be written.
+// the file cannot be written or is refused (one line).
 int RenderCommand(const std::vector<std::string>& arguments, std::ostream& errors);
 
 }  // namespace fretlab

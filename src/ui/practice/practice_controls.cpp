@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "practice/render_options.h"
+
 namespace fretlab {
 
 namespace {
@@ -224,10 +226,10 @@ void PracticeControls::takeTypedTuning() {
   if (m_showing) return;
   const std::string typed = m_notes->text().toStdString();
   if (typed == TuningNotesText(m_choices.view.tuning)) return;
-  std::string error;
-  const auto tuning = ParseTuning(typed, &error);
+  const auto tuning = ParseTuning(typed);
   if (!tuning) {
-    m_tuningError->setText(tr("Not a tuning: %1.").arg(QString::fromStdString(error)));
+    m_tuningError->setText(
+        tr("Not a tuning: %1.").arg(QString::fromStdString(TuningProblem(typed, false))));
     m_tuningError->show();
     return;
   }

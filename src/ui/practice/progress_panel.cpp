@@ -17,6 +17,7 @@
 
 #include "practice/drill.h"
 #include "practice/heat_scale.h"
+#include "ui/file_names.h"
 #include "ui/practice/neck_widget.h"
 
 namespace fretlab {
@@ -207,7 +208,7 @@ bool ProgressPanel::exportTo(const QString& path, QString* error) {
   }
   QString message;
   const bool written = history->Read<bool>(
-      [&](practice::HistoryStore& s) { return s.ExportCsv(path, &message); });
+      [&, file = NativeFileName(path)](practice::HistoryStore& s) { return s.ExportCsv(file, &message); });
   if (error) *error = message;
   return written;
 }
@@ -225,9 +226,9 @@ void ProgressPanel::exportCsv() {
   // A long history takes seconds to write out: the window goes on meanwhile.
   history->ReadLater<QString>(
       this,
-      [path](practice::HistoryStore& s) {
+      [file = NativeFileName(path)](practice::HistoryStore& s) {
         QString error;
-        return s.ExportCsv(path, &error) ? QString() : error;
+        return s.ExportCsv(file, &error) ? QString() : error;
       },
       [this](QString error) {
         if (!error.isEmpty()) QMessageBox::warning(this, tr("Export Practice History"), error);

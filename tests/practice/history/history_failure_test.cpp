@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "history_support.h"
+#include "practice/history/history_thread.h"
 
 namespace fretlab::practice {
 namespace {
@@ -137,14 +138,37 @@ TEST_F(HistoryTest, DamageFoundWhileStoringSetsTheFileAsideWithItsJournal) {
   }
   const QByteArray damaged = Bytes(File());
   HistoryStore store(File());
-  store.Record(Answer(1, 1, true, 500), {}, kNow);
+  // The answer that finds the damage is not lost: it is the new history's first.
+  EXPECT_TRUE(store.Record(Answer(1, 1, true, 500), {1, 1, 0, 500, kNow}, kNow));
   const QStringList aside = Aside(QFileInfo(File()).absolutePath());
   ASSERT_EQ(aside.size(), 1) << store.message().toStdString();
   EXPECT_EQ(Bytes(QFileInfo(File()).absolutePath() + "/" + aside[0]), damaged);
   EXPECT_TRUE(store.message().contains("was damaged")) << store.message().toStdString();
   EXPECT_TRUE(store.saving());
   EXPECT_TRUE(store.Record(Answer(1, 2, true, 500), {}, kNow));
-  EXPECT_EQ(store.AnswerCount(), 1);
+  EXPECT_EQ(store.AnswerCount(), 2);
+  EXPECT_EQ(RawQuery(File(), "SELECT group_concat(string || '/' || fret, ' ') FROM answers").toString(),
+            "1/1 1/2");
+  const auto items = store.Schedule("name-note", "E2 A2 D3 G3 B3 E4");
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].first, "1/1");
+  EXPECT_EQ(items[0].second.box, 1);  // its schedule state came with it
+}
+
+// Damage found in the middle of a session, behind the history's thread:
+// every answer given is in the new history, the one that found it too.
+TEST_F(HistoryTest, NoAnswerIsLostWhenTheHistoryTurnsOutDamagedMidSession) {
+  MakeHistory(File(), 400);
+  {
+    QFile f(File());
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(4096);
+    f.write(QByteArray(2 * 4096, '\x33'));  // pages 2 and 3
+  }
+  HistoryThread history(File());
+  for (int i = 0; i < 5; ++i) history.Record(Answer(2, i, true, 600 + i), {}, kNow + i);
+  EXPECT_EQ(history.AnswerCount(), 5);
+  ASSERT_EQ(Aside(QFileInfo(File()).absolutePath()).size(), 1);
 }
 
 }  // namespace

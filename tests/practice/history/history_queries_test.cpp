@@ -108,7 +108,7 @@ TEST_F(HistoryQueries, CsvHasEveryAnswerOldestFirstWithFieldsQuoted) {
   Add(odd, kNow);
   const QString csv = dir_.filePath("history.csv");
   QString error;
-  ASSERT_TRUE(store_->ExportCsv(csv, &error)) << error.toStdString();
+  ASSERT_TRUE(store_->ExportCsv(csv.toStdString(), &error)) << error.toStdString();
   QStringList lines = QString::fromUtf8(Bytes(csv)).split('\n');
   ASSERT_EQ(lines.size(), 11);  // header, nine answers, and the empty rest after the last newline
   EXPECT_EQ(lines[0], "id,at,drill,tuning,string,fret,asked,answered,correct,ms");
@@ -118,7 +118,7 @@ TEST_F(HistoryQueries, CsvHasEveryAnswerOldestFirstWithFieldsQuoted) {
                       "\"C, \"\"odd\"\"\",1,5");
   EXPECT_EQ(lines[10], "");
 
-  EXPECT_FALSE(store_->ExportCsv(dir_.filePath("no/such/folder/x.csv"), &error));
+  EXPECT_FALSE(store_->ExportCsv(dir_.filePath("no/such/folder/x.csv").toStdString(), &error));
   EXPECT_TRUE(error.contains("could not export")) << error.toStdString();
 }
 

@@ -8,8 +8,13 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <mutex>
+#include <ostream>
 
 #include "practice/history/history_store.h"
+
+// QStrings in test output as their text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace fretlab::practice::testing {
 
@@ -72,6 +77,37 @@ class OtherProgram {
 
  private:
   QSqlDatabase db_;
+};
+
+// What Qt writes on the terminal (warnings from the SQL module) while it
+// lives, from any thread.
+class QtMessages {
+ public:
+  QtMessages() {
+    std::lock_guard lock(Mutex());
+    Caught().clear();
+    previous_ = qInstallMessageHandler(&Catch);
+  }
+  ~QtMessages() { qInstallMessageHandler(previous_); }
+  QStringList Texts() const {
+    std::lock_guard lock(Mutex());
+    return Caught();
+  }
+
+ private:
+  static std::mutex& Mutex() {
+    static std::mutex mutex;
+    return mutex;
+  }
+  static QStringList& Caught() {
+    static QStringList caught;
+    return caught;
+  }
+  static void Catch(QtMsgType, const QMessageLogContext&, const QString& text) {
+    std::lock_guard lock(Mutex());
+    Caught() << text;
+  }
+  QtMessageHandler previous_ = nullptr;
 };
 
 class HistoryTest : public ::testing::Test {

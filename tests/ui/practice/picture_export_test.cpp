@@ -10,9 +10,15 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <sys/stat.h>
+
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
+#include "support/full_disk.h"
+#include "support/other_user.h"
 #include "ui/practice/practice_fixture.h"
 
 namespace fretlab::testing {
@@ -188,6 +194,114 @@ TEST(RenderCommand, WritesThePictureOrRefusesWithOneLine) {
   EXPECT_EQ(RenderCommand({"--render", dir.filePath(QStringLiteral("no/such.svg")).toStdString()}, errors), 1);
   EXPECT_NE(errors.str().find("no/such.svg"), std::string::npos) << errors.str();
   EXPECT_EQ(errors.str().find('\n'), errors.str().size() - 1);
+}
+
+std::string FileText(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void PutText(const std::filesystem::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+// The SVG is about 40 kB, the PNG more: a disk with 4 kB left cuts either.
+TEST(RenderCommand, AFullDiskGivesStatusOneAndKeepsTheOldPicture) {
+  QTemporaryDir dir;
+  for (const char* name : {"keep.svg", "keep.png"}) {
+    const std::string out = dir.filePath(QString::fromLatin1(name)).toStdString();
+    PutText(out, "old picture");
+    for (const FullDisk::Failing failing : {FullDisk::kWrites, FullDisk::kSync}) {
+      std::ostringstream errors;
+      int status = -1;
+      {
+        FullDisk disk(4096, failing);
+        status = RenderCommand({"--render", out, "--root", "A", "--scale", "Dorian"}, errors);
+        EXPECT_GT(disk.Attempted(), 4096u);
+      }
+      EXPECT_EQ(status, 1) << name;
+      EXPECT_EQ(errors.str(), "fretlab: Cannot write the picture \"" + out +
+                                  "\": No space left on device; free some space or choose another "
+                                  "disk.\n");
+      EXPECT_EQ(FileText(out), "old picture");
+    }
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            (QStringList{QStringLiteral("keep.png"), QStringLiteral("keep.svg")}));
+}
+
+TEST_F(PracticeTest, ExportPictureOnAFullDiskSaysSoAndKeepsTheOldFile) {
+  const QString svg = dir.filePath(QStringLiteral("keep.svg"));
+  PutText(svg.toStdString(), "old picture");
+  QString error;
+  bool written = true;
+  {
+    FullDisk disk(4096);
+    written = window->exportPictureTo(svg, &error);
+  }
+  EXPECT_FALSE(written);
+  EXPECT_EQ(error.toStdString(), "Cannot write the picture \"" + svg.toStdString() +
+                                     "\": No space left on device; free some space or choose "
+                                     "another disk.");
+  EXPECT_EQ(FileText(svg.toStdString()), "old picture");
+}
+
+// The file dialog shows a folder named by bytes that are not UTF-8 with
+// replacement characters and gives that text back: the picture still goes
+// into that folder.
+TEST_F(PracticeTest, ExportPictureFindsAFolderNamedByBytesThatAreNotUtf8) {
+  const std::filesystem::path folder =
+      QFile::encodeName(dir.path()).toStdString() + "/bad\xff\xfe";
+  std::filesystem::create_directory(folder);
+  const QString shown = QFile::decodeName(QByteArray::fromStdString((folder / "neck.svg").string()));
+  ASSERT_TRUE(shown.contains(QChar::ReplacementCharacter));
+  QString error;
+  EXPECT_TRUE(window->exportPictureTo(shown, &error)) << error.toStdString();
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder / "neck.svg"));
+  std::filesystem::remove_all(folder);  // Qt cannot name it to remove it with the rest
+}
+
+TEST(RenderCommand, TheNameIsTheSystemsBytesEvenWhenTheyAreNotUtf8) {
+  QTemporaryDir dir;
+  const std::string folder = QFile::encodeName(dir.path()).toStdString();
+  std::ostringstream errors;
+  ASSERT_EQ(RenderCommand({"--render", folder + "/caf\xe9.svg"}, errors), 0) << errors.str();
+  ASSERT_EQ(RenderCommand({"--render", folder + "/caf\xe8.svg", "--root", "D"}, errors), 0);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"caf\xe8.svg", "caf\xe9.svg"}));
+  EXPECT_NE(FileText(folder + "/caf\xe9.svg"), FileText(folder + "/caf\xe8.svg"));
+  // Qt cannot name such files to remove them with the folder.
+  for (const std::string& name : names) std::filesystem::remove(folder + "/" + name);
+}
+
+TEST(RenderCommand, APipeOrAReadOnlyFileIsRefusedWithStatusOne) {
+  QTemporaryDir dir;
+  const std::string pipe = dir.filePath(QStringLiteral("pipe.svg")).toStdString();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::ostringstream errors;
+  EXPECT_EQ(RenderCommand({"--render", pipe}, errors), 1);
+  EXPECT_EQ(errors.str(), "fretlab: Cannot write the picture \"" + pipe +
+                              "\": Is a named pipe (FIFO), not a file; choose another name.\n");
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+
+  const std::string kept = dir.filePath(QStringLiteral("kept.png")).toStdString();
+  PutText(kept, "old picture");
+  ::chmod(kept.c_str(), 0444);
+  std::ostringstream refused;
+  int status = -1;
+  {
+    AsOrdinaryUser user({dir.path().toStdString(), kept});
+    status = RenderCommand({"--render", kept}, refused);
+  }
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(refused.str(), "fretlab: Cannot write the picture \"" + kept +
+                               "\": The file is read-only; make it writable or choose another "
+                               "name.\n");
+  EXPECT_EQ(FileText(kept), "old picture");
 }
 
 }  // namespace

@@ -71,6 +71,27 @@ TEST_F(PracticeTest, TypedTuningsAreTakenOrRefusedWithAReason) {
   EXPECT_TRUE(shown);
 }
 
+TEST_F(PracticeTest, ARefusedTypedTuningIsQuotedSafelyAndKeptShort) {
+  QLineEdit* notes = Controls().tuningNotesEdit();
+  const auto shownError = [this] {
+    QString text;
+    for (QLabel* label : Controls().findChildren<QLabel*>()) {
+      if (label->isVisible() && label->text().startsWith(QStringLiteral("Not a tuning"))) text = label->text();
+    }
+    return text;
+  };
+  notes->setText(QStringLiteral("C2 G2\u202E X3"));
+  emit notes->editingFinished();
+  EXPECT_EQ(shownError(), QStringLiteral("Not a tuning: not a tuning \"C2 G2\\u{202E} X3\"; choose 4 "
+                                         "to 8 notes, lowest string first, such as \"D2 A2 D3 G3 "
+                                         "B3 E4\"."));
+  notes->setText(QString(100'000, QLatin1Char('x')));
+  emit notes->editingFinished();
+  const QString error = shownError();
+  EXPECT_TRUE(error.contains(QString(200, QLatin1Char('x')) + QStringLiteral("\u2026\""))) << error.left(300).toStdString();
+  EXPECT_LT(error.size(), 400);
+}
+
 TEST_F(PracticeTest, AClickSoundsThePositionAndTheWindowDoesNotWait) {
   ClickNeck({2, 5});
   EXPECT_EQ(output.calls, (std::vector<OutputCall>{Open(0), Send(NoteOnMessage(60), 0)}));
