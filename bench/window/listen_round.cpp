@@ -11,8 +11,9 @@
 //
 //   listen_round [ROUNDS [QUESTIONS [NOTE_MS]]]
 //
-// Default 3 rounds of 10 questions, each note ringing until the next is
-// played (a second later); NOTE_MS > 0 lets each go after that many ms.
+// Default 3 rounds of 10 questions, a note a second, each let go after
+// 700 ms as a player lets a string go before the next; NOTE_MS 0 lets each
+// ring until the next is played.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -255,7 +256,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
   const int questions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
-  const milliseconds noteLength{argc > 3 ? std::max(0, std::atoi(argv[3])) : 0};
+  const milliseconds noteLength{argc > 3 ? std::max(0, std::atoi(argv[3])) : 700};
   FluidSynthOutput guitar(kGuitarSoundfont, FluidSynthOutput::Mode::kAudioDevice, std::cerr);
   if (!guitar.WaitUntilLoaded() || guitar.AudioDriverName() != "pulseaudio") {
     std::printf("the guitar cannot play into the sound server (%s)\n", guitar.AudioDriverName().c_str());
