@@ -101,8 +101,10 @@ class Round {
     });
   }
 
-  // The played notes with what came of them; empty when listening failed.
+  // Notes heard that were not played, one line each.
   const std::vector<std::string>& extra() const { return m_extra; }
+
+  // The played notes with what came of them; empty when listening failed.
   std::vector<Played> Run(int questions) {
     PracticeWindow& window = *m_parts.window;
     PracticeChoices c = window.controls()->choices();
@@ -156,7 +158,9 @@ class Round {
     played.onset = sent + duration_cast<SoundClock::duration>(
                               duration<double, std::milli>(FluidSynthOutput::ConfiguredLatencyMs()));
     m_played.push_back(played);
-    if (m_noteLength.count() > 0) QTimer::singleShot(m_noteLength, [this] { m_guitar.close(); });
+    // Tied to this round, so that a note let go after its round does not
+    // reach into the next.
+    if (m_noteLength.count() > 0) QTimer::singleShot(m_noteLength, &m_timers, [this] { m_guitar.close(); });
   }
 
   FluidSynthOutput& m_guitar;
@@ -166,6 +170,7 @@ class Round {
   milliseconds m_noteLength;         // 0: until the next note
   int m_levels = 0;  // level readings since the window was made
   std::vector<std::string> m_extra;  // notes heard that were not played
+  QObject m_timers;
 };
 
 struct Stored {
