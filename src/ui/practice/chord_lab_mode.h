@@ -1,10 +1,11 @@
 #pragma once
 // The chord lab: clicks build a chord one position per string (a second
 // click on a string moves it, the column beside the open strings mutes the
-// string), its name and the other readings show as it changes, and Strum
-// sounds it. While the guitar is heard, a note played goes onto the string
-// picked (by a click, or with the arrow keys), and the next string up is
-// picked for the next note; a note that string cannot reach gets one line.
+// string), its name and the other readings show as it changes (and are told
+// to a screen reader), and Strum sounds it. While the guitar is heard, a
+// note played goes onto the string picked (by a click, or with the arrow
+// keys), and the next string up is picked for the next note; a note that
+// string cannot reach gets one line.
 
 #include "practice/chord_lab.h"
 #include "practice/practice_view.h"
@@ -39,6 +40,10 @@ class ChordLabMode : public PracticeMode {
   QLabel* pickedLabel() const { return m_picked; }
   // Why the last note played did not go onto the string.
   QLabel* reachLabel() const { return m_reach; }
+  // The labels a screen reader reads: the name and the other readings, each
+  // with what it says as its accessible description.
+  QLabel* nameLabel() const { return m_name; }
+  QLabel* alternativesLabel() const { return m_alternatives; }
 
  private:
   void changed();
