@@ -104,12 +104,15 @@ class RecordingOutput : public MidiOutput {
     calls.push_back(Send(message, clock_.Millis()));
   }
   void close() override { calls.push_back(Close(clock_.Millis())); }
+  std::string soundfont() const override { return soundfontFile; }
 
   std::vector<OutputCall> calls;
   // Runs after each open is recorded, as a note begins.
   std::function<void()> onOpen;
   // Set: any message but a note-on fails the test.
   bool noteOnsOnly = false;
+  // The soundfont it says it plays from.
+  std::string soundfontFile;
 
   // The note numbers of the note-ons sent, in order.
   std::vector<int> Notes() const {

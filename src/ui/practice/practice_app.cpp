@@ -15,8 +15,9 @@ namespace fretlab {
 
 DrillServices SystemDrillServices() {
   DrillServices services;
-  services.openHistory = [] {
-    return std::make_unique<practice::HistoryThread>(practice::HistoryStore::DefaultPath());
+  services.historyPath = practice::HistoryStore::DefaultPath();
+  services.openHistory = [path = services.historyPath] {
+    return std::make_unique<practice::HistoryThread>(path);
   };
   services.midiPorts = [](std::ostream& diagnostics) { return MidiInputPortNames(diagnostics); };
   services.openMidi = [](const std::string& name, std::ostream& diagnostics, std::string& portName) {
@@ -33,6 +34,8 @@ PracticeParts BuildPracticeWindow(MidiOutput& output, QSettings& settings,
   PracticeParts parts;
   parts.window = std::make_unique<PracticeWindow>(output, settings, std::move(now));
   PracticeWindow& window = *parts.window;
+  window.setAboutFacts(AboutFacts{QString::fromStdString(output.soundfont()), settings.fileName(),
+                                  services.historyPath});
   auto explore = std::make_unique<ExploreMode>(window);
   auto chordLab = std::make_unique<ChordLabMode>(window);
   auto drills = std::make_unique<DrillMode>(window, std::move(services));

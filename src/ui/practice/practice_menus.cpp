@@ -1,6 +1,6 @@
 #include "ui/practice/practice_menus.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMenuBar>
 
 #include "ui/practice/practice_controls.h"
@@ -42,6 +42,10 @@ PracticeMenuActions BuildPracticeMenus(QMenuBar* bar, QObject* context, Practice
   sound->addAction(Tr("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P), context, calls.play);
   sound->addAction(Tr("&Strum"), QKeySequence(Qt::CTRL | Qt::Key_T), context, calls.strum);
   sound->addAction(Tr("S&top"), QKeySequence(Qt::Key_Escape), context, calls.stop);
+
+  QMenu* help = bar->addMenu(Tr("&Help"));
+  help->addAction(Tr("&About Fretlab"), context, calls.about);
+  help->addAction(Tr("About &Qt"), context, [] { QApplication::aboutQt(); });
   return actions;
 }
 

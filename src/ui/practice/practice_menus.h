@@ -1,7 +1,8 @@
 #pragma once
 // The Practice window's menu bar: File (Export Picture, Close), Choose (the
 // root, the scale or chord, the labels and the hand, from the keyboard)
-// and Sound (Play, Strum, Stop), each with its shortcut.
+// Sound (Play, Strum, Stop), each with its shortcut, and Help (About Fretlab,
+// About Qt).
 
 #include <QObject>
 #include <functional>
@@ -19,6 +20,7 @@ struct PracticeMenuCalls {
   std::function<void()> play;
   std::function<void()> strum;
   std::function<void()> stop;
+  std::function<void()> about;
 };
 
 struct PracticeMenuActions {
