@@ -3,7 +3,7 @@
 # type, icons, metainfo, manual page, copyright and changelog. Its
 # dependencies come from the program's shared libraries (dpkg-shlibdeps),
 # plus what it loads without linking: a General MIDI soundfont, Qt's SQLite
-# driver and Qt's platform plugins.
+# driver and Qt's platform plugins; Qt's translations are recommended.
 
 set(FRETLAB_MAINTAINER "The Fretlab developers <fretlab@example.org>"
     CACHE STRING "The package's maintainer, as Name <address>")
@@ -33,6 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "timgm6mb-soundfont | sf2-soundfont-gm, libqt6sql6-sqlite, qt6-qpa-plugins")
+# Qt's own translations, for the Practice window's dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 if(NOT FRETLAB_WEB_ADDRESS STREQUAL "")
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${FRETLAB_WEB_ADDRESS}")
 endif()

@@ -9,18 +9,20 @@ using namespace practice;
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("DrillMode", text); }
+// The texts' translation context, as lupdate finds it.
+struct DrillTexts {
+  Q_DECLARE_TR_FUNCTIONS(DrillTexts)
+};
 
-QString TrN(const char* text, int n) { return QCoreApplication::translate("DrillMode", text, nullptr, n); }
 
 // Semitones above the root 0..11, for the buttons of degrees outside the key.
 const char* const kChromaticDegrees[12] = {"R", "♭2", "2", "♭3", "3", "4",
                                            "♭5", "5", "♭6", "6", "♭7", "7"};
 
-QString PositionText(Position p) { return Tr("string %1 fret %2").arg(p.string + 1).arg(p.fret); }
+QString PositionText(Position p) { return DrillTexts::tr("string %1 fret %2").arg(p.string + 1).arg(p.fret); }
 
 // "string 3, fret 12", as the words after a miss have it.
-QString PlaceText(Position p) { return Tr("string %1, fret %2").arg(p.string + 1).arg(p.fret); }
+QString PlaceText(Position p) { return DrillTexts::tr("string %1, fret %2").arg(p.string + 1).arg(p.fret); }
 
 QString Std(const std::string& text) { return QString::fromStdString(text); }
 
@@ -29,34 +31,34 @@ QString PlacesText(const std::vector<Position>& at) {
   if (at.empty()) return {};
   const int more = static_cast<int>(at.size()) - 1;
   if (more == 0) return PlaceText(at.front());
-  if (more == 1) return Tr("%1 and 1 more place").arg(PlaceText(at.front()));
-  return Tr("%1 and %2 more places").arg(PlaceText(at.front())).arg(more);
+  if (more == 1) return DrillTexts::tr("%1 and 1 more place").arg(PlaceText(at.front()));
+  return DrillTexts::tr("%1 and %2 more places").arg(PlaceText(at.front())).arg(more);
 }
 
 // "F (string 3, fret 10)", "F, the 4 (string 3, fret 10)", "F3".
 QString GivenText(const Miss& m, bool withDegree) {
   QString text = Std(m.answeredName);
-  if (withDegree && !m.answeredDegree.empty()) text = Tr("%1, the %2").arg(text, Std(m.answeredDegree));
-  if (m.answeredAt && m.given == Miss::Given::kPosition) text += Tr(" (%1)").arg(PlaceText(*m.answeredAt));
+  if (withDegree && !m.answeredDegree.empty()) text = DrillTexts::tr("%1, the %2").arg(text, Std(m.answeredDegree));
+  if (m.answeredAt && m.given == Miss::Given::kPosition) text += DrillTexts::tr(" (%1)").arg(PlaceText(*m.answeredAt));
   return text;
 }
 
-QString Seconds(int ms) { return Tr("%1 s").arg(ms / 1000.0, 0, 'f', 1); }
+QString Seconds(int ms) { return DrillTexts::tr("%1 s").arg(ms / 1000.0, 0, 'f', 1); }
 
 }  // namespace
 
 std::vector<QString> DrillNames() {
   // In the order of QuestionKind.
   static const char* const kNames[kQuestionKindCount] = {
-      QT_TRANSLATE_NOOP("DrillMode", "Find the note"),
-      QT_TRANSLATE_NOOP("DrillMode", "Name the note"),
-      QT_TRANSLATE_NOOP("DrillMode", "Where is the degree?"),
-      QT_TRANSLATE_NOOP("DrillMode", "Which degree is this?"),
-      QT_TRANSLATE_NOOP("DrillMode", "Ear to neck"),
-      QT_TRANSLATE_NOOP("DrillMode", "Chord tone"),
-      QT_TRANSLATE_NOOP("DrillMode", "Every chord tone")};
+      QT_TRANSLATE_NOOP("DrillTexts", "Find the note"),
+      QT_TRANSLATE_NOOP("DrillTexts", "Name the note"),
+      QT_TRANSLATE_NOOP("DrillTexts", "Where is the degree?"),
+      QT_TRANSLATE_NOOP("DrillTexts", "Which degree is this?"),
+      QT_TRANSLATE_NOOP("DrillTexts", "Ear to neck"),
+      QT_TRANSLATE_NOOP("DrillTexts", "Chord tone"),
+      QT_TRANSLATE_NOOP("DrillTexts", "Every chord tone")};
   std::vector<QString> names;
-  for (const char* name : kNames) names.push_back(Tr(name));
+  for (const char* name : kNames) names.push_back(DrillTexts::tr(name));
   return names;
 }
 
@@ -81,7 +83,7 @@ std::vector<QString> AnswerButtonLabels(QuestionKind kind, const DrillSetup& set
 }
 
 QString MissFeedback(const Miss& miss, const Feedback& fb) {
-  return Tr("Wrong (%1): %2").arg(Seconds(fb.ms), MissText(miss, fb.question));
+  return DrillTexts::tr("Wrong (%1): %2").arg(Seconds(fb.ms), MissText(miss, fb.question));
 }
 
 QString FeedbackText(const Feedback& fb) {
@@ -89,14 +91,14 @@ QString FeedbackText(const Feedback& fb) {
   switch (fb.checked.verdict) {
     case Verdict::kRight:
       return fb.checked.enharmonic
-                 ? Tr("Right (%1), written %2 in this key.").arg(time, QString::fromStdString(fb.record->asked))
-                 : Tr("Right (%1).").arg(time);
+                 ? DrillTexts::tr("Right (%1), written %2 in this key.").arg(time, QString::fromStdString(fb.record->asked))
+                 : DrillTexts::tr("Right (%1).").arg(time);
     case Verdict::kOctave:
-      return Tr("The right note, but an octave off (%1).").arg(time);
+      return DrillTexts::tr("The right note, but an octave off (%1).").arg(time);
     case Verdict::kAgain:
-      return Tr("Found already.");
+      return DrillTexts::tr("Found already.");
     default:
-      return Tr("Wrong (%1): it was %2.").arg(time, QString::fromStdString(fb.record->asked));
+      return DrillTexts::tr("Wrong (%1): it was %2.").arg(time, QString::fromStdString(fb.record->asked));
   }
 }
 
@@ -104,28 +106,28 @@ QString MissText(const Miss& m, const Question& q) {
   const bool degrees = AsksForDegree(q.kind);
   if (AsksForName(q.kind)) {
     const QString where = m.rightAt.empty() ? QString() : PlaceText(m.rightAt.front());
-    const QString given = m.given == Miss::Given::kPitch ? Tr("you played %1").arg(Std(m.answeredName))
-                                                         : Tr("you answered %1").arg(Std(m.answeredName));
+    const QString given = m.given == Miss::Given::kPitch ? DrillTexts::tr("you played %1").arg(Std(m.answeredName))
+                                                         : DrillTexts::tr("you answered %1").arg(Std(m.answeredName));
     if (q.kind == QuestionKind::kNameDegree) {
-      return Tr("%1; %2 is the %3 (%4).").arg(given, where, Std(m.askedName), Std(m.rightNote));
+      return DrillTexts::tr("%1; %2 is the %3 (%4).").arg(given, where, Std(m.askedName), Std(m.rightNote));
     }
-    return Tr("%1; %2 is %3.").arg(given, where, Std(m.askedName));
+    return DrillTexts::tr("%1; %2 is %3.").arg(given, where, Std(m.askedName));
   }
-  const QString given = (m.given == Miss::Given::kPitch ? Tr("you played %1") : Tr("you clicked %1"))
+  const QString given = (m.given == Miss::Given::kPitch ? DrillTexts::tr("you played %1") : DrillTexts::tr("you clicked %1"))
                             .arg(GivenText(m, degrees));
   const QString places = PlacesText(m.rightAt);
   switch (q.kind) {
     case QuestionKind::kEarToNeck:
-      return m.octave ? Tr("%1, an octave off; the note was %2, at %3.").arg(given, Std(m.askedName), places)
-                      : Tr("%1; the note was %2, at %3.").arg(given, Std(m.askedName), places);
+      return m.octave ? DrillTexts::tr("%1, an octave off; the note was %2, at %3.").arg(given, Std(m.askedName), places)
+                      : DrillTexts::tr("%1; the note was %2, at %3.").arg(given, Std(m.askedName), places);
     case QuestionKind::kFindDegree:
-      return Tr("%1; the %2 is %3, at %4.").arg(given, Std(m.askedName), Std(m.rightNote), places);
+      return DrillTexts::tr("%1; the %2 is %3, at %4.").arg(given, Std(m.askedName), Std(m.rightNote), places);
     case QuestionKind::kFindChordTone:
-      return Tr("%1; the %2 of the chord is %3, at %4.").arg(given, Std(m.askedName), Std(m.rightNote), places);
+      return DrillTexts::tr("%1; the %2 of the chord is %3, at %4.").arg(given, Std(m.askedName), Std(m.rightNote), places);
     case QuestionKind::kFindChordTones:
-      return Tr("%1, not a tone of %2; its tones are at %3.").arg(given, Std(m.askedName), places);
+      return DrillTexts::tr("%1, not a tone of %2; its tones are at %3.").arg(given, Std(m.askedName), places);
     default:
-      return Tr("%1; %2 is at %3.").arg(given, Std(m.askedName), places);
+      return DrillTexts::tr("%1; %2 is at %3.").arg(given, Std(m.askedName), places);
   }
 }
 
@@ -144,11 +146,11 @@ QString RangeSummary(const DrillSetup& setup) {
     runs << (end == s ? QString::number(s + 1) : QStringLiteral("%1–%2").arg(s + 1).arg(end + 1));
     s = end + 1;
   }
-  const QString frets = Tr("frets %1–%2")
+  const QString frets = DrillTexts::tr("frets %1–%2")
                             .arg(std::max(setup.area.frets.from, setup.area.capo))
                             .arg(setup.area.frets.to);
   if (allowed == count) return frets;
-  return (allowed == 1 ? Tr("string %1, %2") : Tr("strings %1, %2")).arg(runs.join(QStringLiteral(", ")), frets);
+  return (allowed == 1 ? DrillTexts::tr("string %1, %2") : DrillTexts::tr("strings %1, %2")).arg(runs.join(QStringLiteral(", ")), frets);
 }
 
 QString RoundTitle(const QString& drill, const std::string& viewTitle, const DrillSetup& setup) {
@@ -156,21 +158,21 @@ QString RoundTitle(const QString& drill, const std::string& viewTitle, const Dri
 }
 
 QString SummaryText(const Summary& s) {
-  QString text = Tr("Round over: %1 of %2 answers right (%3 %), median %4 s.")
+  QString text = DrillTexts::tr("Round over: %1 of %2 answers right (%3 %), median %4 s.")
                      .arg(s.right)
                      .arg(s.answers)
                      .arg(qRound(100 * s.accuracy))
                      .arg(s.medianMs / 1000.0, 0, 'f', 1);
   QStringList slow, missed;
   for (const PositionSummary& p : s.slowest) {
-    slow << Tr("%1 (%2 s)").arg(PositionText(p.position)).arg(p.medianMs / 1000.0, 0, 'f', 1);
+    slow << DrillTexts::tr("%1 (%2 s)").arg(PositionText(p.position)).arg(p.medianMs / 1000.0, 0, 'f', 1);
   }
   for (const MissedSummary& m : s.mostMissed) {
-    const QString asked = m.shown ? Tr("%1 (%2)").arg(PositionText(*m.shown), Std(m.asked)) : Std(m.asked);
-    missed << TrN("%1 (%n missed)", m.misses).arg(asked);
+    const QString asked = m.shown ? DrillTexts::tr("%1 (%2)").arg(PositionText(*m.shown), Std(m.asked)) : Std(m.asked);
+    missed << DrillTexts::tr("%1 (%n missed)", nullptr, m.misses).arg(asked);
   }
-  if (!slow.isEmpty()) text += QLatin1Char('\n') + Tr("Slowest: %1.").arg(slow.join(QStringLiteral(", ")));
-  if (!missed.isEmpty()) text += QLatin1Char('\n') + Tr("Most missed: %1.").arg(missed.join(QStringLiteral(", ")));
+  if (!slow.isEmpty()) text += QLatin1Char('\n') + DrillTexts::tr("Slowest: %1.").arg(slow.join(QStringLiteral(", ")));
+  if (!missed.isEmpty()) text += QLatin1Char('\n') + DrillTexts::tr("Most missed: %1.").arg(missed.join(QStringLiteral(", ")));
   return text;
 }
 

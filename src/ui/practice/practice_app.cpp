@@ -10,6 +10,7 @@
 #include "ui/practice/drill_mode.h"
 #include "ui/practice/explore_mode.h"
 #include "ui/practice/practice_window.h"
+#include "ui/practice/translations.h"
 
 namespace fretlab {
 
@@ -49,6 +50,8 @@ PracticeParts BuildPracticeWindow(MidiOutput& output, QSettings& settings,
 }
 
 int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn) {
+  // In the user's language where Fretlab has it, Qt's dialogs with it.
+  const Translations translations(QLocale(), Translations::Scope::kPracticeWindow);
   // The window belongs to its own launcher, "Fretlab Practice".
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.FretlabPractice"));
   QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("fretlab"),
