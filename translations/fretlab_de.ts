@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>With --practice: answer the drills from the ALSA sequencer input port whose name contains NAME (&quot;&quot; for a port of Fretlab&apos;s own).</source>
-        <translation>Mit --practice: die Übungen über den Eingangsport des ALSA-Sequencers beantworten, dessen Name NAME enthält (&quot;&quot; für einen eigenen Port von Fretlab).</translation>
+        <translation>Mit --practice: die Übungen über den Eingangsport des ALSA-Sequencers beantworten, dessen Name NAME enthält ("" für einen eigenen Port von Fretlab).</translation>
     </message>
     <message>
         <source>Write a picture of the Practice neck without a window. Options: --tuning NAME|&quot;NOTES&quot;, --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|none, --frets A-B, --left-handed.</source>
-        <translation>Ein Bild des Practice-Griffbretts ohne Fenster schreiben. Optionen: --tuning NAME|&quot;NOTES&quot;, --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|none, --frets A-B, --left-handed.</translation>
+        <translation>Ein Bild des Practice-Griffbretts ohne Fenster schreiben. Optionen: --tuning NAME|"NOTES", --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|none, --frets A-B, --left-handed.</translation>
     </message>
     <message>
         <source>Write the sequence file to OUT and exit, without a window: fretlab --export OUT IN.fbs. OUT&apos;s extension chooses the format: .mid or .midi (Standard MIDI File), .musicxml (score with tablature and chord diagrams) or .txt (chord chart).</source>
@@ -266,6 +266,34 @@
     <message>
         <source>Most missed: %1.</source>
         <translation>Am häufigsten verfehlt: %1.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Find every %1</source>
+        <translation>Finden Sie jedes %1</translation>
+    </message>
+    <message>
+        <source>Name this note</source>
+        <translation>Benennen Sie diesen Ton</translation>
+    </message>
+    <message>
+        <source>Where is the %1?</source>
+        <translation>Wo liegt die %1?</translation>
+    </message>
+    <message>
+        <source>Find the note you hear</source>
+        <translation>Finden Sie den Ton, den Sie hören</translation>
+    </message>
+    <message>
+        <source>Click the %1 of %2</source>
+        <translation>Klicken Sie die %1 von %2 an</translation>
+    </message>
+    <message>
+        <source>Click every chord tone of %1</source>
+        <translation>Klicken Sie jeden Akkordton von %1 an</translation>
     </message>
 </context>
 <context>
@@ -756,6 +784,22 @@
     <message>
         <source>Not a tuning: %1.</source>
         <translation>Keine Stimmung: %1.</translation>
+    </message>
+    <message>
+        <source>English (C D E … A B C)</source>
+        <translation>Englisch (C D E … A B C)</translation>
+    </message>
+    <message>
+        <source>German (… A H C, B for B♭)</source>
+        <translation>Deutsch (… A H C, B = B♭)</translation>
+    </message>
+    <message>
+        <source>Solfège (Do Ré Mi …)</source>
+        <translation>Solfège (Do Ré Mi …)</translation>
+    </message>
+    <message>
+        <source>Note names:</source>
+        <translation>Notennamen:</translation>
     </message>
 </context>
 <context>

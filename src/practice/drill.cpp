@@ -21,31 +21,19 @@ bool StringAllowed(const DrillSetup& setup, int string) {
 // and 5, frets 0–12"; without the strings when every string is allowed.
 // Guitarists' numbers: 1 = the highest string; frets from the capo on.
 std::string RangeText(const DrillSetup& setup) {
-  const int count = setup.tuning.StringCount();
-  std::vector<std::string> runs;
-  int allowed = 0;
-  for (int s = 0; s < count;) {
-    if (!StringAllowed(setup, s)) {
-      ++s;
-      continue;
-    }
-    int end = s;
-    while (end + 1 < count && StringAllowed(setup, end + 1)) ++end;
-    allowed += end - s + 1;
-    runs.push_back(end == s ? std::to_string(s + 1)
-                            : std::to_string(s + 1) + "–" + std::to_string(end + 1));
-    s = end + 1;
-  }
+  const QuestionRange range = RangeOf(setup);
   std::string text = " — ";
-  if (allowed != count) {
-    text += allowed == 1 ? "string " : "strings ";
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-      text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+  if (!range.stringRuns.empty()) {
+    const bool one = range.stringRuns.size() == 1 && range.stringRuns[0].first == range.stringRuns[0].second;
+    text += one ? "string " : "strings ";
+    for (std::size_t i = 0; i < range.stringRuns.size(); ++i) {
+      const auto [first, last] = range.stringRuns[i];
+      text += (i == 0 ? "" : i + 1 == range.stringRuns.size() ? " and " : ", ") + std::to_string(first);
+      if (last != first) text += "–" + std::to_string(last);
     }
     text += ", ";
   }
-  const int from = std::max(setup.area.frets.from, setup.area.capo);
-  return text + "frets " + std::to_string(from) + "–" + std::to_string(setup.area.frets.to);
+  return text + "frets " + std::to_string(range.fromFret) + "–" + std::to_string(range.toFret);
 }
 
 // One question per note of the key (or chord) that has a position in range.
@@ -90,6 +78,27 @@ void AddPerPosition(QuestionKind kind, const DrillSetup& setup, std::vector<Ques
 }
 
 }  // namespace
+
+QuestionRange RangeOf(const DrillSetup& setup) {
+  QuestionRange range;
+  const int count = setup.tuning.StringCount();
+  int allowed = 0;
+  for (int s = 0; s < count;) {
+    if (!StringAllowed(setup, s)) {
+      ++s;
+      continue;
+    }
+    int end = s;
+    while (end + 1 < count && StringAllowed(setup, end + 1)) ++end;
+    allowed += end - s + 1;
+    range.stringRuns.emplace_back(s + 1, end + 1);
+    s = end + 1;
+  }
+  if (allowed == count) range.stringRuns.clear();
+  range.fromFret = std::max(setup.area.frets.from, setup.area.capo);
+  range.toFret = setup.area.frets.to;
+  return range;
+}
 
 std::string_view DrillKey(QuestionKind kind) { return kKeys[static_cast<int>(kind)]; }
 

@@ -17,9 +17,9 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree) {
+std::string MarkLabel(LabelMode mode, NamingSystem names, SpelledNote name, Degree degree) {
   switch (mode) {
-    case LabelMode::kNoteNames: return NoteName(name);
+    case LabelMode::kNoteNames: return NoteName(name, NoteNaming{SignStyle::kUnicode, names});
     case LabelMode::kIntervals: return IntervalLabel(degree);
     case LabelMode::kDegrees: return DegreeLabel(degree);
     case LabelMode::kNone: break;
@@ -28,6 +28,19 @@ std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree) {
 }
 
 }  // namespace
+
+namespace {
+constexpr std::string_view kNamingWords[] = {"english", "german", "solfege"};
+}  // namespace
+
+std::string_view NamingSystemWord(NamingSystem system) { return kNamingWords[static_cast<int>(system)]; }
+
+std::optional<NamingSystem> NamingSystemFromWord(std::string_view word) {
+  for (int i = 0; i < 3; ++i) {
+    if (kNamingWords[i] == word) return static_cast<NamingSystem>(i);
+  }
+  return std::nullopt;
+}
 
 std::string_view LabelModeWord(LabelMode mode) { return kLabelWords[static_cast<int>(mode)]; }
 
@@ -70,7 +83,7 @@ std::vector<NeckMark> BuildMarks(const PracticeView& view) {
   for (const MarkedPosition& m : ChoicePositions(view.tuning, view.Area(), key)) {
     const Degree degree = key.DegreeAt(m.degreeIndex);
     const SpelledNote name = key.NoteAt(m.degreeIndex);
-    marks.push_back({m.position, m.note, degree, name, MarkLabel(view.labels, name, degree),
+    marks.push_back({m.position, m.note, degree, name, MarkLabel(view.labels, view.noteNames, name, degree),
                      IntervalColour(degree), IntervalTextColour(degree), degree.IsRoot()});
   }
   return marks;

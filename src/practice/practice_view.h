@@ -31,6 +31,10 @@ enum class FretSpacing { kReal, kEven };  // the 12-TET rule, or equal widths
 std::string_view LabelModeWord(LabelMode mode);
 std::optional<LabelMode> LabelModeFromWord(std::string_view word);  // case ignored
 
+// "english", "german", "solfege": the words of the settings file.
+std::string_view NamingSystemWord(NamingSystem system);
+std::optional<NamingSystem> NamingSystemFromWord(std::string_view word);
+
 struct PracticeView {
   Tuning tuning = PresetTunings().front();
   int capo = 0;                             // 0..kMaxCapo
@@ -43,6 +47,7 @@ struct PracticeView {
   FretRange frets;                          // the whole neck: 0..kFretPositions - 1
   bool leftHanded = false;
   FretSpacing spacing = FretSpacing::kReal;
+  NamingSystem noteNames = NamingSystem::kEnglish;  // how labels and answers name notes
 
   const CatalogueEntry& Entry() const;
   KeySpelling Key() const;

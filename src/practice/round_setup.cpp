@@ -9,7 +9,9 @@ DrillSetup SetupOfView(const PracticeView& view, std::uint32_t strings) {
   // Scales by their title ("C Dorian"); chords by their symbol ("C7").
   std::string name = view.kind == ChoiceKind::kScale ? view.ChoiceText()
                                                      : NoteName(key.Root()) + std::string(view.Entry().shortName);
-  return DrillSetup(view.tuning, area, std::move(key), std::move(name));
+  DrillSetup setup(view.tuning, area, std::move(key), std::move(name));
+  setup.noteNames = view.noteNames;
+  return setup;
 }
 
 bool SameRound(const DrillSetup& a, const DrillSetup& b) {

@@ -101,7 +101,9 @@ std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
     }
     mark.root = mark.degree.IsRoot();
     switch (view.labels) {
-      case LabelMode::kNoteNames: mark.label = NoteName(mark.name); break;
+      case LabelMode::kNoteNames:
+        mark.label = NoteName(mark.name, NoteNaming{SignStyle::kUnicode, view.noteNames});
+        break;
       case LabelMode::kIntervals: mark.label = IntervalLabel(mark.degree); break;
       case LabelMode::kDegrees: mark.label = DegreeLabel(mark.degree); break;
       case LabelMode::kNone: break;

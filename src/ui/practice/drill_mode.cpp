@@ -12,6 +12,7 @@
 #include "practice/drill_marks.h"
 #include "practice/question_sound.h"
 #include "practice/round_setup.h"
+#include "theory/note_naming.h"
 #include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_page.h"
 #include "ui/practice/drill_texts.h"
@@ -65,7 +66,8 @@ void DrillMode::connectPage() {
   connect(m_round->nextButton(), &QPushButton::clicked, this, &DrillMode::next);
   connect(m_round->replayButton(), &QPushButton::clicked, this, &DrillMode::soundEarQuestion);
   connect(m_round, &RoundPanel::answerGiven, this, [this](const QString& text) {
-    if (!m_reviewing) give(Answer::Text(text.toStdString()));
+    // A name in the letters the window shows them in; checked in English.
+    if (!m_reviewing) give(Answer::Text(AsEnglishName(text.toStdString(), m_session.round()->Setup().noteNames)));
   });
   connect(m_choice->midiBox(), &QComboBox::activated, this,
           [this](int row) { m_resources.chooseMidiInput(row, m_choice->midiBox()->itemText(row)); });
@@ -125,7 +127,7 @@ void DrillMode::ask() {
   const Question& q = m_session.round()->Current();
   m_marked.clear();
   const bool names = AsksForName(q.kind);
-  m_round->showQuestion(QString::fromStdString(q.prompt), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
+  m_round->showQuestion(PromptText(q, m_session.round()->Setup()), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
                        names, q.kind == QuestionKind::kEarToNeck);
   if (q.kind == QuestionKind::kEarToNeck) soundEarQuestion();
   showOnNeck();

@@ -74,8 +74,10 @@ std::vector<QString> AnswerButtonLabels(QuestionKind kind, const DrillSetup& set
   std::vector<QString> labels;
   for (int pc = 0; pc < 12; ++pc) {
     const int note = setup.key.Root().PitchClass() + pc;
-    std::string label = kind == QuestionKind::kNameDegree ? DegreeNameInKey(setup, note)
-                                                          : NoteNameInKey(setup, pc);
+    std::string label =
+        kind == QuestionKind::kNameDegree
+            ? DegreeNameInKey(setup, note)
+            : NoteName(setup.key.Spell(pc), NoteNaming{SignStyle::kUnicode, setup.noteNames});
     if (label.empty()) label = kChromaticDegrees[pc];  // a degree outside the key
     labels.push_back(QString::fromStdString(label));
   }
@@ -132,25 +134,39 @@ QString MissText(const Miss& m, const Question& q) {
 }
 
 QString RangeSummary(const DrillSetup& setup) {
-  const int count = setup.tuning.StringCount();
+  const QuestionRange range = RangeOf(setup);
+  const QString frets = DrillTexts::tr("frets %1–%2").arg(range.fromFret).arg(range.toFret);
+  if (range.stringRuns.empty()) return frets;
   QStringList runs;
-  int allowed = 0;
-  for (int s = 0; s < count;) {
-    if (((setup.area.strings >> s) & 1u) == 0) {
-      ++s;
-      continue;
-    }
-    int end = s;
-    while (end + 1 < count && ((setup.area.strings >> (end + 1)) & 1u) != 0) ++end;
-    allowed += end - s + 1;
-    runs << (end == s ? QString::number(s + 1) : QStringLiteral("%1–%2").arg(s + 1).arg(end + 1));
-    s = end + 1;
+  for (const auto& [first, last] : range.stringRuns) {
+    runs << (first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last));
   }
-  const QString frets = DrillTexts::tr("frets %1–%2")
-                            .arg(std::max(setup.area.frets.from, setup.area.capo))
-                            .arg(setup.area.frets.to);
-  if (allowed == count) return frets;
-  return (allowed == 1 ? DrillTexts::tr("string %1, %2") : DrillTexts::tr("strings %1, %2")).arg(runs.join(QStringLiteral(", ")), frets);
+  QString strings = runs.takeLast();
+  if (!runs.isEmpty()) strings = DrillTexts::tr("%1 and %2").arg(runs.join(QStringLiteral(", ")), strings);
+  const bool one = range.stringRuns.size() == 1 && range.stringRuns[0].first == range.stringRuns[0].second;
+  return (one ? DrillTexts::tr("string %1, %2") : DrillTexts::tr("strings %1, %2")).arg(strings, frets);
+}
+
+QString PromptText(const Question& q, const DrillSetup& setup) {
+  const QString range = QStringLiteral(" \u2014 ") + RangeSummary(setup);
+  const QString asked = Std(q.asked);
+  switch (q.kind) {
+    case QuestionKind::kFindNote:
+      return DrillTexts::tr("Find every %1").arg(asked) + range;
+    case QuestionKind::kNameNote:
+      return DrillTexts::tr("Name this note");
+    case QuestionKind::kFindDegree:
+      return DrillTexts::tr("Where is the %1?").arg(asked) + range;
+    case QuestionKind::kNameDegree:
+      return DrillTexts::tr("Which degree is this?");
+    case QuestionKind::kEarToNeck:
+      return DrillTexts::tr("Find the note you hear") + range;
+    case QuestionKind::kFindChordTone:
+      return DrillTexts::tr("Click the %1 of %2").arg(asked, Std(setup.keyName)) + range;
+    case QuestionKind::kFindChordTones:
+      return DrillTexts::tr("Click every chord tone of %1").arg(Std(setup.keyName)) + range;
+  }
+  return Std(q.prompt);
 }
 
 QString RoundTitle(const QString& drill, const std::string& viewTitle, const DrillSetup& setup) {

@@ -37,6 +37,7 @@ class PracticeControls : public QWidget {
   QComboBox* kindBox() const { return m_kind; }
   QComboBox* entryBox() const { return m_entry; }
   QComboBox* labelsBox() const { return m_labels; }
+  QComboBox* noteNamesBox() const { return m_noteNames; }
   QSpinBox* capoBox() const { return m_capo; }
 
  signals:
@@ -67,6 +68,7 @@ class PracticeControls : public QWidget {
   QComboBox* m_entry = nullptr;
   QComboBox* m_labels = nullptr;
   QComboBox* m_accidentals = nullptr;
+  QComboBox* m_noteNames = nullptr;
 };
 
 }  // namespace fretlab
