@@ -63,9 +63,9 @@ struct Options {
   QCommandLineOption render{
       QStringLiteral("render"),
       CommandLine::tr("Write a picture of the Practice neck without a window. Options: --tuning "
-                     "NAME|\"NOTES\", --capo N, --root NOTE, --scale NAME | --arpeggio NAME | "
-                     "--chord NAME, --labels notes|intervals|degrees|none, --frets A-B, "
-                     "--left-handed."),
+                      "NAME|\"NOTES\" (lowest string first), --capo N, --root NOTE, --scale "
+                      "NAME | --arpeggio NAME | --chord NAME, --labels "
+                      "notes|intervals|degrees|names|none, --frets A-B, --left-handed."),
       QStringLiteral("OUT.svg|OUT.png")};
   QCommandLineOption exportTo{
       QStringLiteral("export"),

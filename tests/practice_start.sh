@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program as a user would for the Practice window: --help
 # names --practice and --render; --render writes SVG and PNG pictures with no
-# display at all and refuses a bad value in one line with status 2;
+# display at all and refuses a bad value (a tuning typed from the top string
+# down among them) in one line with status 2;
 # --practice opens the window with the sound options and plays nothing by
 # itself; --midi-in without it is set aside with one line and the main window
 # opens.
@@ -12,8 +13,10 @@ trap 'kill "${pid:-0}" 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 QT_QPA_PLATFORM=offscreen "$program" --help >"$work/help" 2>&1 || fail "--help exited non-zero"
-for word in --practice --render --tuning --left-handed; do
-  grep -q -- "$word" "$work/help" || fail "--help does not mention $word"
+# The help wraps its lines: read it as one line.
+tr -s ' \n' '  ' <"$work/help" >"$work/help1"
+for word in --practice --render --tuning --left-handed "lowest string first" "degrees|names|none"; do
+  grep -q -- "$word" "$work/help1" || fail "--help does not mention $word"
 done
 
 # No display, no platform chosen: --render finds its own way, quietly.
@@ -38,8 +41,17 @@ grep -q ">R</text>" "$work/dorian.svg" || fail "the SVG lacks the root labels as
 rc=$?
 [[ $rc -eq 2 ]] || fail "a bad --labels value exited $rc"
 [[ $(wc -l <"$work/err") -eq 1 ]] || fail "expected one line, got: $(cat "$work/err")"
-grep -q "notes, intervals, degrees or none" "$work/err" || fail "the line does not name the values"
+grep -q "notes, intervals, degrees, names or none" "$work/err" || fail "the line does not name the values"
 [[ ! -e "$work/x.svg" ]] || fail "a refused --render wrote a file"
+
+# A tuning typed from the top string down: refused with the order to use.
+"${no_display[@]}" "$program" --render "$work/x.svg" --tuning "E4 B3 G3 D3 A2 E2" >"$work/out" 2>"$work/err"
+rc=$?
+[[ $rc -eq 2 ]] || fail "a high-to-low --tuning exited $rc"
+[[ $(wc -l <"$work/err") -eq 1 ]] || fail "expected one line, got: $(cat "$work/err")"
+grep -q 'give the lowest string first: "E2 A2 D3 G3 B3 E4"' "$work/err" ||
+  fail "the line does not give the order to use: $(cat "$work/err")"
+[[ ! -e "$work/x.svg" ]] || fail "a refused --tuning wrote a file"
 
 # The window with a logged output, settings in a scratch folder: it keeps
 # running and sounds nothing until asked.

@@ -13,6 +13,16 @@ work=$(mktemp -d)
 trap 'kill "${pid:-0}" 2>/dev/null; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
 fail() { echo "FAIL: $*"; exit 1; }
+# Waits up to 20 s (a loaded machine starts slowly) until FILE holds a line
+# that begins with PREFIX.
+wait_for_line() {
+  local file=$1 prefix=$2
+  for _ in $(seq 200); do
+    grep -q "^$prefix" "$file" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 "$program" --help >"$work/help" 2>&1 || fail "--help exited non-zero"
 for word in --midi-out synth alsa:NAME log:FILE none --soundfont --version --export --listen; do
@@ -23,7 +33,8 @@ done
 # A log file in a folder that does not exist: one clear line, still running.
 "$program" --midi-out "log:$work/no/such/folder/x.log" >"$work/out" 2>"$work/err" &
 pid=$!
-sleep 2
+wait_for_line "$work/err" 'fretlab: '
+sleep 1
 kill -0 "$pid" 2>/dev/null || fail "the program ended with an unusable output: $(cat "$work/err")"
 kill "$pid"; wait "$pid" 2>/dev/null
 lines=$(grep -c '^fretlab: ' "$work/err")
@@ -35,7 +46,8 @@ grep -q "x.log" "$work/err" || fail "the message does not name the log file"
 printf '\x0f\x27\x00\x00' >"$work/empty.fbs"
 "$program" --midi-out "log:$work/play.log" "$work/empty.fbs" >"$work/out" 2>"$work/err" &
 pid=$!
-sleep 2
+for _ in $(seq 200); do [[ -f "$work/play.log" ]] && break; sleep 0.1; done
+sleep 1
 kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$work/err")"
 kill "$pid"; wait "$pid" 2>/dev/null
 [[ -f "$work/play.log" ]] || fail "the log output was not created"

@@ -57,8 +57,7 @@ class NoteDecision {
     int note;  // MIDI, -1 for a hop that is not usable
     double cents, confidence, time, levelDb;
   };
-  // A pitch's hops among the last few.
-  struct Tally {
+  struct Tally {  // a pitch's hops among the last few
     int count = 0;
     double confidence = 0, cents = 0;  // sums
     double firstTime = 0, firstLevelDb = 0, quietestDb = 0;
@@ -75,17 +74,14 @@ class NoteDecision {
   int lowest_, highest_;
   DecisionParameters p_;
   std::deque<Hop> hops_;  // the last hops since the last onset, newest last
-  int sounding_ = -1;
-  int ringing_ = -1;  // the pitch that rang just before the last onset
+  int sounding_ = -1, ringing_ = -1;  // ringing_: the pitch that rang just before the last onset
   double notePeak_ = -200, notePeakAt_ = 0;  // dBFS and seconds: the last note's loudest hop
   int unusableRun_ = 0;
   bool afterSilence_ = true;
-  // dBFS, the quietest hop of the last silence. A steady tone from the
-  // stream's start (hum) has risen out of none.
-  double silenceLevel_ = 0;
-  double runQuietest_ = -200;   // dBFS, the quietest of the present unusable hops
-  bool onsetArmed_ = false;
-  bool wasMuted_ = false;
+  // dBFS, the quietest hop of the last silence (a steady hum from the
+  // stream's start has risen out of none) and of the present unusable hops.
+  double silenceLevel_ = 0, runQuietest_ = -200;
+  bool onsetArmed_ = false, wasMuted_ = false;
   double onsetTime_ = 0, levelBeforeOnset_ = 0, peakSinceOnset_ = -200;
   double confidenceSinceOnset_ = 1;  // the lowest YIN confidence since the onset
 };

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace fretlab {
 
 namespace {
 
-constexpr std::string_view kLabelWords[] = {"notes", "intervals", "degrees", "none"};
+constexpr std::string_view kLabelWords[] = {"notes", "intervals", "degrees", "names", "none"};
+constexpr int kLabelModes = static_cast<int>(std::size(kLabelWords));
 
 std::string Lower(std::string_view text) {
   std::string out(text);
@@ -17,17 +19,31 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-std::string MarkLabel(LabelMode mode, NamingSystem names, SpelledNote name, Degree degree) {
+}  // namespace
+
+std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree, NamingSystem names) {
   switch (mode) {
     case LabelMode::kNoteNames: return NoteName(name, NoteNaming{SignStyle::kUnicode, names});
     case LabelMode::kIntervals: return IntervalLabel(degree);
     case LabelMode::kDegrees: return DegreeLabel(degree);
+    case LabelMode::kIntervalNames: return IntervalShortName(degree);
     case LabelMode::kNone: break;
   }
   return {};
 }
 
-}  // namespace
+NeckMark MakeMark(LabelMode mode, Position position, NoteNumber note, SpelledNote name, Degree degree,
+                  NamingSystem names) {
+  return {position,
+          note,
+          degree,
+          name,
+          MarkLabel(mode, name, degree, names),
+          IntervalColour(degree),
+          IntervalTextColour(degree),
+          degree.IsRoot(),
+          ShapeOf(degree)};
+}
 
 namespace {
 constexpr std::string_view kNamingWords[] = {"english", "german", "solfege"};
@@ -46,7 +62,7 @@ std::string_view LabelModeWord(LabelMode mode) { return kLabelWords[static_cast<
 
 std::optional<LabelMode> LabelModeFromWord(std::string_view word) {
   const std::string wanted = Lower(word);
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < kLabelModes; ++i) {
     if (kLabelWords[i] == wanted) return static_cast<LabelMode>(i);
   }
   return std::nullopt;
@@ -83,8 +99,7 @@ std::vector<NeckMark> BuildMarks(const PracticeView& view) {
   for (const MarkedPosition& m : ChoicePositions(view.tuning, view.Area(), key)) {
     const Degree degree = key.DegreeAt(m.degreeIndex);
     const SpelledNote name = key.NoteAt(m.degreeIndex);
-    marks.push_back({m.position, m.note, degree, name, MarkLabel(view.labels, view.noteNames, name, degree),
-                     IntervalColour(degree), IntervalTextColour(degree), degree.IsRoot()});
+    marks.push_back(MakeMark(view.labels, m.position, m.note, name, degree, view.noteNames));
   }
   return marks;
 }

@@ -23,11 +23,13 @@
 
 namespace fretlab {
 
-enum class LabelMode { kNoteNames, kIntervals, kDegrees, kNone };
+// What a mark says: "C♯"; "R", "♭3"; "1", "♭3"; "R", "m3" (interval names,
+// the quality of each interval); nothing.
+enum class LabelMode { kNoteNames, kIntervals, kDegrees, kIntervalNames, kNone };
 enum class FretSpacing { kReal, kEven };  // the 12-TET rule, or equal widths
 
-// "notes", "intervals", "degrees", "none": the words of --labels and of the
-// settings file.
+// "notes", "intervals", "degrees", "names", "none": the words of --labels
+// and of the settings file.
 std::string_view LabelModeWord(LabelMode mode);
 std::optional<LabelMode> LabelModeFromWord(std::string_view word);  // case ignored
 
@@ -67,7 +69,17 @@ struct NeckMark {
   Rgb fill;
   Rgb text;
   bool root = false;
+  IntervalShape shape = IntervalShape::kNatural;  // drawn beside the colour
 };
+
+// A mark's label for `mode`: the note's name, or its degree as an interval,
+// a degree or an interval name.
+std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree,
+                      NamingSystem names = NamingSystem::kEnglish);
+// A mark at `position` for `note` with its name and degree: label, colours
+// and shape as the view shows them.
+NeckMark MakeMark(LabelMode mode, Position position, NoteNumber note, SpelledNote name, Degree degree,
+                  NamingSystem names = NamingSystem::kEnglish);
 
 // The choice's marks inside the view's area, string by string from the top,
 // frets upwards.

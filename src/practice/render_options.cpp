@@ -86,7 +86,7 @@ class Reader {
 
   std::string Labels(const std::string& value) {
     const auto mode = LabelModeFromWord(value);
-    if (!mode) return Refusal("--labels", value, "use notes, intervals, degrees or none");
+    if (!mode) return Refusal("--labels", value, "use notes, intervals, degrees, names or none");
     m_view.labels = *mode;
     return {};
   }

@@ -4,10 +4,11 @@
 // and the values it allows; the program then exits with status 2.
 //
 //   --tuning NAME|"NOTES"   a preset (case ignored) or notes, lowest string first
+//                           (notes typed from the top string down are refused)
 //   --capo N                0..12
 //   --root NOTE             C, F#, Bb, ... (that spelling is kept)
 //   --scale NAME | --arpeggio NAME | --chord NAME   names as in the window, case ignored
-//   --labels notes|intervals|degrees|none
+//   --labels notes|intervals|degrees|names|none   (names: R, m3, P5, ...)
 //   --frets A-B             0 <= A <= B <= 24
 //   --left-handed
 // Each may also be written --option=value.

@@ -98,7 +98,9 @@ ChordName NameChord(std::span<const NoteNumber> notes) {
     Ranked r;
     r.reading = ReadOverRoot(intervals, root == bass, r.omitted);
     SpellReading(r.reading, root, bass);
-    if (root != bass) r.reading.cost += 3;
+    // A slash chord is more often the inversion of a plain chord than of an
+    // altered one.
+    if (root != bass) r.reading.cost += HasAlteredTone(r.reading) ? 4 : 3;
     ranked.push_back(std::move(r));
   }
   std::sort(ranked.begin(), ranked.end(), Before);

@@ -17,17 +17,23 @@
 // - Three or more: every sounding pitch class is tried as the root. Each try
 //   spells the others against it (third, fifth, seventh, sixth, then
 //   tensions), giving one reading per root. Readings are ranked by a cost:
-//     root not in the bass 3; a suspended third 2, no third at all 4;
-//     an omitted fifth 3; a diminished or augmented fifth that the quality
-//     names (dim, m7b5, aug, 7#5) 1, any other altered fifth 4;
+//     root not in the bass 3, or 4 when the reading alters its fifth or
+//     holds an altered tension (a slash chord is more often the inversion of
+//     a plain chord than of an altered one); a suspended third 2, no third
+//     at all 4; an omitted fifth 3; a diminished or augmented fifth that the
+//     quality names (dim, m7b5, aug, 7#5) 1, any other altered fifth 4;
 //     a seventh 1 (both sevenths at once 4 more);
 //     a sixth 1 over its own root and 2 elsewhere (so A-C-E-G over G is Am7/G
-//     rather than C6/G); a natural 9, 11 or 13 2 each; b9, #9, #11, b13 5 each.
+//     rather than C6/G); a natural 9, 11 or 13 2 each; b9, #9, #11, b13 5
+//     each, but 2 each over a dominant seventh (major third, minor seventh)
+//     with its root in the bass, where they are the dominant's usual colours.
 //   Ties go to fewer omitted tones, then to the root in the bass, then to the
 //   lower pitch class. So root position and plain chords come first
 //   (C-E-G-A over C is C6, with Am7/C as an alternative), while a plain
 //   inversion still beats an altered root-position reading (E-G-C is C/E,
-//   not Em#5). Alternatives are the other readings whose cost is at most the
+//   not Em#5), and an altered dominant on its root beats a slash chord over
+//   an altered reading (x3232x, C E Bb Db over C, is C7b9, not
+//   Bbdimadd9/C). Alternatives are the other readings whose cost is at most the
 //   best one's plus kPlausibleCostSpread.
 // - Root, chord tones and bass are spelled by their degrees; the rules are
 //   in chord_spelling.h.
@@ -44,6 +50,7 @@
 #include <vector>
 
 #include "theory/fretboard.h"
+#include "theory/intervals.h"
 #include "theory/spelling.h"
 
 namespace fretlab {
@@ -107,6 +114,10 @@ struct ChordReading {
   // A sounding pitch class spelled as the chord tone it is here (the third
   // of D is F#, of Db it is F); defined in chord_spelling.cpp.
   SpelledNote Spell(int pitchClass) const;
+  // The degree a sounding pitch class plays here, with its alteration
+  // against the major scale: the ♭3 of Cm, the ♯9 of C7#9; a pitch class
+  // that does not sound reads as an altered unison.
+  Degree DegreeOf(int pitchClass) const;
 };
 
 // Other readings are listed when their cost is at most the best one's plus this.

@@ -70,6 +70,13 @@ std::array<int, 12> ToneDegrees(unsigned intervals, const Roles& r) {
   return d;
 }
 
+// Over a dominant seventh on its root (C7♭9, C7♯9, C7♯11, C7♭13, C7♯5♯9)
+// the altered tensions are the dominant's usual colours, no rarer than a
+// natural 9 or 13.
+bool DominantInRootPosition(const Roles& r, bool rootInBass) {
+  return rootInBass && r.third == Third::Major && r.seventh == Seventh::Minor;
+}
+
 int Cost(const Roles& r, bool rootInBass) {
   int cost = 0;
   if (r.third == Third::Sus4 || r.third == Third::Sus2) cost += 2;
@@ -81,7 +88,8 @@ int Cost(const Roles& r, bool rootInBass) {
   if (r.seventh == Seventh::Both) cost += 4;
   if (r.sixth) cost += (r.seventh == Seventh::None && rootInBass) ? 1 : 2;
   cost += 2 * (r.nine + r.eleven);
-  cost += 5 * (r.flat9 + r.sharp9 + r.sharp11 + r.flat13);
+  const int altered = r.flat9 + r.sharp9 + r.sharp11 + r.flat13;
+  cost += (DominantInRootPosition(r, rootInBass) ? 2 : 5) * altered;
   return cost;
 }
 
@@ -194,6 +202,21 @@ int SuspendedCore(SuffixBuilder& b, const Roles& r) {
 }
 
 }  // namespace
+
+bool HasAlteredTone(const ChordReading& reading) {
+  switch (reading.kind) {
+    case ChordKind::Diminished:
+    case ChordKind::DiminishedSeventh:
+    case ChordKind::HalfDiminished:
+    case ChordKind::Augmented:
+    case ChordKind::AugmentedSeventh: return true;
+    default: break;
+  }
+  for (const ChordDegree& d : reading.degrees) {
+    if (d.value != 7 && d.alteration != 0) return true;  // a sus chord's ♭7 is no alteration
+  }
+  return false;
+}
 
 ChordReading ReadOverRoot(unsigned intervals, bool rootInBass, int& omitted) {
   const Roles r = AssignRoles(intervals | 1u);

@@ -13,4 +13,8 @@ namespace fretlab {
 // slash cost excluded); `omitted` counts the third and fifth left out.
 ChordReading ReadOverRoot(unsigned intervals, bool rootInBass, int& omitted);
 
+// Whether the reading alters its fifth (dim, aug, ♭5, ♯5 ...) or holds an
+// altered tension (♭9, ♯9, ♯11, ♭13).
+bool HasAlteredTone(const ChordReading& reading);
+
 }  // namespace fretlab

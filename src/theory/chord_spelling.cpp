@@ -39,6 +39,15 @@ SpelledNote ChordReading::Spell(int pitchClass) const {
   return SpellDegree(rootSpelling, degree, pitchClass);
 }
 
+Degree ChordReading::DegreeOf(int pitchClass) const {
+  const int semitones = PitchClass(pitchClass - root);
+  const int number = toneDegrees[semitones] > 0 ? toneDegrees[semitones] : 1;
+  int alteration = semitones - Degree{number, 0}.Semitones();
+  if (alteration > 6) alteration -= 12;
+  if (alteration < -6) alteration += 12;
+  return {number, alteration};
+}
+
 void SpellReading(ChordReading& reading, int root, int bass) {
   reading.root = root;
   reading.rootSpelling = SpellRoot(reading);

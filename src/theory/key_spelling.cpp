@@ -50,6 +50,40 @@ const CatalogueEntry& KeyOf(const CatalogueEntry& entry) {
   return entry;
 }
 
+bool IsScale(const CatalogueEntry& entry) {
+  const auto scales = Scales();
+  return &entry >= scales.data() && &entry < scales.data() + scales.size();
+}
+
+// A note that a scale adds to the key it borrows its letters from (the blues
+// scale's blue note) has no letter of its own in that key: it is written on
+// whichever neighbouring letter needs the simpler accidental, as written in
+// the catalogue on a tie. F blues has B (♯4), not C♭; A blues E♭ (♭5). A
+// chord's tones keep their degrees: the ♭5 of F7♭5 is C♭.
+Degree PassingDegree(SpelledNote root, const CatalogueEntry& entry, Degree degree) {
+  if (entry.parent == ParentKey::kOwn || !IsScale(entry)) return degree;
+  for (const Degree& d : KeyOf(entry).degrees) {
+    if (d.Semitones() == degree.Semitones()) return degree;
+  }
+  Degree best = degree;
+  int fewest = std::abs(NoteOfDegree(root, degree, Accidentals::kSharps).accidental);
+  for (int step : {-1, 1}) {
+    const int number = degree.number + step;
+    if (number < 2 || number > 7) continue;
+    int alteration = degree.Semitones() - Degree{number, 0}.Semitones();
+    if (alteration > 6) alteration -= 12;
+    if (alteration < -6) alteration += 12;
+    if (alteration < -1 || alteration > 1) continue;
+    const Degree other{number, alteration};
+    const int signs = std::abs(NoteOfDegree(root, other, Accidentals::kSharps).accidental);
+    if (signs < fewest) {
+      best = other;
+      fewest = signs;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 SpelledNote AutomaticRoot(int rootPitchClass, const CatalogueEntry& entry, Accidentals preference) {
@@ -75,8 +109,10 @@ KeySpelling::KeySpelling(SpelledNote root, const CatalogueEntry& entry, Accident
   }
   const int side = SignedAccidentals(root, KeyOf(entry));
   m_outside = side > 0 ? Accidentals::kSharps : side < 0 ? Accidentals::kFlats : preference;
-  m_degrees = entry.degrees;
-  for (const Degree& d : m_degrees) m_notes.push_back(NoteOfDegree(root, d, m_outside));
+  for (const Degree& d : entry.degrees) {
+    m_degrees.push_back(PassingDegree(root, entry, d));
+    m_notes.push_back(NoteOfDegree(root, m_degrees.back(), m_outside));
+  }
 }
 
 KeySpelling KeySpelling::Automatic(int rootPitchClass, const CatalogueEntry& entry,

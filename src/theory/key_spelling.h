@@ -4,7 +4,9 @@
 //
 // Seven-note scales give every degree its own letter (F major has B♭, E
 // harmonic minor D♯, G♭ major C♭). Pentatonics, the blues scale and chords
-// take the letters of the major or natural minor key on their root. The
+// take the letters of the major or natural minor key on their root; the
+// blues scale's blue note, which that key lacks, is a ♭5 or a ♯4, whichever
+// is written with the simpler accidental (A blues E♭, F blues B). The
 // chromatic view has no key, so the ♯/♭ preference spells it.
 //
 // How to use it:

@@ -55,10 +55,11 @@ std::optional<TunedString> ParseTunedString(std::string_view word) {
   return TunedString{*name, open};
 }
 
-// The strings of a tuning, highest first, without a name.
-std::optional<Tuning> ParseNotes(std::string_view notes, std::string* error) {
+// The words of a tuning as typed, in their order: every one a note with an
+// octave that leaves room for 24 frets, 4 to 8 of them.
+std::optional<std::vector<TunedString>> ParseWords(std::string_view notes, std::string* error) {
   std::istringstream words{std::string(notes)};
-  std::vector<TunedString> lowFirst;
+  std::vector<TunedString> typed;
   std::string word;
   while (words >> word) {
     const auto string = ParseTunedString(word);
@@ -70,16 +71,43 @@ std::optional<Tuning> ParseNotes(std::string_view notes, std::string* error) {
       SetError(error, "\"" + word + "\" is outside the notes MIDI can play on 24 frets");
       return std::nullopt;
     }
-    lowFirst.push_back(*string);
+    typed.push_back(*string);
   }
-  const int count = static_cast<int>(lowFirst.size());
+  const int count = static_cast<int>(typed.size());
   if (count < kMinStrings || count > kMaxStrings) {
     SetError(error, "a tuning has 4 to 8 strings, not " + std::to_string(count));
     return std::nullopt;
   }
+  return typed;
+}
+
+// Every string higher than the next: a tuning written from the top string
+// down. A re-entrant tuning (a ukulele's high G, Nashville stringing) climbs
+// somewhere, so it never reads as one.
+bool RunsHighToLow(const std::vector<TunedString>& typed) {
+  for (std::size_t i = 0; i + 1 < typed.size(); ++i) {
+    if (typed[i].open <= typed[i + 1].open) return false;
+  }
+  return true;
+}
+
+Tuning FromLowestFirst(const std::vector<TunedString>& lowFirst) {
   Tuning tuning;
   tuning.strings.assign(lowFirst.rbegin(), lowFirst.rend());
   return tuning;
+}
+
+// The strings of a tuning typed lowest first, without a name.
+std::optional<Tuning> ParseNotes(std::string_view notes, std::string* error) {
+  const auto typed = ParseWords(notes, error);
+  if (!typed) return std::nullopt;
+  if (RunsHighToLow(*typed)) {
+    const Tuning turned = FromLowestFirst({typed->rbegin(), typed->rend()});
+    SetError(error, "the notes run from the highest string down; give the lowest string first: " +
+                        TuningNotesText(turned));
+    return std::nullopt;
+  }
+  return FromLowestFirst(*typed);
 }
 
 Tuning ParsePreset(const Preset& preset) {
@@ -117,7 +145,7 @@ std::optional<Tuning> FindPresetTuning(std::string_view name) {
 std::optional<Tuning> ParseTuning(std::string_view notes, std::string* error) {
   std::optional<Tuning> tuning = ParseNotes(notes, error);
   if (!tuning) return std::nullopt;
-  tuning->name = TuningNotesText(*tuning);
+  tuning->name = TuningNotesText(*tuning, SignStyle::kUnicode);
   for (const Tuning& preset : PresetTunings()) {
     if (SameOpenNotes(preset, *tuning)) {
       tuning->name = preset.name;
@@ -127,8 +155,19 @@ std::optional<Tuning> ParseTuning(std::string_view notes, std::string* error) {
   return tuning;
 }
 
+std::optional<std::string> LowestStringFirst(std::string_view notes) {
+  const auto typed = ParseWords(notes, nullptr);
+  if (!typed || !RunsHighToLow(*typed)) return std::nullopt;
+  return TuningNotesText(FromLowestFirst({typed->rbegin(), typed->rend()}));
+}
+
 std::optional<Tuning> TuningFromText(std::string_view text, std::string* error) {
   if (auto preset = FindPresetTuning(text)) return preset;
+  if (const auto turned = LowestStringFirst(text)) {
+    SetError(error, "\"" + std::string(text) + "\" runs from the highest string down; give the " +
+                        "lowest string first: \"" + *turned + "\"");
+    return std::nullopt;
+  }
   std::string why;
   if (auto parsed = ParseTuning(text, &why)) return parsed;
   SetError(error, "unknown tuning \"" + std::string(text) + "\" (" + why + "); choose " +

@@ -54,7 +54,7 @@ struct TunedString {
 };
 
 struct Tuning {
-  std::string name;                 // a preset's name, or the notes for any other
+  std::string name;                 // a preset's name, or the notes (with ♯ ♭) for any other
   std::vector<TunedString> strings;  // index 0 = top of the picture (thinnest string)
   int fretPositions = kFretPositions;  // frets 0..fretPositions - 1 on every string
 
@@ -71,11 +71,19 @@ std::span<const Tuning> PresetTunings();
 std::optional<Tuning> FindPresetTuning(std::string_view name);
 
 // 4 to 8 notes with octaves, lowest string first, separated by blanks:
-// "D2 A2 D3 G3 B3 E4", "Eb2 Ab2 Db3 Gb3 Bb3 Eb4", "B1 E2 A2 D3 G3 B3 E4".
-// Every open note must leave room for 24 frets within MIDI's 0..127.
-// Notes that form a preset get that preset's name. On failure, `error`
+// "D2 A2 D3 G3 B3 E4", "Eb2 Ab2 Db3 Gb3 Bb3 Eb4", "B1 E2 A2 D3 G3 B3 E4"
+// (♯ and ♭ are read too). Every open note must leave room for 24 frets
+// within MIDI's 0..127. Notes that run from high to low (every string
+// higher than the next, "E4 B3 G3 D3 A2 E2") are refused, since they would
+// turn the neck upside down; a re-entrant tuning ("G4 C4 E4 A4") is a
+// tuning. Notes that form a preset get that preset's name; others are named
+// by their notes with ♯ and ♭ ("D2 A2 D3 F♯3 A3 C♯4"). On failure, `error`
 // (when given) gets one sentence saying what is wrong.
 std::optional<Tuning> ParseTuning(std::string_view notes, std::string* error = nullptr);
+
+// Notes typed from the highest string down, turned round for ParseTuning:
+// "E4 B3 G3 D3 A2 E2" -> "E2 A2 D3 G3 B3 E4". Nothing for any other text.
+std::optional<std::string> LowestStringFirst(std::string_view notes);
 
 // A preset's name, or else notes for ParseTuning.
 std::optional<Tuning> TuningFromText(std::string_view text, std::string* error = nullptr);

@@ -47,5 +47,17 @@ TEST(ChordChartTest, OtherLengthsInMillisecondsAndTwoDigitFretsJoined) {
   EXPECT_EQ(WriteChordChart(SequenceImage{}), "");
 }
 
+TEST(ChordChartTest, AlteredDominantsByTheirUsualNames) {
+  const SequenceImage image = Image({
+      {{0, 48, 52, 58, 61, 0}, {0, 3, 2, 3, 2, 0}, 50},     // C E Bb Db over C
+      {{0, 0, 60, 64, 70, 73}, {0, 0, 10, 9, 11, 9}, 50},   // the same, higher up
+      {{0, 48, 52, 58, 63, 0}, {0, 3, 2, 3, 4, 0}, 50},     // C E Bb D#
+  });
+  EXPECT_EQ(WriteChordChart(image),
+            "1  C7b9  quarter  x3232x\n"
+            "2  C7b9  quarter  x-x-10-9-11-9\n"
+            "3  C7#9  quarter  x3234x\n");
+}
+
 }  // namespace
 }  // namespace fretlab

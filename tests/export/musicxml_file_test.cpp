@@ -140,6 +140,23 @@ TEST(MusicXmlTest, NotesAreSpelledAsTonesOfTheChord) {
   EXPECT_TRUE(Has(xml, "<kind text=\"7\">dominant</kind>"));
 }
 
+TEST(MusicXmlTest, AnAlteredDominantIsWrittenOverItsRoot) {
+  // x3232x: C E Bb Db over C is C7b9, a dominant with an added flat ninth.
+  const std::string xml =
+      WriteMusicXml(Image({{{0, 48, 52, 58, 61, 0}, {0, 3, 2, 3, 2, 0}, 50}}), "t");
+  const std::vector<std::string> harmonies = Elements(xml, "harmony");
+  ASSERT_EQ(harmonies.size(), 1u);
+  EXPECT_EQ(Inner(harmonies[0], "root"), "<root-step>C</root-step>");
+  EXPECT_TRUE(Has(harmonies[0], "<kind text=\"7b9\">dominant</kind>"));
+  EXPECT_FALSE(Has(harmonies[0], "<bass>"));
+  const std::vector<std::string> degrees = Elements(harmonies[0], "degree");
+  ASSERT_EQ(degrees.size(), 1u);
+  EXPECT_TRUE(Has(degrees[0], "<degree-value>9</degree-value><degree-alter>-1</degree-alter>"
+                              "<degree-type>add</degree-type>"));
+  // The notes are spelled as the chord's tones: the ninth is D flat.
+  EXPECT_TRUE(Has(xml, "<step>D</step><alter>-1</alter><octave>4</octave>"));
+}
+
 TEST(MusicXmlTest, ChordsLongerThanTheirBarAreTiedOverTheBarLine) {
   // A dotted half, then a half that starts on beat 4: a quarter tied to a quarter.
   const std::string xml = WriteMusicXml(

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "support/guitar_material.h"
+#include "support/temp_dir.h"
 
 namespace fretlab {
 namespace {
@@ -21,13 +22,6 @@ long Lines(const std::string& text) { return std::count(text.begin(), text.end()
 
 class ListenCommandTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("fretlab-listen-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
 
   // `mono` written as `channels` equal channels at `rate` in `format`.
   std::string Write(const std::string& name, const std::vector<float>& mono, int rate,
@@ -52,7 +46,8 @@ class ListenCommandTest : public ::testing::Test {
     return RunListen(arguments, out_, err_);
   }
 
-  std::filesystem::path folder_;
+  testing::TempDir dir_;
+  std::filesystem::path folder_{dir_.path()};
   std::ostringstream out_, err_;
 };
 

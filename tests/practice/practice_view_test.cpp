@@ -49,6 +49,7 @@ TEST(PracticeView, MarksCarryLabelsInEveryModeAndColoursByInterval) {
       {LabelMode::kNoteNames, {"A", "E", "C", "G", "D", "A"}},
       {LabelMode::kIntervals, {"R", "5", "\u266D3", "\u266D7", "4", "R"}},
       {LabelMode::kDegrees, {"1", "5", "\u266D3", "\u266D7", "4", "1"}},
+      {LabelMode::kIntervalNames, {"R", "P5", "m3", "m7", "P4", "R"}},
       {LabelMode::kNone, {"", "", "", "", "", ""}},
   };
   for (const auto& [mode, labels] : expected) {
@@ -60,8 +61,33 @@ TEST(PracticeView, MarksCarryLabelsInEveryModeAndColoursByInterval) {
       EXPECT_EQ(marks[i].label, labels[i]) << LabelModeWord(mode) << " string " << i;
       EXPECT_EQ(marks[i].fill, IntervalColour(marks[i].degree));
       EXPECT_EQ(marks[i].root, i == 0 || i == 5);
+      EXPECT_EQ(marks[i].shape, ShapeOf(marks[i].degree));
     }
   }
+  // The altered degrees carry their notch: the ♭3 and ♭7 of A Dorian.
+  const auto marks = BuildMarks(view);
+  EXPECT_EQ(marks[2].shape, IntervalShape::kLowered);
+  EXPECT_EQ(marks[3].shape, IntervalShape::kLowered);
+  EXPECT_EQ(marks[1].shape, IntervalShape::kNatural);
+  EXPECT_EQ(marks[0].shape, IntervalShape::kRoot);
+}
+
+TEST(PracticeView, IntervalNamesFollowTheSpelling) {
+  PracticeView view = View(5, 11);  // F blues: its blue note is B, an augmented fourth
+  view.labels = LabelMode::kIntervalNames;
+  view.frets = {0, 0};
+  std::map<std::string, std::string> byName;
+  for (const NeckMark& m : BuildMarks(view)) byName[NoteName(m.name)] = m.label;
+  EXPECT_EQ(byName["B"], "A4");
+  EXPECT_EQ(byName["G"], "");  // not in the scale, no mark
+  view.rootPitchClass = 9;  // A blues: E♭, a diminished fifth
+  byName.clear();
+  view.frets = {0, 24};
+  for (const NeckMark& m : BuildMarks(view)) byName[NoteName(m.name)] = m.label;
+  EXPECT_EQ(byName["E\u266D"], "d5");
+  EXPECT_EQ(byName["E"], "P5");
+  EXPECT_EQ(byName["C"], "m3");
+  EXPECT_EQ(byName.size(), 6u);
 }
 
 TEST(PracticeView, MarksRespectCapoRangeAndTuning) {
@@ -115,11 +141,14 @@ TEST(PracticeView, HoverTextWithOctave) {
 
 TEST(PracticeView, LabelModeWords) {
   for (LabelMode mode : {LabelMode::kNoteNames, LabelMode::kIntervals, LabelMode::kDegrees,
-                         LabelMode::kNone}) {
+                         LabelMode::kIntervalNames, LabelMode::kNone}) {
     EXPECT_EQ(LabelModeFromWord(LabelModeWord(mode)), mode);
   }
   EXPECT_EQ(LabelModeFromWord("Intervals"), LabelMode::kIntervals);
-  EXPECT_FALSE(LabelModeFromWord("names").has_value());
+  EXPECT_EQ(LabelModeFromWord("NAMES"), LabelMode::kIntervalNames);
+  EXPECT_EQ(LabelModeWord(LabelMode::kIntervalNames), "names");
+  EXPECT_FALSE(LabelModeFromWord("interval names").has_value());
+  EXPECT_FALSE(LabelModeFromWord("name").has_value());
   EXPECT_FALSE(LabelModeFromWord("").has_value());
 }
 

@@ -66,6 +66,10 @@ TEST(RenderOptions, DefaultsAndOtherForms) {
   EXPECT_EQ(arp.view.kind, ChoiceKind::kArpeggio);
   EXPECT_EQ(arp.view.ChoiceText(), "G\u266Dmaj7 arpeggio");  // the typed spelling is kept
   EXPECT_EQ(Accepted({"--render", "x.svg", "--frets", "7-7"}).view.frets, (FretRange{7, 7}));
+  EXPECT_EQ(Accepted({"--render", "x.svg", "--labels", "names"}).view.labels,
+            LabelMode::kIntervalNames);
+  const RenderRequest uke = Accepted({"--render", "x.svg", "--tuning", "G4 C4 E4 A4"});
+  EXPECT_EQ(uke.view.Title(), "C major \u2014 G4 C4 E4 A4");  // re-entrant: a tuning
 }
 
 TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
@@ -82,12 +86,15 @@ TEST(RenderOptions, EachBadValueGetsOneLineNamingWhatIsAllowed) {
                                                    "Chromatic (all notes)"}},
       {{"--render", "x.svg", "--chord", "maj13"}, {"--chord", "Major triad", "Augmented add 9"}},
       {{"--render", "x.svg", "--arpeggio", "Dorian"}, {"--arpeggio", "Minor 7"}},
-      {{"--render", "x.svg", "--labels", "names"}, {"--labels", "notes, intervals, degrees or none"}},
+      {{"--render", "x.svg", "--labels", "name"},
+       {"--labels", "\"name\"", "notes, intervals, degrees, names or none"}},
       {{"--render", "x.svg", "--frets", "9-3"}, {"--frets", "0 <= A <= B <= 24"}},
       {{"--render", "x.svg", "--frets", "0-25"}, {"--frets"}},
       {{"--render", "x.svg", "--frets", "5"}, {"--frets"}},
       {{"--render", "x.svg", "--frets", "-3-4"}, {"--frets"}},
       {{"--render", "x.svg", "--tuning", "E2 A2"}, {"--tuning", "Standard", "DADGAD", "4 to 8"}},
+      {{"--render", "x.svg", "--tuning", "E4 B3 G3 D3 A2 E2"},
+       {"--tuning", "lowest string first", "\"E2 A2 D3 G3 B3 E4\""}},
       {{"--render", "x.svg", "--scale", "Dorian", "--chord", "m7"}, {"--chord", "--scale"}},
       {{"--render", "x.jpg"}, {"x.jpg", ".svg or .png"}},
       {{"--render", ".svg"}, {".svg or .png"}},
@@ -110,7 +117,7 @@ TEST(RenderOptions, ValuesInTheLineAreShownEscapedAndCut) {
             "fretlab: --root \"\\x1B[31mC\" is not allowed; use a letter A to G with # or b, such "
             "as C, F# or Bb");
   EXPECT_EQ(Refused({"--render", "x.svg", "--labels=one\ntwo"}),
-            "fretlab: --labels \"one\\ntwo\" is not allowed; use notes, intervals, degrees or none");
+            "fretlab: --labels \"one\\ntwo\" is not allowed; use notes, intervals, degrees, names or none");
   EXPECT_EQ(Refused({"--render", "x.svg", "--bad\roption"}).rfind(
                 "fretlab: --render does not take \"--bad\\roption\"; its options are", 0),
             0u);

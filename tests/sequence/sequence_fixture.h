@@ -21,6 +21,7 @@
 
 #include "sequence/chord_sequence.h"
 #include "support/chord_state.h"
+#include "support/temp_dir.h"
 
 namespace fretlab::testing {
 
@@ -118,19 +119,11 @@ inline std::array<int, 6> FretsOf(int i) {
 }
 inline int LengthOf(int i) { return (i * 37) % 1001; }
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-class ScratchFolder {
+// A fresh folder of the test's own (support/temp_dir.h), with its path as
+// the file code takes it and a list of what it holds.
+class ScratchFolder : public TempDir {
  public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "fretlab-seq-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-  }
+  ScratchFolder() : path_(TempDir::path()) {}
   const std::filesystem::path& Path() const { return path_; }
   // Every entry of the folder, hidden ones included.
   std::vector<std::string> Entries() const {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/chord_state.h"
+#include "support/guitar_shapes.h"
 #include "support/recording_host.h"
 #include "theory/show.h"
 #include "theory/tables.h"
@@ -19,32 +20,9 @@
 namespace fretlab {
 namespace {
 
-// A spelled note as chord symbols write it: "Db".
-std::string Ascii(SpelledNote note) { return NoteName(note, SignStyle::kAscii); }
-
-// Open strings by chord slot, low E first.
-constexpr NoteNumber kStandard[6] = {40, 45, 50, 55, 59, 64};
-
-// A shape as guitarists write it, low E to high E: a fret digit (a = 10,
-// b = 11, ...) or 'x' for a muted string.
-Chord Shape(const std::string& frets) {
-  Chord notes{};
-  for (int k = 0; k < kStringCount; ++k) {
-    const char c = frets.at(k);
-    if (c == 'x') continue;
-    notes[k] = kStandard[k] + (c >= 'a' ? c - 'a' + 10 : c - '0');
-  }
-  return notes;
-}
-
-// The same shape moved up `by` frets (muted strings stay muted).
-Chord Moved(const std::string& frets, int by) {
-  Chord notes = Shape(frets);
-  for (NoteNumber& n : notes) {
-    if (n != 0) n += by;
-  }
-  return notes;
-}
+using testing::Ascii;
+using testing::Moved;
+using testing::Shape;
 
 std::vector<std::string> Symbols(const ChordName& name) {
   std::vector<std::string> out;

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "theory/scale_catalogue.h"
 
@@ -65,27 +67,64 @@ double Luminance(Rgb c) {
   return 0.2126 * channel(c.red) + 0.7152 * channel(c.green) + 0.0722 * channel(c.blue);
 }
 
-TEST(Intervals, ColoursGroupByDegreeWithADistinctRoot) {
+TEST(Intervals, ColoursFollowTheSoundWithADistinctRoot) {
   const Rgb root = IntervalColour({1, 0});
-  std::set<std::tuple<int, int, int>> perNumber;
+  std::set<std::tuple<int, int, int>> naturals;
   for (int number : {2, 3, 4, 5, 6, 7}) {
     for (int alteration = -2; alteration <= 2; ++alteration) {
       const Degree d{number, alteration};
       EXPECT_NE(IntervalColour(d), root) << DegreeLabel(d);
-      EXPECT_EQ(IntervalColour(d), IntervalColour({number, 0})) << DegreeLabel(d);
+      if (alteration != 0) {
+        EXPECT_NE(IntervalColour(d), IntervalColour({number, 0})) << DegreeLabel(d);
+      }
     }
     const Rgb c = IntervalColour({number, 0});
-    perNumber.insert({c.red, c.green, c.blue});
+    naturals.insert({c.red, c.green, c.blue});
   }
-  EXPECT_EQ(perNumber.size(), 6u);  // six numbers, six colours
+  EXPECT_EQ(naturals.size(), 6u);  // six numbers, six colours
   EXPECT_EQ(IntervalColour({9, 0}), IntervalColour({2, 0}));
   EXPECT_EQ(IntervalColour({11, 0}), IntervalColour({4, 0}));
+  EXPECT_EQ(IntervalColour({13, 0}), IntervalColour({6, 0}));
   EXPECT_NE(IntervalColour({1, 1}), root);  // an altered unison is not the root
+  // An altered degree takes the colour of its sound, whatever its spelling.
+  EXPECT_EQ(IntervalColour({4, 1}), IntervalColour({5, -1}));
+  EXPECT_EQ(IntervalColour({9, 1}), IntervalColour({3, -1}));
+  EXPECT_EQ(IntervalColour({9, -1}), IntervalColour({2, -1}));
+  EXPECT_EQ(IntervalColour({13, -1}), IntervalColour({5, 1}));
+  EXPECT_EQ(IntervalColour({11, 1}), IntervalColour({4, 1}));
+}
+
+TEST(Intervals, ShapesMarkTheRootAndTheDirectionOfAnAlteration) {
+  EXPECT_EQ(ShapeOf({1, 0}), IntervalShape::kRoot);
+  EXPECT_EQ(ShapeOf({5, 0}), IntervalShape::kNatural);
+  EXPECT_EQ(ShapeOf({9, 0}), IntervalShape::kNatural);
+  EXPECT_EQ(ShapeOf({3, -1}), IntervalShape::kLowered);
+  EXPECT_EQ(ShapeOf({7, -2}), IntervalShape::kLowered);
+  EXPECT_EQ(ShapeOf({4, 1}), IntervalShape::kRaised);
+  EXPECT_EQ(ShapeOf({1, 1}), IntervalShape::kRaised);
+}
+
+TEST(Intervals, ShortNamesGiveEachIntervalItsQuality) {
+  const std::pair<Degree, const char*> names[] = {
+      {{1, 0}, "R"},   {{2, -1}, "m2"}, {{2, 0}, "M2"},   {{3, -1}, "m3"},  {{3, 0}, "M3"},
+      {{4, 0}, "P4"},  {{4, 1}, "A4"},  {{5, -1}, "d5"},  {{5, 0}, "P5"},   {{5, 1}, "A5"},
+      {{6, -1}, "m6"}, {{6, 0}, "M6"},  {{7, -2}, "d7"},  {{7, -1}, "m7"},  {{7, 0}, "M7"},
+      {{9, -1}, "m9"}, {{9, 0}, "M9"},  {{9, 1}, "A9"},   {{11, 0}, "P11"}, {{11, 1}, "A11"},
+      {{13, -1}, "m13"}, {{13, 0}, "M13"}, {{2, 1}, "A2"}, {{1, 1}, "A1"},  {{4, -1}, "d4"},
+      {{5, -2}, "dd5"}, {{4, 2}, "AA4"}, {{3, -2}, "d3"},
+  };
+  for (const auto& [degree, name] : names) {
+    EXPECT_EQ(IntervalShortName(degree), name) << IntervalName(degree);
+  }
 }
 
 TEST(Intervals, LabelTextStandsOutFromItsColour) {
-  for (int number : {1, 2, 3, 4, 5, 6, 7}) {
-    const Degree d{number, 0};
+  std::vector<Degree> shown;
+  for (ChoiceKind kind : {ChoiceKind::kScale, ChoiceKind::kChord}) {
+    for (const CatalogueEntry& e : EntriesOf(kind)) shown.insert(shown.end(), e.degrees.begin(), e.degrees.end());
+  }
+  shown.insert(shown.end(), {{9, -1}, {9, 1}, {11, 1}, {13, -1}, {4, 1}});
+  for (const Degree& d : shown) {
     const double a = Luminance(IntervalColour(d)), b = Luminance(IntervalTextColour(d));
     const double contrast = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
     EXPECT_GE(contrast, 3.0) << DegreeLabel(d);  // WCAG's figure for large text

@@ -144,6 +144,74 @@ TEST(KeySpelling, PentatonicsBluesAndChordsBorrowTheirParentKey) {
   }
 }
 
+TEST(KeySpelling, TheBlueNoteTakesTheSimplerOfFlatFiveAndSharpFour) {
+  const CatalogueEntry& blues = Scales()[11];
+  const auto automatic = [&](int pc) { return KeySpelling::Automatic(pc, blues, Accidentals::kSharps); };
+  EXPECT_EQ(Names(automatic(5)), "F Ab Bb B C Eb");  // not C♭
+  EXPECT_EQ(IntervalLabel(automatic(5).DegreeAt(3)), "\u266F4");
+  EXPECT_EQ(Names(automatic(9)), "A C D Eb E G");  // a tie keeps the ♭5
+  EXPECT_EQ(IntervalLabel(automatic(9).DegreeAt(3)), "\u266D5");
+  EXPECT_EQ(Names(automatic(10)), "Bb Db Eb E F Ab");  // not F♭
+  EXPECT_EQ(Names(automatic(4)), "E G A Bb B D");
+  EXPECT_EQ(Names(automatic(3)), "D# F# G# A A# C#");  // not G𝄪
+  // Every root, in either spelling: the blue note is never written with
+  // more signs than its other name would need.
+  for (int letter = 0; letter < kLetterCount; ++letter) {
+    for (int accidental = -1; accidental <= 1; ++accidental) {
+      const SpelledNote root{letter, accidental};
+      const KeySpelling key(root, blues, Accidentals::kFlats);
+      const Degree blue = key.DegreeAt(3);
+      EXPECT_EQ(blue.Semitones(), 6);
+      const Degree other = blue.number == 5 ? Degree{4, 1} : Degree{5, -1};
+      const auto otherNote = SpellOnLetter(LetterAbove(letter, other.LetterSteps()),
+                                           key.NoteAt(3).PitchClass());
+      const int otherSigns = otherNote ? std::abs(otherNote->accidental) : 3;
+      EXPECT_LE(std::abs(key.NoteAt(3).accidental), otherSigns) << NoteName(root) << ": " << Names(key);
+      EXPECT_EQ(key.NoteAt(3).letter, LetterAbove(letter, blue.LetterSteps())) << Names(key);
+    }
+  }
+}
+
+// C♭, F♭, E♯, B♯ or a double accidental.
+bool OddSpelling(SpelledNote n) {
+  return std::abs(n.accidental) > 1 || (n.accidental == -1 && (n.letter == 0 || n.letter == 3)) ||
+         (n.accidental == 1 && (n.letter == 2 || n.letter == 6));
+}
+
+TEST(KeySpelling, PentatonicBluesAndChromaticViewsNeedNoOddSpellingTheKeyDoesNotHave) {
+  for (int entry : {9, 10, 11, kCatalogueChromatic}) {
+    const CatalogueEntry& e = Scales()[entry];
+    const CatalogueEntry& parent = Scales()[e.parent == ParentKey::kMinor ? kMinor : kMajor];
+    for (Accidentals preference : {Accidentals::kSharps, Accidentals::kFlats}) {
+      // The roots the window chooses by itself: no odd name at all, neither
+      // on the marks nor for any other note of the neck.
+      for (int pc = 0; pc < 12; ++pc) {
+        const KeySpelling key = KeySpelling::Automatic(pc, e, preference);
+        for (int other = 0; other < 12; ++other) {
+          EXPECT_FALSE(OddSpelling(key.Spell(other))) << e.name << " on " << pc << ": " << Names(key);
+        }
+      }
+      // A root spelled by hand: only what its own key writes (C♭ major
+      // pentatonic has C♭; G♭ minor pentatonic B𝄫).
+      for (int letter = 0; letter < kLetterCount; ++letter) {
+        for (int accidental = -1; accidental <= 1; ++accidental) {
+          const SpelledNote root{letter, accidental};
+          const KeySpelling key(root, e, preference);
+          const KeySpelling home(root, parent, preference);
+          for (int other = 0; other < 12; ++other) {
+            const SpelledNote n = key.Spell(other);
+            if (!OddSpelling(n)) continue;
+            const bool keyHasIt = e.chromatic ? n == root : home.Spell(other) == n;
+            EXPECT_TRUE(keyHasIt) << e.name << " on " << NoteName(root) << ": " << NoteName(n);
+          }
+        }
+      }
+    }
+  }
+  const KeySpelling cFlat(SpelledNote{0, -1}, Scales()[9], Accidentals::kSharps);
+  EXPECT_EQ(Names(cFlat), "Cb Db Eb Gb Ab");
+}
+
 TEST(KeySpelling, ChromaticViewFollowsThePreference) {
   const CatalogueEntry& chromatic = Scales()[kCatalogueChromatic];
   const KeySpelling sharps = KeySpelling::Automatic(0, chromatic, Accidentals::kSharps);

@@ -113,6 +113,40 @@ TEST(Tuning, RefusesWhatIsNoTuningWithOneSentence) {
   EXPECT_FALSE(ParseTuning("E2 A2 D3").has_value());  // no place for the reason: still refused
 }
 
+TEST(Tuning, NotesTypedFromTheTopStringDownAreTurnedRoundNotDrawnUpsideDown) {
+  std::string error;
+  EXPECT_FALSE(ParseTuning("E4 B3 G3 D3 A2 E2", &error).has_value());
+  EXPECT_NE(error.find("lowest string first: E2 A2 D3 G3 B3 E4"), std::string::npos) << error;
+  EXPECT_EQ(LowestStringFirst("E4 B3 G3 D3 A2 E2"), "E2 A2 D3 G3 B3 E4");
+  EXPECT_EQ(LowestStringFirst(" g2 d2  a1 e1"), "E1 A1 D2 G2");
+  const auto halfDown = LowestStringFirst("Eb4 Bb3 Gb3 Db3 Ab2 Eb2");
+  ASSERT_TRUE(halfDown);
+  EXPECT_EQ(ParseTuning(*halfDown)->name, "Half step down");  // the turned notes are a tuning
+  // Re-entrant tunings climb somewhere: a ukulele's high G, Nashville
+  // stringing, and the ukulele typed from its first string.
+  for (const char* reentrant : {"G4 C4 E4 A4", "E3 A3 D4 G4 B3 E4", "A4 E4 C4 G4"}) {
+    EXPECT_TRUE(ParseTuning(reentrant).has_value()) << reentrant;
+    EXPECT_FALSE(LowestStringFirst(reentrant).has_value()) << reentrant;
+  }
+  EXPECT_FALSE(LowestStringFirst("E2 A2 D3 G3 B3 E4").has_value());
+  EXPECT_FALSE(LowestStringFirst("E4 B3 G3").has_value());  // no tuning either way
+  EXPECT_FALSE(LowestStringFirst("E4 B3 G3 D3 A2 X2").has_value());
+  // From the command line: one line with the order to use, no list of presets.
+  EXPECT_FALSE(TuningFromText("E4 B3 G3 D3 A2 E2", &error).has_value());
+  EXPECT_EQ(error, "\"E4 B3 G3 D3 A2 E2\" runs from the highest string down; give the lowest "
+                   "string first: \"E2 A2 D3 G3 B3 E4\"");
+}
+
+TEST(Tuning, CustomTuningsAreNamedWithSharpAndFlatSigns) {
+  const auto openA = ParseTuning("E2 A2 C#3 E3 A3 E4");
+  ASSERT_TRUE(openA);
+  EXPECT_EQ(openA->name, "E2 A2 C\u266F3 E3 A3 E4");
+  EXPECT_EQ(ParseTuning("Bb1 Eb2 Ab2 Db3")->name, "B\u266D1 E\u266D2 A\u266D2 D\u266D3");
+  // The name is what the settings keep: it reads back as the same tuning.
+  EXPECT_EQ(TuningFromText(openA->name), openA);
+  EXPECT_EQ(TuningNotesText(*openA), "E2 A2 C#3 E3 A3 E4");  // typed text stays ASCII
+}
+
 TEST(Tuning, FromTextTakesAPresetOrNotes) {
   std::string error;
   EXPECT_EQ(TuningFromText("open g", &error)->name, "Open G");

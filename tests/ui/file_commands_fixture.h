@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +14,7 @@
 
 #include "ui/command_ids.h"
 #include "ui_test_support.h"
+#include "support/qt_temp_dir.h"
 
 namespace fretlab::testing {
 
@@ -63,7 +63,7 @@ class SequenceFiles : public DialogTest {
     return QFile::encodeName(Path(name)).toStdString();
   }
 
-  QTemporaryDir folder;
+  QtTempDir folder;
 };
 
 }  // namespace fretlab::testing

@@ -3,7 +3,6 @@
 // stay, input held before the Escape is dropped and input after it is
 // handled. A close request stops it the same way and then asks as usual.
 
-#include <QTemporaryDir>
 #include <qpa/qwindowsysteminterface.h>
 
 #include "file_commands_fixture.h"

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QString>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <stdexcept>
@@ -28,6 +27,7 @@
 #include "ui/combo_list.h"
 #include "ui/fretboard_dlg.h"
 #include "ui/fretboard_view.h"
+#include "support/qt_temp_dir.h"
 
 namespace fretlab::testing {
 
@@ -105,7 +105,7 @@ class DialogTest : public ::testing::Test {
   // reaches a long sequence. Every word of its chords is 0: silent strings
   // at fret 0, no length.
   void OpenSilentChords(int count) {
-    QTemporaryDir folder;
+    QtTempDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("long.fbs"));
     ResetSequenceTables();

@@ -1,5 +1,6 @@
 #include "ui/practice/chord_lab_mode.h"
 
+#include <QAccessible>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -11,15 +12,14 @@ namespace fretlab {
 
 namespace {
 
-// The degree a sounding tone plays in a reading, with its alteration
-// against the major scale (the ♭3 of a minor chord).
-Degree DegreeInReading(const ChordReading& reading, int pitchClass) {
-  const int semitones = PitchClass(pitchClass - reading.root);
-  const int number = reading.toneDegrees[semitones] > 0 ? reading.toneDegrees[semitones] : 1;
-  int alteration = semitones - Degree{number, 0}.Semitones();
-  if (alteration > 6) alteration -= 12;
-  if (alteration < -6) alteration += 12;
-  return {number, alteration};
+// The label's name says what it is ("Chord name"); its description is what
+// it now says, and a screen reader is told when that changes.
+void Announce(QLabel* label, const QString& text) {
+  label->setText(text);
+  if (label->accessibleDescription() == text) return;
+  label->setAccessibleDescription(text);
+  QAccessibleEvent changed(label, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace
@@ -89,28 +89,13 @@ std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
   const PracticeView view = host().view();
   std::vector<NeckMark> marks;
   for (const SoundedPosition& p : m_shape.Sounding(view.tuning)) {
-    NeckMark mark;
-    mark.position = p.position;
-    mark.note = p.note;
+    Degree degree;
+    SpelledNote spelled = NoteNameAt(view, p.position);
     if (name.Named() && name.Best().kind != ChordKind::SingleNote) {
-      const ChordReading& r = name.Best();
-      mark.degree = DegreeInReading(r, PitchClass(p.note));
-      mark.name = r.Spell(PitchClass(p.note));
-    } else {
-      mark.name = NoteNameAt(view, p.position);
+      degree = name.Best().DegreeOf(PitchClass(p.note));
+      spelled = name.Best().Spell(PitchClass(p.note));
     }
-    mark.root = mark.degree.IsRoot();
-    switch (view.labels) {
-      case LabelMode::kNoteNames:
-        mark.label = NoteName(mark.name, NoteNaming{SignStyle::kUnicode, view.noteNames});
-        break;
-      case LabelMode::kIntervals: mark.label = IntervalLabel(mark.degree); break;
-      case LabelMode::kDegrees: mark.label = DegreeLabel(mark.degree); break;
-      case LabelMode::kNone: break;
-    }
-    mark.fill = IntervalColour(mark.degree);
-    mark.text = IntervalTextColour(mark.degree);
-    marks.push_back(mark);
+    marks.push_back(MakeMark(view.labels, p.position, p.note, spelled, degree, view.noteNames));
   }
   return marks;
 }
@@ -139,9 +124,9 @@ bool ChordLabMode::strum() {
 
 void ChordLabMode::changed() {
   if (m_name != nullptr) {
-    m_name->setText(nameText());
+    Announce(m_name, nameText());
     const QString others = alternativesText();
-    m_alternatives->setText(others.isEmpty() ? QString() : tr("Also: %1").arg(others));
+    Announce(m_alternatives, others.isEmpty() ? QString() : tr("Also: %1").arg(others));
     m_frets->setText(tr("Frets: %1").arg(QString::fromStdString(ShapeText(m_shape))));
   }
   if (isActive()) showOnNeck();

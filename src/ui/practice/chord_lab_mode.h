@@ -1,8 +1,8 @@
 #pragma once
 // The chord lab: clicks build a chord one position per string (a second
 // click on a string moves it, the column beside the open strings mutes the
-// string), its name and the other readings show as it changes, and Strum
-// sounds it.
+// string), its name and the other readings show as it changes (and are told
+// to a screen reader), and Strum sounds it.
 
 #include "practice/chord_lab.h"
 #include "practice/practice_view.h"
@@ -29,6 +29,10 @@ class ChordLabMode : public PracticeMode {
   const ChordShape& shape() const { return m_shape; }
   QString nameText() const;
   QString alternativesText() const;
+  // The labels a screen reader reads: the name and the other readings, each
+  // with what it says as its accessible description.
+  QLabel* nameLabel() const { return m_name; }
+  QLabel* alternativesLabel() const { return m_alternatives; }
 
  private:
   void changed();

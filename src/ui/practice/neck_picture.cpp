@@ -14,6 +14,8 @@ namespace c = neck_colours;
 
 QColor ToQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
+constexpr double kNotchDegrees = 70;  // the width of an altered mark's notch
+
 // The cell of a position: between its fret lines (the open column for 0),
 // one string gap high.
 QRectF CellRect(const NeckLayout& layout, Position p) {
@@ -112,11 +114,34 @@ void PaintFretNumbers(QPainter& p, const NeckLayout& layout) {
   }
 }
 
+// An altered degree's notch: a wedge from the ring towards the centre, at
+// the bottom for a lowered degree and at the top for a raised one, in the
+// label's colour (which stands out from the fill), so that a ♭3 and a 3
+// differ for an eye that cannot tell their colours apart.
+void PaintNotch(QPainter& p, const QRectF& circle, const NeckMark& mark) {
+  if (mark.shape != IntervalShape::kLowered && mark.shape != IntervalShape::kRaised) return;
+  const bool raised = mark.shape == IntervalShape::kRaised;
+  const double r = circle.width() / 2;
+  // Qt's angles run counter-clockwise from three o'clock: 90 is the top.
+  const double middle = raised ? 90 : 270;
+  QPainterPath wedge;
+  wedge.moveTo(circle.center() + QPointF(0, (raised ? -1 : 1) * r * 0.5));
+  wedge.arcTo(circle, middle - kNotchDegrees / 2, kNotchDegrees);
+  wedge.closeSubpath();
+  p.setPen(Qt::NoPen);
+  p.setBrush(ToQColor(mark.text));
+  p.drawPath(wedge);
+}
+
 void PaintMark(QPainter& p, const NeckLayout& layout, const NeckMark& mark) {
   const QRectF circle = MarkRect(layout, mark.position);
   const double r = circle.width() / 2;
+  p.setPen(Qt::NoPen);
   p.setBrush(ToQColor(mark.fill));
+  p.drawEllipse(circle);
+  PaintNotch(p, circle, mark);
   // The root's ring is doubled: it stands apart by shape as well as colour.
+  p.setBrush(Qt::NoBrush);
   p.setPen(QPen(c::kOutline, std::max(1.0, r * (mark.root ? 0.22 : 0.09))));
   p.drawEllipse(circle);
   if (mark.label.empty()) return;

@@ -4,9 +4,10 @@
 // therefore match the screen.
 //
 // Layers, from the back: the board and its inlays, shading outside the
-// frets and strings in use and behind the capo, heat colours per position, frets and
-// strings, the marks with their labels, highlight rings (the notes playing),
-// flashes, the hover ring and the keyboard cursor.
+// frets and strings in use and behind the capo, heat colours per position,
+// frets and strings, the marks with their labels (the root's ring doubled,
+// an altered degree's notched below for ♭ and above for ♯), highlight rings
+// (the notes playing), flashes, the hover ring and the keyboard cursor.
 
 #include <QColor>
 #include <QPainter>

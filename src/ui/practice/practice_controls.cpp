@@ -6,10 +6,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSpinBox>
 
-#include "practice/render_options.h"
+#include "ui/practice/tuning_rows.h"
 
 namespace fretlab {
 
@@ -60,11 +59,16 @@ QWidget* PracticeControls::makeChoiceGroup() {
   m_entry->setMaxVisibleItems(20);
   form->addRow(tr("Sca&le or chord:"), m_entry);
   m_labels = Named(new QComboBox(group), tr("Labels"));
-  m_labels->addItems({tr("Note names"), tr("Intervals"), tr("Degrees"), tr("None")});
+  // In the order of LabelMode.
+  m_labels->addItems(
+      {tr("Note names"), tr("Intervals"), tr("Degrees"), tr("Interval names"), tr("None")});
   form->addRow(tr("La&bels:"), m_labels);
-  m_accidentals = Named(new QComboBox(group), tr("Accidentals where no key decides"));
-  m_accidentals->addItems({tr("Sharps (\u266F)"), tr("Flats (\u266D)")});
-  form->addRow(tr("&Accidentals:"), m_accidentals);
+  // How the notes that the choice leaves out are written where its key has
+  // no accidentals to follow, and the whole chromatic view. No mnemonic:
+  // every letter of the label is taken by another control.
+  m_accidentals = Named(new QComboBox(group), tr("Notes outside the key"));
+  m_accidentals->addItems({tr("sharps (\u266F)"), tr("flats (\u266D)")});
+  form->addRow(tr("Notes outside the key:"), m_accidentals);
   // In the order of NamingSystem.
   m_noteNames = Named(new QComboBox(group), tr("Note names"));
   m_noteNames->addItems({tr("English (C D E … A B C)"), tr("German (… A H C, B for B♭)"),
@@ -92,21 +96,7 @@ QWidget* PracticeControls::makeChoiceGroup() {
 QWidget* PracticeControls::makeNeckGroup() {
   auto* group = new QGroupBox(tr("Neck"), this);
   auto* form = new QFormLayout(group);
-  m_tuning = Named(new QComboBox(group), tr("Tuning"));
-  for (const Tuning& t : PresetTunings()) {
-    m_tuning->addItem(Text(t.name) + QStringLiteral("  (") +
-                      Text(TuningNotesText(t, SignStyle::kUnicode)) + QStringLiteral(")"));
-  }
-  m_tuning->addItem(tr("Other: type the notes below"));
-  form->addRow(tr("&Tuning:"), m_tuning);
-  m_notes = Named(new QLineEdit(group), tr("Tuning notes, lowest string first"));
-  m_notes->setPlaceholderText(QStringLiteral("D2 A2 D3 G3 B3 E4"));
-  form->addRow(tr("&Notes:"), m_notes);
-  m_tuningError = new QLabel(group);
-  m_tuningError->setWordWrap(true);
-  m_tuningError->setStyleSheet(QStringLiteral("color: #a00000"));
-  m_tuningError->hide();
-  form->addRow(m_tuningError);
+  m_tuning = new TuningRows(group, form);
   m_capo = Named(new QSpinBox(group), tr("Capo fret"));
   m_capo->setRange(0, kMaxCapo);
   m_capo->setSpecialValueText(tr("None"));
@@ -134,18 +124,11 @@ QWidget* PracticeControls::makeNeckGroup() {
   lookLayout->addWidget(m_leftHanded);
   form->addRow(tr("Spac&ing:"), look);
 
-  connect(m_tuning, &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (m_showing) return;
-    if (index < static_cast<int>(PresetTunings().size())) {
-      m_choices.view.tuning = PresetTunings()[index];
-      m_tuningError->hide();
-      showChoices();
-      emit choicesChanged();
-    } else {
-      m_notes->setFocus();
-    }
+  connect(m_tuning, &TuningRows::tuningChosen, this, [this](const Tuning& tuning) {
+    m_choices.view.tuning = tuning;
+    showChoices();
+    emit choicesChanged();
   });
-  connect(m_notes, &QLineEdit::editingFinished, this, &PracticeControls::takeTypedTuning);
   for (QSpinBox* box : {m_capo, m_from, m_to}) {
     connect(box, &QSpinBox::valueChanged, this, &PracticeControls::readControls);
   }
@@ -154,6 +137,9 @@ QWidget* PracticeControls::makeNeckGroup() {
   connect(m_leftHanded, &QCheckBox::toggled, this, &PracticeControls::readControls);
   return group;
 }
+
+QComboBox* PracticeControls::tuningBox() const { return m_tuning->presetBox(); }
+QLineEdit* PracticeControls::tuningNotesEdit() const { return m_tuning->notesEdit(); }
 
 void PracticeControls::setChoices(const PracticeChoices& choices) {
   m_choices = choices;
@@ -173,13 +159,7 @@ void PracticeControls::fillEntries() {
 void PracticeControls::showChoices() {
   m_showing = true;
   const PracticeView& v = m_choices.view;
-  const auto presets = PresetTunings();
-  int preset = static_cast<int>(presets.size());
-  for (int i = 0; i < static_cast<int>(presets.size()); ++i) {
-    if (presets[i] == v.tuning) preset = i;
-  }
-  m_tuning->setCurrentIndex(preset);
-  m_notes->setText(Text(TuningNotesText(v.tuning)));
+  m_tuning->show(v.tuning);
   m_capo->setValue(v.capo);
   m_wholeNeck->setChecked(m_choices.wholeNeck);
   m_from->setValue(m_choices.fretBox.from);
@@ -230,23 +210,6 @@ void PracticeControls::readControls() {
   emit choicesChanged();
 }
 
-void PracticeControls::takeTypedTuning() {
-  if (m_showing) return;
-  const std::string typed = m_notes->text().toStdString();
-  if (typed == TuningNotesText(m_choices.view.tuning)) return;
-  const auto tuning = ParseTuning(typed);
-  if (!tuning) {
-    m_tuningError->setText(
-        tr("Not a tuning: %1.").arg(QString::fromStdString(TuningProblem(typed, false))));
-    m_tuningError->show();
-    return;
-  }
-  m_tuningError->hide();
-  m_choices.view.tuning = *tuning;
-  showChoices();
-  emit choicesChanged();
-}
-
 void PracticeControls::stepRoot(int semitones) {
   m_choices.view.rootPitchClass = PitchClass(m_choices.view.rootPitchClass + semitones);
   m_choices.otherRoot = false;
@@ -262,7 +225,9 @@ void PracticeControls::stepEntry(int rows) {
 }
 
 void PracticeControls::nextLabels() {
-  m_choices.view.labels = static_cast<LabelMode>((static_cast<int>(m_choices.view.labels) + 1) % 4);
+  const int modes = static_cast<int>(LabelMode::kNone) + 1;
+  m_choices.view.labels =
+      static_cast<LabelMode>((static_cast<int>(m_choices.view.labels) + 1) % modes);
   showChoices();
   emit choicesChanged();
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The controls beside the neck: tuning (a preset or typed notes), capo,
+// The controls beside the neck: tuning (a preset or typed notes, turned
+// round on request when typed from the top string down), capo,
 // fret range or the whole neck, spacing, handedness, root and its spelling,
 // the kind of choice and the choice, labels and the ♯/♭ preference. Every
 // change is reported at once through choicesChanged(); nothing sounds.
@@ -16,6 +17,8 @@ class QSpinBox;
 
 namespace fretlab {
 
+class TuningRows;
+
 class PracticeControls : public QWidget {
   Q_OBJECT
 
@@ -31,8 +34,9 @@ class PracticeControls : public QWidget {
   void nextLabels();
   void setLeftHanded(bool left);
 
-  QComboBox* tuningBox() const { return m_tuning; }
-  QLineEdit* tuningNotesEdit() const { return m_notes; }
+  QComboBox* tuningBox() const;
+  QLineEdit* tuningNotesEdit() const;
+  TuningRows* tuningRows() const { return m_tuning; }
   QComboBox* rootBox() const { return m_root; }
   QComboBox* kindBox() const { return m_kind; }
   QComboBox* entryBox() const { return m_entry; }
@@ -49,13 +53,10 @@ class PracticeControls : public QWidget {
   void fillEntries();
   void showChoices();
   void readControls();
-  void takeTypedTuning();
 
   PracticeChoices m_choices;
   bool m_showing = false;  // true while the controls are being set from m_choices
-  QComboBox* m_tuning = nullptr;
-  QLineEdit* m_notes = nullptr;
-  QLabel* m_tuningError = nullptr;
+  TuningRows* m_tuning = nullptr;
   QSpinBox* m_capo = nullptr;
   QCheckBox* m_wholeNeck = nullptr;
   QSpinBox* m_from = nullptr;

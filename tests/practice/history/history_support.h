@@ -6,12 +6,12 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QVariant>
 #include <mutex>
 #include <ostream>
 
 #include "practice/history/history_store.h"
+#include "support/qt_temp_dir.h"
 
 // QStrings in test output as their text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -113,7 +113,7 @@ class QtMessages {
 class HistoryTest : public ::testing::Test {
  protected:
   QString File() const { return dir_.filePath("fretlab/practice.sqlite"); }
-  QTemporaryDir dir_;
+  fretlab::testing::QtTempDir dir_;
 };
 
 }  // namespace fretlab::practice::testing

@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
+
+#include "support/temp_dir.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QCoreApplication app(argc, argv);
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", home.path().toUtf8());
+  fretlab::testing::TempDir home;
+  qputenv("XDG_DATA_HOME", home.path().c_str());
   return RUN_ALL_TESTS();
 }

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QLabel>
 #include <QTabWidget>
+
+#include <map>
 
 #include "ui/practice/chord_lab_mode.h"
 #include "ui/practice/practice_fixture.h"
@@ -70,6 +74,49 @@ TEST_F(ChordLabTest, LabelsInTheLabFollowTheChord) {
   labels.clear();
   for (const NeckMark& m : Neck().picture().marks) labels[m.position.string] = m.label;
   EXPECT_EQ(labels[1], "C");
+  Choose([](PracticeChoices& c) { c.view.labels = LabelMode::kIntervalNames; });
+  labels.clear();
+  for (const NeckMark& m : Neck().picture().marks) labels[m.position.string] = m.label;
+  EXPECT_EQ(labels[3], "P5");
+  EXPECT_EQ(labels[1], "m3");
+  EXPECT_EQ(labels[4], "R");
+}
+
+TEST_F(ChordLabTest, AnAlteredToneIsColouredAndNotchedAsItsInterval) {
+  Build("x3232x");  // C7♭9: the B string's D♭ is the ♭9
+  std::map<int, NeckMark> marks;
+  for (const NeckMark& m : Neck().picture().marks) marks[m.position.string] = m;
+  ASSERT_EQ(marks.size(), 4u);
+  EXPECT_EQ(marks[1].degree, (Degree{9, -1}));
+  EXPECT_EQ(marks[1].shape, IntervalShape::kLowered);
+  EXPECT_EQ(marks[1].fill, IntervalColour({2, -1}));
+  EXPECT_EQ(marks[2].shape, IntervalShape::kLowered);  // the ♭7
+  EXPECT_EQ(marks[3].shape, IntervalShape::kNatural);  // the 3
+  EXPECT_EQ(marks[4].shape, IntervalShape::kRoot);
+}
+
+// What a screen reader reads: the name and the other readings as the
+// descriptions of their labels, kept up as the chord changes.
+TEST_F(ChordLabTest, TheNameAndTheOtherReadingsAreReadableByAScreenReader) {
+  QLabel* name = lab->nameLabel();
+  QLabel* others = lab->alternativesLabel();
+  auto said = [](QLabel* label, QAccessible::Text t) {
+    return QAccessible::queryAccessibleInterface(label)->text(t);
+  };
+  EXPECT_EQ(said(name, QAccessible::Name), QStringLiteral("Chord name"));
+  EXPECT_EQ(said(others, QAccessible::Name), QStringLiteral("Other names"));
+  EXPECT_EQ(said(name, QAccessible::Description), QStringLiteral("N.C."));
+  Build("x3232x");
+  EXPECT_EQ(said(name, QAccessible::Description), QStringLiteral("C7\u266D9"));
+  EXPECT_TRUE(said(others, QAccessible::Description).contains(QStringLiteral("B\u266Ddimadd9/C")))
+      << said(others, QAccessible::Description).toStdString();
+  EXPECT_EQ(said(others, QAccessible::Description), others->text());
+  ClickNeck({1, 2});  // the B string's D♭ taken away: C7 without its fifth
+  EXPECT_EQ(said(name, QAccessible::Description), QStringLiteral("C7"));
+  EXPECT_EQ(said(others, QAccessible::Description), others->text());
+  ClickNeck({2, 3});  // and the G string's B♭: C and E, no chord but an interval
+  EXPECT_EQ(said(name, QAccessible::Description), QStringLiteral("(M3)"));
+  EXPECT_TRUE(said(others, QAccessible::Description).isEmpty());
 }
 
 TEST_F(ChordLabTest, StrumSoundsTheBuiltChordLowestStringFirst) {

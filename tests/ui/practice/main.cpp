@@ -7,7 +7,8 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  fretlab::testing::TempDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().c_str());
   QStandardPaths::setTestModeEnabled(true);
   g_defaultHandler = qInstallMessageHandler(QuietHandler);
   QApplication application(argc, argv);

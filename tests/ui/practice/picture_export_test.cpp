@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <sys/stat.h>
 
@@ -20,6 +19,7 @@
 #include "support/full_disk.h"
 #include "support/other_user.h"
 #include "ui/practice/practice_fixture.h"
+#include "support/qt_temp_dir.h"
 
 namespace fretlab::testing {
 namespace {
@@ -166,7 +166,7 @@ TEST_F(PracticeTest, ExportedPngIsTwiceTheResolutionAndShowsTheMarks) {
 }
 
 TEST(RenderCommand, WritesThePictureOrRefusesWithOneLine) {
-  QTemporaryDir dir;
+  QtTempDir dir;
   const std::string svg = dir.filePath(QStringLiteral("out.svg")).toStdString();
   std::ostringstream errors;
   EXPECT_EQ(RenderCommand({"--render", svg, "--tuning", "DADGAD", "--root", "A", "--scale",
@@ -189,7 +189,13 @@ TEST(RenderCommand, WritesThePictureOrRefusesWithOneLine) {
             (DefaultNeckSize(4) + QSizeF(0, TitleHeight(DefaultNeckSize(4)))).toSize() * 2);
 
   EXPECT_EQ(RenderCommand({"--render", svg, "--labels", "colours"}, errors), 2);
-  EXPECT_EQ(errors.str(), "fretlab: --labels \"colours\" is not allowed; use notes, intervals, degrees or none\n");
+  EXPECT_EQ(errors.str(),
+            "fretlab: --labels \"colours\" is not allowed; use notes, intervals, degrees, names or none\n");
+  errors.str("");
+  // Notes typed from the top string down: the one line gives them the other way round.
+  EXPECT_EQ(RenderCommand({"--render", svg, "--tuning", "E4 B3 G3 D3 A2 E2"}, errors), 2);
+  EXPECT_EQ(errors.str(), "fretlab: --tuning: \"E4 B3 G3 D3 A2 E2\" runs from the highest string down; "
+                          "give the lowest string first: \"E2 A2 D3 G3 B3 E4\"\n");
   errors.str("");
   EXPECT_EQ(RenderCommand({"--render", dir.filePath(QStringLiteral("no/such.svg")).toStdString()}, errors), 1);
   EXPECT_NE(errors.str().find("no/such.svg"), std::string::npos) << errors.str();
@@ -207,7 +213,7 @@ void PutText(const std::filesystem::path& file, const std::string& text) {
 
 // The SVG is about 40 kB, the PNG more: a disk with 4 kB left cuts either.
 TEST(RenderCommand, AFullDiskGivesStatusOneAndKeepsTheOldPicture) {
-  QTemporaryDir dir;
+  QtTempDir dir;
   for (const char* name : {"keep.svg", "keep.png"}) {
     const std::string out = dir.filePath(QString::fromLatin1(name)).toStdString();
     PutText(out, "old picture");
@@ -262,7 +268,7 @@ TEST_F(PracticeTest, ExportPictureFindsAFolderNamedByBytesThatAreNotUtf8) {
 }
 
 TEST(RenderCommand, TheNameIsTheSystemsBytesEvenWhenTheyAreNotUtf8) {
-  QTemporaryDir dir;
+  QtTempDir dir;
   const std::string folder = QFile::encodeName(dir.path()).toStdString();
   std::ostringstream errors;
   ASSERT_EQ(RenderCommand({"--render", folder + "/caf\xe9.svg"}, errors), 0) << errors.str();
@@ -279,7 +285,7 @@ TEST(RenderCommand, TheNameIsTheSystemsBytesEvenWhenTheyAreNotUtf8) {
 }
 
 TEST(RenderCommand, APipeOrAReadOnlyFileIsRefusedWithStatusOne) {
-  QTemporaryDir dir;
+  QtTempDir dir;
   const std::string pipe = dir.filePath(QStringLiteral("pipe.svg")).toStdString();
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   std::ostringstream errors;

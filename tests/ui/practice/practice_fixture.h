@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -15,6 +14,7 @@
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/practice_app.h"
 #include "ui/practice/practice_window.h"
+#include "support/qt_temp_dir.h"
 
 namespace fretlab::testing {
 
@@ -79,7 +79,7 @@ class PracticeTest : public ::testing::Test {
     return notes;
   }
 
-  QTemporaryDir dir;
+  QtTempDir dir;
   QString settingsPath;
   FakeClock clock;
   RecordingOutput output{clock};

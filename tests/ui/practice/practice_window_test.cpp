@@ -13,11 +13,11 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <set>
 
 #include "support/timed_output.h"
 #include "ui/practice/practice_fixture.h"
+#include "support/qt_temp_dir.h"
 
 namespace fretlab::testing {
 namespace {
@@ -277,7 +277,7 @@ namespace {
 // On the real clock: the window's timer walks the notes on time while the
 // event loop keeps running.
 TEST(PracticeWindowTimer, PlaysOnTheRealClockWithoutBlocking) {
-  QTemporaryDir dir;
+  QtTempDir dir;
   QSettings settings(dir.filePath(QStringLiteral("t.conf")), QSettings::IniFormat);
   TimedOutput output;
   PracticeWindow window(output, settings);
