@@ -59,10 +59,6 @@
         <translation>Mit --practice: die Übungen über den Eingangsport des ALSA-Sequencers beantworten, dessen Name NAME enthält ("" für einen eigenen Port von Fretlab).</translation>
     </message>
     <message>
-        <source>Write a picture of the Practice neck without a window. Options: --tuning NAME|&quot;NOTES&quot;, --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|none, --frets A-B, --left-handed.</source>
-        <translation>Ein Bild des Practice-Griffbretts ohne Fenster schreiben. Optionen: --tuning NAME|"NOTES", --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|none, --frets A-B, --left-handed.</translation>
-    </message>
-    <message>
         <source>Write the sequence file to OUT and exit, without a window: fretlab --export OUT IN.fbs. OUT&apos;s extension chooses the format: .mid or .midi (Standard MIDI File), .musicxml (score with tablature and chord diagrams) or .txt (chord chart).</source>
         <translation>Die Sequenzdatei nach OUT schreiben und beenden, ohne Fenster: fretlab --export OUT IN.fbs. Die Endung von OUT wählt das Format: .mid oder .midi (Standard-MIDI-Datei), .musicxml (Noten mit Tabulatur und Akkorddiagrammen) oder .txt (Akkordliste).</translation>
     </message>
@@ -93,6 +89,10 @@
     <message>
         <source>fretlab: --midi-in applies only to the Practice window (fretlab --practice); ignored</source>
         <translation>fretlab: --midi-in gilt nur für das Practice-Fenster (fretlab --practice); nicht beachtet</translation>
+    </message>
+    <message>
+        <source>Write a picture of the Practice neck without a window. Options: --tuning NAME|&quot;NOTES&quot; (lowest string first), --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|names|none, --frets A-B, --left-handed.</source>
+        <translation>Ein Bild des Practice-Griffbretts ohne Fenster schreiben. Optionen: --tuning NAME|"NOTES" (tiefste Saite zuerst), --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|names|none, --frets A-B, --left-handed.</translation>
     </message>
 </context>
 <context>
@@ -682,44 +682,8 @@
         <translation>Beschrift&amp;ung:</translation>
     </message>
     <message>
-        <source>Accidentals where no key decides</source>
-        <translation>Vorzeichen, wo keine Tonart sie festlegt</translation>
-    </message>
-    <message>
-        <source>Sharps (♯)</source>
-        <translation>Kreuze (♯)</translation>
-    </message>
-    <message>
-        <source>Flats (♭)</source>
-        <translation>Bs (♭)</translation>
-    </message>
-    <message>
-        <source>&amp;Accidentals:</source>
-        <translation>Vor&amp;zeichen:</translation>
-    </message>
-    <message>
         <source>Neck</source>
         <translation>Griffbrett</translation>
-    </message>
-    <message>
-        <source>Tuning</source>
-        <translation>Stimmung</translation>
-    </message>
-    <message>
-        <source>Other: type the notes below</source>
-        <translation>Andere: die Töne unten eingeben</translation>
-    </message>
-    <message>
-        <source>&amp;Tuning:</source>
-        <translation>St&amp;immung:</translation>
-    </message>
-    <message>
-        <source>Tuning notes, lowest string first</source>
-        <translation>Töne der Stimmung, tiefste Saite zuerst</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>&amp;Noten:</translation>
     </message>
     <message>
         <source>Capo fret</source>
@@ -782,10 +746,6 @@
         <translation>Grundton als %1 schrei&amp;ben</translation>
     </message>
     <message>
-        <source>Not a tuning: %1.</source>
-        <translation>Keine Stimmung: %1.</translation>
-    </message>
-    <message>
         <source>English (C D E … A B C)</source>
         <translation>Englisch (C D E … A B C)</translation>
     </message>
@@ -800,6 +760,26 @@
     <message>
         <source>Note names:</source>
         <translation>Notennamen:</translation>
+    </message>
+    <message>
+        <source>Interval names</source>
+        <translation>Intervallnamen</translation>
+    </message>
+    <message>
+        <source>Notes outside the key</source>
+        <translation>Töne außerhalb der Tonart</translation>
+    </message>
+    <message>
+        <source>sharps (♯)</source>
+        <translation>Kreuze (♯)</translation>
+    </message>
+    <message>
+        <source>flats (♭)</source>
+        <translation>Bes (♭)</translation>
+    </message>
+    <message>
+        <source>Notes outside the key:</source>
+        <translation>Töne außerhalb der Tonart:</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1009,41 @@
     <message>
         <source>Start another round when you are ready.</source>
         <translation>Starten Sie die nächste Runde, wenn Sie so weit sind.</translation>
+    </message>
+</context>
+<context>
+    <name>fretlab::TuningRows</name>
+    <message>
+        <source>Tuning</source>
+        <translation>Stimmung</translation>
+    </message>
+    <message>
+        <source>Other: type the notes below</source>
+        <translation>Andere: die Töne unten eingeben</translation>
+    </message>
+    <message>
+        <source>&amp;Tuning:</source>
+        <translation>St&amp;immung:</translation>
+    </message>
+    <message>
+        <source>Tuning notes, lowest string first</source>
+        <translation>Töne der Stimmung, tiefste Saite zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>&amp;Noten:</translation>
+    </message>
+    <message>
+        <source>Not a tuning: %1.</source>
+        <translation>Keine Stimmung: %1.</translation>
+    </message>
+    <message>
+        <source>Use %1 instead</source>
+        <translation>Stattdessen %1 verwenden</translation>
+    </message>
+    <message>
+        <source>Use %1 instead, lowest string first</source>
+        <translation>Stattdessen %1 verwenden, tiefste Saite zuerst</translation>
     </message>
 </context>
 </TS>
