@@ -5,10 +5,12 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,7 @@
 #include "ui/fretboard_app.h"
 #include "ui/practice/picture_export.h"
 #include "ui/practice/practice_app.h"
+#include "ui/practice/translations.h"
 #include "ui/resources.h"
 
 #ifndef FRETLAB_VERSION
@@ -30,63 +33,69 @@
 
 namespace {
 
+// The command line's texts for translation (never what --listen or --export
+// print for programs to read).
+struct CommandLine {
+  Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 struct Options {
   QCommandLineOption midiOut{
       QStringLiteral("midi-out"),
-      QStringLiteral("Where notes go: synth (built-in synthesizer, the default), alsa (an ALSA "
+      CommandLine::tr("Where notes go: synth (built-in synthesizer, the default), alsa (an ALSA "
                      "sequencer port), alsa:NAME (connect to the port whose name contains "
                      "NAME), log:FILE (a line per event; a pipe needs its reader running) or "
                      "none (silent)."),
       QStringLiteral("output"), QStringLiteral("synth")};
   QCommandLineOption soundfont{
       QStringLiteral("soundfont"),
-      QStringLiteral("The SoundFont the built-in synthesizer plays (default: the installed "
+      CommandLine::tr("The SoundFont the built-in synthesizer plays (default: the installed "
                      "General MIDI soundfont)."),
       QStringLiteral("path")};
   QCommandLineOption practice{
       QStringLiteral("practice"),
-      QStringLiteral("Open Fretlab Practice: a resizable neck in any tuning, with spelled note "
+      CommandLine::tr("Open Fretlab Practice: a resizable neck in any tuning, with spelled note "
                      "names, intervals, a left-handed view and pictures.")};
   QCommandLineOption midiIn{
       QStringLiteral("midi-in"),
-      QStringLiteral("With --practice: answer the drills from the ALSA sequencer input port "
+      CommandLine::tr("With --practice: answer the drills from the ALSA sequencer input port "
                      "whose name contains NAME (\"\" for a port of Fretlab's own)."),
       QStringLiteral("NAME")};
   QCommandLineOption render{
       QStringLiteral("render"),
-      QStringLiteral("Write a picture of the Practice neck without a window. Options: --tuning "
-                     "NAME|\"NOTES\" (lowest string first), --capo N, --root NOTE, --scale "
-                     "NAME | --arpeggio NAME | --chord NAME, --labels "
-                     "notes|intervals|degrees|names|none, --frets A-B, --position "
-                     "caged:E|3nps:N|box:N (one position of the scale, the rest faded), "
-                     "--triads STRINGSET (a chord's triads on three strings, such as 2-4), "
-                     "--left-handed."),
+      CommandLine::tr("Write a picture of the Practice neck without a window. Options: --tuning "
+                       "NAME|\"NOTES\" (lowest string first), --capo N, --root NOTE, --scale "
+                       "NAME | --arpeggio NAME | --chord NAME, --labels "
+                       "notes|intervals|degrees|names|none, --frets A-B, --position "
+                       "caged:E|3nps:N|box:N (one position of the scale, the rest faded), "
+                       "--triads STRINGSET (a chord's triads on three strings, such as 2-4), "
+                       "--left-handed."),
       QStringLiteral("OUT.svg|OUT.png")};
   QCommandLineOption exportTo{
       QStringLiteral("export"),
-      QStringLiteral("Write the sequence file to OUT and exit, without a window: "
+      CommandLine::tr("Write the sequence file to OUT and exit, without a window: "
                      "fretlab --export OUT IN.fbs. OUT's extension chooses the format: .mid or "
                      ".midi (Standard MIDI File), .musicxml (score with tablature and chord "
                      "diagrams) or .txt (chord chart)."),
       QStringLiteral("OUT")};
   QCommandLineOption listen{
       QStringLiteral("listen"),
-      QStringLiteral("Print the notes played in a sound file and exit, one line each: onset ms, "
+      CommandLine::tr("Print the notes played in a sound file and exit, one line each: onset ms, "
                      "decision ms, name, MIDI number, cents. --lowest NOTE (default B1; E1 for "
                      "a bass) sets the lowest note expected."),
       QStringLiteral("IN.wav")};
   QCommandLineOption voicings{
       QStringLiteral("voicings"),
-      QStringLiteral("Print the voicings of a chord and exit, best first, one a line: frets "
-                     "from the lowest string, kind, notes (x32010  open  C E G C E). Options: "
-                     "--tuning NAME|\"NOTES\", --capo N, --span N (3 to 6 frets, default 4), "
-                     "--limit N (lines, default 20, 0 for all)."),
+      CommandLine::tr("Print the voicings of a chord and exit, best first, one a line: frets "
+                      "from the lowest string, kind, notes (x32010  open  C E G C E). Options: "
+                      "--tuning NAME|\"NOTES\", --capo N, --span N (3 to 6 frets, default 4), "
+                      "--limit N (lines, default 20, 0 for all)."),
       QStringLiteral("SYMBOL")};
 };
 
 void Describe(QCommandLineParser& parser, const Options& options) {
   parser.setApplicationDescription(
-      QStringLiteral("Learn the guitar neck: scales, arpeggios and chords marked and sounded."));
+      CommandLine::tr("Learn the guitar neck: scales, arpeggios and chords marked and sounded."));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOption(options.midiOut);
@@ -98,7 +107,7 @@ void Describe(QCommandLineParser& parser, const Options& options) {
   parser.addOption(options.listen);
   parser.addOption(options.voicings);
   parser.addPositionalArgument(QStringLiteral("file"),
-                               QStringLiteral("A sequence file (.fbs) to open."),
+                               CommandLine::tr("A sequence file (.fbs) to open."),
                                QStringLiteral("[file]"));
 }
 
@@ -115,9 +124,10 @@ void ProcessOrExit(QCommandLineParser& parser, const QCoreApplication& applicati
     std::cerr << "fretlab: " << qPrintable(parser.errorText()) << '\n';  // our own options' names
   } else {
     const std::string name = unknown.front().toStdString();  // without its dashes
-    std::cerr << "fretlab: unknown option "
-              << fretlab::QuotedValue((name.size() == 1 ? "-" : "--") + name)
-              << "; see fretlab --help\n";
+    const std::string quoted = fretlab::QuotedValue((name.size() == 1 ? "-" : "--") + name);
+    std::cerr << qPrintable(CommandLine::tr("fretlab: unknown option %1; see fretlab --help")
+                                .arg(QString::fromStdString(quoted)))
+              << '\n';
   }
   std::exit(1);
 }
@@ -181,13 +191,16 @@ int Render(int argc, char* argv[]) {
 
 int Export(int argc, char* argv[]) {
   QCoreApplication console(argc, argv);
+  const fretlab::Translations translations(QLocale(), fretlab::Translations::Scope::kCommandLine);
   QCommandLineParser parser;
   Options options;
   Describe(parser, options);
   ProcessOrExit(parser, console);  // an unknown option: one line and exit status 1
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1) {
-    std::cerr << "fretlab: --export takes one sequence file: fretlab --export OUT IN.fbs\n";
+    std::cerr << qPrintable(
+        CommandLine::tr("fretlab: --export takes one sequence file: fretlab --export OUT IN.fbs"))
+              << '\n';
     return 2;
   }
   return fretlab::RunExport(FileArgument(argc, argv, parser.value(options.exportTo)),
@@ -201,6 +214,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(QStringLiteral(FRETLAB_VERSION));
   if (AnswersWithoutWindow(argc, argv)) {
     QCoreApplication console(argc, argv);
+    const fretlab::Translations translations(QLocale(), fretlab::Translations::Scope::kCommandLine);
     QCommandLineParser parser;
     Options options;
     Describe(parser, options);
@@ -221,6 +235,10 @@ int main(int argc, char* argv[]) {
   fretlab::InitResources();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/fretlab.png")));
 
+  // The command line's messages in the user's language; the main window
+  // keeps its English texts, so they are gone before any window opens.
+  auto commandLine = std::make_unique<fretlab::Translations>(
+      QLocale(), fretlab::Translations::Scope::kCommandLine);
   QCommandLineParser parser;
   Options options;
   Describe(parser, options);
@@ -228,7 +246,7 @@ int main(int argc, char* argv[]) {
 
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
-    std::cerr << "fretlab: only one sequence file can be opened\n";
+    std::cerr << qPrintable(CommandLine::tr("fretlab: only one sequence file can be opened")) << '\n';
     return 2;
   }
 
@@ -238,9 +256,11 @@ int main(int argc, char* argv[]) {
   const std::unique_ptr<fretlab::MidiOutput> output =
       fretlab::CreateMidiOutput(outputOptions, std::cerr);
   if (parser.isSet(options.midiIn) && !parser.isSet(options.practice)) {
-    std::cerr << "fretlab: --midi-in applies only to the Practice window (fretlab --practice); "
-                 "ignored\n";
+    std::cerr << qPrintable(CommandLine::tr("fretlab: --midi-in applies only to the Practice "
+                                            "window (fretlab --practice); ignored"))
+              << '\n';
   }
+  commandLine.reset();
   // The output's slow setup starts once the window is up and the event loop runs.
   QTimer::singleShot(0, [&output] { output->begin(); });
   if (parser.isSet(options.practice)) {

@@ -14,6 +14,8 @@ foreach(f bin/fretlab
           share/applications/org.fretlab.Fretlab.desktop
           share/applications/org.fretlab.FretlabPractice.desktop
           share/mime/packages/fretlab.xml
+          share/metainfo/org.fretlab.Fretlab.metainfo.xml
+          share/man/man1/fretlab.1.gz
           share/icons/hicolor/scalable/apps/fretlab.svg
           share/icons/hicolor/16x16/apps/fretlab.png
           share/icons/hicolor/32x32/apps/fretlab.png

@@ -20,45 +20,27 @@ bool StringAllowed(const DrillSetup& setup, int string) {
   return ((setup.area.strings >> string) & 1u) != 0;
 }
 
-// "strings 1–3", "string 2", "strings 1–2 and 5"; empty when every string
-// is allowed. Guitarists' numbers: 1 = the highest string.
-std::string StringsText(const DrillSetup& setup) {
-  const int count = setup.tuning.StringCount();
-  std::vector<std::string> runs;
-  int allowed = 0;
-  for (int s = 0; s < count;) {
-    if (!StringAllowed(setup, s)) {
-      ++s;
-      continue;
-    }
-    int end = s;
-    while (end + 1 < count && StringAllowed(setup, end + 1)) ++end;
-    allowed += end - s + 1;
-    runs.push_back(end == s ? std::to_string(s + 1)
-                            : std::to_string(s + 1) + "–" + std::to_string(end + 1));
-    s = end + 1;
-  }
-  if (allowed == count) return {};
-  std::string text = allowed == 1 ? "string " : "strings ";
-  for (std::size_t i = 0; i < runs.size(); ++i) {
-    text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
-  }
-  return text;
-}
-
 }  // namespace
 
-// " — strings 1–3, frets 0–7", " — string 2, frets 2–7", " — frets 0–12";
-// within a position " in box 2", " in the E shape — strings 1–3". Frets
-// from the capo on.
+// " — strings 1–3, frets 0–7", " — string 2, frets 2–7", " — strings 1–2
+// and 5, frets 0–12"; without the strings when every string is allowed;
+// within a position " in box 2", " in the E shape — strings 1–3".
+// Guitarists' numbers: 1 = the highest string; frets from the capo on.
 std::string RangeText(const DrillSetup& setup) {
-  const std::string strings = StringsText(setup);
-  if (!setup.within.empty()) {
-    return " in " + setup.withinName + (strings.empty() ? "" : " — " + strings);
+  const QuestionRange range = RangeOf(setup);
+  std::string strings;
+  if (!range.stringRuns.empty()) {
+    const bool one = range.stringRuns.size() == 1 && range.stringRuns[0].first == range.stringRuns[0].second;
+    strings = one ? "string " : "strings ";
+    for (std::size_t i = 0; i < range.stringRuns.size(); ++i) {
+      const auto [first, last] = range.stringRuns[i];
+      strings += (i == 0 ? "" : i + 1 == range.stringRuns.size() ? " and " : ", ") + std::to_string(first);
+      if (last != first) strings += "–" + std::to_string(last);
+    }
   }
-  const int from = std::max(setup.area.frets.from, setup.area.capo);
-  return " — " + (strings.empty() ? "" : strings + ", ") + "frets " + std::to_string(from) + "–" +
-         std::to_string(setup.area.frets.to);
+  if (!setup.within.empty()) return " in " + setup.withinName + (strings.empty() ? "" : " — " + strings);
+  return " — " + (strings.empty() ? "" : strings + ", ") + "frets " + std::to_string(range.fromFret) + "–" +
+         std::to_string(range.toFret);
 }
 
 namespace {
@@ -105,6 +87,27 @@ void AddPerPosition(QuestionKind kind, const DrillSetup& setup, std::vector<Ques
 }
 
 }  // namespace
+
+QuestionRange RangeOf(const DrillSetup& setup) {
+  QuestionRange range;
+  const int count = setup.tuning.StringCount();
+  int allowed = 0;
+  for (int s = 0; s < count;) {
+    if (!StringAllowed(setup, s)) {
+      ++s;
+      continue;
+    }
+    int end = s;
+    while (end + 1 < count && StringAllowed(setup, end + 1)) ++end;
+    allowed += end - s + 1;
+    range.stringRuns.emplace_back(s + 1, end + 1);
+    s = end + 1;
+  }
+  if (allowed == count) range.stringRuns.clear();
+  range.fromFret = std::max(setup.area.frets.from, setup.area.capo);
+  range.toFret = setup.area.frets.to;
+  return range;
+}
 
 std::string_view DrillKey(QuestionKind kind) { return kKeys[static_cast<int>(kind)]; }
 

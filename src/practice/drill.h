@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "practice/ear_options.h"
@@ -88,6 +89,9 @@ struct DrillSetup {
   int span = 4;
   // The ear drills' choices.
   EarOptions ear;
+  // How the notes on the neck and the answer buttons are named, and typed
+  // answers read; what is asked and stored is always in English letters.
+  NamingSystem noteNames = NamingSystem::kEnglish;
 };
 
 struct Question {
@@ -113,6 +117,15 @@ struct Question {
 inline bool AnswersByName(const Question& question) {
   return AsksForName(question.kind) || question.byName;
 }
+// Where a round's questions lie, as its prompts say it: the runs of allowed
+// strings in guitarists' numbers (1 = the highest string; {1, 3} is 1–3),
+// none when every string is allowed, and the frets from the capo on.
+struct QuestionRange {
+  std::vector<std::pair<int, int>> stringRuns;
+  int fromFret = 0;
+  int toFret = 0;
+};
+QuestionRange RangeOf(const DrillSetup& setup);
 
 // Whether a note belongs to the setup's key or chord.
 bool InKey(const DrillSetup& setup, int note);

@@ -11,7 +11,7 @@ NeckMark MarkAt(const DrillSetup& setup, Position p, Rgb fill) {
   m.position = p;
   m.note = PitchAt(setup, p);
   m.name = setup.key.Spell(PitchClass(m.note));
-  m.label = NoteName(m.name);
+  m.label = NoteName(m.name, NoteNaming{SignStyle::kUnicode, setup.noteNames});
   m.fill = fill;
   return m;
 }

@@ -24,9 +24,9 @@ std::string Lower(std::string_view text) {
 
 }  // namespace
 
-std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree) {
+std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree, NamingSystem names) {
   switch (mode) {
-    case LabelMode::kNoteNames: return NoteName(name);
+    case LabelMode::kNoteNames: return NoteName(name, NoteNaming{SignStyle::kUnicode, names});
     case LabelMode::kIntervals: return IntervalLabel(degree);
     case LabelMode::kDegrees: return DegreeLabel(degree);
     case LabelMode::kIntervalNames: return IntervalShortName(degree);
@@ -35,16 +35,30 @@ std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree) {
   return {};
 }
 
-NeckMark MakeMark(LabelMode mode, Position position, NoteNumber note, SpelledNote name, Degree degree) {
+NeckMark MakeMark(LabelMode mode, Position position, NoteNumber note, SpelledNote name, Degree degree,
+                  NamingSystem names) {
   return {position,
           note,
           degree,
           name,
-          MarkLabel(mode, name, degree),
+          MarkLabel(mode, name, degree, names),
           IntervalColour(degree),
           IntervalTextColour(degree),
           degree.IsRoot(),
           ShapeOf(degree)};
+}
+
+namespace {
+constexpr std::string_view kNamingWords[] = {"english", "german", "solfege"};
+}  // namespace
+
+std::string_view NamingSystemWord(NamingSystem system) { return kNamingWords[static_cast<int>(system)]; }
+
+std::optional<NamingSystem> NamingSystemFromWord(std::string_view word) {
+  for (int i = 0; i < 3; ++i) {
+    if (kNamingWords[i] == word) return static_cast<NamingSystem>(i);
+  }
+  return std::nullopt;
 }
 
 std::string_view LabelModeWord(LabelMode mode) { return kLabelWords[static_cast<int>(mode)]; }
@@ -108,7 +122,7 @@ std::vector<NeckMark> BuildMarks(const PracticeView& view) {
     if (triads && !inShape) continue;
     const Degree degree = key.DegreeAt(m.degreeIndex);
     const SpelledNote name = key.NoteAt(m.degreeIndex);
-    NeckMark mark = MakeMark(view.labels, m.position, m.note, name, degree);
+    NeckMark mark = MakeMark(view.labels, m.position, m.note, name, degree, view.noteNames);
     mark.faded = fade && !inShape;
     marks.push_back(mark);
   }

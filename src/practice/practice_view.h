@@ -36,6 +36,10 @@ enum class FretSpacing { kReal, kEven };  // the 12-TET rule, or equal widths
 std::string_view LabelModeWord(LabelMode mode);
 std::optional<LabelMode> LabelModeFromWord(std::string_view word);  // case ignored
 
+// "english", "german", "solfege": the words of the settings file.
+std::string_view NamingSystemWord(NamingSystem system);
+std::optional<NamingSystem> NamingSystemFromWord(std::string_view word);
+
 struct PracticeView {
   Tuning tuning = PresetTunings().front();
   int capo = 0;                             // 0..kMaxCapo
@@ -56,6 +60,7 @@ struct PracticeView {
   std::optional<PositionChoice> position;
   // The triads of a three-note chord on the strings top..top+2 alone.
   std::optional<StringIndex> triadStrings;
+  NamingSystem noteNames = NamingSystem::kEnglish;  // how labels and answers name notes
 
   const CatalogueEntry& Entry() const;
   KeySpelling Key() const;
@@ -82,10 +87,12 @@ struct NeckMark {
 
 // A mark's label for `mode`: the note's name, or its degree as an interval,
 // a degree or an interval name.
-std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree);
+std::string MarkLabel(LabelMode mode, SpelledNote name, Degree degree,
+                      NamingSystem names = NamingSystem::kEnglish);
 // A mark at `position` for `note` with its name and degree: label, colours
 // and shape as the view shows them.
-NeckMark MakeMark(LabelMode mode, Position position, NoteNumber note, SpelledNote name, Degree degree);
+NeckMark MakeMark(LabelMode mode, Position position, NoteNumber note, SpelledNote name, Degree degree,
+                  NamingSystem names = NamingSystem::kEnglish);
 
 // The choice's marks inside the view's area, string by string from the top,
 // frets upwards: those outside a chosen position faded; with triad strings

@@ -12,6 +12,7 @@ DrillSetup SetupOfView(const PracticeView& view, std::uint32_t strings) {
   std::string name = view.kind == ChoiceKind::kScale ? view.ChoiceText()
                                                      : NoteName(key.Root()) + std::string(view.Entry().shortName);
   DrillSetup setup(view.tuning, area, std::move(key), std::move(name));
+  setup.noteNames = view.noteNames;
   if (view.kind != ChoiceKind::kScale) setup.formula = view.entry;
   // A position chosen beside the neck keeps the questions within it.
   if (view.position && PositionUnavailable(view).empty()) {

@@ -3,6 +3,7 @@
 // messages, one close per note or chord.
 
 #include <cstdint>
+#include <string>
 
 #include "sound/sound_clock.h"
 
@@ -26,6 +27,11 @@ class MidiOutput {
   // Said once the program's window is up. An output whose setup is slow may
   // wait for it, so that the setup does not compete with the window's start.
   virtual void begin() {}
+
+  // The soundfont file the output plays from, as given (a link such as the
+  // system's default-GM.sf2 not followed); empty for an output that plays
+  // none, or whose soundfont could not be used.
+  virtual std::string soundfont() const { return {}; }
 };
 
 inline constexpr int kNoteOnVelocity = 64;

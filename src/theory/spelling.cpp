@@ -1,5 +1,7 @@
 #include "theory/spelling.h"
 
+#include "theory/note_naming.h"
+
 namespace fretlab {
 
 namespace {
@@ -23,13 +25,6 @@ bool TakesSharp(int pc, Accidentals preference) {
     case Accidentals::kMixed: return pc == 1 || pc == 6;
   }
   return true;
-}
-
-std::string LetterName(int letter, NamingSystem system) {
-  switch (system) {
-    case NamingSystem::kEnglish: return std::string(1, kLetterNames[letter]);
-  }
-  return {};
 }
 
 }  // namespace
@@ -78,8 +73,13 @@ std::string AccidentalSigns(int accidental, SignStyle style) {
 }
 
 std::string NoteName(SpelledNote note, NoteNaming naming) {
-  return LetterName(LetterAbove(note.letter, 0), naming.system) +
-         AccidentalSigns(note.accidental, naming.signs);
+  note.letter = LetterAbove(note.letter, 0);
+  switch (naming.system) {
+    case NamingSystem::kGerman: return GermanNoteName(note);
+    case NamingSystem::kSolfege: return SolfegeNoteName(note, naming.signs);
+    case NamingSystem::kEnglish: break;
+  }
+  return std::string(1, kLetterNames[note.letter]) + AccidentalSigns(note.accidental, naming.signs);
 }
 
 std::string NoteNameWithOctave(int noteNumber, SpelledNote note, NoteNaming naming) {

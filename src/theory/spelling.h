@@ -32,10 +32,10 @@ enum class Accidentals {
 // pictures; ASCII (# b) for chord symbols, the terminal and file names.
 enum class SignStyle { kUnicode, kAscii };
 
-// The letters a name is written in. English (C D E F G A B) only so far;
-// other systems (German with H for B and B for B♭, fixed solfège Do Ré Mi)
-// are further values here, written out by NoteName.
-enum class NamingSystem { kEnglish };
+// The letters a name is written in: English (C D E F G A B), German (C D E
+// F G A H, with B for B♭, Cis and Des) or fixed solfège (Do Ré Mi Fa Sol La
+// Si); see note_naming.h, which also reads them back.
+enum class NamingSystem { kEnglish, kGerman, kSolfege };
 
 // How NoteName writes a note. A bare SignStyle converts to English names in
 // that style, so NoteName(n, SignStyle::kAscii) reads as it means.

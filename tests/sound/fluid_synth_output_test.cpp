@@ -150,6 +150,7 @@ TEST(FluidSynthMissingSoundfontTest, MissingSoundfontTheUserGaveIsNamedWithoutTh
   FluidSynthOutput synth(path, FluidSynthOutput::Mode::kOffline, diagnostics);
   EXPECT_FALSE(synth.IsWorking());
   EXPECT_FALSE(synth.WaitUntilLoaded());
+  EXPECT_EQ(synth.soundfont(), "") << "no soundfont is played from";
   const std::string message = diagnostics.str();
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
   EXPECT_NE(message.find(path), std::string::npos) << message;
@@ -237,6 +238,7 @@ TEST(FluidSynthMissingSoundfontTest, ChosenSynthBackendFallsBackToSilence) {
   auto output = CreateMidiOutput(options, diagnostics);
   ASSERT_NE(output, nullptr);
   EXPECT_EQ(dynamic_cast<FluidSynthOutput*>(output.get()), nullptr);
+  EXPECT_EQ(output->soundfont(), "");
   const std::string message = diagnostics.str();
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
   EXPECT_NE(message.find(options.soundfont), std::string::npos) << message;
@@ -278,6 +280,12 @@ TEST(FluidSynthDeviceTest, DefaultBackendStartsOrSaysThatTheAudioDeviceIsMissing
 TEST(FluidSynthLatencyTest, ConfiguredLatencyLeavesTheWindowTwoMillisecondsOf30) {
   EXPECT_GT(FluidSynthOutput::ConfiguredLatencyMs(), 10.0);
   EXPECT_LE(FluidSynthOutput::ConfiguredLatencyMs(), 28.0);
+}
+
+// The About box names the file the synthesizer plays from: the one given,
+// as given.
+TEST_F(FluidSynthOfflineTest, TellsTheSoundfontItPlaysFrom) {
+  EXPECT_EQ(MakeSynth()->soundfont(), kTimGM6mb.path);
 }
 
 }  // namespace

@@ -105,6 +105,7 @@ class RecordingOutput : public MidiOutput {
   }
   void close() override { calls.push_back(Close(clock_.Millis())); }
   void due(SoundClock::time_point at) override { dues.push_back(FakeClock::Ms(at)); }
+  std::string soundfont() const override { return soundfontFile; }
 
   std::vector<OutputCall> calls;
   // When each coming note was said to be due, ms from the clock's origin.
@@ -113,6 +114,8 @@ class RecordingOutput : public MidiOutput {
   std::function<void()> onOpen;
   // Set: any message but a note-on fails the test.
   bool noteOnsOnly = false;
+  // The soundfont it says it plays from.
+  std::string soundfontFile;
 
   // The note numbers of the note-ons sent, in order.
   std::vector<int> Notes() const {

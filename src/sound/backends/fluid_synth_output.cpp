@@ -50,6 +50,7 @@ FluidSynthOutput::FluidSynthOutput(Setup setup, std::ostream& diagnostics)
     diagnostics << problem;
     return;
   }
+  soundfont_ = soundfont.path;
   synth_ = std::make_unique<BackgroundSynth>(
       BackgroundSynth::Options{std::move(soundfont), offline, std::move(setup.sinks),
                                setup.startOnBegin},

@@ -87,6 +87,7 @@ class FluidSynthOutput : public MidiOutput {
   // the moment they are sent, when that is at most kMostEarly before.
   void due(SoundClock::time_point time) override;
   void begin() override;
+  std::string soundfont() const override { return IsWorking() ? soundfont_ : std::string(); }
 
   // False when the soundfont is missing or unreadable, or once the
   // background start has failed.
@@ -114,6 +115,7 @@ class FluidSynthOutput : public MidiOutput {
   std::function<SoundClock::time_point()> now_;
   std::atomic<std::int64_t> offlineFrames_{0};  // frames rendered offline
   std::unique_ptr<BackgroundSynth> synth_;  // null when the soundfont cannot be used
+  std::string soundfont_;  // the file chosen, or the default
 
   unsigned session_ = 0;    // sending side only
   std::optional<SoundClock::time_point> due_;  // sending side only, for the next open()

@@ -114,7 +114,7 @@ std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
       degree = name.Best().DegreeOf(PitchClass(p.note));
       spelled = name.Best().Spell(PitchClass(p.note));
     }
-    marks.push_back(MakeMark(view.labels, p.position, p.note, spelled, degree));
+    marks.push_back(MakeMark(view.labels, p.position, p.note, spelled, degree, view.noteNames));
   }
   return marks;
 }

@@ -13,6 +13,7 @@
 #include "practice/ear_sound.h"
 #include "practice/question_sound.h"
 #include "practice/round_setup.h"
+#include "theory/note_naming.h"
 #include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_page.h"
 #include "ui/practice/drill_texts.h"
@@ -67,8 +68,11 @@ void DrillMode::connectPage() {
   connect(m_round->stopButton(), &QPushButton::clicked, this, [this] { stop(tr("Round stopped.")); });
   connect(m_round->nextButton(), &QPushButton::clicked, this, &DrillMode::next);
   connect(m_round->replayButton(), &QPushButton::clicked, this, &DrillMode::soundEarQuestion);
-  connect(m_round, &RoundPanel::answerGiven, this,
-          [this](const QString& text, AnswerInput by) { give(Answer::Text(text.toStdString(), by)); });
+  connect(m_round, &RoundPanel::answerGiven, this, [this](const QString& text, AnswerInput by) {
+    // A name in the letters the window shows them in; checked in English.
+    const NamingSystem names = m_session.round()->Setup().noteNames;
+    if (!m_reviewing) give(Answer::Text(AsEnglishName(text.toStdString(), names), by));
+  });
   connect(m_choice->midiBox(), &QComboBox::activated, this,
           [this](int row) { m_resources.chooseMidiInput(row, m_choice->midiBox()->itemText(row)); });
   connect(m_page->sections(), &QTabWidget::currentChanged, this, [this] { showOnNeck(); });
@@ -131,7 +135,7 @@ void DrillMode::ask() {
   const bool heard = q.kind == QuestionKind::kEarToNeck || IsEarTraining(q.kind);
   m_round->setButtonColumns(IsEarTraining(q.kind) ? EarButtonColumns(q.kind) : 12);
   m_round->setTypedHint(IsEarTraining(q.kind) ? EarTypedHint(q.kind) : QString());
-  m_round->showQuestion(QString::fromStdString(q.prompt), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
+  m_round->showQuestion(PromptText(q, m_session.round()->Setup()), AnswerButtonLabels(q.kind, m_session.round()->Setup()),
                        names, heard);
   if (heard) soundEarQuestion();
   showOnNeck();

@@ -18,6 +18,8 @@ namespace fretlab {
 struct DrillServices {
   // The user's history, opened when first needed; may return null.
   std::function<std::unique_ptr<practice::HistoryThread>()> openHistory;
+  // The history's file, as the About box names it.
+  QString historyPath;
   // The instruments' ports to offer; empty after one line on `diagnostics`.
   std::function<std::vector<std::string>(std::ostream& diagnostics)> midiPorts;
   // A port by name ("": one of our own); null after one line on

@@ -28,6 +28,9 @@ QString MissText(const practice::Miss& miss, const practice::Question& question)
 QString MissFeedback(const practice::Miss& miss, const practice::Feedback& feedback);
 // "strings 1–3, frets 0–7" or "frets 0–7": the part of the neck in play.
 QString RangeSummary(const practice::DrillSetup& setup);
+// The question as the round panel shows it, in the user's language: "Find
+// every C♯ — strings 1–3, frets 0–7".
+QString PromptText(const practice::Question& question, const practice::DrillSetup& setup);
 // One line for what a round is about: "Find the note — C major — Standard
 // — strings 1–3, frets 0–7".
 QString RoundTitle(const QString& drill, const std::string& viewTitle, const practice::DrillSetup& setup);

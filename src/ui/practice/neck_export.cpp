@@ -12,7 +12,10 @@ namespace fretlab {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("PracticeWindow", text); }
+// The texts' translation context, as lupdate finds it.
+struct NeckExport {
+  Q_DECLARE_TR_FUNCTIONS(NeckExport)
+};
 
 }  // namespace
 
@@ -29,17 +32,17 @@ bool ExportNeckPicture(const NeckWidget& neck, const QString& title, const QStri
 }
 
 void AskAndExportNeckPicture(QWidget* parent, const NeckWidget& neck, const QString& title) {
-  QString filter = Tr("SVG picture (*.svg)");
-  QString path = QFileDialog::getSaveFileName(parent, Tr("Export Picture"),
+  QString filter = NeckExport::tr("SVG picture (*.svg)");
+  QString path = QFileDialog::getSaveFileName(parent, NeckExport::tr("Export Picture"),
                                               QString(title).remove(QChar(0x2014)),
-                                              Tr("SVG picture (*.svg);;PNG picture (*.png)"), &filter);
+                                              NeckExport::tr("SVG picture (*.svg);;PNG picture (*.png)"), &filter);
   if (path.isEmpty()) return;
   if (!PictureFormatOf(path.toStdString())) {
     path += filter.contains(QLatin1String("png")) ? QStringLiteral(".png") : QStringLiteral(".svg");
   }
   QString error;
   if (!ExportNeckPicture(neck, title, path, &error)) {
-    QMessageBox::warning(parent, Tr("Export Picture"), error);
+    QMessageBox::warning(parent, NeckExport::tr("Export Picture"), error);
   }
 }
 

@@ -14,6 +14,7 @@
 #include "ui/practice/explore_mode.h"
 #include "ui/practice/practice_window.h"
 #include "ui/practice/tuner_mode.h"
+#include "ui/practice/translations.h"
 
 namespace fretlab {
 
@@ -26,8 +27,9 @@ void ShowMode(PracticeWindow& window, PracticeMode& mode) {
 
 DrillServices SystemDrillServices() {
   DrillServices services;
-  services.openHistory = [] {
-    return std::make_unique<practice::HistoryThread>(practice::HistoryStore::DefaultPath());
+  services.historyPath = practice::HistoryStore::DefaultPath();
+  services.openHistory = [path = services.historyPath] {
+    return std::make_unique<practice::HistoryThread>(path);
   };
   services.midiPorts = [](std::ostream& diagnostics) { return MidiInputPortNames(diagnostics); };
   services.openMidi = [](const std::string& name, std::ostream& diagnostics, std::string& portName) {
@@ -46,6 +48,8 @@ PracticeParts BuildPracticeWindow(MidiOutput& output, AudioCapture& capture, QSe
   PracticeParts parts;
   parts.window = std::make_unique<PracticeWindow>(output, capture, settings, std::move(now));
   PracticeWindow& window = *parts.window;
+  window.setAboutFacts(AboutFacts{QString::fromStdString(output.soundfont()), settings.fileName(),
+                                  services.historyPath});
   auto explore = std::make_unique<ExploreMode>(window);
   auto chordLab = std::make_unique<ChordLabMode>(window);
   auto drills = std::make_unique<DrillMode>(window, std::move(services));
@@ -71,6 +75,8 @@ PracticeParts BuildPracticeWindow(MidiOutput& output, AudioCapture& capture, QSe
 }
 
 int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn) {
+  // In the user's language where Fretlab has it, Qt's dialogs with it.
+  const Translations translations(QLocale(), Translations::Scope::kPracticeWindow);
   // The window belongs to its own launcher, "Fretlab Practice".
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.FretlabPractice"));
   QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("fretlab"),

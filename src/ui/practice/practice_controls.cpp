@@ -78,6 +78,11 @@ QWidget* PracticeControls::makeChoiceGroup() {
   m_accidentals = Named(new QComboBox(group), tr("Notes outside the key"));
   m_accidentals->addItems({tr("sharps (\u266F)"), tr("flats (\u266D)")});
   form->addRow(tr("Notes outside the key:"), m_accidentals);
+  // In the order of NamingSystem.
+  m_noteNames = Named(new QComboBox(group), tr("Note names"));
+  m_noteNames->addItems({tr("English (C D E … A B C)"), tr("German (… A H C, B for B♭)"),
+                         tr("Solfège (Do Ré Mi …)")});
+  form->addRow(tr("Note names:"), m_noteNames);
 
   connect(m_root, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   connect(m_otherRoot, &QCheckBox::toggled, this, &PracticeControls::readControls);
@@ -102,6 +107,7 @@ QWidget* PracticeControls::makeChoiceGroup() {
   connect(m_entry, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   connect(m_labels, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   connect(m_accidentals, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  connect(m_noteNames, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
   return group;
 }
 
@@ -210,6 +216,7 @@ void PracticeControls::showChoices() {
   m_shapes->show(m_choices.EffectiveView());
   m_labels->setCurrentIndex(static_cast<int>(v.labels));
   m_accidentals->setCurrentIndex(v.preference == Accidentals::kFlats ? 1 : 0);
+  m_noteNames->setCurrentIndex(static_cast<int>(v.noteNames));
   m_choices.view.frets = m_choices.EffectiveView().frets;
   m_showing = false;
 }
@@ -234,6 +241,7 @@ void PracticeControls::readControls() {
   ChooseEntryRow(m_choices, std::max(0, m_entry->currentIndex()));
   v.labels = static_cast<LabelMode>(std::max(0, m_labels->currentIndex()));
   v.preference = m_accidentals->currentIndex() == 1 ? Accidentals::kFlats : Accidentals::kSharps;
+  v.noteNames = static_cast<NamingSystem>(std::max(0, m_noteNames->currentIndex()));
   showChoices();
   emit choicesChanged();
 }

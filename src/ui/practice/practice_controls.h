@@ -46,6 +46,7 @@ class PracticeControls : public QWidget {
   QComboBox* kindBox() const { return m_kind; }
   QComboBox* entryBox() const { return m_entry; }
   QComboBox* labelsBox() const { return m_labels; }
+  QComboBox* noteNamesBox() const { return m_noteNames; }
   QSpinBox* capoBox() const { return m_capo; }
   ShapeControls* shapes() const { return m_shapes; }
   QPushButton* myScalesButton() const { return m_myScales; }
@@ -79,6 +80,7 @@ class PracticeControls : public QWidget {
   QComboBox* m_accidentals = nullptr;
   QPushButton* m_myScales = nullptr;
   ShapeControls* m_shapes = nullptr;
+  QComboBox* m_noteNames = nullptr;
 };
 
 }  // namespace fretlab

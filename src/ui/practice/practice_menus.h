@@ -1,8 +1,8 @@
 #pragma once
 // The Practice window's menu bar: File (Export Picture, Close), Choose (the
 // root, the scale or chord, the position, the labels and the hand, from the
-// keyboard) and Sound (Play, Strum, Stop, and Listen to my guitar), each
-// with its shortcut.
+// keyboard), Sound (Play, Strum, Stop, and Listen to my guitar), each with
+// its shortcut, and Help (About Fretlab, About Qt).
 
 #include <QObject>
 #include <functional>
@@ -20,6 +20,7 @@ struct PracticeMenuCalls {
   std::function<void()> play;
   std::function<void()> strum;
   std::function<void()> stop;
+  std::function<void()> about;
 };
 
 struct PracticeMenuActions {

@@ -67,6 +67,7 @@ PracticeChoices LoadPracticeChoices(QSettings& s) {
   v.capo = ReadInt(s, "capo", 0, 0, kMaxCapo);
   v.leftHanded = ReadBool(s, "leftHanded", false);
   if (auto labels = LabelModeFromWord(ReadText(s, "labels"))) v.labels = *labels;
+  if (auto names = NamingSystemFromWord(ReadText(s, "noteNames"))) v.noteNames = *names;
   v.preference = ReadText(s, "accidentals") == "flats" ? Accidentals::kFlats : Accidentals::kSharps;
   v.spacing = ReadText(s, "spacing") == "even" ? FretSpacing::kEven : FretSpacing::kReal;
   v.rootPitchClass = ReadInt(s, "root", 0, 0, 11);
@@ -102,6 +103,8 @@ void SavePracticeChoices(QSettings& s, const PracticeChoices& c) {
   s.setValue(Key("leftHanded"), v.leftHanded);
   s.setValue(Key("labels"), QString::fromUtf8(LabelModeWord(v.labels).data(),
                                               static_cast<int>(LabelModeWord(v.labels).size())));
+  s.setValue(Key("noteNames"), QLatin1String(NamingSystemWord(v.noteNames).data(),
+                                              static_cast<int>(NamingSystemWord(v.noteNames).size())));
   s.setValue(Key("accidentals"), v.preference == Accidentals::kFlats ? QStringLiteral("flats")
                                                                      : QStringLiteral("sharps"));
   s.setValue(Key("spacing"),

@@ -107,6 +107,7 @@ void PracticeWindow::buildMenus() {
   calls.play = [this] { play(); };
   calls.strum = [this] { strum(); };
   calls.stop = [this] { stopPlaying(); };
+  calls.about = [this] { ShowAboutBox(this, m_about); };
   const PracticeMenuActions actions = BuildPracticeMenus(menuBar(), this, m_controls, calls);
   m_exportAction = actions.exportPicture;
   m_leftHandedAction = actions.leftHanded;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/practice/about_box.h"
 #include "ui/practice/playback_driver.h"
 #include "ui/practice/practice_controls.h"
 #include "ui/practice/practice_host.h"
@@ -71,6 +72,9 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
   bool exportPictureTo(const QString& path, QString* error);
   QAction* exportAction() const { return m_exportAction; }
 
+  // What Help > About Fretlab says of this run (the soundfont, the files).
+  void setAboutFacts(const AboutFacts& facts) { m_about = facts; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -101,6 +105,7 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
   QAction* m_exportAction = nullptr;
   QAction* m_leftHandedAction = nullptr;
   std::vector<std::unique_ptr<PracticeMode>> m_ownedModes;
+  AboutFacts m_about;
 };
 
 }  // namespace fretlab

@@ -31,8 +31,9 @@ class PracticeTest : public ::testing::Test {
     settings = std::make_unique<QSettings>(settingsPath, QSettings::IniFormat);
     // The system's MIDI inputs, and a history in the test's folder: never the user's.
     DrillServices services = SystemDrillServices();
-    services.openHistory = [this] {
-      return std::make_unique<practice::HistoryThread>(dir.filePath(QStringLiteral("history.sqlite")));
+    services.historyPath = dir.filePath(QStringLiteral("history.sqlite"));
+    services.openHistory = [path = services.historyPath] {
+      return std::make_unique<practice::HistoryThread>(path);
     };
     window = BuildPracticeWindow(output, capture, *settings, [this] { return clock.now(); },
                                  std::move(services))
