@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>With --practice: answer the drills from the ALSA sequencer input port whose name contains NAME (&quot;&quot; for a port of Fretlab&apos;s own).</source>
-        <translation>Mit --practice: die Übungen über den Eingangsport des ALSA-Sequencers beantworten, dessen Name NAME enthält ("" für einen eigenen Port von Fretlab).</translation>
+        <translation>Mit --practice: die Übungen über den Eingangsport des ALSA-Sequencers beantworten, dessen Name NAME enthält (&quot;&quot; für einen eigenen Port von Fretlab).</translation>
     </message>
     <message>
         <source>Write the sequence file to OUT and exit, without a window: fretlab --export OUT IN.fbs. OUT&apos;s extension chooses the format: .mid or .midi (Standard MIDI File), .musicxml (score with tablature and chord diagrams) or .txt (chord chart).</source>
@@ -91,8 +91,12 @@
         <translation>fretlab: --midi-in gilt nur für das Practice-Fenster (fretlab --practice); nicht beachtet</translation>
     </message>
     <message>
-        <source>Write a picture of the Practice neck without a window. Options: --tuning NAME|&quot;NOTES&quot; (lowest string first), --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|names|none, --frets A-B, --left-handed.</source>
-        <translation>Ein Bild des Practice-Griffbretts ohne Fenster schreiben. Optionen: --tuning NAME|"NOTES" (tiefste Saite zuerst), --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|names|none, --frets A-B, --left-handed.</translation>
+        <source>Write a picture of the Practice neck without a window. Options: --tuning NAME|&quot;NOTES&quot; (lowest string first), --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|names|none, --frets A-B, --position caged:E|3nps:N|box:N (one position of the scale, the rest faded), --triads STRINGSET (a chord&apos;s triads on three strings, such as 2-4), --left-handed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the voicings of a chord and exit, best first, one a line: frets from the lowest string, kind, notes (x32010  open  C E G C E). Options: --tuning NAME|&quot;NOTES&quot;, --capo N, --span N (3 to 6 frets, default 4), --limit N (lines, default 20, 0 for all).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -100,6 +104,30 @@
     <message>
         <source>Notes from the MIDI port %1 answer.</source>
         <translation>Töne vom MIDI-Port %1 antworten.</translation>
+    </message>
+    <message>
+        <source>or type it (m3, A4, TT) and press Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or type it (min, maj7, m7b5) and press Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or type it (Dorian, blues) and press Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you answered %1; it was %2. Hear the %1, then the %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the right note, an octave off: the %1 goes to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the note given makes a %1; the %2 goes to %3. Hear the %1, then the %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -295,6 +323,22 @@
         <source>Click every chord tone of %1</source>
         <translation>Klicken Sie jeden Akkordton von %1 an</translation>
     </message>
+    <message>
+        <source>Find every note of the position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a voicing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right (%1): %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right (%1): %2 heard.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NeckExport</name>
@@ -381,6 +425,37 @@
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
+    <message>
+        <source>Next P&amp;osition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Po&amp;sition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Listen to my guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressPanel</name>
+    <message>
+        <source>Asked ↓ answered →</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answered %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confusion table: what was answered for what was asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 asked, %2 answered: %3 times</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>fretlab::ChordLabMode</name>
@@ -419,6 +494,64 @@
     <message>
         <source>Chord lab</source>
         <translation>Akkordlabor</translation>
+    </message>
+    <message>
+        <source>String for the note you play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note out of reach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a note for string %1, %2 string (click a string or use the arrow keys to pick another).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fretlab::ChordsMode</name>
+    <message>
+        <source>Type a chord symbol; every voicing in the tuning and capo shows, the common shapes first. Click one to see it on the neck and hear it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voicings found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voicings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Chord lab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a chord symbol such as Cmaj7.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a chord symbol: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the first %2 of %3 voicings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n voicing(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Chords</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -590,14 +723,212 @@
     </message>
 </context>
 <context>
-    <name>fretlab::ExploreMode</name>
+    <name>fretlab::EarChoice</name>
     <message>
-        <source>Point at the neck to see a note; click it (or press Enter on the cursor) to hear it. Play walks the marked notes up and back, Strum sounds the chord, Escape stops.</source>
-        <translation>Zeigen Sie auf das Griffbrett, um einen Ton zu sehen; klicken Sie ihn an (oder drücken Sie die Eingabetaste auf der Markierung), um ihn zu hören. Wiedergabe spielt die markierten Töne hinauf und zurück, Anschlagen lässt den Akkord erklingen, Escape hält an.</translation>
+        <source>P4 P5 P8</source>
+        <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>+ M3 m3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ M2 m2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ M6 m6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ m7 M7 TT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ compound, to P15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major, minor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ diminished, augmented</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ sus2, sus4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ 7, maj7, m7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ m7♭5, dim7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Major, natural minor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ pentatonics, blues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ Dorian, Mixolydian, Lydian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ Phrygian, Locrian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ harmonic, melodic minor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the two notes sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is in play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In play:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second note on the neck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strummed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arpeggiated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the chord sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up from its root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A short phrase in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the scale sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> beats a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tempo of the notes heard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tempo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fretlab::ExploreMode</name>
     <message>
         <source>Explore</source>
         <translation>Erkunden</translation>
+    </message>
+    <message>
+        <source>Point at the neck to see a note; click it (or press Enter on the cursor) to hear it. Play walks the marked notes up and back, Strum sounds the chord, Escape stops. With “Listen to my guitar” on, a note you play shows wherever it is on the neck.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you played</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fretlab::ListeningBar</name>
+    <message>
+        <source>Listen to my guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input to listen to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input level in dB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single notes only: a chord is not heard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the default)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -781,6 +1112,14 @@
         <source>Notes outside the key:</source>
         <translation>Töne außerhalb der Tonart:</translation>
     </message>
+    <message>
+        <source>My scales…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My scales</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>fretlab::PracticeWindow</name>
@@ -959,6 +1298,22 @@
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>Confusion: what was answered for what was asked (ear drills)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The confusion table is an ear drill&apos;s: choose Intervals by ear, Chord quality by ear or Scale sound under Drills.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No answers to this drill yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 A row per thing asked, a column per answer given; bold: the right ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>fretlab::RoundPanel</name>
@@ -1012,6 +1367,107 @@
     </message>
 </context>
 <context>
+    <name>fretlab::ShapeControls</name>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished">Alles</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triads on strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triads on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>strings %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fretlab::TunerMode</name>
+    <message>
+        <source>%1 cents, in tune</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cents, flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cents, sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch on “Listen to my guitar” (above the controls, or Ctrl+Shift+L) and play one string at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nearest string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deviation in cents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The strings&apos; notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings, lowest first: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings with the capo on fret %1, lowest first: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play one string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— cents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String %1, %2 string: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fretlab::TunerNeedle</name>
+    <message>
+        <source>Tuning needle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing heard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>fretlab::TuningRows</name>
     <message>
         <source>Tuning</source>
@@ -1044,6 +1500,49 @@
     <message>
         <source>Use %1 instead, lowest string first</source>
         <translation>Stattdessen %1 verwenden, tiefste Saite zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>fretlab::UserScaleDialog</name>
+    <message>
+        <source>My Scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees, or notes with the root first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 2 b3 4 5 b6 7, or A B C D E F G#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add or Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not added: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

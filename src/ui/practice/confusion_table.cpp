@@ -11,7 +11,10 @@ namespace fretlab {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ProgressPanel", text); }
+// The texts of this room, in the ProgressPanel context of the translations.
+struct ConfusionTexts {
+  Q_DECLARE_TR_FUNCTIONS(ProgressPanel)
+};
 
 // The distinct names, in the order of sound.
 std::vector<std::string> Ordered(practice::QuestionKind kind, std::vector<std::string> names) {
@@ -39,13 +42,14 @@ void FillConfusionTable(QTableWidget& table, practice::QuestionKind kind,
   table.clear();
   table.setRowCount(static_cast<int>(asked.size()));
   table.setColumnCount(static_cast<int>(answered.size()) + 1);
-  QStringList headers{Tr("Asked \u2193 answered \u2192")};
+  QStringList headers{ConfusionTexts::tr("Asked \u2193 answered \u2192")};
   for (const std::string& a : answered) headers << QString::fromStdString(a);
   table.setHorizontalHeaderLabels(headers);
   for (int column = 1; column <= static_cast<int>(answered.size()); ++column) {
-    table.horizontalHeaderItem(column)->setToolTip(Tr("answered %1").arg(headers[column]));
+    table.horizontalHeaderItem(column)->setToolTip(
+        ConfusionTexts::tr("answered %1").arg(headers[column]));
   }
-  table.setAccessibleName(Tr("Confusion table: what was answered for what was asked"));
+  table.setAccessibleName(ConfusionTexts::tr("Confusion table: what was answered for what was asked"));
   for (int row = 0; row < static_cast<int>(asked.size()); ++row) {
     table.setItem(row, 0, new QTableWidgetItem(QString::fromStdString(asked[row])));
     for (int column = 0; column < static_cast<int>(answered.size()); ++column) {
@@ -60,7 +64,7 @@ void FillConfusionTable(QTableWidget& table, practice::QuestionKind kind,
         item->setFont(bold);
       }
       item->setData(Qt::AccessibleTextRole,
-                    Tr("%1 asked, %2 answered: %3 times")
+                    ConfusionTexts::tr("%1 asked, %2 answered: %3 times")
                         .arg(QString::fromStdString(asked[row]), QString::fromStdString(answered[column]))
                         .arg(n));
       table.setItem(row, column + 1, item);

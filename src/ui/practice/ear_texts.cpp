@@ -10,15 +10,19 @@ using namespace practice;
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("DrillMode", text); }
+// The texts of this room, in the DrillMode context of the translations.
+struct EarTexts {
+  Q_DECLARE_TR_FUNCTIONS(DrillMode)
+};
+
 QString Std(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
 std::vector<QString> EarDrillNames() {
-  return {Tr(QT_TRANSLATE_NOOP("DrillMode", "Intervals by ear")),
-          Tr(QT_TRANSLATE_NOOP("DrillMode", "Chord quality by ear")),
-          Tr(QT_TRANSLATE_NOOP("DrillMode", "Scale sound"))};
+  return {EarTexts::tr(QT_TRANSLATE_NOOP("DrillMode", "Intervals by ear")),
+          EarTexts::tr(QT_TRANSLATE_NOOP("DrillMode", "Chord quality by ear")),
+          EarTexts::tr(QT_TRANSLATE_NOOP("DrillMode", "Scale sound"))};
 }
 
 std::vector<QString> EarAnswerLabels(QuestionKind kind, const DrillSetup& setup) {
@@ -53,21 +57,24 @@ int EarButtonColumns(QuestionKind kind) {
 QString EarTypedHint(QuestionKind kind) {
   switch (kind) {
     case QuestionKind::kEarInterval:
-      return Tr("or type it (m3, A4, TT) and press Enter");
+      return EarTexts::tr("or type it (m3, A4, TT) and press Enter");
     case QuestionKind::kEarChordQuality:
-      return Tr("or type it (min, maj7, m7b5) and press Enter");
+      return EarTexts::tr("or type it (min, maj7, m7b5) and press Enter");
     default:
-      return Tr("or type it (Dorian, blues) and press Enter");
+      return EarTexts::tr("or type it (Dorian, blues) and press Enter");
   }
 }
 
 QString EarMissText(const Miss& m, const Question& q) {
   if (m.given == Miss::Given::kName) {
-    return Tr("you answered %1; it was %2. Hear the %1, then the %2.").arg(Std(m.answeredName), Std(m.askedName));
+    return EarTexts::tr("you answered %1; it was %2. Hear the %1, then the %2.")
+        .arg(Std(m.answeredName), Std(m.askedName));
   }
   const QString note = Std(NoteNameWithOctave(q.pitch, SpellPitchClass(PitchClass(q.pitch), Accidentals::kMixed)));
-  if (m.octave) return Tr("the right note, an octave off: the %1 goes to %2.").arg(Std(m.askedName), note);
-  return Tr("the note given makes a %1; the %2 goes to %3. Hear the %1, then the %2.")
+  if (m.octave) {
+    return EarTexts::tr("the right note, an octave off: the %1 goes to %2.").arg(Std(m.askedName), note);
+  }
+  return EarTexts::tr("the note given makes a %1; the %2 goes to %3. Hear the %1, then the %2.")
       .arg(Std(m.answeredName), Std(m.askedName), note);
 }
 
