@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Write a picture of the Practice neck without a window. Options: --tuning NAME|&quot;NOTES&quot; (lowest string first), --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|names|none, --frets A-B, --position caged:E|3nps:N|box:N (one position of the scale, the rest faded), --triads STRINGSET (a chord&apos;s triads on three strings, such as 2-4), --left-handed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild des Practice-Griffbretts schreiben, ohne Fenster. Optionen: --tuning NAME|&quot;NOTES&quot; (tiefste Saite zuerst), --capo N, --root NOTE, --scale NAME | --arpeggio NAME | --chord NAME, --labels notes|intervals|degrees|names|none, --frets A-B, --position caged:E|3nps:N|box:N (eine Lage der Tonleiter, der Rest blass), --triads STRINGSET (die Dreiklänge eines Akkords auf drei Saiten, etwa 2-4), --left-handed.</translation>
     </message>
     <message>
         <source>Print the voicings of a chord and exit, best first, one a line: frets from the lowest string, kind, notes (x32010  open  C E G C E). Options: --tuning NAME|&quot;NOTES&quot;, --capo N, --span N (3 to 6 frets, default 4), --limit N (lines, default 20, 0 for all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Griffe eines Akkords ausgeben und beenden, die besten zuerst, je einer pro Zeile: Bünde von der tiefsten Saite an, Art, Töne (x32010  open  C E G C E). Optionen: --tuning NAME|&quot;NOTES&quot;, --capo N, --span N (3 bis 6 Bünde, Vorgabe 4), --limit N (Zeilen, Vorgabe 20, 0 für alle).</translation>
     </message>
 </context>
 <context>
@@ -106,28 +106,40 @@
         <translation>Töne vom MIDI-Port %1 antworten.</translation>
     </message>
     <message>
+        <source>Intervals by ear</source>
+        <translation>Intervalle nach Gehör</translation>
+    </message>
+    <message>
+        <source>Chord quality by ear</source>
+        <translation>Akkordtyp nach Gehör</translation>
+    </message>
+    <message>
+        <source>Scale sound</source>
+        <translation>Klang der Tonleiter</translation>
+    </message>
+    <message>
         <source>or type it (m3, A4, TT) and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>oder eintippen (m3, A4, TT) und Eingabe drücken</translation>
     </message>
     <message>
         <source>or type it (min, maj7, m7b5) and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>oder eintippen (min, maj7, m7b5) und Eingabe drücken</translation>
     </message>
     <message>
         <source>or type it (Dorian, blues) and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>oder eintippen (Dorian, blues) und Eingabe drücken</translation>
     </message>
     <message>
         <source>you answered %1; it was %2. Hear the %1, then the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben %1 geantwortet; es war %2. Hören Sie erst %1, dann %2.</translation>
     </message>
     <message>
         <source>the right note, an octave off: the %1 goes to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>der richtige Ton, eine Oktave daneben: %1 führt zu %2.</translation>
     </message>
     <message>
         <source>the note given makes a %1; the %2 goes to %3. Hear the %1, then the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>der angegebene Ton ergibt %1; %2 führt zu %3. Hören Sie erst %1, dann %2.</translation>
     </message>
 </context>
 <context>
@@ -325,19 +337,19 @@
     </message>
     <message>
         <source>Find every note of the position</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Töne der Lage finden</translation>
     </message>
     <message>
         <source>Play a voicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Griff spielen</translation>
     </message>
     <message>
         <source>Right (%1): %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig (%1): %2.</translation>
     </message>
     <message>
         <source>Right (%1): %2 heard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig (%1): %2 gehört.</translation>
     </message>
 </context>
 <context>
@@ -427,34 +439,34 @@
     </message>
     <message>
         <source>Next P&amp;osition</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste La&amp;ge</translation>
     </message>
     <message>
         <source>Previous Po&amp;sition</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;orherige Lage</translation>
     </message>
     <message>
         <source>&amp;Listen to my guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meiner Gitarre zuhören</translation>
     </message>
 </context>
 <context>
     <name>ProgressPanel</name>
     <message>
         <source>Asked ↓ answered →</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefragt ↓ geantwortet →</translation>
     </message>
     <message>
         <source>answered %1</source>
-        <translation type="unfinished"></translation>
+        <translation>geantwortet: %1</translation>
     </message>
     <message>
         <source>Confusion table: what was answered for what was asked</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwechslungstabelle: was auf welche Frage geantwortet wurde</translation>
     </message>
     <message>
         <source>%1 asked, %2 answered: %3 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gefragt, %2 geantwortet: %3-mal</translation>
     </message>
 </context>
 <context>
@@ -497,61 +509,61 @@
     </message>
     <message>
         <source>String for the note you play</source>
-        <translation type="unfinished"></translation>
+        <translation>Saite für den gespielten Ton</translation>
     </message>
     <message>
         <source>Note out of reach</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton nicht erreichbar</translation>
     </message>
     <message>
         <source>Play a note for string %1, %2 string (click a string or use the arrow keys to pick another).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen Sie einen Ton für Saite %1, die %2-Saite (klicken Sie eine Saite an oder wählen Sie mit den Pfeiltasten eine andere).</translation>
     </message>
 </context>
 <context>
     <name>fretlab::ChordsMode</name>
     <message>
         <source>Type a chord symbol; every voicing in the tuning and capo shows, the common shapes first. Click one to see it on the neck and hear it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Akkordsymbol ein; alle Griffe in dieser Stimmung und mit diesem Kapodaster erscheinen, die gängigen Formen zuerst. Klicken Sie einen an, um ihn auf dem Griffbrett zu sehen und zu hören.</translation>
     </message>
     <message>
         <source>Chord symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordsymbol</translation>
     </message>
     <message>
         <source>Voicings found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Griffe</translation>
     </message>
     <message>
         <source>Voicings</source>
-        <translation type="unfinished"></translation>
+        <translation>Griffe</translation>
     </message>
     <message>
         <source>Open in Chord lab</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Akkordlabor öffnen</translation>
     </message>
     <message>
         <source>Type a chord symbol such as Cmaj7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Akkordsymbol ein, etwa Cmaj7.</translation>
     </message>
     <message>
         <source>Not a chord symbol: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Akkordsymbol: %1.</translation>
     </message>
     <message>
         <source>%1: the first %2 of %3 voicings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die ersten %2 von %3 Griffen</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n voicing(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Griff</numerusform>
+            <numerusform>%1: %n Griffe</numerusform>
         </translation>
     </message>
     <message>
         <source>Chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkorde</translation>
     </message>
 </context>
 <context>
@@ -726,155 +738,155 @@
     <name>fretlab::EarChoice</name>
     <message>
         <source>P4 P5 P8</source>
-        <translation type="unfinished"></translation>
+        <translation>P4 P5 P8</translation>
     </message>
     <message>
         <source>+ M3 m3</source>
-        <translation type="unfinished"></translation>
+        <translation>+ M3 m3</translation>
     </message>
     <message>
         <source>+ M2 m2</source>
-        <translation type="unfinished"></translation>
+        <translation>+ M2 m2</translation>
     </message>
     <message>
         <source>+ M6 m6</source>
-        <translation type="unfinished"></translation>
+        <translation>+ M6 m6</translation>
     </message>
     <message>
         <source>+ m7 M7 TT</source>
-        <translation type="unfinished"></translation>
+        <translation>+ m7 M7 TT</translation>
     </message>
     <message>
         <source>+ compound, to P15</source>
-        <translation type="unfinished"></translation>
+        <translation>+ zusammengesetzte, bis P15</translation>
     </message>
     <message>
         <source>major, minor</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur, Moll</translation>
     </message>
     <message>
         <source>+ diminished, augmented</source>
-        <translation type="unfinished"></translation>
+        <translation>+ vermindert, übermäßig</translation>
     </message>
     <message>
         <source>+ sus2, sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>+ sus2, sus4</translation>
     </message>
     <message>
         <source>+ 7, maj7, m7</source>
-        <translation type="unfinished"></translation>
+        <translation>+ 7, maj7, m7</translation>
     </message>
     <message>
         <source>+ m7♭5, dim7</source>
-        <translation type="unfinished"></translation>
+        <translation>+ m7♭5, dim7</translation>
     </message>
     <message>
         <source>Major, natural minor</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur, natürliches Moll</translation>
     </message>
     <message>
         <source>+ pentatonics, blues</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Pentatoniken, Blues</translation>
     </message>
     <message>
         <source>+ Dorian, Mixolydian, Lydian</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Dorisch, Mixolydisch, Lydisch</translation>
     </message>
     <message>
         <source>+ Phrygian, Locrian</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Phrygisch, Lokrisch</translation>
     </message>
     <message>
         <source>+ harmonic, melodic minor</source>
-        <translation type="unfinished"></translation>
+        <translation>+ harmonisches, melodisches Moll</translation>
     </message>
     <message>
         <source>Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufwärts</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwärts</translation>
     </message>
     <message>
         <source>Together</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichzeitig</translation>
     </message>
     <message>
         <source>How the two notes sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die beiden Töne erklingen</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne:</translation>
     </message>
     <message>
         <source>What is in play</source>
-        <translation type="unfinished"></translation>
+        <translation>Was abgefragt wird</translation>
     </message>
     <message>
         <source>In play:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgefragt:</translation>
     </message>
     <message>
         <source>By its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Namen</translation>
     </message>
     <message>
         <source>The second note on the neck</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Ton auf dem Griffbrett</translation>
     </message>
     <message>
         <source>How to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Antwort</translation>
     </message>
     <message>
         <source>Answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort:</translation>
     </message>
     <message>
         <source>Strummed</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeschlagen</translation>
     </message>
     <message>
         <source>Arpeggiated</source>
-        <translation type="unfinished"></translation>
+        <translation>Arpeggiert</translation>
     </message>
     <message>
         <source>How the chord sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie der Akkord erklingt</translation>
     </message>
     <message>
         <source>Chord:</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkord:</translation>
     </message>
     <message>
         <source>Up from its root</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufwärts vom Grundton</translation>
     </message>
     <message>
         <source>A short phrase in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine kurze Phrase daraus</translation>
     </message>
     <message>
         <source>How the scale sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Tonleiter erklingt</translation>
     </message>
     <message>
         <source>Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiter:</translation>
     </message>
     <message>
         <source> beats a minute</source>
-        <translation type="unfinished"></translation>
+        <translation> Schläge pro Minute</translation>
     </message>
     <message>
         <source>Tempo of the notes heard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo der vorgespielten Töne</translation>
     </message>
     <message>
         <source>Tempo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
 </context>
 <context>
@@ -885,50 +897,50 @@
     </message>
     <message>
         <source>Point at the neck to see a note; click it (or press Enter on the cursor) to hear it. Play walks the marked notes up and back, Strum sounds the chord, Escape stops. With “Listen to my guitar” on, a note you play shows wherever it is on the neck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen Sie auf das Griffbrett, um einen Ton zu sehen; klicken Sie ihn an (oder drücken Sie am Cursor die Eingabetaste), um ihn zu hören. „Wiedergabe“ spielt die markierten Töne hinauf und wieder hinunter, „Anschlagen“ lässt den Akkord erklingen, Esc hält an. Ist „Meiner Gitarre zuhören“ eingeschaltet, erscheint ein gespielter Ton überall, wo er auf dem Griffbrett liegt.</translation>
     </message>
     <message>
         <source>What you played</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Sie gespielt haben</translation>
     </message>
 </context>
 <context>
     <name>fretlab::ListeningBar</name>
     <message>
         <source>Listen to my guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Meiner Gitarre zuhören</translation>
     </message>
     <message>
         <source>The system&apos;s default input</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeingang des Systems</translation>
     </message>
     <message>
         <source>Input to listen to</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang, dem zugehört wird</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang:</translation>
     </message>
     <message>
         <source>Input level in dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangspegel in dB</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Hört zu</translation>
     </message>
     <message>
         <source>Single notes only: a chord is not heard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Einzeltöne: Ein Akkord wird nicht erkannt.</translation>
     </message>
     <message>
         <source>Sound input</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioeingang</translation>
     </message>
     <message>
         <source>%1 (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Standard)</translation>
     </message>
 </context>
 <context>
@@ -1114,11 +1126,11 @@
     </message>
     <message>
         <source>My scales…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Tonleitern…</translation>
     </message>
     <message>
         <source>My scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Tonleitern</translation>
     </message>
 </context>
 <context>
@@ -1300,19 +1312,19 @@
     </message>
     <message>
         <source>Confusion: what was answered for what was asked (ear drills)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwechslungen: was auf welche Frage geantwortet wurde (Gehörübungen)</translation>
     </message>
     <message>
         <source>The confusion table is an ear drill&apos;s: choose Intervals by ear, Chord quality by ear or Scale sound under Drills.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verwechslungstabelle gehört zu den Gehörübungen: Wählen Sie unter „Übungen“ „Intervalle nach Gehör“, „Akkordtyp nach Gehör“ oder „Klang der Tonleiter“.</translation>
     </message>
     <message>
         <source>%1 No answers to this drill yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Noch keine Antworten zu dieser Übung.</translation>
     </message>
     <message>
         <source>%1 A row per thing asked, a column per answer given; bold: the right ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Eine Zeile je Frage, eine Spalte je gegebener Antwort; fett: die richtigen.</translation>
     </message>
 </context>
 <context>
@@ -1370,101 +1382,101 @@
     <name>fretlab::ShapeControls</name>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Lage</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished">Alles</translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lage:</translation>
     </message>
     <message>
         <source>Triads on strings</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreiklänge auf den Saiten</translation>
     </message>
     <message>
         <source>Triads on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreiklänge auf:</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>strings %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiten %1</translation>
     </message>
 </context>
 <context>
     <name>fretlab::TunerMode</name>
     <message>
         <source>%1 cents, in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Cent, gestimmt</translation>
     </message>
     <message>
         <source>%1 cents, flat</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Cent, zu tief</translation>
     </message>
     <message>
         <source>%1 cents, sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Cent, zu hoch</translation>
     </message>
     <message>
         <source>Switch on “Listen to my guitar” (above the controls, or Ctrl+Shift+L) and play one string at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten Sie „Meiner Gitarre zuhören“ ein (über den Bedienelementen oder mit Strg+Umschalt+L) und spielen Sie eine Saite nach der anderen.</translation>
     </message>
     <message>
         <source>Nearest string</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstliegende Saite</translation>
     </message>
     <message>
         <source>Deviation in cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung in Cent</translation>
     </message>
     <message>
         <source>The strings&apos; notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Töne der Saiten</translation>
     </message>
     <message>
         <source>Strings, lowest first: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiten, tiefste zuerst: %1</translation>
     </message>
     <message>
         <source>Strings with the capo on fret %1, lowest first: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiten mit Kapodaster im %1. Bund, tiefste zuerst: %2</translation>
     </message>
     <message>
         <source>Play one string</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen Sie eine Saite an</translation>
     </message>
     <message>
         <source>— cents</source>
-        <translation type="unfinished"></translation>
+        <translation>— Cent</translation>
     </message>
     <message>
         <source>String %1, %2 string: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Saite %1, %2-Saite: %3</translation>
     </message>
     <message>
         <source>Tuner</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmgerät</translation>
     </message>
 </context>
 <context>
     <name>fretlab::TunerNeedle</name>
     <message>
         <source>Tuning needle</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiger des Stimmgeräts</translation>
     </message>
     <message>
         <source>%1 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Cent</translation>
     </message>
     <message>
         <source>nothing heard</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts gehört</translation>
     </message>
 </context>
 <context>
@@ -1506,43 +1518,43 @@
     <name>fretlab::UserScaleDialog</name>
     <message>
         <source>My Scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Tonleitern</translation>
     </message>
     <message>
         <source>My scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Tonleitern</translation>
     </message>
     <message>
         <source>Name of the scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Tonleiter</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Degrees, or notes with the root first</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufen oder Töne, Grundton zuerst</translation>
     </message>
     <message>
         <source>1 2 b3 4 5 b6 7, or A B C D E F G#</source>
-        <translation type="unfinished"></translation>
+        <translation>1 2 b3 4 5 b6 7 oder A B C D E F G#</translation>
     </message>
     <message>
         <source>N&amp;otes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Töne:</translation>
     </message>
     <message>
         <source>&amp;Add or Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen oder ersetzen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Not added: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht hinzugefügt: %1.</translation>
     </message>
 </context>
 </TS>

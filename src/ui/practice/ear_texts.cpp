@@ -20,9 +20,12 @@ QString Std(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 std::vector<QString> EarDrillNames() {
-  return {EarTexts::tr(QT_TRANSLATE_NOOP("DrillMode", "Intervals by ear")),
-          EarTexts::tr(QT_TRANSLATE_NOOP("DrillMode", "Chord quality by ear")),
-          EarTexts::tr(QT_TRANSLATE_NOOP("DrillMode", "Scale sound"))};
+  static const char* const kNames[] = {QT_TRANSLATE_NOOP("DrillMode", "Intervals by ear"),
+                                       QT_TRANSLATE_NOOP("DrillMode", "Chord quality by ear"),
+                                       QT_TRANSLATE_NOOP("DrillMode", "Scale sound")};
+  std::vector<QString> names;
+  for (const char* name : kNames) names.push_back(EarTexts::tr(name));
+  return names;
 }
 
 std::vector<QString> EarAnswerLabels(QuestionKind kind, const DrillSetup& setup) {
