@@ -42,4 +42,22 @@ void ChooseEntryRow(PracticeChoices& c, int row) {
   }
 }
 
+void TakeUserScales(PracticeChoices& choices, std::vector<std::shared_ptr<const UserScale>> scales) {
+  choices.userScales = std::move(scales);
+  const auto& mine = choices.userScales;
+  if (const auto shown = choices.view.userScale) {
+    const auto it =
+        std::find_if(mine.begin(), mine.end(), [&](const auto& s) { return s->Name() == shown->Name(); });
+    choices.view.userScale = it == mine.end() ? nullptr : *it;
+  }
+}
+
+QString RootRowText(int pc) {
+  const auto text = [](const SpelledNote& note) { return QString::fromStdString(NoteName(note)); };
+  const SpelledNote sharp = SpellPitchClass(pc, Accidentals::kSharps);
+  const SpelledNote flat = SpellPitchClass(pc, Accidentals::kFlats);
+  if (sharp == flat) return text(sharp);
+  return text(sharp) + QStringLiteral(" / ") + text(flat);
+}
+
 }  // namespace fretlab

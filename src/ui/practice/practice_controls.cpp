@@ -24,14 +24,6 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
-// Root names for the list: one name for a white key, both for a black one.
-QString RootItem(int pc) {
-  const SpelledNote sharp = SpellPitchClass(pc, Accidentals::kSharps);
-  const SpelledNote flat = SpellPitchClass(pc, Accidentals::kFlats);
-  if (sharp == flat) return Text(NoteName(sharp));
-  return Text(NoteName(sharp)) + QStringLiteral(" / ") + Text(NoteName(flat));
-}
-
 // Every control gets a label for the eye and an accessible name for the ear.
 template <typename Control>
 Control* Named(Control* control, const QString& name) {
@@ -53,7 +45,7 @@ QWidget* PracticeControls::makeChoiceGroup() {
   auto* group = new QGroupBox(tr("Show"), this);
   auto* form = new QFormLayout(group);
   m_root = Named(new QComboBox(group), tr("Root"));
-  for (int pc = 0; pc < 12; ++pc) m_root->addItem(RootItem(pc));
+  for (int pc = 0; pc < 12; ++pc) m_root->addItem(RootRowText(pc));
   form->addRow(tr("&Root:"), m_root);
   m_otherRoot = Named(new QCheckBox(tr("Spell the root the &other way"), group),
                       tr("Spell the root the other way"));
@@ -104,10 +96,9 @@ QWidget* PracticeControls::makeChoiceGroup() {
     m_choices.view.triadStrings = top;
     changed();
   });
-  connect(m_entry, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
-  connect(m_labels, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
-  connect(m_accidentals, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
-  connect(m_noteNames, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  for (QComboBox* box : {m_entry, m_labels, m_accidentals, m_noteNames}) {
+    connect(box, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
+  }
   return group;
 }
 
@@ -144,15 +135,15 @@ QWidget* PracticeControls::makeNeckGroup() {
 
   connect(m_tuning, &TuningRows::tuningChosen, this, [this](const Tuning& tuning) {
     m_choices.view.tuning = tuning;
-    showChoices();
-    emit choicesChanged();
+    changed();
   });
   for (QSpinBox* box : {m_capo, m_from, m_to}) {
     connect(box, &QSpinBox::valueChanged, this, &PracticeControls::readControls);
   }
-  connect(m_wholeNeck, &QCheckBox::toggled, this, &PracticeControls::readControls);
+  for (QCheckBox* box : {m_wholeNeck, m_leftHanded}) {
+    connect(box, &QCheckBox::toggled, this, &PracticeControls::readControls);
+  }
   connect(m_spacing, &QComboBox::currentIndexChanged, this, &PracticeControls::readControls);
-  connect(m_leftHanded, &QCheckBox::toggled, this, &PracticeControls::readControls);
   return group;
 }
 
@@ -181,13 +172,7 @@ void PracticeControls::changed() {
 void PracticeControls::editUserScales() {
   UserScaleDialog dialog(m_choices.userScales, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  m_choices.userScales = dialog.scales();
-  const auto& mine = m_choices.userScales;
-  // A scale shown that was removed or replaced gives way to its new self, or to major.
-  if (const auto shown = m_choices.view.userScale) {
-    const auto it = std::find_if(mine.begin(), mine.end(), [&](const auto& s) { return s->Name() == shown->Name(); });
-    m_choices.view.userScale = it == mine.end() ? nullptr : *it;
-  }
+  TakeUserScales(m_choices, dialog.scales());
   changed();
 }
 
