@@ -48,9 +48,11 @@ struct Checked {
   // a name or degree typed, which names a pitch class only.
   int pitch = -1;
   Answer::Kind given = Answer::kPosition;  // how it was answered
-  // A voicing: what makes it none of the chord asked ("C needs its 3 (E)");
+  // A voicing given: its frets (a fret or kMuted per string, from the
+  // top), and what makes it none of the chord asked ("C needs its 3 (E)"),
   // empty when it is one.
   std::string fault;
+  std::vector<FretIndex> frets;
 };
 
 // `found`: per target of the question, already found in this question.
