@@ -15,6 +15,7 @@
 #include "practice/ear_drills.h"
 #include "practice/ear_sound.h"
 #include "practice/miss.h"
+#include "practice/voicing_entry.h"
 #include "practice_setup.h"
 #include "support/fake_answer_log.h"
 #include "theory/voicing_finder.h"
@@ -107,6 +108,24 @@ TEST(EarVoicing, EveryValidVoicingOfTheQualityOnTheRootAnswersAndOthersAreNamed)
   // Not a voicing at all, or a name where a voicing is asked: no answer.
   EXPECT_EQ(Check(am, setup, Answer::Voicing({0, 1}), {}).verdict, Verdict::kUnreadable);
   EXPECT_EQ(Check(am, setup, Answer::Text("minor"), {}).verdict, Verdict::kUnreadable);
+}
+
+TEST(EarVoicing, AVoicingIsBuiltOneNoteAStringAndTheSamePlaceAgainMutesIt) {
+  VoicingEntry entry;
+  entry.Reset(6);
+  EXPECT_EQ(entry.Frets(), std::vector<FretIndex>(6, kMuted));
+  EXPECT_TRUE(entry.Toggle({4, 0}));
+  EXPECT_TRUE(entry.Toggle({3, 2}));
+  EXPECT_TRUE(entry.Toggle({3, 4})) << "another fret on the string replaces it";
+  EXPECT_EQ(entry.Frets(), (std::vector<FretIndex>{kMuted, kMuted, kMuted, 4, 0, kMuted}));
+  EXPECT_FALSE(entry.Toggle({4, 0})) << "the same place again mutes the string";
+  EXPECT_FALSE(entry.Toggle({6, 1})) << "no seventh string";
+  EXPECT_EQ(entry.Chosen(), (std::vector<Position>{{3, 4}}));
+  Question heard;
+  heard.kind = QuestionKind::kEarChordQuality;
+  EXPECT_TRUE(AnswersByVoicing(heard));
+  heard.byName = true;
+  EXPECT_FALSE(AnswersByVoicing(heard));
 }
 
 TEST(EarVoicing, TheHistoryKeepsOneRowOfTheQualityAndAMissSoundsTheGivenThenTheHeard) {

@@ -67,6 +67,7 @@ void DrillMode::connectPage() {
   connect(m_round->stopButton(), &QPushButton::clicked, this, [this] { stop(tr("Round stopped.")); });
   connect(m_round->nextButton(), &QPushButton::clicked, this, &DrillMode::next);
   connect(m_round->replayButton(), &QPushButton::clicked, this, &DrillMode::soundEarQuestion);
+  connect(m_round->checkButton(), &QPushButton::clicked, this, [this] { give(Answer::Voicing(m_voicing.Frets())); });
   connect(m_round, &RoundPanel::answerGiven, this, [this](const QString& text) {
     if (!m_reviewing) give(Answer::Text(text.toStdString()));
   });
@@ -115,9 +116,9 @@ void DrillMode::start() {
   }
   m_page->setRunning(true);
   // Tab from the neck goes to the answer, never back to the choices.
-  QWidget* order[] = {&host().neck(), m_round->answerField(), m_round->replayButton(), m_round->nextButton(),
-                      m_round->stopButton()};
-  for (int i = 1; i < 5; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  QWidget* order[] = {&host().neck(), m_round->checkButton(), m_round->answerField(), m_round->replayButton(),
+                      m_round->nextButton(), m_round->stopButton()};
+  for (int i = 1; i < 6; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   host().setPanelsCollapsed(true, RoundTitle(m_choice->drillBox()->currentText(), host().view().Title(), setup));
   if (limit.minutes > 0) m_clock.start();
   ask();
@@ -132,6 +133,8 @@ void DrillMode::stop(const QString& why) {
 void DrillMode::ask() {
   const Question& q = m_session.round()->Current();
   m_marked.clear();
+  m_voicing.Reset(m_session.round()->Setup().tuning.StringCount());
+  m_round->checkButton()->setVisible(AnswersByVoicing(q));
   const bool names = AnswersByName(q);
   const bool heard = q.kind == QuestionKind::kEarToNeck || IsEarTraining(q.kind);
   m_round->setButtonColumns(IsEarTraining(q.kind) ? EarButtonColumns(q.kind) : 12);
@@ -264,7 +267,11 @@ void DrillMode::deactivate() {
 
 void DrillMode::positionClicked(Position position) {
   if (!running() || m_reviewing || AnswersByName(m_session.round()->Current())) return;
-  give(Answer::At(position));
+  if (!AnswersByVoicing(m_session.round()->Current())) return give(Answer::At(position));
+  // One note a string, each heard as it is set; Check gives the voicing.
+  if (m_voicing.Toggle(position)) host().soundPosition(position);
+  m_marked = m_voicing.Chosen();
+  showOnNeck();
 }
 
 }  // namespace fretlab

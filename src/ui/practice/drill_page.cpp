@@ -53,8 +53,9 @@ void DrillPage::addEarChoice(QSettings& settings) {
   // Above Start round, and after the round's options in Tab order.
   m_ear = new EarChoice(settings, m_choice);
   if (auto* column = qobject_cast<QVBoxLayout*>(m_choice->layout())) column->insertWidget(1, m_ear);
-  QWidget* order[] = {m_choice->goOnBox(), m_ear->directionBox(), m_ear->ladderBox(), m_ear->answerBox(),
-                      m_ear->chordBox(), m_ear->scaleBox(), m_ear->tempoBox(), m_choice->startButton()};
+  QWidget* order[] = {m_choice->goOnBox(), m_ear->directionBox(), m_ear->ladderBox(),
+                      m_ear->answerBox(), m_ear->chordAnswerBox(), m_ear->chordBox(),
+                      m_ear->scaleBox(), m_ear->tempoBox(), m_choice->startButton()};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   connect(m_choice->drillBox(), &QComboBox::currentIndexChanged, m_ear,
           [this] { m_ear->showFor(m_choice->kind()); });
