@@ -41,7 +41,10 @@ Times OpenOnce(const QString& history, QSettings& settings, MidiOutput& output) 
   Times t;
   QElapsedTimer clock;
   clock.start();
-  PracticeParts parts = BuildPracticeWindow(output, settings, &SoundClock::now, {});
+  // The system's input, as the program has it: it connects to nothing
+  // until the user listens.
+  const std::unique_ptr<AudioCapture> capture = SystemAudioCapture();
+  PracticeParts parts = BuildPracticeWindow(output, *capture, settings, &SoundClock::now, {});
   PracticeWindow& window = *parts.window;
   window.show();
   QApplication::processEvents();

@@ -1,7 +1,7 @@
 // Writes the history fuzzer's seeds into the folder given: histories of
-// each layout Fretlab has written (the first, answers alone; the present
-// one, with its schedule and time steps; a later one with a column of its
-// own), a new empty one, and another program's database. Made by the
+// each layout Fretlab has written (the first, answers alone; the second,
+// with its schedule and time steps; the present one, with how each answer
+// was given; a later one with a column of its own), a new empty one, and another program's database. Made by the
 // program's own code, so that the seeds follow its layout.
 //   history_fuzzer_seeds FOLDER
 
@@ -51,6 +51,7 @@ bool Present(const QString& file) {
     a.answered = i % 3 ? a.asked : "D";
     a.correct = i % 3 != 0;
     a.ms = 400 + 97 * i;
+    a.input = static_cast<AnswerInput>(i % 4);
     const long long at = kStart + i * 3'600'000LL * 11;
     if (!store.Record(a, schedule.Learn(ItemKey(a), a.correct, a.ms, at), at)) return false;
   }
@@ -80,9 +81,11 @@ int main(int argc, char** argv) {
   const bool ok =
       Present(folder + "present.sqlite") &&
       Run(folder + "first.sqlite", {answers, rows, "PRAGMA user_version = 1"}) &&
+      Present(folder + "second.sqlite") &&
+      Run(folder + "second.sqlite", {"ALTER TABLE answers DROP COLUMN input", "PRAGMA user_version = 2"}) &&
       Present(folder + "later.sqlite") &&
       Run(folder + "later.sqlite", {"ALTER TABLE answers ADD COLUMN hand TEXT",
-                                    "PRAGMA user_version = 3"}) &&
+                                    "PRAGMA user_version = 4"}) &&
       Run(folder + "foreign.sqlite", {"CREATE TABLE notes (id INTEGER PRIMARY KEY, text TEXT)",
                                       "INSERT INTO notes VALUES (1, 'shopping')"});
   if (!ok) std::fprintf(stderr, "history seeds: a seed could not be made in %s\n", argv[1]);

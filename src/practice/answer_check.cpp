@@ -136,6 +136,7 @@ Checked Check(const Question& question, const DrillSetup& setup, const Answer& a
     c = CheckPitch(question, setup, answer.pitch, found);
   }
   c.given = answer.kind;
+  c.input = answer.input;
   return c;
 }
 

@@ -1,15 +1,17 @@
 #pragma once
 // Checking an answer against a question. Answers come as a position (a
 // click, or Enter on the keyboard cursor), a pitch (a note-on from a MIDI
-// instrument), a text (a name button, or typed: a letter, then # or b) or
-// a voicing (a fret or a mute on every string, checked by the voicing
-// finder's rules).
+// instrument, or a note played on a guitar and heard), a text (a name
+// button, or typed: a letter, then # or b) or a voicing (a fret or a mute on
+// every string, checked by the voicing finder's rules). Each says how it was
+// given.
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "practice/answer_record.h"
 #include "practice/drill.h"
 #include "theory/voicing.h"
 
@@ -21,11 +23,20 @@ struct Answer {
   int pitch = -1;  // MIDI note 0..127
   std::string text;
   std::vector<FretIndex> frets;  // a voicing: by string from the top, kMuted for a mute
+  AnswerInput input = AnswerInput::kMouse;
 
-  static Answer At(Position p) { return {kPosition, p, -1, {}, {}}; }
-  static Answer Pitch(int note) { return {kPitch, {}, note, {}, {}}; }
-  static Answer Text(std::string t) { return {kText, {}, -1, std::move(t), {}}; }
-  static Answer Voicing(std::vector<FretIndex> f) { return {kVoicing, {}, -1, {}, std::move(f)}; }
+  static Answer At(Position p, AnswerInput by = AnswerInput::kMouse) {
+    return {kPosition, p, -1, {}, {}, by};
+  }
+  static Answer Pitch(int note, AnswerInput by = AnswerInput::kMidi) {
+    return {kPitch, {}, note, {}, {}, by};
+  }
+  static Answer Text(std::string t, AnswerInput by = AnswerInput::kKeyboard) {
+    return {kText, {}, -1, std::move(t), {}, by};
+  }
+  static Answer Voicing(std::vector<FretIndex> f, AnswerInput by = AnswerInput::kMouse) {
+    return {kVoicing, {}, -1, {}, std::move(f), by};
+  }
 };
 
 enum class Verdict {
@@ -47,7 +58,8 @@ struct Checked {
   // The note the answer sounds (the position's, or the one played); -1 for
   // a name or degree typed, which names a pitch class only.
   int pitch = -1;
-  Answer::Kind given = Answer::kPosition;  // how it was answered
+  Answer::Kind given = Answer::kPosition;  // what kind of answer it was
+  AnswerInput input = AnswerInput::kMouse;  // and how it was given
   // A voicing given: its frets (a fret or kMuted per string, from the
   // top), and what makes it none of the chord asked ("C needs its 3 (E)"),
   // empty when it is one.

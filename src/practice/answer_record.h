@@ -3,11 +3,23 @@
 // Plain data, shared by the drills (which make them), the weighting (which
 // learns from them) and the history store (which writes them to disk).
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace fretlab::practice {
 
 inline constexpr int kNoPosition = -1;
+
+// How an answer was given: a click or a name button pressed with the
+// pointer, a key (Enter on the neck's cursor, a typed name, a name button
+// pressed from the keyboard), a MIDI instrument's note, or a note played
+// and heard through the sound input.
+enum class AnswerInput { kMouse, kKeyboard, kMidi, kAudio };
+
+// "mouse", "keyboard", "midi", "audio": as the history stores them.
+std::string_view InputWord(AnswerInput input);
+std::optional<AnswerInput> InputFromWord(std::string_view word);
 
 struct AnswerRecord {
   std::string drill;   // the drill's key, e.g. "name-note" (see drill.h)
@@ -21,6 +33,7 @@ struct AnswerRecord {
   std::string answered;  // what the user gave: "C♯", "D♭", "2/6", …
   bool correct = false;
   int ms = 0;  // response time in milliseconds, >= 0
+  AnswerInput input = AnswerInput::kMouse;
 };
 
 // What the weighting counts an answer against: for the drills that show a

@@ -36,6 +36,12 @@ void ChordShape::Pick(Position position) {
   m_muted[position.string] = false;
 }
 
+void ChordShape::Place(Position position) {
+  if (position.string < 0 || position.string >= StringCount()) return;
+  m_frets[position.string] = position.fret;
+  m_muted[position.string] = false;
+}
+
 void ChordShape::ToggleMute(StringIndex s) {
   if (s < 0 || s >= StringCount()) return;
   m_muted[s] = !m_muted[s];

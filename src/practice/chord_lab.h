@@ -6,6 +6,7 @@
 //   ChordShape shape(tuning.StringCount());
 //   shape.Pick({4, 3});      // A string, fret 3; picking fret 3 again takes it away,
 //                            // another fret on that string moves it there
+//   shape.Place({4, 3});     // A string, fret 3, whatever was there (a note played)
 //   shape.ToggleMute(5);     // the low E string muted (again: neither muted nor set)
 //   ChordName name = NameShape(shape, tuning);    // NameChord of the sounding notes
 //   ChordLabText(name)       -> "C" ; ChordLabAlternatives(name) -> "Am7/C, ..."
@@ -29,6 +30,7 @@ class ChordShape {
   // Empties the shape for a neck of `stringCount` strings.
   void Reset(int stringCount);
   void Pick(Position position);
+  void Place(Position position);
   void ToggleMute(StringIndex s);
 
   int StringCount() const { return static_cast<int>(m_frets.size()); }

@@ -93,6 +93,7 @@ Feedback Round::Give(const Answer& answer, long long now) {
   record.answered = fb.checked.answered;
   record.correct = verdict == Verdict::kRight;
   record.ms = fb.ms;
+  record.input = answer.input;
   fb.item = schedule_.Learn(current_.item, record.correct, record.ms, now);
   answers_.push_back(record);
   answerPositions_.push_back(where);

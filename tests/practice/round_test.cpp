@@ -59,6 +59,24 @@ TEST(Round, EndsAfterNQuestionsAndHandsOverOneRecordPerAnswer) {
   EXPECT_EQ(s.slowest[0].medianMs, 1400);
 }
 
+TEST(Round, EachRecordSaysHowItsAnswerWasGiven) {
+  WeakSpotSchedule schedule(5);
+  Round round(QuestionKind::kNameNote, MakeSetup("Standard", 0, 3), {4, 0}, "std", schedule);
+  ASSERT_TRUE(round.Start(kStart));
+  const auto given = [&](const Answer& answer) { return round.Give(answer, kStart + 1000).record->input; };
+  EXPECT_EQ(given(Answer::Text(SharpName(PitchClass(round.Current().pitch)))), AnswerInput::kKeyboard);
+  EXPECT_EQ(given(Answer::Text("C", AnswerInput::kMouse)), AnswerInput::kMouse);
+  EXPECT_EQ(given(Answer::Pitch(round.Current().pitch)), AnswerInput::kMidi);
+  EXPECT_EQ(given(Answer::Pitch(round.Current().pitch, AnswerInput::kAudio)), AnswerInput::kAudio);
+  for (AnswerInput input : {AnswerInput::kMouse, AnswerInput::kKeyboard, AnswerInput::kMidi, AnswerInput::kAudio}) {
+    EXPECT_EQ(InputFromWord(InputWord(input)), input);
+  }
+  EXPECT_EQ(InputWord(AnswerInput::kAudio), "audio");
+  EXPECT_EQ(InputWord(AnswerInput::kMouse), "mouse");
+  EXPECT_FALSE(InputFromWord("Mouse"));
+  EXPECT_FALSE(InputFromWord(""));
+}
+
 TEST(Round, ATimedRoundEndsWhenTheMinutesArePast) {
   WeakSpotSchedule schedule(3);
   Round round(QuestionKind::kNameNote, MakeSetup("Standard", 0, 3), {0, 2}, "std", schedule);

@@ -54,10 +54,10 @@ bool WriteRows(QSqlQuery& q, OutputFile& out) {
     return std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                      static_cast<std::size_t>(bytes.size()));
   };
-  QByteArray rows("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n");
+  QByteArray rows("id,at,drill,tuning,string,fret,asked,answered,correct,ms,input\n");
   while (q.next()) {
     QStringList fields;
-    for (int i = 0; i < 10; ++i) fields << CsvField(q.value(i).isNull() ? QString() : q.value(i).toString());
+    for (int i = 0; i < 11; ++i) fields << CsvField(q.value(i).isNull() ? QString() : q.value(i).toString());
     rows += (fields.join(',') + '\n').toUtf8();
     if (rows.size() >= kPieceBytes) {
       if (!out.Write(piece(rows))) return false;
@@ -175,7 +175,7 @@ bool HistoryStore::ExportCsv(const std::filesystem::path& file, QString* error) 
   if (!readable_) return failed(unreadable);
   QSqlQuery q(Connection());
   q.setForwardOnly(true);
-  if (!q.exec("SELECT id, at, drill, tuning, string, fret, asked, answered, correct, ms "
+  if (!q.exec("SELECT id, at, drill, tuning, string, fret, asked, answered, correct, ms, input "
               "FROM answers ORDER BY id")) {
     return failed(unreadable);
   }

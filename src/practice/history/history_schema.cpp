@@ -2,8 +2,10 @@
 // layout's version: 0 a new file, 1 the answers alone, 2 with the indexes
 // for the progress view, the saved schedule, and each position's answer
 // times in 10 ms steps (so the all-time heatmap reads a few thousand rows,
-// not every answer). Each step runs once, in
-// order, inside one transaction with the version change.
+// not every answer), 3 with how each answer was given (`input`: "mouse",
+// "keyboard", "midi" or "audio"; NULL for the answers of earlier layouts,
+// which did not say). Each step runs once, in order, inside one
+// transaction with the version change.
 
 #include <QSqlError>
 #include <QStringList>
@@ -35,6 +37,10 @@ const char* const kVersion2[] = {
      "answers INTEGER, right INTEGER, PRIMARY KEY (tuning, string, fret, step)) WITHOUT ROWID"),
 };
 
+const char* const kVersion3[] = {
+    "ALTER TABLE answers ADD COLUMN input TEXT",
+};
+
 // Each layout's tables and their columns in order, as the statements above
 // make them: what tells a Fretlab history from another program's database.
 struct TableColumns {
@@ -47,6 +53,24 @@ const TableColumns kTables[] = {
     {2, "schedule", {"drill", "tuning", "item", "box", "seen", "errors", "mean_ms", "last_seen"}},
     {2, "position_times", {"tuning", "string", "fret", "step", "answers", "right"}},
 };
+// Columns later layouts add at the end of a table.
+struct AddedColumn {
+  int since;
+  QString table;
+  QString column;
+};
+const AddedColumn kAddedColumns[] = {
+    {3, "answers", "input"},
+};
+
+// The columns of `t` in a history of layout `version`.
+QStringList ColumnsAt(const TableColumns& t, int version) {
+  QStringList columns = t.columns;
+  for (const AddedColumn& added : kAddedColumns) {
+    if (added.since <= version && added.table == t.table) columns << added.column;
+  }
+  return columns;
+}
 
 const char* const kSummariseTimes =
     "INSERT INTO position_times SELECT tuning, string, fret, ms / 10, COUNT(*), SUM(correct) "
@@ -129,15 +153,14 @@ Layout ReadLayout(QSqlDatabase& db, int version, int current, QSqlError& error) 
   };
   if (version > current) {
     // A later layout may add columns, never take ours away.
-    const QStringList answers = columns("answers");
-    return answers.mid(0, kTables[0].columns.size()) == kTables[0].columns ? Layout::kNewer
-                                                                            : Layout::kForeign;
+    const QStringList ours = ColumnsAt(kTables[0], current);
+    return columns("answers").mid(0, ours.size()) == ours ? Layout::kNewer : Layout::kForeign;
   }
   QStringList expected;
   for (const TableColumns& t : kTables) {
     if (t.since > version) continue;
     expected << t.table;
-    if (columns(t.table) != t.columns) return Layout::kForeign;
+    if (columns(t.table) != ColumnsAt(t, version)) return Layout::kForeign;
   }
   expected.sort();
   return *tables == expected ? Layout::kOurs : Layout::kForeign;
@@ -157,6 +180,7 @@ bool HistoryStore::Migrate(int from) {
       ok = RunAll(q, kVersion2) &&
            (from < 1 || (q.exec(kSummariseTimes) && Replay(db, q, replayError) >= 0));
     }
+    if (ok && from < 3) ok = RunAll(q, kVersion3);
     if (ok) ok = q.exec(QString("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec("COMMIT");
     if (!ok) {
       error = replayError.isValid() ? replayError : q.lastError();

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QVariant>
 #include <string>
+#include <string_view>
 
 #include "practice/answer_record.h"
 
@@ -25,8 +26,8 @@ enum class Layout {
 Layout ReadLayout(QSqlDatabase& db, int version, int current, QSqlError& error);
 
 inline constexpr const char* kInsertAnswer =
-    "INSERT INTO answers (at, drill, tuning, string, fret, asked, answered, correct, ms) "
-    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    "INSERT INTO answers (at, drill, tuning, string, fret, asked, answered, correct, ms, input) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
 // ISO 8601 in UTC with milliseconds, "2025-01-31T12:34:56.789Z": sorts as
 // text in time order, so periods are plain comparisons.
@@ -51,6 +52,8 @@ inline void BindAnswer(QSqlQuery& q, const AnswerRecord& answer, long long at) {
   q.addBindValue(QString::fromStdString(answer.answered));
   q.addBindValue(answer.correct ? 1 : 0);
   q.addBindValue(answer.ms);
+  const std::string_view input = InputWord(answer.input);
+  q.addBindValue(QString::fromUtf8(input.data(), static_cast<qsizetype>(input.size())));
 }
 
 // Counts one answer in its position's 10 ms step.

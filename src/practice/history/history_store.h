@@ -68,7 +68,7 @@ struct StoreOptions {
 
 class HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 2;
+  static constexpr int kSchemaVersion = 3;
 
   // `$XDG_DATA_HOME/fretlab/practice.sqlite` (default ~/.local/share/fretlab/).
   static QString DefaultPath();

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "practice/played_note.h"
 #include "theory/voicing.h"
 #include "ui/practice/neck_widget.h"
+#include "ui/practice/round_panel.h"
 
 namespace fretlab {
 
@@ -25,7 +27,12 @@ void Announce(QLabel* label, const QString& text) {
 
 }  // namespace
 
-ChordLabMode::ChordLabMode(PracticeHost& host) : PracticeMode(host) {}
+ChordLabMode::ChordLabMode(PracticeHost& host) : PracticeMode(host) {
+  // The arrow keys pick the string a note played goes to.
+  connect(&host.neck(), &NeckWidget::cursorMoved, this, [this](Position p) {
+    if (isActive()) pickString(p.string);
+  });
+}
 
 QWidget* ChordLabMode::page() {
   if (m_page != nullptr) return m_page;
@@ -58,7 +65,17 @@ QWidget* ChordLabMode::page() {
     changed();
   });
   layout->addWidget(clear);
+  m_picked = new QLabel(m_page);
+  m_picked->setAccessibleName(tr("String for the note you play"));
+  layout->addWidget(m_picked);
+  m_reach = new QLabel(m_page);
+  m_reach->setWordWrap(true);
+  m_reach->setAccessibleName(tr("Note out of reach"));
+  m_reach->hide();
+  layout->addWidget(m_reach);
   layout->addStretch();
+  listeningChanged(host().listening().isListening());
+  pickString(host().view().tuning.StringCount() - 1);
   changed();
   return m_page;
 }
@@ -74,6 +91,7 @@ QString ChordLabMode::alternativesText() const {
 void ChordLabMode::showOnNeck() {
   if (m_shape.StringCount() != host().view().tuning.StringCount()) {
     m_shape.Reset(host().view().tuning.StringCount());
+    pickString(m_shape.StringCount() - 1);  // the lowest string
     changed();
     return;
   }
@@ -103,6 +121,7 @@ std::vector<NeckMark> ChordLabMode::shapeMarks(const ChordName& name) const {
 
 void ChordLabMode::positionClicked(Position position) {
   if (position.fret < host().view().capo) return;  // behind the capo nothing sounds
+  pickString(position.string);
   m_shape.Pick(position);
   if (m_shape.FretOf(position.string)) host().soundPosition(position);
   changed();
@@ -133,6 +152,39 @@ bool ChordLabMode::play() {
 bool ChordLabMode::strum() {
   host().strumPositions(m_shape.Sounding(host().view().tuning));
   return true;
+}
+
+void ChordLabMode::noteHeard(const LiveNote& note) {
+  const PracticeView view = host().view();
+  const StringIndex string = std::min(m_string, view.tuning.StringCount() - 1);
+  const std::optional<FretIndex> fret = FretForNote(view.tuning, view.capo, string, note.heard.note);
+  if (!fret) {
+    RoundPanel::announce(m_reach, QString::fromStdString(OutOfReachText(view, string, note.heard.note)));
+    return;
+  }
+  RoundPanel::announce(m_reach, {});
+  m_shape.Place({string, *fret});
+  changed();
+  // The next string up takes the next note, so a chord is played string by string.
+  host().neck().setCursorPosition({std::max(string - 1, 0), *fret});
+  pickString(std::max(string - 1, 0));
+}
+
+void ChordLabMode::listeningChanged(bool listening) {
+  if (m_picked == nullptr) return;
+  m_picked->setVisible(listening);
+  if (!listening) RoundPanel::announce(m_reach, {});
+}
+
+void ChordLabMode::pickString(StringIndex string) {
+  m_string = string;
+  if (m_picked == nullptr) return;
+  const Tuning& tuning = host().view().tuning;
+  if (string < 0 || string >= tuning.StringCount()) return;
+  m_picked->setText(tr("Play a note for string %1, %2 string (click a string or use the arrow keys to pick another).")
+                        .arg(string + 1)
+                        .arg(QString::fromStdString(StringName(tuning, string))));
+  m_picked->setAccessibleDescription(m_picked->text());
 }
 
 void ChordLabMode::changed() {

@@ -12,7 +12,7 @@
 
 namespace fretlab {
 
-ControlPanel::ControlPanel(PracticeControls* controls, QWidget* parent)
+ControlPanel::ControlPanel(PracticeControls* controls, QWidget* listeningBar, QWidget* parent)
     : QWidget(parent), m_controls(controls) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(4, 2, 4, 2);
@@ -21,6 +21,7 @@ ControlPanel::ControlPanel(PracticeControls* controls, QWidget* parent)
   m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_summary->hide();
   column->addWidget(m_summary);
+  column->addWidget(listeningBar);
   auto* row = new QHBoxLayout;
   column->addLayout(row, 1);
 
@@ -68,6 +69,16 @@ ControlPanel::ControlPanel(PracticeControls* controls, QWidget* parent)
   m_modes->setAccessibleName(tr("Modes"));
   m_modes->setDocumentMode(true);
   side->addWidget(m_modes, 1);
+}
+
+void ControlPanel::addModePage(QWidget* page, const QString& title) {
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(page);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  scroll->setAccessibleName(page->accessibleName());
+  m_modes->addTab(scroll, title);
 }
 
 void ControlPanel::setCollapsed(bool collapsed, const QString& summary) {

@@ -1,9 +1,10 @@
 #pragma once
-// The Practice window's panel below the neck: the Show and Neck controls
-// (scrolled when the window is small, so that no label is cut), the sound
-// buttons with the note length, and the mode area. During a drill's round
-// the controls and the sound buttons give way to one line that says what
-// the round is about, so that the round and the neck keep the room.
+// The Practice window's panel below the neck: the listening bar, the Show
+// and Neck controls (scrolled when the window is small, so that no label is
+// cut), the sound buttons with the note length, and the mode area. During a
+// drill's round the controls and the sound buttons give way to one line
+// that says what the round is about, so that the round and the neck keep
+// the room; the listening bar stays, as the guitar may answer.
 
 #include <QWidget>
 
@@ -21,11 +22,14 @@ class ControlPanel : public QWidget {
   Q_OBJECT
 
  public:
-  // `controls` becomes part of the panel.
-  explicit ControlPanel(PracticeControls* controls, QWidget* parent = nullptr);
+  // `controls` and `listeningBar` become part of the panel.
+  ControlPanel(PracticeControls* controls, QWidget* listeningBar, QWidget* parent = nullptr);
 
   PracticeControls* controls() const { return m_controls; }
   QTabWidget* modeArea() const { return m_modes; }
+  // A mode's page becomes the next tab of the mode area, scrolled when the
+  // window is small, so that no page holds the window's size up.
+  void addModePage(QWidget* page, const QString& title);
   QSpinBox* noteLengthBox() const { return m_noteLength; }
 
   // Collapsed: only `summary` in place of the controls and the sound buttons.

@@ -67,10 +67,10 @@ void DrillMode::connectPage() {
   connect(m_round->stopButton(), &QPushButton::clicked, this, [this] { stop(tr("Round stopped.")); });
   connect(m_round->nextButton(), &QPushButton::clicked, this, &DrillMode::next);
   connect(m_round->replayButton(), &QPushButton::clicked, this, &DrillMode::soundEarQuestion);
-  connect(m_round->checkButton(), &QPushButton::clicked, this, [this] { give(Answer::Voicing(m_voicing.Frets())); });
-  connect(m_round, &RoundPanel::answerGiven, this, [this](const QString& text) {
-    if (!m_reviewing) give(Answer::Text(text.toStdString()));
-  });
+  connect(m_round->checkButton(), &QPushButton::clicked, this,
+          [this] { give(Answer::Voicing(m_voicing.Frets(), m_voicingBy)); });
+  connect(m_round, &RoundPanel::answerGiven, this,
+          [this](const QString& text, AnswerInput by) { give(Answer::Text(text.toStdString(), by)); });
   connect(m_choice->midiBox(), &QComboBox::activated, this,
           [this](int row) { m_resources.chooseMidiInput(row, m_choice->midiBox()->itemText(row)); });
   connect(m_page->sections(), &QTabWidget::currentChanged, this, [this] { showOnNeck(); });
@@ -114,11 +114,7 @@ void DrillMode::start() {
     showOnNeck();
     return;
   }
-  m_page->setRunning(true);
-  // Tab from the neck goes to the answer, never back to the choices.
-  QWidget* order[] = {&host().neck(), m_round->checkButton(), m_round->answerField(), m_round->replayButton(),
-                      m_round->nextButton(), m_round->stopButton()};
-  for (int i = 1; i < 6; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  m_page->setRunning(true, &host().neck());
   host().setPanelsCollapsed(true, RoundTitle(m_choice->drillBox()->currentText(), host().view().Title(), setup));
   if (limit.minutes > 0) m_clock.start();
   ask();
@@ -194,11 +190,12 @@ void DrillMode::answered(const Feedback& fb) {
   RoundPanel::announce(m_round->feedbackLabel(), FeedbackText(fb));
   const std::optional<Position> where = fb.checked.position;
   if (where) host().neck().flash(*where, ToQ(fb.checked.verdict == Verdict::kRight ? kRightColour : kWrongColour), kFlashMs);
-  // The note found sounds.
+  // The note found sounds, unless the guitar has just sounded it.
+  const bool sound = fb.checked.input != AnswerInput::kAudio;
   if (fb.checked.verdict == Verdict::kRight && where) {
-    host().soundPosition(*where);
+    if (sound) host().soundPosition(*where);
     if (!fb.questionDone) m_marked.push_back(*where);
-  } else if (fb.checked.verdict == Verdict::kRight && AsksForName(fb.question.kind) && fb.question.shown) {
+  } else if (fb.checked.verdict == Verdict::kRight && AsksForName(fb.question.kind) && fb.question.shown && sound) {
     host().soundPosition(*fb.question.shown);
   }
   if (fb.questionDone && !fb.roundDone) {
@@ -265,10 +262,11 @@ void DrillMode::deactivate() {
   host().neck().setStringsInPlay(kAllStrings);
 }
 
-void DrillMode::positionClicked(Position position) {
+void DrillMode::answerAt(Position position, AnswerInput input) {
   if (!running() || m_reviewing || AnswersByName(m_session.round()->Current())) return;
-  if (!AnswersByVoicing(m_session.round()->Current())) return give(Answer::At(position));
+  if (!AnswersByVoicing(m_session.round()->Current())) return give(Answer::At(position, input));
   // One note a string, each heard as it is set; Check gives the voicing.
+  m_voicingBy = input;
   if (m_voicing.Toggle(position)) host().soundPosition(position);
   m_marked = m_voicing.Chosen();
   showOnNeck();

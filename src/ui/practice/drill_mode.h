@@ -1,10 +1,10 @@
 #pragma once
 // The Drills mode: the drills over what the controls choose (tuning, capo,
 // fret range, key or chord) on the strings given, answered by clicking the
-// neck, by Enter on its cursor, by the name buttons or typed names, or from
-// a MIDI instrument. The drills themselves are the session's
-// (practice/drill_session.h); this mode wires them to the page, the neck
-// and the sound.
+// neck, by Enter on its cursor, by the name buttons or typed names, from a
+// MIDI instrument, or on the guitar (a note played is not sounded back).
+// The drills are the session's (practice/drill_session.h); this mode wires
+// them to the page, the neck and the sound.
 //
 // While a round runs, the neck never says what a position holds, the
 // panels give way to the round, and what defines the round is locked: a
@@ -41,7 +41,9 @@ class DrillMode : public PracticeMode {
   QString title() const override { return tr("&Drills"); }
   QWidget* page() override;
   void showOnNeck() override;
-  void positionClicked(Position position) override;
+  void positionClicked(Position position) override { answerAt(position, practice::AnswerInput::kMouse); }
+  void positionActivated(Position position) override { answerAt(position, practice::AnswerInput::kKeyboard); }
+  void noteHeard(const LiveNote& n) override { give(practice::Answer::Pitch(n.heard.note, practice::AnswerInput::kAudio)); }
   bool hidesNotes() const override { return running(); }
   // During a round Play hears the question again, and Strum does nothing:
   // neither may play what the neck shows.
@@ -74,6 +76,7 @@ class DrillMode : public PracticeMode {
   void stop(const QString& why);
   void next();
   void give(const practice::Answer& answer);
+  void answerAt(Position position, practice::AnswerInput input);
   void answered(const practice::Feedback& feedback);
   void review(const practice::Feedback& feedback);
   void finished(const practice::Summary& summary);
@@ -87,6 +90,7 @@ class DrillMode : public PracticeMode {
   DrillResources m_resources;
   std::vector<Position> m_marked;  // targets found, or the voicing built, in this question
   practice::VoicingEntry m_voicing;
+  practice::AnswerInput m_voicingBy = practice::AnswerInput::kMouse;  // how its notes were set
   bool m_reviewing = false;
   std::uint64_t m_earSeed = 1;  // the ear drills' phrases in this round
   std::vector<NeckMark> m_reviewMarks;  // the miss shown on the neck

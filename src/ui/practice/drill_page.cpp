@@ -1,6 +1,7 @@
 #include "ui/practice/drill_page.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -62,8 +63,13 @@ void DrillPage::addEarChoice(QSettings& settings) {
   m_ear->showFor(m_choice->kind());
 }
 
-void DrillPage::setRunning(bool running) {
+void DrillPage::setRunning(bool running, QWidget* answeredOn) {
   m_running = running;
+  if (running && answeredOn != nullptr) {
+    QWidget* order[] = {answeredOn, m_round->checkButton(), m_round->answerField(), m_round->replayButton(),
+                        m_round->nextButton(), m_round->stopButton()};
+    for (int i = 1; i < 6; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  }
   m_choiceArea->setVisible(!running);
   m_sections->tabBar()->setVisible(!running);
   m_round->setRunning(running);

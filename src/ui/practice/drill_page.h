@@ -38,8 +38,10 @@ class DrillPage : public QWidget {
   ProgressPanel* progress() const { return m_progress; }
 
   // While a round runs the choice of drill is hidden, and so is the way to
-  // the progress view: what defines the round stays as it was.
-  void setRunning(bool running);
+  // the progress view: what defines the round stays as it was. Tab from
+  // `answeredOn` (the neck) then goes to the round's answer, never back to
+  // the choices.
+  void setRunning(bool running, QWidget* answeredOn = nullptr);
   bool isRunning() const { return m_running; }
 
  private:

@@ -100,6 +100,10 @@ QString FeedbackText(const Feedback& fb) {
       if (fb.checked.enharmonic && IsEarTraining(fb.question.kind)) {
         return Tr("Right (%1): %2.").arg(time, QString::fromStdString(fb.record->asked));
       }
+      if (fb.checked.input == AnswerInput::kAudio && fb.question.kind != QuestionKind::kNameDegree) {
+        // The note the guitar was heard as (a degree answer names no note).
+        return Tr("Right (%1): %2 heard.").arg(time, QString::fromStdString(fb.checked.answered));
+      }
       return fb.checked.enharmonic
                  ? Tr("Right (%1), written %2 in this key.").arg(time, QString::fromStdString(fb.record->asked))
                  : Tr("Right (%1).").arg(time);

@@ -14,7 +14,10 @@ PlaybackDriver::PlaybackDriver(MidiOutput& output, std::function<SoundClock::tim
 }
 
 void PlaybackDriver::play(PlaybackSchedule schedule) {
-  m_player.Start(std::move(schedule), m_now());
+  const SoundClock::time_point now = m_now();
+  const SoundClock::time_point end = now + schedule.Duration();
+  m_player.Start(std::move(schedule), now);
+  emit soundingUntil(end);
   arm();
 }
 

@@ -31,6 +31,9 @@ class PlaybackDriver : public QObject {
  signals:
   // The step whose notes just started, or -1 when playing ended or stopped.
   void stepChanged(int step);
+  // A schedule starts that sounds until `end` on the player's clock, for
+  // whoever must not mistake the program's own notes for the player's.
+  void soundingUntil(fretlab::SoundClock::time_point end);
 
  private:
   void arm();

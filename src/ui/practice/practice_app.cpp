@@ -6,12 +6,14 @@
 #include <iostream>
 
 #include "practice/history/history_store.h"
+#include "sound/backends/capture_backends.h"
 #include "sound/backends/midi_input_backends.h"
 #include "ui/practice/chord_lab_mode.h"
 #include "ui/practice/chords_mode.h"
 #include "ui/practice/drill_mode.h"
 #include "ui/practice/explore_mode.h"
 #include "ui/practice/practice_window.h"
+#include "ui/practice/tuner_mode.h"
 
 namespace fretlab {
 
@@ -36,18 +38,22 @@ DrillServices SystemDrillServices() {
   return services;
 }
 
-PracticeParts BuildPracticeWindow(MidiOutput& output, QSettings& settings,
+std::unique_ptr<AudioCapture> SystemAudioCapture() { return CreateAudioCapture(); }
+
+PracticeParts BuildPracticeWindow(MidiOutput& output, AudioCapture& capture, QSettings& settings,
                                   std::function<SoundClock::time_point()> now,
                                   DrillServices services) {
   PracticeParts parts;
-  parts.window = std::make_unique<PracticeWindow>(output, settings, std::move(now));
+  parts.window = std::make_unique<PracticeWindow>(output, capture, settings, std::move(now));
   PracticeWindow& window = *parts.window;
   auto explore = std::make_unique<ExploreMode>(window);
   auto chordLab = std::make_unique<ChordLabMode>(window);
   auto drills = std::make_unique<DrillMode>(window, std::move(services));
+  auto tuner = std::make_unique<TunerMode>(window);
   parts.explore = explore.get();
   parts.chordLab = chordLab.get();
   parts.drills = drills.get();
+  parts.tuner = tuner.get();
   window.addMode(std::move(explore));
   window.addMode(std::move(chordLab));
   auto chords = std::make_unique<ChordsMode>(window);
@@ -60,6 +66,7 @@ PracticeParts BuildPracticeWindow(MidiOutput& output, QSettings& settings,
                    });
   window.addMode(std::move(drills));
   window.addMode(std::move(chords));
+  window.addMode(std::move(tuner));
   return parts;
 }
 
@@ -68,7 +75,9 @@ int RunPracticeWindow(MidiOutput& output, const std::optional<QString>& midiIn) 
   QGuiApplication::setDesktopFileName(QStringLiteral("org.fretlab.FretlabPractice"));
   QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("fretlab"),
                      QStringLiteral("fretlab"));
-  PracticeParts parts = BuildPracticeWindow(output, settings, &SoundClock::now, SystemDrillServices());
+  const std::unique_ptr<AudioCapture> capture = SystemAudioCapture();
+  PracticeParts parts =
+      BuildPracticeWindow(output, *capture, settings, &SoundClock::now, SystemDrillServices());
   if (midiIn) {
     if (const MidiChoice choice = parts.drills->resources().openMidiInput(*midiIn); !choice) {
       std::cerr << qPrintable(choice.message) << '\n';

@@ -1,14 +1,16 @@
 #pragma once
 // Where Fretlab Practice is put together: the window, its modes in tab
-// order (Explore, Chord lab, Drills, Chords), and what the drills take from
-// outside (the user's practice history, the MIDI instruments). The only
-// place that knows every part; the parts know only their seams.
+// order (Explore, Chord lab, Drills, Chords, Tuner), what the drills take
+// from outside (the user's practice history, the MIDI instruments) and the
+// sound input the window listens to. The only place that knows every part;
+// the parts know only their seams.
 
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
 
+#include "sound/audio_capture.h"
 #include "sound/midi_output.h"
 #include "sound/sound_clock.h"
 #include "ui/practice/drill_services.h"
@@ -23,6 +25,7 @@ class DrillMode;
 class ExploreMode;
 class PracticeMode;
 class PracticeWindow;
+class TunerMode;
 
 struct PracticeParts {
   std::unique_ptr<PracticeWindow> window;
@@ -30,6 +33,7 @@ struct PracticeParts {
   ChordLabMode* chordLab = nullptr;
   DrillMode* drills = nullptr;
   ChordsMode* chords = nullptr;
+  TunerMode* tuner = nullptr;
 };
 
 // Makes `mode`'s tab the current one of `window`'s mode area.
@@ -38,8 +42,11 @@ void ShowMode(PracticeWindow& window, PracticeMode& mode);
 // The user's history and the system's MIDI inputs.
 DrillServices SystemDrillServices();
 
-// `output` and `settings` must outlive the window.
-PracticeParts BuildPracticeWindow(MidiOutput& output, QSettings& settings,
+// The system's sound input (the sound server's sources), for listening.
+std::unique_ptr<AudioCapture> SystemAudioCapture();
+
+// `output`, `capture` and `settings` must outlive the window.
+PracticeParts BuildPracticeWindow(MidiOutput& output, AudioCapture& capture, QSettings& settings,
                                   std::function<SoundClock::time_point()> now,
                                   DrillServices services);
 

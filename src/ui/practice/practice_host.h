@@ -1,7 +1,7 @@
 #pragma once
 // What a mode of the Practice window sees of the window: the neck, what
-// the controls choose, the player, the note length, the settings and a way
-// to tell the user something. The window implements it; a mode never
+// the controls choose, the player, the listening, the note length, the
+// settings and a way to tell the user something. The window implements it; a mode never
 // knows the window itself, so modes are built, tested and added apart
 // from it.
 //
@@ -21,6 +21,7 @@ namespace fretlab {
 
 class NeckWidget;
 class PlaybackDriver;
+class PracticeListening;
 
 class PracticeHost {
  public:
@@ -28,6 +29,8 @@ class PracticeHost {
   // What the controls choose, with the fret range and root spelling in use.
   virtual PracticeView view() const = 0;
   virtual PlaybackDriver& player() = 0;
+  // The guitar heard through the sound input, when the user asked for it.
+  virtual PracticeListening& listening() = 0;
   // The length of a note of Play, as the student set it.
   virtual std::chrono::milliseconds noteLength() const = 0;
   // What the window remembers between runs.

@@ -46,6 +46,10 @@ PracticeMenuActions BuildPracticeMenus(QMenuBar* bar, QObject* context, Practice
   sound->addAction(Tr("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P), context, calls.play);
   sound->addAction(Tr("&Strum"), QKeySequence(Qt::CTRL | Qt::Key_T), context, calls.strum);
   sound->addAction(Tr("S&top"), QKeySequence(Qt::Key_Escape), context, calls.stop);
+  sound->addSeparator();
+  actions.listen = sound->addAction(Tr("&Listen to my guitar"));
+  actions.listen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+  actions.listen->setCheckable(true);
   return actions;
 }
 

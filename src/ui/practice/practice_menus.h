@@ -1,8 +1,8 @@
 #pragma once
 // The Practice window's menu bar: File (Export Picture, Close), Choose (the
 // root, the scale or chord, the position, the labels and the hand, from the
-// keyboard)
-// and Sound (Play, Strum, Stop), each with its shortcut.
+// keyboard) and Sound (Play, Strum, Stop, and Listen to my guitar), each
+// with its shortcut.
 
 #include <QObject>
 #include <functional>
@@ -25,6 +25,7 @@ struct PracticeMenuCalls {
 struct PracticeMenuActions {
   QAction* exportPicture = nullptr;
   QAction* leftHanded = nullptr;  // checkable; follows the controls
+  QAction* listen = nullptr;      // checkable; the window wires it to its listening
 };
 
 // The Choose menu steps `controls`; the rest calls `calls`. `context`

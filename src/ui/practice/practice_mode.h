@@ -6,13 +6,15 @@
 // To add a mode: derive from PracticeMode, build its page, and hand it to
 // the window where the window is put together (practice_app.cpp). The
 // window calls the hooks below; through host() a mode reaches the neck, the
-// current view and the sound, and nothing else of the window.
+// current view, the sound and the listening, and nothing else of the window.
+// What the guitar plays reaches only the mode whose page is current.
 
 #include <QObject>
 #include <QString>
 
 #include "theory/fretboard.h"
 #include "ui/practice/practice_host.h"
+#include "ui/practice/practice_listening.h"
 
 class QWidget;
 
@@ -22,7 +24,16 @@ class PracticeMode : public QObject {
   Q_OBJECT
 
  public:
-  explicit PracticeMode(PracticeHost& host) : QObject(nullptr), m_host(host) {}
+  explicit PracticeMode(PracticeHost& host) : QObject(nullptr), m_host(host) {
+    PracticeListening* ear = &host.listening();
+    connect(ear, &PracticeListening::noteHeard, this, [this](const LiveNote& n) {
+      if (m_active) noteHeard(n);
+    });
+    connect(ear, &PracticeListening::tunerRead, this, [this](const TunerReading& r) {
+      if (m_active) tunerRead(r);
+    });
+    connect(ear, &PracticeListening::listeningChanged, this, &PracticeMode::listeningChanged);
+  }
 
   virtual QString title() const = 0;
   // The page shown in the mode area; the window takes ownership of it.
@@ -52,6 +63,12 @@ class PracticeMode : public QObject {
   virtual void muteClicked(StringIndex) {}
   // Enter or Space on the keyboard cursor; like a click unless overridden.
   virtual void positionActivated(Position position) { positionClicked(position); }
+
+  // A note played on the guitar and heard; a tuner's reading, when the mode
+  // asked the listening for one; listening began or ended.
+  virtual void noteHeard(const LiveNote&) {}
+  virtual void tunerRead(const TunerReading&) {}
+  virtual void listeningChanged(bool) {}
 
   // While true, the neck says where a position is but not what note,
   // interval or degree it holds (a question is open).

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
@@ -11,6 +10,7 @@
 
 #include "practice/view_shapes.h"
 #include "ui/practice/control_panel.h"
+#include "ui/practice/listening_bar.h"
 #include "ui/practice/neck_export.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/picture_export.h"
@@ -25,7 +25,7 @@ constexpr int kReportMs = 10'000;
 
 }  // namespace
 
-PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
+PracticeWindow::PracticeWindow(MidiOutput& output, AudioCapture& capture, QSettings& settings,
                                std::function<SoundClock::time_point()> now, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_playback(output, std::move(now)) {
   setWindowTitle(tr("Fretlab Practice"));
@@ -33,6 +33,7 @@ PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
   m_neck->setAccessibleDescription(m_neck->accessibleDescription());
   m_controls = new PracticeControls;
   m_controls->setChoices(LoadPracticeChoices(settings));
+  m_listening = new PracticeListening(capture, settings, m_playback, this);
 
   // The neck takes the whole width, as a neck is wide; the controls, the
   // sound buttons and the mode area sit below it.
@@ -67,6 +68,7 @@ PracticeWindow::PracticeWindow(MidiOutput& output, QSettings& settings,
   restoreGeometry(settings.value(QStringLiteral("Practice/geometry")).toByteArray());
   m_splitter->restoreState(settings.value(QStringLiteral("Practice/splitter")).toByteArray());
   choicesChanged();
+  m_listening->restore();  // as the user left it, for the tuning chosen
   m_neck->setFocus();
 }
 
@@ -81,7 +83,7 @@ PracticeWindow::~PracticeWindow() {
 }
 
 QWidget* PracticeWindow::buildControlPanel() {
-  m_panel = new ControlPanel(m_controls);
+  m_panel = new ControlPanel(m_controls, new ListeningBar(*m_listening));
   m_modes = m_panel->modeArea();
   QSpinBox* length = m_panel->noteLengthBox();
   length->setRange(kMinNoteLengthMs, kMaxNoteLengthMs);
@@ -108,6 +110,8 @@ void PracticeWindow::buildMenus() {
   const PracticeMenuActions actions = BuildPracticeMenus(menuBar(), this, m_controls, calls);
   m_exportAction = actions.exportPicture;
   m_leftHandedAction = actions.leftHanded;
+  connect(actions.listen, &QAction::triggered, m_listening, &PracticeListening::setListening);
+  connect(m_listening, &PracticeListening::listeningChanged, actions.listen, &QAction::setChecked);
 }
 
 std::chrono::milliseconds PracticeWindow::noteLength() const {
@@ -151,16 +155,8 @@ void PracticeWindow::addMode(std::unique_ptr<PracticeMode> mode) {
   PracticeMode& added = *m_ownedModes.emplace_back(std::move(mode));
   QWidget* page = added.page();
   page->setAccessibleName(QString(added.title()).remove(QLatin1Char('&')));
-  // Scrolled when the window is small, so that no page holds the window's
-  // size up (the mode area is as tall as its tallest page otherwise).
-  auto* scroll = new QScrollArea;
-  scroll->setWidget(page);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setFocusPolicy(Qt::NoFocus);
-  scroll->setAccessibleName(page->accessibleName());
   // The first tab becomes current as it is added, which modeChanged() sees.
-  m_modes->addTab(scroll, added.title());
+  m_panel->addModePage(page, added.title());
 }
 
 void PracticeWindow::modeChanged() {
@@ -183,6 +179,7 @@ void PracticeWindow::choicesChanged() {
   const PracticeChoices& choices = m_controls->choices();
   SavePracticeChoices(m_settings, choices);
   m_leftHandedAction->setChecked(choices.view.leftHanded);
+  m_listening->setStrings(choices.view.tuning);
   stopPlaying();
   // The neck keeps its overlays; the mode then sets its own marks.
   m_neck->setPicture(PictureOfView(view()));

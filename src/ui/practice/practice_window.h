@@ -1,8 +1,8 @@
 #pragma once
 // Fretlab Practice: the neck above its controls and a mode area (the modes
 // are added with addMode() where the window is put together,
-// practice_app.cpp, and see the window only as their host), a menu with
-// the common switches and their shortcuts, and sound that never blocks.
+// practice_app.cpp, and see the window only as their host), a menu with the
+// common switches and their shortcuts, sound that never blocks, an ear.
 
 #include <QMainWindow>
 #include <QSettings>
@@ -14,6 +14,7 @@
 #include "ui/practice/playback_driver.h"
 #include "ui/practice/practice_controls.h"
 #include "ui/practice/practice_host.h"
+#include "ui/practice/practice_listening.h"
 #include "ui/practice/practice_mode.h"
 
 class QAction;
@@ -29,8 +30,8 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
   Q_OBJECT
 
  public:
-  // `settings` hold what the window remembers; both must outlive it.
-  PracticeWindow(MidiOutput& output, QSettings& settings,
+  // Listens to `capture` on request; `settings` hold what it remembers. All outlive it.
+  PracticeWindow(MidiOutput& output, AudioCapture& capture, QSettings& settings,
                  std::function<SoundClock::time_point()> now = &SoundClock::now,
                  QWidget* parent = nullptr);
   ~PracticeWindow() override;
@@ -39,6 +40,7 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
   NeckWidget& neck() override { return *m_neck; }
   PracticeView view() const override { return m_controls->choices().EffectiveView(); }
   PlaybackDriver& player() override { return m_playback; }
+  PracticeListening& listening() override { return *m_listening; }
   std::chrono::milliseconds noteLength() const override;
   QSettings& settings() override { return m_settings; }
   void report(const QString& message) override;
@@ -90,6 +92,7 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
 
   QSettings& m_settings;
   PlaybackDriver m_playback;
+  PracticeListening* m_listening = nullptr;  // a child, as the widgets are
   NeckWidget* m_neck = nullptr;
   PracticeControls* m_controls = nullptr;
   ControlPanel* m_panel = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/practice/round_panel.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +16,8 @@ namespace {
 
 constexpr int kNameButtons = 12;
 constexpr int kMostNameButtons = 24;  // the ear drills' answers, made when first needed
+constexpr auto kMouse = practice::AnswerInput::kMouse;
+constexpr auto kKeyboard = practice::AnswerInput::kKeyboard;
 
 // A label that takes no room while it says nothing.
 QLabel* Line(QWidget* parent, const QString& name) {
@@ -78,7 +81,7 @@ RoundPanel::RoundPanel(QWidget* parent) : QWidget(parent) {
   connect(m_answer, &QLineEdit::returnPressed, this, [this] {
     const QString text = m_answer->text();
     m_answer->clear();
-    if (!text.trimmed().isEmpty()) emit answerGiven(text);
+    if (!text.trimmed().isEmpty()) emit answerGiven(text, kKeyboard);
   });
 }
 
@@ -92,7 +95,17 @@ void RoundPanel::addNameButton() {
   button->setMinimumWidth(28);
   m_buttons->addWidget(button, i / m_columns, i % m_columns);
   m_nameButtons.push_back(button);
-  connect(button, &QPushButton::clicked, this, [this, button] { emit answerGiven(button->text()); });
+  button->installEventFilter(this);
+  connect(button, &QPushButton::clicked, this,
+          [this, button] { emit answerGiven(button->text(), m_pointerPressed ? kMouse : kKeyboard); });
+}
+
+bool RoundPanel::eventFilter(QObject* watched, QEvent* event) {
+  // A name button is clicked by the pointer or from the keyboard (Space);
+  // which one it was goes with the answer.
+  if (event->type() == QEvent::MouseButtonPress) m_pointerPressed = true;
+  if (event->type() == QEvent::KeyPress) m_pointerPressed = false;
+  return QWidget::eventFilter(watched, event);
 }
 
 void RoundPanel::setButtonColumns(int columns) { m_columns = std::clamp(columns, 1, 12); }

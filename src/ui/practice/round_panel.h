@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "practice/answer_record.h"
+
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -59,8 +61,12 @@ class RoundPanel : public QWidget {
   static void announce(QLabel* label, const QString& text);
 
  signals:
-  // A name button was pressed, or a typed answer entered (never empty).
-  void answerGiven(const QString& text);
+  // A name button was pressed, or a typed answer entered (never empty);
+  // `by` the keyboard, or the mouse for a name button pressed with it.
+  void answerGiven(const QString& text, fretlab::practice::AnswerInput by);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void addNameButton();
@@ -77,6 +83,7 @@ class RoundPanel : public QWidget {
   QLabel* m_feedback = nullptr;
   QLabel* m_summary = nullptr;
   QLabel* m_message = nullptr;
+  bool m_pointerPressed = false;  // the name button being pressed, by the pointer
 };
 
 }  // namespace fretlab

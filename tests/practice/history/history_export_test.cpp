@@ -77,7 +77,7 @@ TEST_F(HistoryExport, APipeIsRefusedAndTheNameIsTheSystemsBytes) {
   std::ifstream in(odd, std::ios::binary);
   std::string header;
   ASSERT_TRUE(std::getline(in, header)) << "nothing under the name's own bytes";
-  EXPECT_EQ(header, "id,at,drill,tuning,string,fret,asked,answered,correct,ms");
+  EXPECT_EQ(header, "id,at,drill,tuning,string,fret,asked,answered,correct,ms,input");
   in.close();
   // Qt cannot name such a file to remove it with the folder.
   EXPECT_TRUE(std::filesystem::remove(odd));

@@ -81,6 +81,14 @@ TEST_F(HistoryOpen, AnotherProgramsDatabaseIsRefusedAndLeftUntouched) {
        "CREATE TABLE schedule (who TEXT)", "PRAGMA user_version = 1"},
       // A later version whose answers are not ours.
       {"CREATE TABLE answers (a, b, c)", "PRAGMA user_version = 7"},
+      // The second layout's tables under the third's number: no input column.
+      {"CREATE TABLE answers (id INTEGER PRIMARY KEY, at TEXT, drill TEXT, tuning TEXT, "
+       "string INTEGER, fret INTEGER, asked TEXT, answered TEXT, correct INTEGER, ms INTEGER)",
+       "CREATE TABLE schedule (drill TEXT, tuning TEXT, item TEXT, box INTEGER, seen INTEGER, "
+       "errors INTEGER, mean_ms REAL, last_seen INTEGER, PRIMARY KEY (drill, tuning, item))",
+       "CREATE TABLE position_times (tuning TEXT, string INTEGER, fret INTEGER, step INTEGER, "
+       "answers INTEGER, right INTEGER, PRIMARY KEY (tuning, string, fret, step))",
+       "PRAGMA user_version = 3"},
   };
   for (std::size_t i = 0; i < foreign.size(); ++i) {
     QFile::remove(File());
@@ -111,7 +119,7 @@ TEST_F(HistoryOpen, AHistoryOfEveryFretlabIsOurs) {
   EXPECT_EQ(opened.answers, 2);
   // A later Fretlab's, with a column of its own added: read, not written.
   RawQuery(File(), "ALTER TABLE answers ADD COLUMN hand TEXT");
-  RawQuery(File(), "PRAGMA user_version = 3");
+  RawQuery(File(), "PRAGMA user_version = " + QString::number(HistoryStore::kSchemaVersion + 1));
   const QByteArray before = Bytes(File());
   opened = OpenAndRecord(File());
   EXPECT_FALSE(opened.recorded);

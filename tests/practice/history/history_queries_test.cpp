@@ -25,6 +25,7 @@ class HistoryQueries : public HistoryTest {
     other.tuning = "D2 A2 D3 G3 B3 E4";
     Add(other, kNow);
     AnswerRecord typed = Answer(kNoPosition, kNoPosition, true, 650, "name-note", "C");
+    typed.input = AnswerInput::kKeyboard;
     Add(typed, kNow);
   }
   void Add(const AnswerRecord& a, long long at) { ASSERT_TRUE(store_->Record(a, {}, at)); }
@@ -105,17 +106,18 @@ TEST_F(HistoryQueries, OneDrillOrEveryDrillForTheHeatmapAndTheTable) {
 
 TEST_F(HistoryQueries, CsvHasEveryAnswerOldestFirstWithFieldsQuoted) {
   AnswerRecord odd = Answer(2, 1, true, 5, "name-note", "C, \"odd\"");
+  odd.input = AnswerInput::kAudio;
   Add(odd, kNow);
   const QString csv = dir_.filePath("history.csv");
   QString error;
   ASSERT_TRUE(store_->ExportCsv(csv.toStdString(), &error)) << error.toStdString();
   QStringList lines = QString::fromUtf8(Bytes(csv)).split('\n');
   ASSERT_EQ(lines.size(), 11);  // header, nine answers, and the empty rest after the last newline
-  EXPECT_EQ(lines[0], "id,at,drill,tuning,string,fret,asked,answered,correct,ms");
-  EXPECT_EQ(lines[1], "1,2024-12-30T00:00:00.000Z,name-note,E2 A2 D3 G3 B3 E4,3,5,C,C,1,900");
-  EXPECT_EQ(lines[8], "8,2025-01-01T00:00:00.000Z,name-note,E2 A2 D3 G3 B3 E4,,,C,C,1,650");
+  EXPECT_EQ(lines[0], "id,at,drill,tuning,string,fret,asked,answered,correct,ms,input");
+  EXPECT_EQ(lines[1], "1,2024-12-30T00:00:00.000Z,name-note,E2 A2 D3 G3 B3 E4,3,5,C,C,1,900,mouse");
+  EXPECT_EQ(lines[8], "8,2025-01-01T00:00:00.000Z,name-note,E2 A2 D3 G3 B3 E4,,,C,C,1,650,keyboard");
   EXPECT_EQ(lines[9], "9,2025-01-01T00:00:00.000Z,name-note,E2 A2 D3 G3 B3 E4,2,1,\"C, \"\"odd\"\"\","
-                      "\"C, \"\"odd\"\"\",1,5");
+                      "\"C, \"\"odd\"\"\",1,5,audio");
   EXPECT_EQ(lines[10], "");
 
   EXPECT_FALSE(store_->ExportCsv(dir_.filePath("no/such/folder/x.csv").toStdString(), &error));

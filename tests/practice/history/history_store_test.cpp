@@ -27,11 +27,12 @@ TEST_F(HistoryTest, ANewHistoryLivesInTheDataFolderInWalModeAtTheCurrentVersion)
   EXPECT_EQ(RawQuery(File(), "SELECT group_concat(name || ' ' || type, ', ') FROM pragma_table_info('answers')")
                 .toString(),
             "id INTEGER, at TEXT, drill TEXT, tuning TEXT, string INTEGER, fret INTEGER, "
-            "asked TEXT, answered TEXT, correct INTEGER, ms INTEGER");
+            "asked TEXT, answered TEXT, correct INTEGER, ms INTEGER, input TEXT");
   EXPECT_EQ(RawQuery(File(), "SELECT at || ' ' || drill || ' ' || string || '/' || fret || ' ' || "
-                             "asked || ' ' || answered || ' ' || correct || ' ' || ms FROM answers")
+                             "asked || ' ' || answered || ' ' || correct || ' ' || ms || ' ' || "
+                             "input FROM answers")
                 .toString(),
-            "2025-01-01T00:00:00.000Z name-note 3/5 C C 1 800");
+            "2025-01-01T00:00:00.000Z name-note 3/5 C C 1 800 mouse");
 }
 
 TEST_F(HistoryTest, ReopenedItKeepsTheAnswersAndTheSchedule) {

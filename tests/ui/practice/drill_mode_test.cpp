@@ -245,7 +245,7 @@ TEST_F(DrillTest, ProgressShowsAHeatmapATableAndExportsTheHistory) {
   ASSERT_TRUE(drills.ui().progress()->exportTo(csv, &error)) << error.toStdString();
   QFile file(csv);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readLine(), QByteArray("id,at,drill,tuning,string,fret,asked,answered,correct,ms\n"));
+  EXPECT_EQ(file.readLine(), QByteArray("id,at,drill,tuning,string,fret,asked,answered,correct,ms,input\n"));
   // Back to practising: the heatmap goes.
   drills.ui().sections()->setCurrentIndex(0);
   EXPECT_TRUE(Neck().picture().heat.empty());

@@ -1,7 +1,8 @@
 #pragma once
 // The real Practice window, offscreen, with settings in a scratch file, a
-// MIDI output that records every call, and a clock that moves only when a
-// test says so (the window's timer is then driven by the test).
+// MIDI output that records every call, a sound input fed by the test, and
+// a clock that moves only when a test says so (the window's timer is then
+// driven by the test).
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "support/fake_capture.h"
 #include "support/fake_sound.h"
 #include "ui/practice/neck_widget.h"
 #include "ui/practice/practice_app.h"
@@ -32,7 +34,8 @@ class PracticeTest : public ::testing::Test {
     services.openHistory = [this] {
       return std::make_unique<practice::HistoryThread>(dir.filePath(QStringLiteral("history.sqlite")));
     };
-    window = BuildPracticeWindow(output, *settings, [this] { return clock.now(); }, std::move(services))
+    window = BuildPracticeWindow(output, capture, *settings, [this] { return clock.now(); },
+                                 std::move(services))
                  .window;
     // A first start gets a size of its own; later ones keep what was saved.
     if (!settings->contains(QStringLiteral("Practice/geometry"))) window->resize(1300, 480);
@@ -82,6 +85,7 @@ class PracticeTest : public ::testing::Test {
   QString settingsPath;
   FakeClock clock;
   RecordingOutput output{clock};
+  FakeCapture capture;
   std::unique_ptr<QSettings> settings;
   std::unique_ptr<PracticeWindow> window;
 };

@@ -281,7 +281,8 @@ TEST(PracticeWindowTimer, PlaysOnTheRealClockWithoutBlocking) {
   QtTempDir dir;
   QSettings settings(dir.filePath(QStringLiteral("t.conf")), QSettings::IniFormat);
   TimedOutput output;
-  PracticeWindow window(output, settings);
+  FakeCapture capture;
+  PracticeWindow window(output, capture, settings);
   PracticeChoices c = window.controls()->choices();
   c.wholeNeck = false;
   c.fretBox = {5, 5};
