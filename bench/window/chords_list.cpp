@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
   QTemporaryDir dir;
   QSettings settings(dir.filePath("fretlab.conf"), QSettings::IniFormat);
   SilentOutput output;
-  PracticeParts parts = BuildPracticeWindow(output, settings, &SoundClock::now, {});
+  const std::unique_ptr<AudioCapture> capture = SystemAudioCapture();
+  PracticeParts parts = BuildPracticeWindow(output, *capture, settings, &SoundClock::now, {});
   PracticeWindow& window = *parts.window;
   PracticeChoices choices = window.controls()->choices();
   choices.view.tuning = *ParseTuning("F#1 B1 E2 A2 D3 G3 B3 E4");

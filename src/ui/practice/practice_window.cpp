@@ -206,11 +206,8 @@ void PracticeWindow::strum() {
 }
 
 void PracticeWindow::stepChanged(int step) {
-  if (step < 0) {
-    m_neck->clearHighlights();
-    return;
-  }
-  m_neck->setHighlights(m_playback.schedule().Steps()[step].marks, kPlayingRing);
+  if (step >= 0) m_neck->setHighlights(m_playback.schedule().Steps()[step].marks, kPlayingRing);
+  if (step < 0) m_neck->clearHighlights();
 }
 
 void PracticeWindow::hovered(std::optional<Position> position) {
