@@ -60,9 +60,11 @@ struct Checked {
   int pitch = -1;
   Answer::Kind given = Answer::kPosition;  // what kind of answer it was
   AnswerInput input = AnswerInput::kMouse;  // and how it was given
-  // A voicing: what makes it none of the chord asked ("C needs its 3 (E)");
+  // A voicing given: its frets (a fret or kMuted per string, from the
+  // top), and what makes it none of the chord asked ("C needs its 3 (E)"),
   // empty when it is one.
   std::string fault;
+  std::vector<FretIndex> frets;
 };
 
 // `found`: per target of the question, already found in this question.

@@ -127,6 +127,13 @@ struct QuestionRange {
 };
 QuestionRange RangeOf(const DrillSetup& setup);
 
+// The question is answered with a voicing built on the neck, then checked:
+// "Play a voicing of …", and a chord quality heard picked on the neck.
+inline bool AnswersByVoicing(const Question& question) {
+  return AsksForVoicing(question.kind) ||
+         (question.kind == QuestionKind::kEarChordQuality && !question.byName);
+}
+
 // Whether a note belongs to the setup's key or chord.
 bool InKey(const DrillSetup& setup, int note);
 int PitchAt(const DrillSetup& setup, Position position);

@@ -2,6 +2,7 @@
 // The questions of the position and voicing drills, and what keeps every
 // drill within a position: for drill.cpp and position_drills.cpp.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,15 @@ void AddPositionNotes(const DrillSetup& setup, std::vector<Question>& out);
 // "Play a voicing of F♯m7": the setup's formula on each root that has a
 // voicing within the frets in play.
 void AddVoicings(const DrillSetup& setup, std::vector<Question>& out);
+// The first voicing of the chord the finder gives within the setup's frets
+// and span whose every note lies on a string in play; none when none fits.
+std::optional<Voicing> FirstVoicingInPlay(const ChordSymbol& chord, const DrillSetup& setup);
+// Why frets (a fret or kMuted per string, from the top) are no voicing of
+// the chord within the setup: a string not in play sounds, or the finder's
+// rules refuse it (voicing_finder.h); empty when they are one.
+std::string VoicingFaultInPlay(const ChordSymbol& chord, const DrillSetup& setup,
+                               const std::vector<FretIndex>& frets);
+
 // Within a position, the questions it holds: targets and marked positions
 // inside it, the others gone.
 std::vector<Question> KeepWithin(std::vector<Question> questions, const DrillSetup& setup);

@@ -78,6 +78,8 @@ Checked CheckEar(const Question& q, const DrillSetup& setup, const Answer& answe
   Checked c;
   if (q.byName) {
     if (answer.kind == Answer::kText) c = CheckNamed(q, answer.text);
+  } else if (q.kind == QuestionKind::kEarChordQuality) {
+    if (answer.kind == Answer::kVoicing) c = CheckQualityVoicing(q, setup, answer.frets);
   } else if (q.kind == QuestionKind::kEarInterval && q.notes.size() == 2) {
     if (answer.kind == Answer::kPosition) {
       c = CheckSecondNote(q, setup, PitchAt(setup, answer.position), answer.position);

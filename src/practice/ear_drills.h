@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "practice/answer_check.h"
@@ -27,6 +28,27 @@ void AddEarQuestions(QuestionKind kind, const DrillSetup& setup, std::vector<Que
 // played. Stored as the name of what was given ("TT", "m7♭5"); the neck
 // form stores the interval the answer makes with the first note.
 Checked CheckEar(const Question& question, const DrillSetup& setup, const Answer& answer);
+
+// Chord quality by ear on the neck: a voicing picked on the neck answers.
+// The answer stored for a voicing of no quality on the marked root.
+inline constexpr std::string_view kOtherQuality = "other";
+// The question of `quality` on a root pitch class (0..11) in that form: the
+// first voicing within the frets and strings in play sounds (its positions
+// the targets, shown after a miss), its lowest root marked; none when no
+// voicing fits.
+std::optional<Question> QualityVoicingQuestion(const DrillSetup& setup, int rootPitchClass,
+                                               ChordQuality quality);
+// Right when the frets are a voicing of the marked root's chord of the
+// quality asked by the finder's rules within the setup (voicing_finder.h);
+// stored as the quality answered: the asked one when right, else the one
+// whose tones the voicing sounds over that root (QualityOfVoicing).
+Checked CheckQualityVoicing(const Question& question, const DrillSetup& setup,
+                            const std::vector<FretIndex>& frets);
+// The first quality, in the order of ChordQuality, whose required tones
+// all sound over the root and no other tone: "minor"; kOtherQuality for
+// none, or when the root itself does not sound.
+std::string QualityOfVoicing(const DrillSetup& setup, int rootPitchClass,
+                             const std::vector<FretIndex>& frets);
 
 // Where a name stands among a drill's answers, for tables in the order of
 // sound: an interval by its semitones, a quality or scale by its place in

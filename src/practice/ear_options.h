@@ -17,6 +17,9 @@ struct EarOptions {
   // Interval: find the second note on the neck from the first, marked,
   // rather than name the interval.
   bool onNeck = false;
+  // Chord quality: pick its voicing on the neck from its root, marked,
+  // rather than name the quality.
+  bool voicingOnNeck = false;
   bool arpeggiated = false;  // a chord's notes one by one, not strummed
   bool phrase = false;       // a scale as a short random phrase, not up
   // The beats per minute of the question's notes (one note a beat).

@@ -71,6 +71,10 @@ void AddIntervals(const DrillSetup& setup, std::vector<Question>& out) {
 void AddQualities(const DrillSetup& setup, std::vector<Question>& out) {
   for (ChordQuality quality : QualitiesInPlay(setup.ear.qualityStep)) {
     for (int root = 0; root < 12; ++root) {
+      if (setup.ear.voicingOnNeck) {
+        if (auto q = QualityVoicingQuestion(setup, root, quality)) out.push_back(std::move(*q));
+        continue;
+      }
       Question q;
       q.kind = QuestionKind::kEarChordQuality;
       q.notes = QualityNotes(setup.tuning, root, quality);

@@ -51,6 +51,13 @@ std::vector<int> GivenNotes(const Feedback& fb, const DrillSetup& setup) {
       return {q.notes[0], q.notes[0] + sign * *semitones};
     }
     case QuestionKind::kEarChordQuality:
+      if (!fb.checked.frets.empty()) {
+        std::vector<int> notes;
+        for (StringIndex s = static_cast<StringIndex>(fb.checked.frets.size()) - 1; s >= 0; --s) {
+          if (fb.checked.frets[s] != kMuted) notes.push_back(PitchAt(setup, {s, fb.checked.frets[s]}));
+        }
+        return notes;
+      }
       if (const auto quality = ParseQuality(fb.checked.answered)) {
         return QualityNotes(setup.tuning, RootOf(q), *quality);
       }
@@ -102,6 +109,7 @@ PlaybackSchedule EarMissSchedule(const Feedback& fb, const DrillSetup& setup) {
 }
 
 Miss ExplainEarMiss(const Feedback& fb, const DrillSetup& setup) {
+  if (fb.checked.given == Answer::kVoicing) return ExplainQualityVoicingMiss(fb, setup);
   const Question& q = fb.question;
   Miss m;
   m.askedName = q.asked;

@@ -35,5 +35,8 @@ PlaybackSchedule EarMissSchedule(const Feedback& feedback, const DrillSetup& set
 // the neck, where the answer lies and every place of the right note,
 // nearest to the answer first.
 Miss ExplainEarMiss(const Feedback& feedback, const DrillSetup& setup);
+// A chord quality answered with a voicing: the one given and the one heard,
+// each lowest string first, the heard one's positions to mark.
+Miss ExplainQualityVoicingMiss(const Feedback& feedback, const DrillSetup& setup);
 
 }  // namespace fretlab::practice

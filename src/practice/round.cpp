@@ -98,7 +98,9 @@ Feedback Round::Give(const Answer& answer, long long now) {
   answers_.push_back(record);
   answerPositions_.push_back(where);
   shownPositions_.push_back(current_.shown);
-  if (answer.kind == Answer::kVoicing) {
+  // A voicing asked for is kept string by string; a quality heard and
+  // answered with a voicing is one answer of that quality.
+  if (answer.kind == Answer::kVoicing && AsksForVoicing(kind_)) {
     for (std::size_t s = 0; s < answer.frets.size(); ++s) {
       if (answer.frets[s] == kMuted) continue;
       AnswerRecord onString = record;

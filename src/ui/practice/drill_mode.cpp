@@ -68,6 +68,8 @@ void DrillMode::connectPage() {
   connect(m_round->stopButton(), &QPushButton::clicked, this, [this] { stop(tr("Round stopped.")); });
   connect(m_round->nextButton(), &QPushButton::clicked, this, &DrillMode::next);
   connect(m_round->replayButton(), &QPushButton::clicked, this, &DrillMode::soundEarQuestion);
+  connect(m_round->checkButton(), &QPushButton::clicked, this,
+          [this] { give(Answer::Voicing(m_voicing.Frets(), m_voicingBy)); });
   connect(m_round, &RoundPanel::answerGiven, this, [this](const QString& text, AnswerInput by) {
     // A name in the letters the window shows them in; checked in English.
     const NamingSystem names = m_session.round()->Setup().noteNames;
@@ -131,6 +133,8 @@ void DrillMode::stop(const QString& why) {
 void DrillMode::ask() {
   const Question& q = m_session.round()->Current();
   m_marked.clear();
+  m_voicing.Reset(m_session.round()->Setup().tuning.StringCount());
+  m_round->checkButton()->setVisible(AnswersByVoicing(q));
   const bool names = AnswersByName(q);
   const bool heard = q.kind == QuestionKind::kEarToNeck || IsEarTraining(q.kind);
   m_round->setButtonColumns(IsEarTraining(q.kind) ? EarButtonColumns(q.kind) : 12);
@@ -264,7 +268,12 @@ void DrillMode::deactivate() {
 
 void DrillMode::answerAt(Position position, AnswerInput input) {
   if (!running() || m_reviewing || AnswersByName(m_session.round()->Current())) return;
-  give(Answer::At(position, input));
+  if (!AnswersByVoicing(m_session.round()->Current())) return give(Answer::At(position, input));
+  // One note a string, each heard as it is set; Check gives the voicing.
+  m_voicingBy = input;
+  if (m_voicing.Toggle(position)) host().soundPosition(position);
+  m_marked = m_voicing.Chosen();
+  showOnNeck();
 }
 
 }  // namespace fretlab

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "practice/drill_session.h"
+#include "practice/voicing_entry.h"
 #include "ui/practice/drill_resources.h"
 #include "ui/practice/practice_mode.h"
 
@@ -87,7 +88,9 @@ class DrillMode : public PracticeMode {
 
   practice::DrillSession m_session;
   DrillResources m_resources;
-  std::vector<Position> m_marked;  // targets found in the current question
+  std::vector<Position> m_marked;  // targets found, or the voicing built, in this question
+  practice::VoicingEntry m_voicing;
+  practice::AnswerInput m_voicingBy = practice::AnswerInput::kMouse;  // how its notes were set
   bool m_reviewing = false;
   std::uint64_t m_earSeed = 1;  // the ear drills' phrases in this round
   std::vector<NeckMark> m_reviewMarks;  // the miss shown on the neck

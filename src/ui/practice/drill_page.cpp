@@ -54,8 +54,9 @@ void DrillPage::addEarChoice(QSettings& settings) {
   // Above Start round, and after the round's options in Tab order.
   m_ear = new EarChoice(settings, m_choice);
   if (auto* column = qobject_cast<QVBoxLayout*>(m_choice->layout())) column->insertWidget(1, m_ear);
-  QWidget* order[] = {m_choice->goOnBox(), m_ear->directionBox(), m_ear->ladderBox(), m_ear->answerBox(),
-                      m_ear->chordBox(), m_ear->scaleBox(), m_ear->tempoBox(), m_choice->startButton()};
+  QWidget* order[] = {m_choice->goOnBox(), m_ear->directionBox(), m_ear->ladderBox(),
+                      m_ear->answerBox(), m_ear->chordAnswerBox(), m_ear->chordBox(),
+                      m_ear->scaleBox(), m_ear->tempoBox(), m_choice->startButton()};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   connect(m_choice->drillBox(), &QComboBox::currentIndexChanged, m_ear,
           [this] { m_ear->showFor(m_choice->kind()); });
@@ -65,9 +66,9 @@ void DrillPage::addEarChoice(QSettings& settings) {
 void DrillPage::setRunning(bool running, QWidget* answeredOn) {
   m_running = running;
   if (running && answeredOn != nullptr) {
-    QWidget* order[] = {answeredOn, m_round->answerField(), m_round->replayButton(), m_round->nextButton(),
-                        m_round->stopButton()};
-    for (int i = 1; i < 5; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    QWidget* order[] = {answeredOn, m_round->checkButton(), m_round->answerField(), m_round->replayButton(),
+                        m_round->nextButton(), m_round->stopButton()};
+    for (int i = 1; i < 6; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   }
   m_choiceArea->setVisible(!running);
   m_sections->tabBar()->setVisible(!running);

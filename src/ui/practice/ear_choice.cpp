@@ -16,6 +16,7 @@ namespace {
 
 const QString kDirectionKey = QStringLiteral("Practice/earDirection");
 const QString kAnswerKey = QStringLiteral("Practice/earAnswerOnNeck");
+const QString kChordAnswerKey = QStringLiteral("Practice/earChordAnswerOnNeck");
 const QString kChordKey = QStringLiteral("Practice/earArpeggiated");
 const QString kScaleKey = QStringLiteral("Practice/earPhrase");
 const QString kTempoKey = QStringLiteral("Practice/earTempo");
@@ -63,6 +64,8 @@ EarChoice::EarChoice(QSettings& settings, QWidget* parent) : QWidget(parent), m_
   m_form->addRow(tr("In play:"), m_ladder);
   m_answer = Box(this, {tr("By its name"), tr("The second note on the neck")}, tr("How to answer"));
   m_form->addRow(tr("Answer:"), m_answer);
+  m_chordAnswer = Box(this, {tr("By its name"), tr("Pick its voicing on the neck")}, tr("How to answer"));
+  m_form->addRow(tr("Answer:"), m_chordAnswer);
   m_chord = Box(this, {tr("Strummed"), tr("Arpeggiated")}, tr("How the chord sounds"));
   m_form->addRow(tr("Chord:"), m_chord);
   m_scale = Box(this, {tr("Up from its root"), tr("A short phrase in it")}, tr("How the scale sounds"));
@@ -75,6 +78,7 @@ EarChoice::EarChoice(QSettings& settings, QWidget* parent) : QWidget(parent), m_
 
   m_direction->setCurrentIndex(std::clamp(settings.value(kDirectionKey, 0).toInt(), 0, 2));
   m_answer->setCurrentIndex(settings.value(kAnswerKey, false).toBool() ? 1 : 0);
+  m_chordAnswer->setCurrentIndex(settings.value(kChordAnswerKey, false).toBool() ? 1 : 0);
   m_chord->setCurrentIndex(settings.value(kChordKey, false).toBool() ? 1 : 0);
   m_scale->setCurrentIndex(settings.value(kScaleKey, false).toBool() ? 1 : 0);
   m_tempo->setValue(settings.value(kTempoKey, practice::EarOptions{}.tempo).toInt());
@@ -83,6 +87,8 @@ EarChoice::EarChoice(QSettings& settings, QWidget* parent) : QWidget(parent), m_
   QSettings* kept = &settings;
   connect(m_direction, &QComboBox::currentIndexChanged, this, [kept](int i) { kept->setValue(kDirectionKey, i); });
   connect(m_answer, &QComboBox::currentIndexChanged, this, [kept](int i) { kept->setValue(kAnswerKey, i == 1); });
+  connect(m_chordAnswer, &QComboBox::currentIndexChanged, this,
+          [kept](int i) { kept->setValue(kChordAnswerKey, i == 1); });
   connect(m_chord, &QComboBox::currentIndexChanged, this, [kept](int i) { kept->setValue(kChordKey, i == 1); });
   connect(m_scale, &QComboBox::currentIndexChanged, this, [kept](int i) { kept->setValue(kScaleKey, i == 1); });
   connect(m_tempo, &QSpinBox::valueChanged, this, [kept](int bpm) { kept->setValue(kTempoKey, bpm); });
@@ -107,6 +113,7 @@ void EarChoice::showFor(QuestionKind kind) {
   const bool interval = kind == QuestionKind::kEarInterval;
   m_form->setRowVisible(m_direction, interval);
   m_form->setRowVisible(m_answer, interval);
+  m_form->setRowVisible(m_chordAnswer, kind == QuestionKind::kEarChordQuality);
   m_form->setRowVisible(m_chord, kind == QuestionKind::kEarChordQuality);
   m_form->setRowVisible(m_scale, kind == QuestionKind::kEarScale);
 }
@@ -118,6 +125,7 @@ practice::EarOptions EarChoice::options() const {
   o.qualityStep = m_steps[1];
   o.scaleStep = m_steps[2];
   o.onNeck = m_answer->currentIndex() == 1;
+  o.voicingOnNeck = m_chordAnswer->currentIndex() == 1;
   o.arpeggiated = m_chord->currentIndex() == 1;
   o.phrase = m_scale->currentIndex() == 1;
   o.tempo = m_tempo->value();

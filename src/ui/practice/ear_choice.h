@@ -2,7 +2,7 @@
 // The ear drills' own choices, under the choice of drill while one of them
 // is chosen: how an interval's notes sound and how it is answered, which
 // intervals, qualities or scales are in play (a ladder of presets), a
-// chord strummed or arpeggiated, a scale up or as a phrase, and the tempo.
+// chord strummed or arpeggiated and answered by its name or its voicing, a scale up or as a phrase, and the tempo.
 // Every choice is remembered.
 
 #include <QWidget>
@@ -31,6 +31,8 @@ class EarChoice : public QWidget {
   QComboBox* directionBox() const { return m_direction; }
   QComboBox* ladderBox() const { return m_ladder; }
   QComboBox* answerBox() const { return m_answer; }
+  // Chord quality: by its name, or its voicing picked on the neck.
+  QComboBox* chordAnswerBox() const { return m_chordAnswer; }
   QComboBox* chordBox() const { return m_chord; }
   QComboBox* scaleBox() const { return m_scale; }
   QSpinBox* tempoBox() const { return m_tempo; }
@@ -43,6 +45,7 @@ class EarChoice : public QWidget {
   QComboBox* m_direction = nullptr;
   QComboBox* m_ladder = nullptr;
   QComboBox* m_answer = nullptr;
+  QComboBox* m_chordAnswer = nullptr;
   QComboBox* m_chord = nullptr;
   QComboBox* m_scale = nullptr;
   QSpinBox* m_tempo = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "practice/ear_drills.h"
 #include "practice/ear_names.h"
 
 namespace fretlab {
@@ -69,6 +70,14 @@ QString EarTypedHint(QuestionKind kind) {
 }
 
 QString EarMissText(const Miss& m, const Question& q) {
+  if (m.given == Miss::Given::kVoicing) {
+    const QString given = m.answeredName == kOtherQuality
+                              ? Tr("your voicing is none of the qualities on the marked root")
+                              : Tr("your voicing sounds %1").arg(Std(m.answeredName));
+    const QString heard = Std(m.chord ? m.chord->Symbol() : m.askedName);
+    return Tr("%1 (%2); the chord heard was %3, at %4. Hear yours, then the one heard.")
+        .arg(given, Std(m.why), heard, Std(m.rightFrets));
+  }
   if (m.given == Miss::Given::kName) {
     return EarTexts::tr("you answered %1; it was %2. Hear the %1, then the %2.")
         .arg(Std(m.answeredName), Std(m.askedName));

@@ -47,6 +47,10 @@ RoundPanel::RoundPanel(QWidget* parent) : QWidget(parent) {
   // narrow window as the names are short.
   for (int i = 0; i < kNameButtons; ++i) addNameButton();
   auto* answerRow = new QHBoxLayout;
+  m_check = new QPushButton(tr("Check"), this);
+  m_check->setAccessibleName(tr("Check the voicing built on the neck"));
+  m_check->hide();
+  answerRow->addWidget(m_check);
   m_answer = new QLineEdit(this);
   m_answer->setPlaceholderText(tr("or type it (C#, Db, b3) and press Enter"));
   m_answer->setAccessibleName(tr("Typed answer"));
@@ -131,6 +135,7 @@ void RoundPanel::showQuestion(const QString& prompt, const std::vector<QString>&
   setNameButtons(labels, asksName);
   m_answer->setEnabled(asksName);
   m_replay->setEnabled(heard);
+  m_check->setEnabled(true);
   m_next->setEnabled(false);
 }
 
@@ -138,12 +143,14 @@ void RoundPanel::showMiss(const QString& words, bool last) {
   announce(m_feedback, words);
   setNameButtons({}, false);
   m_answer->setEnabled(false);
+  m_check->setEnabled(false);
   if (last) return;
   m_next->setEnabled(true);
   m_next->setFocus();
 }
 
 void RoundPanel::showRoundOver(const QString& summary) {
+  m_check->hide();
   m_replay->setEnabled(false);
   m_next->setEnabled(false);
   m_answer->setEnabled(false);

@@ -25,6 +25,9 @@ class RoundPanel : public QWidget {
 
   QLineEdit* answerField() const { return m_answer; }
   QPushButton* replayButton() const { return m_replay; }
+  // A voicing built on the neck is given as a whole; shown only for such
+  // questions (the drill mode's choice).
+  QPushButton* checkButton() const { return m_check; }
   // After a miss: on to the next question (Enter or Space while it has the focus).
   QPushButton* nextButton() const { return m_next; }
   QPushButton* stopButton() const { return m_stop; }
@@ -74,6 +77,7 @@ class RoundPanel : public QWidget {
   int m_columns = 12;
   QLineEdit* m_answer = nullptr;
   QPushButton* m_replay = nullptr;
+  QPushButton* m_check = nullptr;
   QPushButton* m_next = nullptr;
   QPushButton* m_stop = nullptr;
   QLabel* m_feedback = nullptr;
