@@ -16,9 +16,7 @@ constexpr std::array<std::string_view, kQuestionKindCount> kKeys = {
     "ear", "chord-tone", "chord-tones", "position-notes", "play-voicing",
     "ear-interval", "ear-chord-quality", "ear-scale"};
 
-bool StringAllowed(const DrillSetup& setup, int string) {
-  return ((setup.area.strings >> string) & 1u) != 0;
-}
+bool StringAllowed(const DrillSetup& setup, int string) { return ((setup.area.strings >> string) & 1u) != 0; }
 
 }  // namespace
 
@@ -92,16 +90,13 @@ QuestionRange RangeOf(const DrillSetup& setup) {
   QuestionRange range;
   const int count = setup.tuning.StringCount();
   int allowed = 0;
-  for (int s = 0; s < count;) {
-    if (!StringAllowed(setup, s)) {
-      ++s;
-      continue;
-    }
+  for (int s = 0; s < count; ++s) {
+    if (!StringAllowed(setup, s)) continue;
     int end = s;
     while (end + 1 < count && StringAllowed(setup, end + 1)) ++end;
     allowed += end - s + 1;
     range.stringRuns.emplace_back(s + 1, end + 1);
-    s = end + 1;
+    s = end;  // the run's last string; the next is one past it
   }
   if (allowed == count) range.stringRuns.clear();
   range.fromFret = std::max(setup.area.frets.from, setup.area.capo);

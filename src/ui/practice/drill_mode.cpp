@@ -10,17 +10,15 @@
 #include <QTabWidget>
 
 #include "practice/drill_marks.h"
-#include "practice/ear_sound.h"
-#include "practice/question_sound.h"
 #include "practice/round_setup.h"
 #include "theory/note_naming.h"
 #include "ui/practice/drill_choice.h"
 #include "ui/practice/drill_page.h"
+#include "ui/practice/drill_sounds.h"
 #include "ui/practice/drill_texts.h"
 #include "ui/practice/ear_choice.h"
 #include "ui/practice/ear_texts.h"
 #include "ui/practice/neck_widget.h"
-#include "ui/practice/playback_driver.h"
 #include "ui/practice/progress_panel.h"
 #include "ui/practice/round_panel.h"
 
@@ -31,7 +29,6 @@ using namespace practice;
 namespace {
 
 constexpr int kFlashMs = 700;
-
 QColor ToQ(Rgb c) { return QColor(c.red, c.green, c.blue); }
 }  // namespace
 
@@ -79,6 +76,10 @@ void DrillMode::connectPage() {
           [this](int row) { m_resources.chooseMidiInput(row, m_choice->midiBox()->itemText(row)); });
   connect(m_page->sections(), &QTabWidget::currentChanged, this, [this] { showOnNeck(); });
   connect(m_progress, &ProgressPanel::changed, this, [this] { showOnNeck(); });
+}
+
+void DrillMode::closing() {
+  if (history() != nullptr) history()->Flush();
 }
 
 void DrillMode::activated() {
@@ -143,11 +144,7 @@ void DrillMode::ask() {
                        names, heard);
   if (heard) soundEarQuestion();
   showOnNeck();
-  if (names) {
-    m_round->answerField()->setFocus();
-  } else {
-    host().neck().setFocus();
-  }
+  names ? m_round->answerField()->setFocus() : host().neck().setFocus();
 }
 
 void DrillMode::next() {
@@ -162,17 +159,7 @@ void DrillMode::next() {
 }
 
 void DrillMode::soundEarQuestion() {
-  if (!running()) return;
-  const Question& q = m_session.round()->Current();
-  if (IsEarTraining(q.kind)) {
-    host().player().play(EarTrainingSchedule(q, m_session.round()->Setup().ear));
-    return;
-  }
-  if (q.kind != QuestionKind::kEarToNeck) return;
-  const EarQuestionSound sound{m_choice->referenceBox()->isChecked(), std::nullopt};
-  host().player().play(EarQuestionSchedule(m_session.round()->Current(),
-                                           m_session.round()->Setup().key.Root().PitchClass(), sound,
-                                           host().noteLength()));
+  if (running()) SoundQuestion(host(), *m_session.round(), m_choice->referenceBox()->isChecked());
 }
 
 bool DrillMode::play() {
@@ -187,26 +174,13 @@ void DrillMode::give(const Answer& answer) {
 
 void DrillMode::answered(const Feedback& fb) {
   if (m_page == nullptr || fb.checked.verdict == Verdict::kUnreadable) return;
-  if (fb.missed) {
-    review(fb);
-    return;
-  }
+  if (fb.missed) return review(fb);
   RoundPanel::announce(m_round->feedbackLabel(), FeedbackText(fb));
   const std::optional<Position> where = fb.checked.position;
   if (where) host().neck().flash(*where, ToQ(fb.checked.verdict == Verdict::kRight ? kRightColour : kWrongColour), kFlashMs);
-  // The note found sounds, unless the guitar has just sounded it.
-  const bool sound = fb.checked.input != AnswerInput::kAudio;
-  if (fb.checked.verdict == Verdict::kRight && where) {
-    if (sound) host().soundPosition(*where);
-    if (!fb.questionDone) m_marked.push_back(*where);
-  } else if (fb.checked.verdict == Verdict::kRight && AsksForName(fb.question.kind) && fb.question.shown && sound) {
-    host().soundPosition(*fb.question.shown);
-  }
-  if (fb.questionDone && !fb.roundDone) {
-    ask();
-  } else {
-    showOnNeck();
-  }
+  SoundRightAnswer(host(), fb);
+  if (fb.checked.verdict == Verdict::kRight && where && !fb.questionDone) m_marked.push_back(*where);
+  fb.questionDone && !fb.roundDone ? ask() : showOnNeck();
 }
 
 void DrillMode::review(const Feedback& fb) {
@@ -214,9 +188,7 @@ void DrillMode::review(const Feedback& fb) {
   const Miss miss = ExplainMiss(fb, setup);
   m_reviewing = true;
   m_reviewMarks = MissMarks(miss, setup);
-  // The answer's note, then the right one: the ear hears the difference.
-  host().player().play(IsEarTraining(fb.question.kind) ? EarMissSchedule(fb, setup)
-                                                       : MissSound(miss, host().noteLength()));
+  SoundMiss(host(), fb, miss, setup);
   m_round->showMiss(MissFeedback(miss, fb), fb.roundDone);
   showOnNeck();
   if (fb.roundDone) return;
@@ -243,8 +215,6 @@ void DrillMode::showOnNeck() {
     return;
   }
   if (m_page != nullptr && m_page->sections()->currentIndex() == 1) {
-    neck.setMarks({});
-    neck.setStringsInPlay(kAllStrings);
     m_resources.openHistory();
     m_progress->showOn(neck);
     return;

@@ -8,15 +8,12 @@
 //
 // While a round runs, the neck never says what a position holds, the
 // panels give way to the round, and what defines the round is locked: a
-// change from the menu's shortcuts ends it with a word. A miss is shown on
-// the neck (every right place, and the answer given), said in words and
-// heard (the answer's note, then the right one); the next question waits
-// for Next, or comes by itself after the seconds chosen.
+// change from the menu's shortcuts ends it with a word. A miss is shown,
+// said and heard (drill_sounds.h); the next question waits for Next, or
+// comes by itself after the seconds chosen.
 
 #include <QTimer>
 #include <cstdint>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "practice/drill_session.h"
@@ -50,9 +47,7 @@ class DrillMode : public PracticeMode {
   bool play() override;
   bool strum() override { return running(); }
   // Every answer given is stored before the window goes.
-  void closing() override {
-    if (history() != nullptr) history()->Flush();
-  }
+  void closing() override;
 
   // The history and the instrument (tests and benchmarks hand in their own).
   DrillResources& resources() { return m_resources; }

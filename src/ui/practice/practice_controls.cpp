@@ -20,10 +20,6 @@ namespace fretlab {
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
 // Every control gets a label for the eye and an accessible name for the ear.
 template <typename Control>
 Control* Named(Control* control, const QString& name) {
@@ -194,7 +190,7 @@ void PracticeControls::showChoices() {
   m_otherRoot->setEnabled(!(other == automatic));
   m_otherRoot->setChecked(m_choices.otherRoot);
   m_otherRoot->setText(other == automatic ? tr("Spell the root the &other way")
-                                          : tr("Spell the r&oot as %1").arg(Text(NoteName(other))));
+                                          : tr("Spell the r&oot as %1").arg(QString::fromStdString(NoteName(other))));
   m_kind->setCurrentIndex(static_cast<int>(v.kind));
   fillEntries();
   m_entry->setCurrentIndex(EntryRowOf(m_choices));

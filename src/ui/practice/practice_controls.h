@@ -1,11 +1,10 @@
 #pragma once
-// The controls beside the neck: tuning (a preset or typed notes, turned
-// round on request when typed from the top string down), capo,
-// fret range or the whole neck, spacing, handedness, root and its spelling,
-// the kind of choice and the choice (the user's own scales among them, made
-// with My scales…), the position or triads shown, labels and the ♯/♭
-// preference. Every change is reported at once through choicesChanged();
-// nothing sounds.
+// The controls beside the neck: tuning (tuning_rows.h), capo, fret range or
+// the whole neck, spacing, handedness, root and its spelling, the kind of
+// choice and the choice (the user's own scales too, made with My scales…),
+// the position or triads shown, labels, the ♯/♭ preference and the note
+// names. Every change is reported at once through choicesChanged(); nothing
+// sounds.
 
 #include <QWidget>
 

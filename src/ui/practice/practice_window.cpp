@@ -19,10 +19,8 @@
 namespace fretlab {
 
 namespace {
-
 const QColor kPlayingRing(0, 0, 0);
 constexpr int kReportMs = 10'000;
-
 }  // namespace
 
 PracticeWindow::PracticeWindow(MidiOutput& output, AudioCapture& capture, QSettings& settings,
@@ -30,7 +28,6 @@ PracticeWindow::PracticeWindow(MidiOutput& output, AudioCapture& capture, QSetti
     : QMainWindow(parent), m_settings(settings), m_playback(output, std::move(now)) {
   setWindowTitle(tr("Fretlab Practice"));
   m_neck = new NeckWidget;
-  m_neck->setAccessibleDescription(m_neck->accessibleDescription());
   m_controls = new PracticeControls;
   m_controls->setChoices(LoadPracticeChoices(settings));
   m_listening = new PracticeListening(capture, settings, m_playback, this);
@@ -76,10 +73,8 @@ PracticeWindow::~PracticeWindow() {
   m_playback.stop();
   // The child widgets outlive the modes and the player; whatever they still
   // signal while they are taken down must not reach them.
-  for (QObject* sender : {static_cast<QObject*>(m_modes), static_cast<QObject*>(m_neck),
-                          static_cast<QObject*>(m_controls), static_cast<QObject*>(&m_playback)}) {
-    disconnect(sender, nullptr, this, nullptr);
-  }
+  const QObject* senders[] = {m_modes, m_neck, m_controls, &m_playback};
+  for (const QObject* sender : senders) disconnect(sender, nullptr, this, nullptr);
 }
 
 QWidget* PracticeWindow::buildControlPanel() {

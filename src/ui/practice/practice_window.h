@@ -54,8 +54,7 @@ class PracticeWindow : public QMainWindow, public PracticeHost {
   // The mode's page becomes a tab of the mode area, in the order added.
   void addMode(std::unique_ptr<PracticeMode> mode);
   PracticeMode* currentMode() const;
-  // The first mode of type T, or null.
-  template <typename T> T* findMode() const {
+  template <typename T> T* findMode() const {  // the first mode of type T, or null
     for (const auto& mode : m_ownedModes) {
       if (auto* found = dynamic_cast<T*>(mode.get())) return found;
     }

@@ -129,6 +129,9 @@ QString ProgressPanel::drillText() const {
 }
 
 void ProgressPanel::showOn(NeckWidget& neck) {
+  // The heat alone, on every string.
+  neck.setMarks({});
+  neck.setStringsInPlay(kAllStrings);
   const int request = ++m_request;
   practice::HistoryThread* history = m_history();
   if (history == nullptr) {
