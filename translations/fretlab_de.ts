@@ -141,6 +141,18 @@
         <source>the note given makes a %1; the %2 goes to %3. Hear the %1, then the %2.</source>
         <translation>der angegebene Ton ergibt %1; %2 führt zu %3. Hören Sie erst %1, dann %2.</translation>
     </message>
+    <message>
+        <source>your voicing is none of the qualities on the marked root</source>
+        <translation>Ihr Griff ist keiner der Akkordtypen auf dem markierten Grundton</translation>
+    </message>
+    <message>
+        <source>your voicing sounds %1</source>
+        <translation>Ihr Griff klingt als %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2); the chord heard was %3, at %4. Hear yours, then the one heard.</source>
+        <translation>%1 (%2); gehört war %3, bei %4. Hören Sie erst Ihren Griff, dann den gehörten.</translation>
+    </message>
 </context>
 <context>
     <name>DrillTexts</name>
@@ -350,6 +362,10 @@
     <message>
         <source>Right (%1): %2 heard.</source>
         <translation>Richtig (%1): %2 gehört.</translation>
+    </message>
+    <message>
+        <source>%1 is no voicing of %2 here (%3); one is %4.</source>
+        <translation>%1 ist hier kein Griff von %2 (%3); einer ist %4.</translation>
     </message>
 </context>
 <context>
@@ -888,6 +904,10 @@
         <source>Tempo:</source>
         <translation>Tempo:</translation>
     </message>
+    <message>
+        <source>Pick its voicing on the neck</source>
+        <translation>Seinen Griff auf dem Griffbrett wählen</translation>
+    </message>
 </context>
 <context>
     <name>fretlab::ExploreMode</name>
@@ -1376,6 +1396,14 @@
     <message>
         <source>Start another round when you are ready.</source>
         <translation>Starten Sie die nächste Runde, wenn Sie so weit sind.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Check the voicing built on the neck</source>
+        <translation>Den auf dem Griffbrett gebauten Griff prüfen</translation>
     </message>
 </context>
 <context>

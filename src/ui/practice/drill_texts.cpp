@@ -123,7 +123,7 @@ QString FeedbackText(const Feedback& fb) {
 QString MissText(const Miss& m, const Question& q) {
   if (IsEarTraining(q.kind)) return EarMissText(m, q);
   if (m.given == Miss::Given::kVoicing) {
-    return Tr("%1 is no voicing of %2 here (%3); one is %4.")
+    return DrillTexts::tr("%1 is no voicing of %2 here (%3); one is %4.")
         .arg(Std(m.answeredName), Std(m.askedName), Std(m.why), Std(m.rightFrets));
   }
   const bool degrees = AsksForDegree(q.kind);

@@ -72,10 +72,10 @@ QString EarTypedHint(QuestionKind kind) {
 QString EarMissText(const Miss& m, const Question& q) {
   if (m.given == Miss::Given::kVoicing) {
     const QString given = m.answeredName == kOtherQuality
-                              ? Tr("your voicing is none of the qualities on the marked root")
-                              : Tr("your voicing sounds %1").arg(Std(m.answeredName));
+                              ? EarTexts::tr("your voicing is none of the qualities on the marked root")
+                              : EarTexts::tr("your voicing sounds %1").arg(Std(m.answeredName));
     const QString heard = Std(m.chord ? m.chord->Symbol() : m.askedName);
-    return Tr("%1 (%2); the chord heard was %3, at %4. Hear yours, then the one heard.")
+    return EarTexts::tr("%1 (%2); the chord heard was %3, at %4. Hear yours, then the one heard.")
         .arg(given, Std(m.why), heard, Std(m.rightFrets));
   }
   if (m.given == Miss::Given::kName) {
