@@ -80,7 +80,8 @@ TEST(VoicingFinder, KindsAreLabelledAsGuitaristsNameThem) {
   EXPECT_EQ(Find(cmaj7, "x35453")->label, "A-shape barre at 3");
   EXPECT_EQ(Find(cmaj7, "8x998x")->kind, VoicingKind::kDrop3);
   // Open strings elsewhere on the neck are no open chord.
-  const Voicing* high = Find(FindVoicings(Chord("E"), {}), "076450");
+  const VoicingResult e = FindVoicings(Chord("E"), {});
+  const Voicing* high = Find(e, "076450");
   ASSERT_TRUE(high);
   EXPECT_NE(high->kind, VoicingKind::kOpen);
 }
