@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include "common/quoted_value.h"
 #include "theory/voicing_finder.h"
 
 namespace fretlab {
@@ -79,6 +80,9 @@ int RunVoicings(const std::vector<std::string>& arguments, std::ostream& out, st
   std::string why;
   const auto chord = ParseChordSymbol(request.symbol, &why);
   if (!chord) {
+    // The reader's sentence holds the symbol as typed: shown only when that
+    // is plain text; any other symbol is quoted safely.
+    if (!IsPlainValue(request.symbol)) why = "cannot read the chord symbol " + QuotedValue(request.symbol);
     err << "fretlab: " << why << '\n';
     return 2;
   }

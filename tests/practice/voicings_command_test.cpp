@@ -65,6 +65,7 @@ TEST(VoicingsCommand, EachRefusalIsOneLine) {
   const std::vector<Case> cases = {
       {{"--voicings", "H7"}, 2, "cannot read the chord symbol \"H7\""},
       {{"--voicings", "Cxyz"}, 2, "\"xyz\""},
+      {{"--voicings", "C\x1b[31m\n7"}, 2, "cannot read the chord symbol \"C\\x1B[31m\\n7\""},
       {{"--voicings", "C", "--span", "7"}, 2, "--span \"7\""},
       {{"--voicings", "C", "--capo", "13"}, 2, "0 to 12"},
       {{"--voicings", "C", "--limit", "-1"}, 2, "--limit"},
