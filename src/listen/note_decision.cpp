@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "listen/struck_harmonic.h"
+
 namespace fretlab {
 
 namespace {
@@ -28,6 +30,9 @@ constexpr double kBrokenConfidence = 0.9;
 // slides to another pitch; a fading ring wavers in the same way, and mains
 // hum is heard once the note has faded.
 constexpr double kBreakBelowPeakDb = 15;
+// A noise gate closes once a note has faded far below its peak; a sound cut
+// off nearer to it than this was cut by the stream.
+constexpr double kCutBelowPeakDb = 30;
 // Seconds after an onset in which its attack's level and break are seen.
 constexpr double kAttackSeconds = 0.05;
 // Seconds a string rings on after the next note is struck (a guitarist's
@@ -49,18 +54,13 @@ bool IsOctaveOf(int a, int b) { return a != b && (a - b) % 12 == 0; }
 // Two notes sounding together are periodic at a pitch both are harmonics
 // of: a string still ringing when the next is struck a fifth above it makes
 // YIN hear the octave below the first for a moment.
-bool IsHarmonicOf(int upper, int lower) {
-  static constexpr int kHarmonics[] = {12, 19, 24, 28, 31, 34, 36};
-  for (int interval : kHarmonics) {
-    if (upper - lower == interval) return true;
-  }
-  return false;
-}
+bool IsHarmonicOf(int upper, int lower) { return HarmonicIndex(upper, lower) >= 2; }
 
 }  // namespace
 
-NoteDecision::NoteDecision(int lowestNote, int highestNote, DecisionParameters parameters)
-    : lowest_(lowestNote), highest_(highestNote), p_(parameters) {}
+NoteDecision::NoteDecision(int lowestNote, int highestNote, DecisionParameters parameters,
+                           const HarmonicSource* harmonics)
+    : lowest_(lowestNote), highest_(highestNote), p_(parameters), harmonics_(harmonics) {}
 
 bool NoteDecision::Usable(const ListenFrame& frame) const {
   const int note = static_cast<int>(std::lround(frame.note));
@@ -68,8 +68,12 @@ bool NoteDecision::Usable(const ListenFrame& frame) const {
          note >= lowest_ && note <= highest_;
 }
 
-void NoteDecision::NoteOnset(double time) {
+void NoteDecision::NoteOnset(double time, bool fromBreak) {
+  // An onset before a break stays the note's when the break makes one.
+  if (fromBreak && onsetArmed_ && !onsetFromBreak_ && time - onsetTime_ <= p_.cueLifetime) return;
   onsetArmed_ = true;
+  onsetFromBreak_ = fromBreak;
+  sharedPeriod_ = -1;
   onsetTime_ = time;
   // The level before the attack: the quietest of the last hops that end
   // before the onset; the attack's own: the loudest since.
@@ -113,10 +117,31 @@ bool NoteDecision::PhaseBreak(const ListenFrame& frame) const {
   return frame.levelDb >= quietest - kMostFadeDb && frame.levelDb >= notePeak_ - kBreakBelowPeakDb;
 }
 
+// A break in a sound that was not fading out is the stream's, not the
+// player's: until the detectors' windows have passed it, its onsets and
+// the hops it spoils end no note. Before a noise gate closes the sound has
+// faded, so a gated pause followed by a pluck stays a pluck.
+void NoteDecision::NoteBreak(const ListenFrame& frame) {
+  for (auto hop = hops_.rbegin(); hop != hops_.rend(); ++hop) {
+    if (hop->time > frame.breakStart) continue;
+    if (hop->note < 0 || hop->levelDb < notePeak_ - kCutBelowPeakDb) return;
+    breakFrom_ = frame.breakStart;
+    beforeBreak_ = hop->note;
+    bridgeUntil_ = frame.breakEnd + p_.pitchWindow + p_.hopSeconds;
+    return;
+  }
+}
+
+bool NoteDecision::FromBreak(double onsetTime) const {
+  return onsetTime >= breakFrom_ - kOnsetSpread && onsetTime <= bridgeUntil_;
+}
+
 // When the program's own sound ends, whatever still sounds is known: the
 // pitch of the last hops rings on unreported, as a reported note would.
 void NoteDecision::TakeAsKnown() {
   onsetArmed_ = false;
+  sharedPeriod_ = -1;
+  overRinging_ = false;
   sounding_ = -1;
   notePeak_ = -200;
   for (auto hop = hops_.rbegin(); hop != hops_.rend(); ++hop) {
@@ -158,6 +183,10 @@ bool NoteDecision::OnsetIsAttack(const ListenFrame& frame) const {
 NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame,
                                        const Tally& tally) const {
   if (OnsetIsAttack(frame)) {
+    // The sound before a break, back after it, is that sound still.
+    if (onsetFromBreak_ && (note == sounding_ || note == ringing_ || note == beforeBreak_)) {
+      return Cue::kNone;
+    }
     // The pitch that rang before the onset, or one it is a harmonic of, is
     // taken only once the detector's window lies wholly after the onset:
     // until then it may still hear the string before, alone or with the new.
@@ -188,8 +217,29 @@ NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame,
   return change.count >= hold && steady ? Cue::kChange : Cue::kNone;
 }
 
+
+// The note struck at the onset when `note` is heard, -1 for none: `note`
+// itself, unless it is the note before or a period below it that both
+// share; then the harmonics tell (FindStruckHarmonic).
+int NoteDecision::StruckNote(int note, double cents, double now) const {
+  int shared = 0;
+  for (int before : {sounding_, ringing_}) {
+    if (shared == 0 && before >= 0) shared = HarmonicIndex(before, note);
+  }
+  if (harmonics_ == nullptr || shared == 0) return note;
+  const StruckHarmonic found =
+      FindStruckHarmonic(*harmonics_, note + cents / 100, onsetTime_ - kOnsetSpread, now);
+  // Where the onset brought little, the string before was struck again
+  // softly; or nothing was struck, and a string was let go beside it (as
+  // is the string a note was struck over).
+  if (found.little) return shared == 1 && !overRinging_ ? note : -1;
+  if (found.harmonic == 0) return note;
+  const int struck = note + HarmonicSemitones(found.harmonic);
+  return struck <= highest_ ? struck : note;
+}
+
 void NoteDecision::Remember(const ListenFrame& frame, int note) {
-  hops_.push_back({note, note >= 0 ? frame.note - note : 0, frame.confidence, frame.time,
+  hops_.push_back({note, note >= 0 ? frame.note - std::lround(frame.note) : 0, frame.confidence, frame.time,
                    frame.levelDb});
   const std::size_t most = 3 * p_.holdFrames + p_.unsureHoldFrames;
   while (hops_.size() > most) hops_.pop_front();
@@ -197,16 +247,20 @@ void NoteDecision::Remember(const ListenFrame& frame, int note) {
 
 std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted) {
   const bool usable = Usable(frame);
-  const int note = usable ? static_cast<int>(std::lround(frame.note)) : -1;
+  int note = usable ? static_cast<int>(std::lround(frame.note)) : -1;
+  if (note >= 0 && note == sharedPeriod_) note = sounding_;
   const bool phaseBreak = PhaseBreak(frame);
+  if (frame.breakEnd > frame.breakStart) NoteBreak(frame);
+  const bool bridging = frame.time < bridgeUntil_;
   Remember(frame, note);
   // The stream's first window has nothing before it to rise from: sound
   // that is there when listening begins (hum, a string ringing) is no attack.
   const bool started = frame.time > p_.pitchWindow;
   if (!muted && frame.onset && frame.onsetTime > p_.pitchWindow) {
-    NoteOnset(std::min(frame.onsetTime, frame.time));
+    const double at = std::min(frame.onsetTime, frame.time);
+    NoteOnset(at, FromBreak(at));
   } else if (!muted && phaseBreak) {
-    NoteOnset(frame.time - p_.hopSeconds);
+    NoteOnset(frame.time - p_.hopSeconds, bridging);
   } else if (frame.time <= onsetTime_ + kAttackSeconds) {
     peakSinceOnset_ = std::max(peakSinceOnset_, frame.levelDb);
     confidenceSinceOnset_ = std::min(confidenceSinceOnset_, frame.confidence);
@@ -220,10 +274,13 @@ std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted
     notePeakAt_ = frame.time;
   }
   if (!usable) {
+    if (bridging) return std::nullopt;
     runQuietest_ = unusableRun_ == 0 ? frame.levelDb : std::min(runQuietest_, frame.levelDb);
     if (++unusableRun_ >= p_.silenceFrames) {
       silenceLevel_ = runQuietest_;
       sounding_ = -1;
+      sharedPeriod_ = -1;
+      overRinging_ = false;
       afterSilence_ = true;
     }
     return std::nullopt;
@@ -241,14 +298,22 @@ std::optional<HeardNote> NoteDecision::Take(const ListenFrame& frame, bool muted
   }
   const Cue cue = CueFor(note, frame, tally);
   if (cue == Cue::kNone) return std::nullopt;
+  const double cents = 100.0 * tally.cents / tally.count;
+  const int struck = cue == Cue::kOnset ? StruckNote(note, cents, frame.time) : note;
+  if (struck < 0) {
+    onsetArmed_ = false;
+    return std::nullopt;
+  }
   HeardNote heard;
   heard.onset = cue == Cue::kOnset ? onsetTime_
                                    : std::max(0.0, tally.firstTime - p_.pitchWindow / 2);
   heard.decided = frame.time;
-  heard.note = note;
-  heard.cents = 100.0 * tally.cents / tally.count;
+  heard.note = struck;
+  heard.cents = cents;
   heard.levelDb = frame.levelDb;
-  sounding_ = note;
+  sounding_ = struck;
+  sharedPeriod_ = struck != note ? note : -1;
+  overRinging_ = struck != note;
   ringing_ = -1;
   notePeak_ = frame.levelDb;
   notePeakAt_ = frame.time;

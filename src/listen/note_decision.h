@@ -9,7 +9,12 @@
 // lies wholly after the onset, so a ringing string is never reported twice,
 // nor the string before mistaken for the new one. An onset must rise above
 // the hops before it and come near the last note's peak: a room's reverb
-// swelling back is no pluck. Muted hops (the program's own sound) update
+// swelling back is no pluck. A break in the stream (a buffer run dry) is
+// bridged: the note before it sounds on, and the onset its return makes
+// begins no note of that pitch. When the pitch heard after an onset is a
+// period below the string still ringing that the new note shares with it (a
+// fifth or a fourth above it: YIN hears the period of both), the harmonics
+// that rose since the onset tell which note was struck. Muted hops (the program's own sound) update
 // what is sounding without reporting it, so its ring does not answer later.
 
 #include <deque>
@@ -44,7 +49,10 @@ struct DecisionParameters {
 
 class NoteDecision {
  public:
-  NoteDecision(int lowestNote, int highestNote, DecisionParameters parameters = {});
+  // `harmonics`: the sound's harmonics, to tell a note struck above one that
+  // rings on; without it the pitch heard is taken (or waited out).
+  NoteDecision(int lowestNote, int highestNote, DecisionParameters parameters = {},
+               const HarmonicSource* harmonics = nullptr);
 
   // One hop after another. `muted`: the hop is heard but never reported.
   std::optional<HeardNote> Take(const ListenFrame& frame, bool muted = false);
@@ -62,7 +70,9 @@ class NoteDecision {
     double confidence = 0, cents = 0;  // sums
     double firstTime = 0, firstLevelDb = 0, quietestDb = 0;
   };
-  void NoteOnset(double time);
+  void NoteOnset(double time, bool fromBreak);
+  void NoteBreak(const ListenFrame& frame);
+  bool FromBreak(double onsetTime) const;
   bool PhaseBreak(const ListenFrame& frame) const;
   void TakeAsKnown();
   bool Usable(const ListenFrame& frame) const;
@@ -70,9 +80,11 @@ class NoteDecision {
   Tally Count(int note, int window) const;
   Cue CueFor(int note, const ListenFrame& frame, const Tally& tally) const;
   bool OnsetIsAttack(const ListenFrame& frame) const;
+  int StruckNote(int note, double cents, double now) const;
 
   int lowest_, highest_;
   DecisionParameters p_;
+  const HarmonicSource* harmonics_;
   std::deque<Hop> hops_;  // the last hops since the last onset, newest last
   int sounding_ = -1, ringing_ = -1;  // ringing_: the pitch that rang just before the last onset
   double notePeak_ = -200, notePeakAt_ = 0;  // dBFS and seconds: the last note's loudest hop
@@ -84,6 +96,15 @@ class NoteDecision {
   bool onsetArmed_ = false, wasMuted_ = false;
   double onsetTime_ = 0, levelBeforeOnset_ = 0, peakSinceOnset_ = -200;
   double confidenceSinceOnset_ = 1;  // the lowest YIN confidence since the onset
+  // Seconds: the last bridged break's start, and the end of its shadow (the
+  // detectors' windows reach over the break until then).
+  double breakFrom_ = -1, bridgeUntil_ = -1;
+  int beforeBreak_ = -1;  // the pitch heard just before that break
+  // The period the sounding note shares with the string still ringing,
+  // heard as that note until the next onset; -1 for none.
+  int sharedPeriod_ = -1;
+  bool overRinging_ = false;  // the sounding note was struck over a string ringing on
+  bool onsetFromBreak_ = false;  // the armed onset is one a break made
 };
 
 }  // namespace fretlab

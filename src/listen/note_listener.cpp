@@ -17,7 +17,8 @@ DecisionParameters ForSettings(DecisionParameters parameters, const ListenSettin
 NoteListener::NoteListener(const ListenSettings& settings, const DecisionParameters& parameters)
     : settings_(settings),
       analyser_(settings),
-      decision_(settings.lowestNote, settings.highestNote, ForSettings(parameters, settings)),
+      decision_(settings.lowestNote, settings.highestNote, ForSettings(parameters, settings),
+                &analyser_),
       hop_(analyser_.Hop()) {}
 
 void NoteListener::SetSoundingUntil(double streamSeconds) {
