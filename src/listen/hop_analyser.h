@@ -27,8 +27,10 @@ struct ListenFrame {
 // pickup gives, only a stream that has no samples to give.
 inline constexpr float kDigitalSilence = 1e-6f;
 // Breaks of this length at most are reported; a longer silence is a pause.
-// No string is stopped and struck again this fast.
-inline constexpr double kLongestBreak = 0.010;  // seconds
+// A sound server's or a player's buffer runs dry for 3 to 25 ms; a guitar
+// never gives digital silence, and a noise gate shuts only a faded note.
+// Shorter than the silence that ends a note (NoteDecision's silenceFrames).
+inline constexpr double kLongestBreak = 0.040;  // seconds
 // Shorter runs are zero crossings of a very quiet sound, not a break.
 inline constexpr double kShortestBreak = 0.0003;  // seconds
 
