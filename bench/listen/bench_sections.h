@@ -15,6 +15,7 @@ struct Options {
 
 bool EveryNoteSection(const Options& options);
 bool SequenceSection(const Options& options);
+bool RingingSection(const Options& options);
 bool LowStringSection(const Options& options);
 bool NoiseSection(const Options& options);
 bool TunerSection(const Options& options);

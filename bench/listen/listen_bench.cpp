@@ -1,7 +1,7 @@
 // Listening benchmark: note detection and the tuner on material rendered
 // at run time (see README, "Listening"). Prints each figure with its target.
 //
-//   listen_bench [notes|sequences|bass|noise|tuner|all] [--programs 24,25] [--failures]
+//   listen_bench [notes|sequences|ringing|bass|noise|tuner|all] [--programs 24,25] [--failures]
 //                [--minutes M]      (of each noise; default 10)
 //   listen_bench capture SECONDS [tuner]   (see bench/listen/capture_cpu.sh)
 //   listen_bench trace PROGRAM NOTE|SECONDS MATERIAL
@@ -46,6 +46,7 @@ int main(int argc, char* argv[]) {
   bool ok = true;
   if (section == "notes" || section == "all") ok &= EveryNoteSection(options);
   if (section == "sequences" || section == "all") ok &= SequenceSection(options);
+  if (section == "ringing" || section == "all") ok &= RingingSection(options);
   if (section == "bass" || section == "all") ok &= LowStringSection(options);
   if (section == "noise" || section == "all") ok &= NoiseSection(options);
   if (section == "tuner" || section == "all") ok &= TunerSection(options);

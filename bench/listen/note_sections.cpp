@@ -151,6 +151,55 @@ bool SequenceSection(const Options& options) {
   return ok;
 }
 
+// Pairs of notes, the second struck while the first still rings (a string
+// let go as the next is struck, 50 ms or 150 ms later): an octave, a twelfth
+// or two octaves above it share its period, a fifth or a fourth above it
+// the one below it. Figures for the second notes; no target of their own.
+bool RingingSection(const Options& options) {
+  std::printf("A note struck while the one before still rings: the second notes\n");
+  struct Kind {
+    const char* name;
+    std::vector<int> steps;
+  };
+  const Kind kinds[] = {{"octave, twelfth, two octaves above", {12, 19, 24}},
+                        {"fifth or fourth above or below", {7, 5, -5, -7}},
+                        {"octave or two below", {-12, -24}}};
+  for (const Kind& kind : kinds) {
+    Score total;
+    for (int program : options.programs) {
+      std::vector<PlayedNote> notes;
+      double at = 0.5;
+      for (int low = 40; low <= 88; low += 3) {
+        for (int step : kind.steps) {
+          if (low + step < 40 || low + step > 88) continue;
+          for (double ringing : {0.0, 0.05, 0.15}) {
+            notes.push_back({low, at, 0.4 + ringing, 100});
+            notes.push_back({low + step, at + 0.4, 0.8, 100});
+            at += 2.0;
+          }
+        }
+      }
+      const std::vector<HeardNote> heard =
+          Listen(testing::RenderNotes(program, notes, at + 1.0), GuitarSettings());
+      const std::string label = "program " + std::to_string(program) + ", " + kind.name;
+      Score seconds;
+      for (std::size_t i = 1; i < notes.size(); i += 2) {
+        const double from = notes[i].onset - 0.02, to = notes[i - 1].onset + 2.0 - 0.02;
+        std::vector<HeardNote> mine;
+        for (const HeardNote& h : heard) {
+          if (h.decided >= from && h.decided < to) mine.push_back(h);
+        }
+        seconds.Add(ScoreNotes({notes[i]}, mine, label));
+      }
+      PrintScore(label.c_str(), seconds, options.showFailures);
+      total.Add(seconds);
+    }
+    std::printf("%-58s %8.2f\n", (std::string(kind.name) + ": exactly once (%)").c_str(),
+                100.0 * total.onceOnly / std::max(1, total.notes));
+  }
+  return true;
+}
+
 bool LowStringSection(const Options& options) {
   std::printf("Bass E1..G2 (program 33) and a 7-string's low B1 (B1..E2)\n");
   const std::vector<PlayedNote> bass = EveryNote(28, 43);

@@ -13,9 +13,10 @@ constexpr int kSemitones[kHarmonicCount] = {0, 12, 19, 24, 28, 31, 34, 36};
 // Seconds between the two windows that measure how a partial rings on.
 constexpr double kBaseline = 0.023;
 // A note struck over a string still ringing brings at least kOwnShare of
-// the onset's new power to its own fundamental and at most kForeignShare to
-// harmonics that are not its own; a note struck at all brings at least
-// kStruckPart of the power sounding after it.
+// the onset's new power to its own odd harmonics (those the octave above it
+// lacks; the fundamental alone for the period heard) and at most kForeignShare to harmonics that are not its own; a
+// note struck at all brings at least kStruckPart of the power sounding
+// after it.
 constexpr double kOwnShare = 0.1;
 constexpr double kForeignShare = 0.15;
 constexpr double kStruckPart = 0.2;
@@ -74,11 +75,17 @@ StruckHarmonic FindStruckHarmonic(const HarmonicSource& harmonics, double pitch,
     return struck;
   }
   for (int j = 1; j <= kHarmonicCount; ++j) {
-    double elsewhere = 0;
+    // `own`: on the harmonics of j that are not those of 2j, the octave
+    // above; for the period itself, on its fundamental.
+    double elsewhere = 0, own = 0;
     for (int k = 1; k <= kHarmonicCount; ++k) {
-      if (k % j != 0) elsewhere += brought[std::size_t(k - 1)];
+      if (k % j != 0) {
+        elsewhere += brought[std::size_t(k - 1)];
+      } else if (k % (2 * j) != 0 && (j > 1 || k == 1)) {
+        own += brought[std::size_t(k - 1)];
+      }
     }
-    if (elsewhere <= kForeignShare * total && brought[std::size_t(j - 1)] >= kOwnShare * total) {
+    if (elsewhere <= kForeignShare * total && own >= kOwnShare * total) {
       struck.harmonic = j;
       break;
     }
