@@ -11,11 +11,13 @@
 // the hops before it and come near the last note's peak: a room's reverb
 // swelling back is no pluck. A break in the stream (a buffer run dry) is
 // bridged: the note before it sounds on, and the onset its return makes
-// begins no note of that pitch. When the pitch heard after an onset is a
-// period below the string still ringing that the new note shares with it (a
-// fifth or a fourth above it: YIN hears the period of both), the harmonics
-// that rose since the onset tell which note was struck. Muted hops (the program's own sound) update
-// what is sounding without reporting it, so its ring does not answer later.
+// begins no note of that pitch. When the pitch heard after an onset is the
+// string still ringing, or a period below it that the new note shares with
+// it (the octave above it is heard as that string, a fifth above it as the
+// octave below), what the onset brought to each harmonic tells which note
+// was struck (struck_harmonic.h). Muted hops (the program's own sound)
+// update what is sounding without reporting it, so its ring does not
+// answer later.
 
 #include <deque>
 #include <optional>
