@@ -217,7 +217,6 @@ NoteDecision::Cue NoteDecision::CueFor(int note, const ListenFrame& frame,
   return change.count >= hold && steady ? Cue::kChange : Cue::kNone;
 }
 
-
 // The note struck at the onset when `note` is heard, -1 for none: `note`
 // itself, unless it is the note before or a period below it that both
 // share; then the harmonics tell (FindStruckHarmonic).
@@ -239,8 +238,8 @@ int NoteDecision::StruckNote(int note, double cents, double now) const {
 }
 
 void NoteDecision::Remember(const ListenFrame& frame, int note) {
-  hops_.push_back({note, note >= 0 ? frame.note - std::lround(frame.note) : 0, frame.confidence, frame.time,
-                   frame.levelDb});
+  const double cents = note >= 0 ? frame.note - std::lround(frame.note) : 0;
+  hops_.push_back({note, cents, frame.confidence, frame.time, frame.levelDb});
   const std::size_t most = 3 * p_.holdFrames + p_.unsureHoldFrames;
   while (hops_.size() > most) hops_.pop_front();
 }

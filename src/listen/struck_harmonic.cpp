@@ -14,9 +14,9 @@ constexpr int kSemitones[kHarmonicCount] = {0, 12, 19, 24, 28, 31, 34, 36};
 constexpr double kBaseline = 0.023;
 // A note struck over a string still ringing brings at least kOwnShare of
 // the onset's new power to its own odd harmonics (those the octave above it
-// lacks; the fundamental alone for the period heard) and at most kForeignShare to harmonics that are not its own; a
-// note struck at all brings at least kStruckPart of the power sounding
-// after it.
+// lacks; the fundamental alone for the period heard) and at most
+// kForeignShare to harmonics that are not its own; a note struck at all
+// brings at least kStruckPart of the power sounding after it.
 constexpr double kOwnShare = 0.1;
 constexpr double kForeignShare = 0.15;
 constexpr double kStruckPart = 0.2;

@@ -30,7 +30,8 @@ std::vector<int> Heard(const std::vector<float>& track) {
 }
 
 void Silence(std::vector<float>& track, double from, double milliseconds) {
-  std::fill(track.begin() + FrameAt(from), track.begin() + FrameAt(from + milliseconds / 1000), 0.f);
+  const std::size_t end = FrameAt(from + milliseconds / 1000);
+  std::fill(track.begin() + FrameAt(from), track.begin() + end, 0.f);
 }
 
 TEST(StreamBreakTest, TheAnalyserTellsAShortBreakButNotAPauseNorAQuietSound) {
@@ -67,7 +68,8 @@ TEST(StreamBreakTest, ANoteThatBreaksOffForUpToFortyMillisecondsIsHeardOnce) {
 
 TEST(StreamBreakTest, ANoteStruckAtABreakOrAfterAGateClosedIsHeard) {
   for (int step : {-7, 2, 5}) {
-    std::vector<float> track = testing::RenderNotes(24, {{57, 0.3, 0.5}, {57 + step, 0.801, 0.8}}, 2.0);
+    const std::vector<PlayedNote> notes{{57, 0.3, 0.5}, {57 + step, 0.801, 0.8}};
+    std::vector<float> track = testing::RenderNotes(24, notes, 2.0);
     Silence(track, 0.8, 4);
     EXPECT_EQ(Heard(track), (std::vector<int>{57, 57 + step})) << "a step of " << step;
   }
@@ -80,7 +82,9 @@ TEST(StreamBreakTest, ANoteStruckAtABreakOrAfterAGateClosedIsHeard) {
     return 10 * std::log10(energy / 256 + 1e-20);
   };
   double loudest = -200;
-  for (std::size_t at = 0; at + 256 < first.size(); at += 256) loudest = std::max(loudest, rmsDb(at));
+  for (std::size_t at = 0; at + 256 < first.size(); at += 256) {
+    loudest = std::max(loudest, rmsDb(at));
+  }
   std::size_t shut = FrameAt(0.7);
   while (shut + 256 < first.size() && rmsDb(shut) > loudest - 40) shut += 256;
   ASSERT_LT(shut + 256, first.size());

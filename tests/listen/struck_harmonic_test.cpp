@@ -27,7 +27,8 @@ StruckHarmonic Find(double ringingHz, double struckHz, double heardHz) {
   }
   if (struckHz > 0) {
     const std::vector<float> struck = testing::HarmonicTone(struckHz, 0.6, 8, -14);
-    for (std::size_t i = 0; i < struck.size(); ++i) track[testing::FrameAt(kStruckAt) + i] += struck[i];
+    const std::size_t from = testing::FrameAt(kStruckAt);
+    for (std::size_t i = 0; i < struck.size(); ++i) track[from + i] += struck[i];
   }
   HopAnalyser analyser(settings);
   const double now = kStruckAt + double(settings.PitchWindow()) / settings.sampleRate + 0.01;
