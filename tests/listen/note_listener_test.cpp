@@ -10,23 +10,18 @@
 #include <vector>
 
 #include "support/guitar_material.h"
+#include "support/listened.h"
 
 namespace fretlab {
 namespace {
 
 using testing::PlayedNote;
 
-ListenSettings Guitar() { return ListenSettings::ForStrings(testing::kMaterialRate, 40, 64); }
+ListenSettings Guitar() { return testing::GuitarListening(); }
 
 std::vector<HeardNote> Listen(const std::vector<float>& track, std::size_t block = 1024,
                               double soundingUntil = -1) {
-  NoteListener listener(Guitar());
-  if (soundingUntil >= 0) listener.SetSoundingUntil(soundingUntil);
-  std::vector<HeardNote> heard;
-  for (std::size_t i = 0; i < track.size(); i += block) {
-    listener.Feed(track.data() + i, std::min(block, track.size() - i), heard);
-  }
-  return heard;
+  return testing::ListenTo(track, Guitar(), block, soundingUntil);
 }
 
 // Each played note is heard exactly once, right, within `within` seconds of

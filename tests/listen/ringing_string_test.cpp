@@ -7,28 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "listen/note_listener.h"
 #include "support/guitar_material.h"
+#include "support/listened.h"
 
 namespace fretlab {
 namespace {
 
 using testing::PlayedNote;
 
-std::vector<HeardNote> Listen(const std::vector<float>& track) {
-  NoteListener listener(ListenSettings::ForStrings(testing::kMaterialRate, 40, 64));
-  std::vector<HeardNote> heard;
-  for (std::size_t i = 0; i < track.size(); i += 1024) {
-    listener.Feed(track.data() + i, std::min<std::size_t>(1024, track.size() - i), heard);
-  }
-  return heard;
-}
-
 // The first note still sounds `ringing` seconds into the second; the second
 // is decided within `within` seconds of its onset.
 void ExpectBoth(int program, int first, int second, double ringing, double within = 0.15) {
   const std::vector<PlayedNote> notes{{first, 0.3, 0.4 + ringing}, {second, 0.7, 0.8}};
-  const std::vector<HeardNote> heard = Listen(testing::RenderNotes(program, notes, 2.0));
+  const std::vector<HeardNote> heard = testing::ListenTo(testing::RenderNotes(program, notes, 2.0));
   const std::string what = "program " + std::to_string(program) + ": " + std::to_string(first) +
                            " then " + std::to_string(second) + ", ringing " +
                            std::to_string(ringing) + " s";
@@ -59,8 +50,7 @@ TEST(RingingStringTest, AFifthOrAFourthAboveIsThatNoteNotTheOctaveBelow) {
 
 TEST(RingingStringTest, TheLowStringStruckAgainUnderItsOctaveIsTheLowNote) {
   const std::vector<PlayedNote> notes{{45, 0.3, 1.0}, {57, 0.7, 0.6}, {45, 1.2, 0.8}};
-  std::vector<int> heard;
-  for (const HeardNote& h : Listen(testing::RenderNotes(24, notes, 2.5))) heard.push_back(h.note);
+  const std::vector<int> heard = testing::HeardNotes(testing::RenderNotes(24, notes, 2.5));
   EXPECT_EQ(heard, (std::vector<int>{45, 57, 45}));
 }
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "listen/hop_analyser.h"
-#include "listen/note_listener.h"
 #include "support/guitar_material.h"
+#include "support/listened.h"
 
 namespace fretlab {
 namespace {
@@ -18,24 +18,13 @@ namespace {
 using testing::FrameAt;
 using testing::PlayedNote;
 
-std::vector<int> Heard(const std::vector<float>& track) {
-  NoteListener listener(ListenSettings::ForStrings(testing::kMaterialRate, 40, 64));
-  std::vector<HeardNote> heard;
-  for (std::size_t i = 0; i < track.size(); i += 1024) {
-    listener.Feed(track.data() + i, std::min<std::size_t>(1024, track.size() - i), heard);
-  }
-  std::vector<int> notes;
-  for (const HeardNote& note : heard) notes.push_back(note.note);
-  return notes;
-}
-
 void Silence(std::vector<float>& track, double from, double milliseconds) {
   const std::size_t end = FrameAt(from + milliseconds / 1000);
   std::fill(track.begin() + FrameAt(from), track.begin() + end, 0.f);
 }
 
 TEST(StreamBreakTest, TheAnalyserTellsAShortBreakButNotAPauseNorAQuietSound) {
-  ListenSettings settings = ListenSettings::ForStrings(testing::kMaterialRate, 40, 64);
+  const ListenSettings settings = testing::GuitarListening();
   std::vector<float> track = testing::HarmonicTone(110, 1.0, 8, -70);  // near the floor
   Silence(track, 0.30, 4);   // a break
   Silence(track, 0.60, 50);  // a pause
@@ -57,7 +46,7 @@ TEST(StreamBreakTest, ANoteThatBreaksOffForUpToFortyMillisecondsIsHeardOnce) {
         for (double after : {0.1, 0.5, 1.0}) {  // seconds after the pluck
           std::vector<float> track = testing::RenderNotes(program, {{note, 0.3, 1.5}}, 2.3);
           Silence(track, 0.3 + after, milliseconds);
-          EXPECT_EQ(Heard(track), std::vector<int>{note})
+          EXPECT_EQ(testing::HeardNotes(track), std::vector<int>{note})
               << "program " << program << ", note " << note << ", a break of " << milliseconds
               << " ms " << after << " s after the pluck";
         }
@@ -71,7 +60,7 @@ TEST(StreamBreakTest, ANoteStruckAtABreakOrAfterAGateClosedIsHeard) {
     const std::vector<PlayedNote> notes{{57, 0.3, 0.5}, {57 + step, 0.801, 0.8}};
     std::vector<float> track = testing::RenderNotes(24, notes, 2.0);
     Silence(track, 0.8, 4);
-    EXPECT_EQ(Heard(track), (std::vector<int>{57, 57 + step})) << "a step of " << step;
+    EXPECT_EQ(testing::HeardNotes(track), (std::vector<int>{57, 57 + step})) << "step " << step;
   }
   // The first A has faded 40 dB below its loudest when a gate shuts it;
   // 5 ms later the same A is struck again.
@@ -91,7 +80,7 @@ TEST(StreamBreakTest, ANoteStruckAtABreakOrAfterAGateClosedIsHeard) {
   const double again = double(shut) / testing::kMaterialRate + 0.005;
   std::vector<float> track = testing::RenderNotes(24, {{57, again, 0.6}}, again + 1.2);
   std::copy(first.begin(), first.begin() + shut, track.begin());
-  EXPECT_EQ(Heard(track), (std::vector<int>{57, 57}));
+  EXPECT_EQ(testing::HeardNotes(track), (std::vector<int>{57, 57}));
 }
 
 }  // namespace

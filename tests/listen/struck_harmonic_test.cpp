@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/guitar_material.h"
+#include "support/listened.h"
 
 namespace fretlab {
 namespace {
@@ -20,7 +21,7 @@ constexpr double kStruckAt = 0.6;
 // `ringing` sounds throughout, fading 6 dB a second; `struck` (0 for none)
 // joins it at kStruckAt. The analyser has heard everything up to `now`.
 StruckHarmonic Find(double ringingHz, double struckHz, double heardHz) {
-  const ListenSettings settings = ListenSettings::ForStrings(testing::kMaterialRate, 40, 64);
+  const ListenSettings settings = testing::GuitarListening();
   std::vector<float> track = testing::HarmonicTone(ringingHz, 1.2, 8, -14);
   for (std::size_t i = 0; i < track.size(); ++i) {
     track[i] *= static_cast<float>(std::pow(0.5, double(i) / testing::kMaterialRate));
