@@ -23,9 +23,10 @@ constexpr double kStruckPart = 0.2;
 
 // What the onset brought to each harmonic of `pitch`: the power sounding
 // now less the partial that rang before, carried on at the turn and fading
-// it had between two windows before the onset.
+// it had between two windows before the onset. `sounding`: the power of
+// all of them now.
 std::array<double, kHarmonicCount> NewPower(const HarmonicSource& harmonics, double pitch,
-                                            double before, double now) {
+                                            double before, double now, double& sounding) {
   const double earlier = before - kBaseline, ahead = now - before;
   std::array<double, kHarmonicCount> power{};
   for (int k = 0; k < kHarmonicCount; ++k) {
@@ -40,6 +41,7 @@ std::array<double, kHarmonicCount> NewPower(const HarmonicSource& harmonics, dou
       carried = a1 * std::polar(std::pow(fade, ahead), turn * ahead);
     }
     power[std::size_t(k)] = std::norm(a - carried);
+    sounding += std::norm(a);
   }
   return power;
 }
@@ -63,12 +65,11 @@ int HarmonicIndex(int upper, int lower) {
 // lowest harmonic whose multiples took the new power is the new note.
 StruckHarmonic FindStruckHarmonic(const HarmonicSource& harmonics, double pitch, double before,
                                   double now) {
-  const std::array<double, kHarmonicCount> brought = NewPower(harmonics, pitch, before, now);
-  double total = 0, sounding = 0;
-  for (int k = 0; k < kHarmonicCount; ++k) {
-    total += brought[std::size_t(k)];
-    sounding += std::norm(harmonics.Harmonic(pitch, k + 1, now));
-  }
+  double sounding = 0;
+  const std::array<double, kHarmonicCount> brought =
+      NewPower(harmonics, pitch, before, now, sounding);
+  double total = 0;
+  for (double power : brought) total += power;
   StruckHarmonic struck;
   if (total < kStruckPart * sounding) {
     struck.little = true;
